@@ -1,0 +1,157 @@
+#include "form/calculate.h"
+
+#include "form/numbers.h"
+#include "solver/angles.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace esferica {
+
+namespace {
+
+// Element indices.
+constexpr int a = 0, b = 1, c = 2, A = 3, B = 4, C = 5;
+
+enum class Solver { SSA, SAS, AAS, ASA };
+
+// One combination of two sides and an angle, or of a side and two angles: the solver, the given
+// elements bound to its input parameters and the elements bound to its outputs, both in parameter
+// order. The ambiguous solvers write the same three elements of the additional triangle.
+struct MixedCase {
+    Solver solver;
+    std::array<int, 3> given;
+    std::array<int, 3> found;
+};
+
+constexpr std::array<MixedCase, 18> kMixedCases{{
+    // Two sides and an angle opposite one of them: angulo, opuesto, adyacente.
+    {Solver::SSA, {A, a, b}, {C, B, c}},
+    {Solver::SSA, {B, b, a}, {C, A, c}},
+    {Solver::SSA, {B, b, c}, {A, C, a}},
+    {Solver::SSA, {C, c, b}, {A, B, a}},
+    {Solver::SSA, {C, c, a}, {B, A, b}},
+    {Solver::SSA, {A, a, c}, {B, C, b}},
+    // Two sides and the angle between them: angulo, primerlad, segundolad.
+    {Solver::SAS, {A, b, c}, {B, C, a}},
+    {Solver::SAS, {B, a, c}, {A, C, b}},
+    {Solver::SAS, {C, a, b}, {A, B, c}},
+    // Two angles and a side opposite one of them: primerang, segundoang, primerlad.
+    {Solver::AAS, {A, B, a}, {b, c, C}},
+    {Solver::AAS, {B, A, b}, {a, c, C}},
+    {Solver::AAS, {A, C, a}, {c, b, B}},
+    {Solver::AAS, {C, A, c}, {a, b, B}},
+    {Solver::AAS, {B, C, b}, {c, a, A}},
+    {Solver::AAS, {C, B, c}, {b, a, A}},
+    // Two angles and the side between them: primerang, segundoang, ladorestante.
+    {Solver::ASA, {A, B, c}, {a, b, C}},
+    {Solver::ASA, {A, C, b}, {a, c, B}},
+    {Solver::ASA, {B, C, a}, {b, c, A}},
+}};
+
+const MixedCase& mixedCaseFor(std::span<const int, 3> known) {
+    const auto sorted = [](std::array<int, 3> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    const std::array<int, 3> key = sorted({known[0], known[1], known[2]});
+    return *std::find_if(kMixedCases.begin(), kMixedCases.end(),
+                         [&](const MixedCase& row) { return sorted(row.given) == key; });
+}
+
+// Runs the solver of a mixed case on `p` (the primary triangle) and `q` (the additional one).
+void solveMixed(const MixedCase& row, TriangleSolution& p, TriangleSolution& q,
+                bool& twoSolutions) {
+    const auto& [g0, g1, g2] = row.given;
+    const auto& [f0, f1, f2] = row.found;
+    switch (row.solver) {
+    case Solver::SSA:
+        SSA(p.element(g0), p.element(g1), p.element(g2), p.element(f0), p.element(f1),
+            p.element(f2), q.element(f0), q.element(f1), q.element(f2), twoSolutions);
+        break;
+    case Solver::AAS:
+        AAS(p.element(g0), p.element(g1), p.element(g2), p.element(f0), p.element(f1),
+            p.element(f2), q.element(f0), q.element(f1), q.element(f2), twoSolutions);
+        break;
+    case Solver::SAS:
+        SAS(p.element(g0), p.element(g1), p.element(g2), p.element(f0), p.element(f1),
+            p.element(f2));
+        break;
+    case Solver::ASA:
+        ASA(p.element(g0), p.element(g1), p.element(g2), p.element(f0), p.element(f1),
+            p.element(f2));
+        break;
+    }
+}
+
+} // namespace
+
+RunReport TrianguloEsf::cmdCalcular_Click(FormView& view) {
+    ResumeNext run;
+    TriangleSolution additional;
+    bool twoSolutions = false;
+    const auto report = [&](RunEnd end) {
+        return RunReport{end, primary_, additional, twoSolutions};
+    };
+
+    view.setGraphStatus(GraphStatus::Clear);
+    for (int i = 0; i < FormView::kResultLabels; ++i)
+        view.setResult(i, "");
+
+    // A field that cannot be read leaves its element as the previous run left it.
+    for (int i = 0; i < TriangleSolution::kElements; ++i)
+        run([&] { primary_.element(i) = GradtoRad(Val(view.inputText(i))); });
+
+    // Zero, an empty field and a text without a leading number all mean "not given".
+    std::array<int, 3> known{};
+    int sideCount = 0, angleCount = 0;
+    for (int i = 0; i < TriangleSolution::kElements; ++i) {
+        if (primary_.element(i) == 0)
+            continue;
+        int& count = i < 3 ? sideCount : angleCount;
+        if (sideCount + angleCount < 3)
+            known[static_cast<std::size_t>(sideCount + angleCount)] = i;
+        ++count;
+    }
+    if (sideCount + angleCount < 3) {
+        view.showMessage(Message::Underdetermined);
+        return report(RunEnd::Underdetermined);
+    }
+    if (sideCount + angleCount > 3) {
+        view.showMessage(Message::Overdetermined);
+        return report(RunEnd::Overdetermined);
+    }
+
+    if (sideCount == 3) {
+        SSS(run, primary_);
+    } else if (angleCount == 3) {
+        AAA(run, primary_);
+    } else {
+        const MixedCase& row = mixedCaseFor(known);
+        run([&] { solveMixed(row, primary_, additional, twoSolutions); });
+        if (twoSolutions)
+            for (int i : row.given)
+                additional.element(i) = primary_.element(i);
+    }
+
+    if (run.pending()) {
+        view.showMessage(Message::NoSolution);
+        for (int i = 0; i < FormView::kResultLabels; ++i)
+            view.setResult(i, "");
+        return report(RunEnd::NoSolution);
+    }
+
+    const std::string separator = view.decimalSeparator();
+    for (int i = 0; i < TriangleSolution::kElements; ++i)
+        run([&] { view.setResult(i, resultText(primary_.element(i), separator)); });
+    if (twoSolutions)
+        for (int i = 0; i < TriangleSolution::kElements; ++i)
+            run([&] { view.setResult(6 + i, resultText(additional.element(i), separator)); });
+
+    const bool drawn =
+        drawScene(run, view, primary_, twoSolutions ? &additional : nullptr, drawing_, fitting_);
+    return report(drawn ? RunEnd::Drawn : RunEnd::BadDrawingData);
+}
+
+} // namespace esferica

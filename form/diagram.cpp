@@ -1,0 +1,43 @@
+#include "form/diagram.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace esferica {
+
+QPixmap triangleDiagram(qreal ratio) {
+    constexpr int kWidth = 52, kHeight = 98;
+    QPixmap pixmap(QSize(kWidth, kHeight) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::white);
+
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    const QPointF A(12, 58), B(42, 80), C(27, 17);
+    p.setPen(QPen(Qt::black, 1.2));
+    p.drawPolygon(QList<QPointF>{A, B, C});
+
+    // Each letter is centred in a small box placed outside the triangle, next to what it names.
+    const auto letter = [&p](QPointF centre, const QString& text) {
+        p.drawText(QRectF(centre - QPointF(7, 7), QSizeF(14, 14)), Qt::AlignCenter, text);
+    };
+    QFont font = p.font();
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    letter({6, 58}, QStringLiteral("A"));
+    letter({45, 90}, QStringLiteral("B"));
+    letter({27, 7}, QStringLiteral("C"));
+
+    font.setBold(false);
+    font.setItalic(true);
+    p.setFont(font);
+    letter({43, 45}, QStringLiteral("a")); // between B and C
+    letter({12, 34}, QStringLiteral("b")); // between A and C
+    letter({23, 78}, QStringLiteral("c")); // between A and B
+    return pixmap;
+}
+
+} // namespace esferica

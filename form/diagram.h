@@ -1,0 +1,13 @@
+// The small diagram beside the input fields that shows which letter names which element.
+#pragma once
+
+#include <QPixmap>
+
+namespace esferica {
+
+// A triangle with its vertices A (left), B (bottom right) and C (top), and each side marked with
+// the lower-case letter of the opposite vertex; 52 x 98 logical pixels, drawn at `ratio` device
+// pixels per logical pixel so that it stays sharp on dense screens.
+QPixmap triangleDiagram(qreal ratio);
+
+} // namespace esferica

@@ -1,0 +1,173 @@
+#include "form/drawingsurface.h"
+
+#include <QScreen>
+#include <QWindow>
+#include <cmath>
+
+namespace esferica {
+
+namespace {
+
+// Segments held back before they are drawn anyway, so that a very fine grid does not pile up
+// megabytes of them between two colour changes.
+constexpr std::size_t kMaxPendingSegments = 8192;
+
+QColor fromForeColor(std::int32_t color) {
+    const auto c = static_cast<std::uint32_t>(color);
+    return QColor(static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu),
+                  static_cast<int>((c >> 16) & 0xFFu));
+}
+
+QPen linePen(const QColor& color) {
+    QPen pen(color, 1);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+} // namespace
+
+DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
+    // paintEvent covers every pixel from the image, so Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    pending_.reserve(kMaxPendingSegments);
+    fitImage();
+}
+
+DrawingSurface::~DrawingSurface() {
+    endPainting();
+}
+
+void DrawingSurface::Scale(float left, float top, float right, float bottom) {
+    // A zero-width or zero-height range maps nothing anywhere; keep the previous mapping.
+    if (!(right != left && bottom != top))
+        return;
+    // A hidden widget gets no resize event until it is shown, and a command may draw before that.
+    fitImage();
+    userLeft_ = left;
+    userTop_ = top;
+    userWidth_ = static_cast<double>(right) - left;
+    userHeight_ = static_cast<double>(bottom) - top;
+    updateMapping();
+}
+
+void DrawingSurface::Cls() {
+    pending_.clear();
+    endPainting();
+    fitImage();
+    image_.fill(Qt::white);
+}
+
+void DrawingSurface::setForeColor(std::int32_t color) {
+    const QColor next = fromForeColor(color);
+    if (next == foreColor_)
+        return;
+    drawPending();
+    foreColor_ = next;
+    if (painter_.isActive())
+        painter_.setPen(linePen(foreColor_));
+}
+
+void DrawingSurface::setCurrentX(float x) {
+    currentX_ = x;
+}
+
+void DrawingSurface::setCurrentY(float y) {
+    currentY_ = y;
+}
+
+void DrawingSurface::Line(float x, float y) {
+    pending_.emplace_back(toPixels(currentX_, currentY_), toPixels(x, y));
+    currentX_ = x;
+    currentY_ = y;
+    if (pending_.size() >= kMaxPendingSegments)
+        drawPending();
+}
+
+void DrawingSurface::Circle(float x, float y, float r) {
+    drawPending();
+    // Aspect 1: the radius is measured along x and the outline is round on the screen.
+    const double radius = std::abs(r * scaleX_);
+    painter().drawEllipse(toPixels(x, y), radius, radius);
+}
+
+void DrawingSurface::flush() {
+    drawPending();
+    endPainting();
+    update();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(QPointF(0, 0), image_);
+}
+
+void DrawingSurface::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateMapping();
+    fitImage();
+}
+
+void DrawingSurface::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window moved to a screen with another pixel density needs a denser (or coarser) image.
+    if (!screenWatched_) {
+        if (QWindow* window = this->window()->windowHandle()) {
+            connect(window, &QWindow::screenChanged, this, &DrawingSurface::fitImage);
+            screenWatched_ = true;
+        }
+    }
+    fitImage();
+}
+
+QPointF DrawingSurface::toPixels(float x, float y) const {
+    return {(x - userLeft_) * scaleX_, (y - userTop_) * scaleY_};
+}
+
+void DrawingSurface::updateMapping() {
+    if (userWidth_ == 0)
+        return; // no Scale yet: user units stay pixels
+    scaleX_ = width() / userWidth_;
+    scaleY_ = height() / userHeight_;
+}
+
+QPainter& DrawingSurface::painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.setPen(linePen(foreColor_));
+        painter_.setBrush(Qt::NoBrush);
+    }
+    return painter_;
+}
+
+void DrawingSurface::drawPending() {
+    if (pending_.empty())
+        return;
+    painter().drawLines(pending_.data(), static_cast<int>(pending_.size()));
+    pending_.clear();
+}
+
+void DrawingSurface::endPainting() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void DrawingSurface::fitImage() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    if (image_.size() == pixels && image_.devicePixelRatio() == ratio)
+        return;
+    drawPending();
+    endPainting();
+    QImage next(pixels, QImage::Format_ARGB32_Premultiplied);
+    next.setDevicePixelRatio(ratio);
+    next.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter p(&next);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(size())), image_);
+    }
+    image_ = std::move(next);
+    update();
+}
+
+} // namespace esferica

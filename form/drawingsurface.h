@@ -1,0 +1,67 @@
+// The picture that the drawing stage draws on: a white widget that keeps its drawing in a backing
+// image, so that covering and uncovering the window, or hiding and showing it, never loses it.
+#pragma once
+
+#include "form/toolkit.h"
+
+#include <QColor>
+#include <QImage>
+#include <QLineF>
+#include <QPainter>
+#include <QWidget>
+#include <vector>
+
+namespace esferica {
+
+// A calculation makes thousands of Line calls (a fine grid, hundreds of thousands), so the
+// operations do not paint one by one: segments of one colour are collected and drawn together
+// through one painter that stays open on the backing image until flush(). Every operation still
+// takes effect in the order it was called. The owner calls flush() when a command has finished and
+// before anything may show the widget in between (a modal message box runs an event loop);
+// flush() also schedules the one repaint that the command needs.
+class DrawingSurface : public QWidget, public Surface {
+    Q_OBJECT
+
+public:
+    explicit DrawingSurface(QWidget* parent = nullptr);
+    ~DrawingSurface() override;
+
+    void Scale(float left, float top, float right, float bottom) override;
+    void Cls() override;
+    void setForeColor(std::int32_t color) override;
+    void setCurrentX(float x) override;
+    void setCurrentY(float y) override;
+    void Line(float x, float y) override;
+    void Circle(float x, float y, float r) override;
+
+    // Puts every operation so far into the backing image and schedules a repaint.
+    void flush();
+    // The drawing as it stands after the last flush(), at the widget's device pixel ratio.
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPointF toPixels(float x, float y) const;
+    void updateMapping();
+    QPainter& painter();
+    void drawPending();
+    void endPainting();
+    // Makes the backing image match the widget's size and device pixel ratio, keeping the drawing.
+    void fitImage();
+
+    QImage image_;
+    QPainter painter_;
+    std::vector<QLineF> pending_; // segments in foreColor_, not yet in the image
+    QColor foreColor_ = Qt::black;
+    // The user coordinate range set by Scale; until then one unit is one pixel from the top left.
+    double userLeft_ = 0, userTop_ = 0, userWidth_ = 0, userHeight_ = 0;
+    double scaleX_ = 1, scaleY_ = 1; // pixels per user unit, recomputed when either side changes
+    float currentX_ = 0, currentY_ = 0;
+    bool screenWatched_ = false;
+};
+
+} // namespace esferica

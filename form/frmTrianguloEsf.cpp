@@ -1,0 +1,286 @@
+#include "form/frmTrianguloEsf.h"
+
+#include "form/diagram.h"
+#include "form/drawingsurface.h"
+
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+
+using esferica::GraphStatus;
+using esferica::Message;
+
+namespace {
+
+// The layout is measured in twips, 15 to a pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+constexpr QRect twips(int left, int top, int width, int height) {
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+
+QString arrayName(const char* control, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
+}
+
+QString messageText(Message message) {
+    switch (message) {
+    case Message::Underdetermined:
+        return QStringLiteral("Sistema subdeterminado, por favor ingrese 3 datos");
+    case Message::Overdetermined:
+        return QStringLiteral("El programa no está preparado para verificar sistemas "
+                              "sobredeterminados. Por favor ingrese sólo 3 datos");
+    case Message::NoSolution:
+        return QStringLiteral("No existe solución");
+    case Message::BadDrawingData:
+        return QStringLiteral("Error en datos de dibujo");
+    }
+    return {};
+}
+
+QString graphStatusText(GraphStatus status) {
+    switch (status) {
+    case GraphStatus::Clear:
+        return {};
+    case GraphStatus::SideNotFitted:
+        return QStringLiteral("No se encontró solución gráfica para el lado c");
+    }
+    return {};
+}
+
+// The smallest size that shrinkFontToFit goes down to, in points.
+constexpr qreal kSmallestPointSize = 6;
+
+bool captionsFit(const QWidget& form, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const QString status = graphStatusText(GraphStatus::SideNotFitted);
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
+        const QString text =
+            label->objectName() == QLatin1String("Resolvergraf") ? status : label->text();
+        if (label->wordWrap()) {
+            const QRectF needed =
+                metrics.boundingRect(QRectF(label->rect()), Qt::TextWordWrap, text);
+            if (needed.width() > label->width() || needed.height() > label->height())
+                return false;
+        } else if (metrics.horizontalAdvance(text) > label->width() ||
+                   metrics.height() > label->height()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The layout was measured for an 8-point system font; a wider default font would cut captions
+// such as "Ingrese los datos conocidos:" short. Keep the default family and style, and take the
+// largest size, no larger than the default, at which every caption fits its label.
+void shrinkFontToFit(QWidget& form) {
+    QFont font = form.font();
+    if (font.pointSizeF() <= 0)
+        return; // a pixel-sized default: left as the platform chose it
+    while (!captionsFit(form, font) && font.pointSizeF() - 0.5 >= kSmallestPointSize)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != form.font())
+        form.setFont(font);
+}
+
+} // namespace
+
+frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Resolución de triángulos esféricos"));
+    setFixedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
+
+    // Created in the keyboard focus order, which setTabOrder below also states.
+    static const char* const inputCaptions[kInputFields] = {"lado a",   "lado b",   "lado c",
+                                                            "ángulo A", "ángulo B", "ángulo C"};
+    for (int i = 0; i < kInputFields; ++i) {
+        lblInput_[i] = addLabel(arrayName("lblInput", i), twips(240, 1440 + 360 * i, 855, 375),
+                                QString::fromUtf8(inputCaptions[i]));
+        txtInput_[i] =
+            addTextBox(arrayName("txtInput", i), twips(1080, 1440 + 360 * i, 735, 285), QString());
+    }
+
+    cmdCalcular_ = new QPushButton(QStringLiteral("&Calcular"), this);
+    cmdCalcular_->setObjectName(QStringLiteral("cmdCalcular"));
+    cmdCalcular_->setGeometry(twips(480, 240, 1455, 375));
+    connect(cmdCalcular_, &QPushButton::clicked, this, &frmTrianguloEsf::cmdCalcular_Click);
+
+    Grafico_ = new esferica::DrawingSurface(this);
+    Grafico_->setObjectName(QStringLiteral("Grafico"));
+    Grafico_->setGeometry(twips(5280, 360, 5295, 5295));
+    Grafico_->setFocusPolicy(Qt::StrongFocus);
+
+    static const char* const gridCaptions[kOptionFields] = {"º red lat.", "º red long",
+                                                            "Inclinación", "Rotación"};
+    static const char* const gridTexts[kOptionFields] = {"15", "20", "30", "10"};
+    for (int i = 0; i < kOptionFields; ++i) {
+        lblgrid_[i] =
+            addLabel(arrayName("lblgrid", i), twips(360, 4560 + 360 * i, i < 2 ? 735 : 855, 255),
+                     QString::fromUtf8(gridCaptions[i]));
+        txtGrid_[i] = addTextBox(arrayName("txtGrid", i), twips(1320, 4560 + 360 * i, 735, 285),
+                                 QString::fromLatin1(gridTexts[i]));
+    }
+
+    Picture1_ = new QLabel(this);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->setGeometry(twips(2040, 1680, 855, 1575));
+    Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1_->setLineWidth(2);
+    Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF()));
+    Picture1_->setFocusPolicy(Qt::StrongFocus);
+
+    static const char* const elementCaptions[] = {"a", "b", "c", "A", "B", "C"};
+    for (int i = 0; i < kResultLabels; ++i) {
+        const int top = i <= 5 ? 480 + 360 * i : 3240 + 360 * (i - 6);
+        lblout_[i] = addLabel(arrayName("lblout", i), twips(3360, top, 255, 375),
+                              QString::fromLatin1(elementCaptions[i % 6]));
+        lblOutcome_[i] = addLabel(arrayName("lblOutcome", i), twips(3720, top, 855, 255), {});
+    }
+
+    addLabel(QStringLiteral("Label1"), twips(240, 960, 2175, 375),
+             QStringLiteral("Ingrese los datos conocidos:"));
+    addLabel(QStringLiteral("Label2"), twips(3240, 2640, 1455, 255), QStringLiteral("Solución"));
+    addLabel(QStringLiteral("lbladicional"), twips(3240, 5400, 1455, 615),
+             QStringLiteral("Solución adicional (si existe)"))
+        ->setWordWrap(true);
+    addLabel(QStringLiteral("Label3"), twips(240, 4200, 2175, 255),
+             QStringLiteral("Opciones de gráfico:"));
+    Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), twips(5400, 5760, 4575, 375), {});
+    shrinkFontToFit(*this);
+
+    QWidget* previous = txtInput_[0];
+    const auto follow = [&previous](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int i = 1; i < kInputFields; ++i)
+        follow(txtInput_[i]);
+    follow(cmdCalcular_);
+    follow(Grafico_);
+    for (QLineEdit* field : txtGrid_)
+        follow(field);
+    follow(Picture1_);
+    follow(txtInput_[0]);
+
+    txtInput_[0]->setFocus();
+}
+
+frmTrianguloEsf::~frmTrianguloEsf() = default;
+
+void frmTrianguloEsf::cmdCalcular_Click() {
+    command_.cmdCalcular_Click(*this);
+    Grafico_->flush();
+}
+
+void frmTrianguloEsf::txtInput_GotFocus(int index) {
+    txtInput_.at(index)->selectAll();
+}
+
+void frmTrianguloEsf::txtGrid_GotFocus(int index) {
+    txtGrid_.at(index)->selectAll();
+}
+
+bool frmTrianguloEsf::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Coming back to the window, or out of a field's context menu, returns to the text as the
+        // user left it; every other way into a field selects its whole text.
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        if (fieldGotFocus(watched) && reason == Qt::MouseFocusReason)
+            focusClick_ = watched;
+        break;
+    }
+    case QEvent::FocusOut:
+        if (watched == focusClick_)
+            focusClick_ = nullptr;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+        if (watched == focusClick_)
+            return true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == focusClick_) {
+            focusClick_ = nullptr;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmTrianguloEsf::fieldGotFocus(QObject* field) {
+    for (int i = 0; i < kInputFields; ++i)
+        if (field == txtInput_[i]) {
+            txtInput_GotFocus(i);
+            return true;
+        }
+    for (int i = 0; i < kOptionFields; ++i)
+        if (field == txtGrid_[i]) {
+            txtGrid_GotFocus(i);
+            return true;
+        }
+    return false;
+}
+
+std::string frmTrianguloEsf::inputText(int i) const {
+    return txtInput_.at(i)->text().toStdString();
+}
+
+std::string frmTrianguloEsf::optionText(int i) const {
+    return txtGrid_.at(i)->text().toStdString();
+}
+
+void frmTrianguloEsf::setResult(int i, std::string_view caption) {
+    lblOutcome_.at(i)->setText(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+}
+
+void frmTrianguloEsf::setGraphStatus(GraphStatus status) {
+    Resolvergraf_->setText(graphStatusText(status));
+}
+
+void frmTrianguloEsf::showMessage(Message message) {
+    // The box runs an event loop that may repaint the picture: put what is drawn so far in it.
+    Grafico_->flush();
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), messageText(message), QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+std::string frmTrianguloEsf::decimalSeparator() const {
+    return QLocale().decimalPoint().toStdString();
+}
+
+esferica::Surface& frmTrianguloEsf::picture() {
+    return *Grafico_;
+}
+
+QLabel* frmTrianguloEsf::addLabel(const QString& name, const QRect& geometry,
+                                  const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* frmTrianguloEsf::addTextBox(const QString& name, const QRect& geometry,
+                                       const QString& text) {
+    auto* field = new QLineEdit(text, this);
+    field->setObjectName(name);
+    field->setGeometry(geometry);
+    field->installEventFilter(this);
+    return field;
+}

@@ -1,0 +1,70 @@
+// The program's window over the toolkit-free command in form/calculate.h.
+//
+// A click on "&Calcular" (or Alt+C) runs TrianguloEsf::cmdCalcular_Click against this window,
+// which the command sees only as a FormView: it reads the input and option fields, writes the
+// result labels and the status label, opens the fixed message boxes and draws on Grafico. The
+// window adds the Spanish texts of the messages, the layout, the focus behaviour of its fields
+// and the one repaint of the picture when the command has finished. Every control carries its
+// name as its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
+#pragma once
+
+#include "form/calculate.h"
+#include "form/toolkit.h"
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace esferica {
+class DrawingSurface;
+}
+
+class frmTrianguloEsf : public QWidget, private esferica::FormView {
+    Q_OBJECT
+
+public:
+    explicit frmTrianguloEsf(QWidget* parent = nullptr);
+    ~frmTrianguloEsf() override;
+
+    // The event handlers, named after their control and event.
+    void cmdCalcular_Click();
+    void txtInput_GotFocus(int index);
+    void txtGrid_GotFocus(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::string inputText(int i) const override;
+    std::string optionText(int i) const override;
+    void setResult(int i, std::string_view caption) override;
+    void setGraphStatus(esferica::GraphStatus status) override;
+    void showMessage(esferica::Message message) override;
+    std::string decimalSeparator() const override;
+    esferica::Surface& picture() override;
+
+    QLabel* addLabel(const QString& name, const QRect& geometry, const QString& caption);
+    QLineEdit* addTextBox(const QString& name, const QRect& geometry, const QString& text);
+    // Runs the GotFocus handler of a text field; false when `field` is none of them.
+    bool fieldGotFocus(QObject* field);
+
+    esferica::TrianguloEsf command_;
+
+    std::array<QLabel*, kInputFields> lblInput_{};
+    std::array<QLineEdit*, kInputFields> txtInput_{};
+    std::array<QLabel*, kResultLabels> lblout_{};
+    std::array<QLabel*, kResultLabels> lblOutcome_{};
+    std::array<QLabel*, kOptionFields> lblgrid_{};
+    std::array<QLineEdit*, kOptionFields> txtGrid_{};
+    QPushButton* cmdCalcular_ = nullptr;
+    QLabel* Picture1_ = nullptr;
+    esferica::DrawingSurface* Grafico_ = nullptr;
+    QLabel* Resolvergraf_ = nullptr;
+
+    // The field that a mouse press has just focused: that press, and the drag and release that
+    // follow it, must not move the caret and so undo the selection made on focus.
+    QObject* focusClick_ = nullptr;
+};

@@ -1,0 +1,37 @@
+// Numbers at the window's edge: reading a field's text and writing a result's text.
+#pragma once
+
+#include "solver/checked.h"
+
+#include <string>
+#include <string_view>
+
+namespace esferica {
+
+// Reads the number at the start of a field's text, as the input and option fields do:
+//   - blanks, tabs and line feeds anywhere in the text are ignored;
+//   - then an optional sign, digits with at most one period as the decimal separator (whatever
+//     the locale: "12,5" reads as 12), and an optional exponent: E or D in either case, an
+//     optional sign and digits;
+//   - reading stops at the first character that does not fit; a text that does not begin with a
+//     number ("", "abc", "-", ".") reads as 0.
+// A text that begins with "&H" or "&O" (either case) is read as a hexadecimal or octal integer,
+// up to the first character that is not a digit of that base ("&HFF" is 255, "&O17" is 15, "&H"
+// alone is 0); the digits are taken as an unsigned magnitude.
+// The decimal value is rounded correctly to the nearest double; one too small for a double reads
+// as 0, and one too large for a double raises ArithmeticFailure(Overflow), never infinity.
+Real Val(std::string_view text);
+
+// A value in degrees rounded to two decimals, with ties to even judged on the exact value of the
+// double (0.125 gives 0.12, 0.375 gives 0.38, but 1.005, stored just below, gives 1), written as
+// plain decimal text: no thousands separators, no trailing zeros, no separator for a whole number,
+// "0" before the separator when |r| < 1, never "-0" ("70.53", "90", "0.5", "-12.25" with a
+// period). `decimalSeparator` is the user's locale's. A value of 1e15 or more, which only absurd
+// inputs reach, is written with an exponent instead ("1.2345E+20").
+std::string degreesText(double degrees, std::string_view decimalSeparator);
+
+// The text shown for an element x in radians: degreesText of RadtoGrad(x). Raises
+// ArithmeticFailure when RadtoGrad overflows.
+std::string resultText(Real x, std::string_view decimalSeparator);
+
+} // namespace esferica

@@ -1,0 +1,41 @@
+# Shared set-up for the project's scripts: installs the Debian packages the build needs and
+# configures a build directory. Sourced, not run.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Packages that configure, build and test the program on Debian 12.
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev)
+
+# Installs whichever of the given packages are missing: directly as root, through sudo otherwise;
+# without either it prints the one command to run and stops.
+ensure_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local apt=(apt-get install -y --no-install-recommends "${missing[@]}")
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+            sudo=(sudo)
+        else
+            echo "Missing Debian packages: ${missing[*]}" >&2
+            echo "Install them with:  sudo apt-get update && sudo ${apt[*]}" >&2
+            exit 1
+        fi
+    fi
+    echo "Installing ${missing[*]}" >&2
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}"
+}
+
+# configure DIR [cmake options...]: configures DIR with Ninja, keeping an existing cache.
+configure() {
+    local dir="$1"
+    shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+}

@@ -1,0 +1,122 @@
+// Checked arithmetic: every floating-point operation of the solver, the fitting and the drawing
+// goes through Real, so that no infinity or NaN is ever produced or stored.
+//
+// A Real is a double that is always finite. Each operation tests its result explicitly and raises
+// ArithmeticFailure instead of producing a non-finite value:
+//   - division by zero (0/0 included)           -> DivisionByZero
+//   - a result beyond the double range           -> Overflow
+//   - a NaN (only reachable from outside, since finite operands never give one) -> InvalidOperation
+//   - the square root of a negative number       -> NegativeSquareRoot
+// The checks are plain comparisons on the result: no hardware traps, no floating-point status
+// flags, nothing the optimiser may reorder. Build without -ffast-math: the checks and the
+// evaluation orders written in the formulas depend on exact IEEE behaviour (-0.0 included).
+// Underflow is not a failure: a tiny result rounds to a subnormal or to zero.
+#pragma once
+
+#include <cmath>
+#include <compare>
+#include <exception>
+
+namespace esferica {
+
+enum class FailureKind {
+    DivisionByZero,
+    Overflow,
+    InvalidOperation,
+    NegativeSquareRoot,
+    NoTriangle, // raised by the ambiguous-case solvers when no root of their quadratic fits
+};
+
+class ArithmeticFailure : public std::exception {
+public:
+    explicit ArithmeticFailure(FailureKind kind) noexcept : kind_(kind) {}
+    FailureKind kind() const noexcept { return kind_; }
+    const char* what() const noexcept override;
+
+private:
+    FailureKind kind_;
+};
+
+// Throws ArithmeticFailure(kind). Kept out of line and cold so that the checks stay cheap.
+[[noreturn]] void fail(FailureKind kind);
+
+class Real {
+public:
+    constexpr Real() = default;
+    // Implicit, so that constants read naturally in formulas; a non-finite double is refused.
+    constexpr Real(double v) : v_(v) { // NOLINT(google-explicit-constructor)
+        if (!std::isfinite(v)) [[unlikely]]
+            fail(std::isnan(v) ? FailureKind::InvalidOperation : FailureKind::Overflow);
+    }
+
+    constexpr double value() const { return v_; }
+
+    friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_); }
+    friend Real operator-(Real a, Real b) { return checked(a.v_ - b.v_); }
+    friend Real operator*(Real a, Real b) { return checked(a.v_ * b.v_); }
+    friend Real operator/(Real a, Real b) {
+        if (b.v_ == 0) [[unlikely]]
+            fail(FailureKind::DivisionByZero);
+        return checked(a.v_ / b.v_);
+    }
+    friend constexpr Real operator-(Real a) { return trusted(-a.v_); }
+
+    Real& operator+=(Real b) { return *this = *this + b; }
+    Real& operator-=(Real b) { return *this = *this - b; }
+    Real& operator*=(Real b) { return *this = *this * b; }
+    Real& operator/=(Real b) { return *this = *this / b; }
+
+    friend constexpr bool operator==(Real a, Real b) { return a.v_ == b.v_; }
+    friend constexpr std::partial_ordering operator<=>(Real a, Real b) { return a.v_ <=> b.v_; }
+
+    // The elementary functions map finite arguments to finite results; only sqrt can fail.
+    friend Real sin(Real x) { return trusted(std::sin(x.v_)); }
+    friend Real cos(Real x) { return trusted(std::cos(x.v_)); }
+    friend Real atan(Real x) { return trusted(std::atan(x.v_)); }
+    friend Real abs(Real x) { return trusted(std::fabs(x.v_)); }
+    friend Real sqrt(Real x) {
+        if (x.v_ < 0) [[unlikely]]
+            fail(FailureKind::NegativeSquareRoot);
+        return trusted(std::sqrt(x.v_)); // sqrt(-0) is -0, as IEEE has it
+    }
+
+private:
+    static constexpr Real trusted(double v) {
+        Real r;
+        r.v_ = v;
+        return r;
+    }
+    static Real checked(double r) {
+        // Operands are finite, so a non-finite sum, difference, product or quotient is an overflow.
+        if (!std::isfinite(r)) [[unlikely]]
+            fail(FailureKind::Overflow);
+        return trusted(r);
+    }
+
+    double v_ = 0;
+};
+
+// Single precision for the drawing surface: a value beyond the float range overflows instead of
+// becoming an infinite coordinate.
+float toSingle(Real x);
+
+// The resume-next regime: each step runs on its own; a step that meets an arithmetic failure is
+// abandoned at that operation, the failure is recorded as pending, and the next step runs.
+class ResumeNext {
+public:
+    template <class Step> void operator()(Step&& step) {
+        try {
+            step();
+        } catch (const ArithmeticFailure&) {
+            pending_ = true;
+        }
+    }
+    bool pending() const { return pending_; }
+    // Records a failure that a step found by a test of its own rather than in the arithmetic.
+    void markPending() { pending_ = true; }
+
+private:
+    bool pending_ = false;
+};
+
+} // namespace esferica

@@ -1,0 +1,131 @@
+// Notation: the formulas are written as the laws of cosines read, operation by operation, because
+// the order of evaluation decides which degenerate data fail (an ArcCos argument that rounds to
+// exactly +-1 fails, one just inside yields an angle next to 0 or 180 degrees).
+#include "solver/triangle.h"
+
+#include "solver/angles.h"
+
+#include <optional>
+
+namespace esferica {
+
+void SSS(ResumeNext& run, TriangleSolution& t) {
+    run([&] { t.A = ArcCos((cos(t.a) - cos(t.b) * cos(t.c)) / (sin(t.b) * sin(t.c))); });
+    run([&] { t.B = ArcCos((cos(t.b) - cos(t.a) * cos(t.c)) / (sin(t.a) * sin(t.c))); });
+    run([&] { t.C = ArcCos((cos(t.c) - cos(t.a) * cos(t.b)) / (sin(t.a) * sin(t.b))); });
+}
+
+void AAA(ResumeNext& run, TriangleSolution& t) {
+    run([&] { t.a = ArcCos((cos(t.A) + cos(t.B) * cos(t.C)) / (sin(t.B) * sin(t.C))); });
+    run([&] { t.b = ArcCos((cos(t.B) + cos(t.A) * cos(t.C)) / (sin(t.A) * sin(t.C))); });
+    run([&] { t.c = ArcCos((cos(t.C) + cos(t.A) * cos(t.B)) / (sin(t.A) * sin(t.B))); });
+}
+
+void SAS(Real angulo, Real primerlad, Real segundolad, Real& primerang, Real& segundoang,
+         Real& ladorestante) {
+    ladorestante =
+        ArcCos(cos(primerlad) * cos(segundolad) + (sin(primerlad) * sin(segundolad)) * cos(angulo));
+    primerang = ArcCos((cos(primerlad) - cos(segundolad) * cos(ladorestante)) /
+                       (sin(segundolad) * sin(ladorestante)));
+    segundoang = ArcCos((cos(segundolad) - cos(primerlad) * cos(ladorestante)) /
+                        (sin(primerlad) * sin(ladorestante)));
+}
+
+void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Real& segundolad,
+         Real& angrestante) {
+    angrestante = ArcCos((sin(primerang) * sin(segundoang)) * cos(ladorestante) -
+                         cos(primerang) * cos(segundoang));
+    // The law of cosines for angles, not the law of sines: an inverse sine cannot tell a side
+    // from its supplement, and its argument is exactly 1 for a side of 90 degrees.
+    segundolad = ArcCos((cos(segundoang) + cos(primerang) * cos(angrestante)) /
+                        (sin(primerang) * sin(angrestante)));
+    primerlad = ArcCos((cos(primerang) + cos(segundoang) * cos(angrestante)) /
+                       (sin(segundoang) * sin(angrestante)));
+}
+
+namespace {
+
+// One candidate triangle of an ambiguous case: the missing element x = 2 atan(t) found from a root
+// t of the quadratic, and the two elements derived from it.
+struct Candidate {
+    Real x, first, second;
+};
+
+// Solves p t^2 + q t + r = 0 for t = tan(x/2) and keeps the roots that give a triangle. The roots
+// are labelled by the sign before the square root, not by size, and the discriminant is evaluated
+// again for each, as the formula reads. `derive(x)` computes the rest of a candidate triangle.
+template <class Derive>
+void solveAmbiguous(Real p, Real q, Real r, Derive derive, Candidate& first, Candidate& second,
+                    bool& doble) {
+    const Real t1 = (-q + sqrt(q * q - (4 * p) * r)) / (2 * p);
+    const Real t2 = (-q - sqrt(q * q - (4 * p) * r)) / (2 * p);
+
+    // A root fits only when it is strictly positive (x then lies strictly between 0 and 180
+    // degrees) and every step of its triangle succeeds; a failure in one root's triangle must not
+    // discard the other.
+    const auto fit = [&](Real t) -> std::optional<Candidate> {
+        if (!(t > 0))
+            return std::nullopt;
+        try {
+            return derive(2 * atan(t));
+        } catch (const ArithmeticFailure&) {
+            return std::nullopt;
+        }
+    };
+    std::optional<Candidate> primary = fit(t1);
+    std::optional<Candidate> additional = fit(t2);
+    if (!primary) {
+        primary = additional;
+        additional.reset();
+    }
+    if (!primary)
+        fail(FailureKind::NoTriangle);
+    first = *primary;
+    if (additional)
+        second = *additional;
+    doble = additional.has_value();
+}
+
+} // namespace
+
+void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo, Real& restante,
+         Real& int2, Real& ext2, Real& res2, bool& doble) {
+    doble = true;
+    const Real p = cos(adyacente) + cos(opuesto);
+    const Real q = (sin(adyacente) * (-2)) * cos(angulo);
+    const Real r = cos(opuesto) - cos(adyacente);
+    const auto derive = [&](Real x) {
+        const Real inner =
+            ArcCos((cos(x) - cos(adyacente) * cos(opuesto)) / (sin(adyacente) * sin(opuesto)));
+        const Real outer =
+            ArcCos((cos(adyacente) - cos(opuesto) * cos(x)) / (sin(opuesto) * sin(x)));
+        return Candidate{x, inner, outer};
+    };
+    Candidate first{restante, interno, externo};
+    Candidate second{res2, int2, ext2};
+    solveAmbiguous(p, q, r, derive, first, second, doble);
+    restante = first.x, interno = first.first, externo = first.second;
+    res2 = second.x, int2 = second.first, ext2 = second.second;
+}
+
+void AAS(Real primerang, Real segundoang, Real primerlad, Real& segundolad, Real& ladorestante,
+         Real& angrestante, Real& seglad2, Real& ladores2, Real& angres2, bool& doble) {
+    doble = true;
+    const Real p = cos(segundoang) - cos(primerang);
+    const Real q = (sin(segundoang) * 2) * cos(primerlad);
+    const Real r = -cos(primerang) - cos(segundoang);
+    const auto derive = [&](Real x) {
+        const Real side =
+            ArcCos((cos(segundoang) + cos(primerang) * cos(x)) / (sin(primerang) * sin(x)));
+        const Real third = ArcCos((cos(x) + cos(primerang) * cos(segundoang)) /
+                                  (sin(primerang) * sin(segundoang)));
+        return Candidate{x, side, third};
+    };
+    Candidate first{angrestante, segundolad, ladorestante};
+    Candidate second{angres2, seglad2, ladores2};
+    solveAmbiguous(p, q, r, derive, first, second, doble);
+    angrestante = first.x, segundolad = first.first, ladorestante = first.second;
+    angres2 = second.x, seglad2 = second.first, ladores2 = second.second;
+}
+
+} // namespace esferica

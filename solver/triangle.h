@@ -1,0 +1,75 @@
+// One spherical triangle and the solvers of the six cases.
+//
+// Sides a, b, c are arcs of the unit sphere and angles A, B, C lie opposite the side of the same
+// letter; all are in radians. Every solver writes each output at the end of the step that computes
+// it, so a step that fails (ArithmeticFailure, which no solver catches) leaves the outputs of
+// earlier steps written and the later ones unchanged. Data that no triangle fits show themselves
+// this way: an ArcCos/ArcSin argument at or beyond +-1, a negative discriminant, a zero divisor.
+#pragma once
+
+#include "solver/checked.h"
+
+#include <array>
+
+namespace esferica {
+
+struct TriangleSolution {
+    Real a, b, c, A, B, C;
+
+    // The fixed element index: 0 = a, 1 = b, 2 = c, 3 = A, 4 = B, 5 = C.
+    static constexpr int kElements = 6;
+    Real& element(int i);
+    Real element(int i) const;
+};
+
+inline constexpr std::array<Real TriangleSolution::*, TriangleSolution::kElements> kElementMembers{
+    &TriangleSolution::a, &TriangleSolution::b, &TriangleSolution::c,
+    &TriangleSolution::A, &TriangleSolution::B, &TriangleSolution::C};
+
+inline Real& TriangleSolution::element(int i) {
+    return this->*kElementMembers.at(i);
+}
+inline Real TriangleSolution::element(int i) const {
+    return this->*kElementMembers.at(i);
+}
+
+// Three sides: A, B and C by the law of cosines for sides, one resume-next step each, so a failed
+// angle keeps its old value and the other two are still computed.
+void SSS(ResumeNext& run, TriangleSolution& t);
+
+// Three angles: a, b and c by the law of cosines for angles, one resume-next step each.
+void AAA(ResumeNext& run, TriangleSolution& t);
+
+// Two sides and the angle between them. `angulo` lies between `primerlad` and `segundolad`;
+// writes `ladorestante` (opposite `angulo`), then `primerang` and `segundoang` (opposite the first
+// and the second side). Every result lies in (0, pi).
+void SAS(Real angulo, Real primerlad, Real segundolad, Real& primerang, Real& segundoang,
+         Real& ladorestante);
+
+// Two angles and the side between their vertices. Writes `angrestante` (opposite
+// `ladorestante`), then `segundolad` and `primerlad` (opposite `segundoang` and `primerang`), all
+// by the law of cosines for angles, so sides above 90 degrees come out as such.
+void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Real& segundolad,
+         Real& angrestante);
+
+// Two sides and the angle opposite one of them: `opuesto` lies opposite `angulo`, `adyacente` is
+// the other side. The third side comes from the two roots of a quadratic in tan(x/2); each root
+// gives a candidate triangle (`interno` between the two sides, `externo` opposite `adyacente`,
+// `restante` the third side).
+//
+// A root yields a solution only when it is strictly positive and every step of its triangle
+// succeeds. The first triangle is the one from the root with +sqrt when it yields one, otherwise
+// the one from the other root; the second triangle is written to int2/ext2/res2 and `doble` is
+// true only when both roots yield. Fails on a negative discriminant and on a zero leading
+// coefficient (as the arithmetic meets them), and with FailureKind::NoTriangle when neither root
+// yields a solution.
+void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo, Real& restante,
+         Real& int2, Real& ext2, Real& res2, bool& doble);
+
+// Two angles and the side opposite one of them: `primerlad` lies opposite `primerang`. The dual
+// of SSA, solving for the third angle `angrestante`; `segundolad` lies opposite `segundoang`,
+// `ladorestante` opposite `angrestante`. Same choice of roots and same failures as SSA.
+void AAS(Real primerang, Real segundoang, Real primerlad, Real& segundolad, Real& ladorestante,
+         Real& angrestante, Real& seglad2, Real& ladores2, Real& angres2, bool& doble);
+
+} // namespace esferica

@@ -1,0 +1,149 @@
+// The ambiguous cases SSA and AAS: which roots give triangles, and what is offered as the
+// additional solution.
+#include "solver/angles.h"
+#include "solver/triangle.h"
+#include "triangle_check.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace esferica {
+namespace {
+
+using testing::deg;
+using testing::rad;
+
+constexpr double kTol = 1e-4; // degrees
+
+struct Expected {
+    double x, first, second; // the missing element from the root, then the two derived ones
+};
+
+struct AmbiguousCase {
+    const char* name;
+    double in[3];
+    Expected primary;
+    std::optional<Expected> additional;
+};
+
+struct Outcome {
+    Real x = -1, first = -1, second = -1, x2 = -1, first2 = -1, second2 = -1;
+    bool doble = false;
+};
+
+Outcome runSSA(const double in[3]) {
+    Outcome o;
+    SSA(rad(in[0]), rad(in[1]), rad(in[2]), o.first, o.second, o.x, o.first2, o.second2, o.x2,
+        o.doble);
+    return o;
+}
+
+Outcome runAAS(const double in[3]) {
+    Outcome o;
+    AAS(rad(in[0]), rad(in[1]), rad(in[2]), o.first, o.second, o.x, o.first2, o.second2, o.x2,
+        o.doble);
+    return o;
+}
+
+void expectOutcome(const AmbiguousCase& c, const Outcome& o) {
+    EXPECT_NEAR(deg(o.x), c.primary.x, kTol);
+    EXPECT_NEAR(deg(o.first), c.primary.first, kTol);
+    EXPECT_NEAR(deg(o.second), c.primary.second, kTol);
+    EXPECT_EQ(o.doble, c.additional.has_value());
+    if (c.additional) {
+        EXPECT_NEAR(deg(o.x2), c.additional->x, kTol);
+        EXPECT_NEAR(deg(o.first2), c.additional->first, kTol);
+        EXPECT_NEAR(deg(o.second2), c.additional->second, kTol);
+    }
+}
+
+class SSACase : public ::testing::TestWithParam<AmbiguousCase> {};
+
+// Expected: restante, interno, externo.
+TEST_P(SSACase, Solves) {
+    expectOutcome(GetParam(), runSSA(GetParam().in));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SSACase,
+    ::testing::Values(
+        AmbiguousCase{"two_triangles",
+                      {30, 40, 60},
+                      {88.1146, 128.9731, 42.3493},
+                      Expected{24.5053, 18.8226, 137.6507}},
+        // The second root is negative: one triangle.
+        AmbiguousCase{"negative_second_root", {30, 60, 40}, {94.1339, 144.8409, 21.7843}, {}},
+        // The first root is negative: the triangle of the second root is the solution, alone.
+        AmbiguousCase{"negative_first_root", {120, 100, 120}, {115.6731, 127.5734, 130.3972}, {}},
+        // Roots 1 and 0: the zero root is no triangle, the quadrantal one stands.
+        AmbiguousCase{"quadrantal", {90, 90, 90}, {90, 90, 90}, {}}),
+    [](const auto& info) { return info.param.name; });
+
+class AASCase : public ::testing::TestWithParam<AmbiguousCase> {};
+
+// Expected: angrestante, segundolad, ladorestante.
+TEST_P(AASCase, Solves) {
+    expectOutcome(GetParam(), runAAS(GetParam().in));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, AASCase,
+    ::testing::Values(
+        AmbiguousCase{"two_triangles",
+                      {54.5107, 92.8146, 50},
+                      {60, 70, 54.5657},
+                      Expected{111.2526, 110, 118.7361}},
+        AmbiguousCase{"negative_second_root", {60, 30, 20}, {92.0146, 11.3888, 23.2464}, {}},
+        AmbiguousCase{"negative_first_root", {100, 120, 100}, {92.6858, 120, 87.3142}, {}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(AmbiguousFailures, NoTriangleFitsAndNothingButTheFlagIsWritten) {
+    struct Case {
+        const char* name;
+        Outcome (*solve)(const double*);
+        double in[3];
+        FailureKind kind;
+    };
+    const Case cases[] = {
+        {"SSA negative discriminant", runSSA, {30, 20, 60}, FailureKind::NegativeSquareRoot},
+        {"SSA negative discriminant, shorter side",
+         runSSA,
+         {30, 10, 60},
+         FailureKind::NegativeSquareRoot},
+        {"SSA both roots negative", runSSA, {150, 10, 20}, FailureKind::NoTriangle},
+        // A = B = a = 90 leaves c = C free: the quadratic degenerates.
+        {"AAS zero leading coefficient", runAAS, {90, 90, 90}, FailureKind::DivisionByZero},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        try {
+            (void)c.solve(c.in);
+            ADD_FAILURE() << "solved";
+        } catch (const ArithmeticFailure& f) {
+            EXPECT_EQ(f.kind(), c.kind);
+        }
+    }
+    // The flag is set on entry, the outputs are left alone.
+    Outcome o;
+    EXPECT_THROW(
+        SSA(rad(30), rad(20), rad(60), o.first, o.second, o.x, o.first2, o.second2, o.x2, o.doble),
+        ArithmeticFailure);
+    EXPECT_TRUE(o.doble);
+    EXPECT_EQ(o.x, -1);
+    EXPECT_EQ(o.first, -1);
+    EXPECT_EQ(o.x2, -1);
+}
+
+TEST(AmbiguousSolutions, BothTrianglesAreConsistentAndShareTheGivenElements) {
+    // SSA given A = 30, a = 40, b = 60: outputs C, B, c.
+    const double given[] = {30, 40, 60};
+    const Outcome o = runSSA(given);
+    ASSERT_TRUE(o.doble);
+    TriangleSolution first{rad(40), rad(60), o.x, rad(30), o.second, o.first};
+    TriangleSolution second{rad(40), rad(60), o.x2, rad(30), o.second2, o.first2};
+    EXPECT_LT(testing::lawOfCosinesError(first), 1e-12);
+    EXPECT_LT(testing::lawOfCosinesError(second), 1e-12);
+}
+
+} // namespace
+} // namespace esferica

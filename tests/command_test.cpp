@@ -1,0 +1,203 @@
+// The calculate command, headless through the recording view: counting, case choice, messages,
+// result text and the failure regime.
+#include "fake_view.h"
+#include "form/calculate.h"
+#include "triangle_check.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace esferica {
+namespace {
+
+using testing::deg;
+using testing::FakeSurface;
+using testing::FakeView;
+using Texts = std::array<std::string, 6>;
+
+class Command : public ::testing::Test {
+protected:
+    RunReport click(const Texts& inputs) {
+        view.type(inputs);
+        view.messages.clear();
+        view.surface.clear();
+        return form.cmdCalcular_Click(view);
+    }
+    std::vector<std::string> shown(int from, int count) const {
+        return {view.results.begin() + from, view.results.begin() + from + count};
+    }
+    bool allResultsEmpty() const {
+        for (const std::string& r : view.results)
+            if (!r.empty())
+                return false;
+        return true;
+    }
+
+    FakeView view;
+    TrianguloEsf form;
+};
+
+TEST_F(Command, RefusesFewerThanThreeElements) {
+    struct Case {
+        const char* name;
+        Texts inputs;
+    };
+    for (const Case& c : {Case{"all empty", {}}, Case{"two given", {"60", "60", "", "", "", ""}},
+                          Case{"zeros and words", {"0", "abc", "60", "-0", "", "70"}},
+                          Case{"too small for a double", {"1e-400", "60", "60", "", "", ""}}}) {
+        SCOPED_TRACE(c.name);
+        view.results.fill("stale");
+        EXPECT_EQ(click(c.inputs).end, RunEnd::Underdetermined);
+        EXPECT_EQ(view.messages, std::vector{Message::Underdetermined});
+        EXPECT_TRUE(allResultsEmpty());
+        EXPECT_TRUE(view.surface.calls.empty()) << "the picture must keep the previous drawing";
+    }
+}
+
+TEST_F(Command, RefusesMoreThanThreeElementsEvenWhenTheyAgree) {
+    EXPECT_EQ(click({"60", "60", "60", "70.5288", "", ""}).end, RunEnd::Overdetermined);
+    EXPECT_EQ(view.messages, std::vector{Message::Overdetermined});
+    EXPECT_EQ(click({"1", "2", "3", "4", "5", "6"}).end, RunEnd::Overdetermined);
+    EXPECT_TRUE(allResultsEmpty());
+    EXPECT_TRUE(view.surface.calls.empty());
+}
+
+TEST_F(Command, ThreeSidesShowTheAnglesAndDraw) {
+    EXPECT_EQ(click({"60", "60", "60", "", "", ""}).end, RunEnd::Drawn);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(shown(0, 6), (std::vector<std::string>{"60", "60", "60", "70.53", "70.53", "70.53"}));
+    EXPECT_EQ(shown(6, 6), std::vector<std::string>(6, ""));
+    EXPECT_EQ(view.surface.count(FakeSurface::Op::Cls), 1);
+    EXPECT_FALSE(view.surface.segmentsIn(255).empty()) << "the triangle is drawn in red";
+}
+
+TEST_F(Command, ResultsUseTheLocaleSeparator) {
+    view.separator = ",";
+    click({"60", "60", "60", "", "", ""});
+    EXPECT_EQ(shown(3, 3), (std::vector<std::string>{"70,53", "70,53", "70,53"}));
+}
+
+TEST_F(Command, ThreeRightAnglesShowThreeRightSides) {
+    click({"", "", "", "90", "90", "90"});
+    EXPECT_EQ(shown(0, 3), (std::vector<std::string>{"90", "90", "90"}));
+}
+
+TEST_F(Command, AZeroFieldCountsAsNotGivenSoTheCaseIsChosenFromTheOthers) {
+    // a = 0 is not given: b, c and the angle A between them make an SAS case.
+    const RunReport r = click({"0", "40", "50", "30", "", ""});
+    ASSERT_EQ(r.end, RunEnd::Drawn);
+    EXPECT_EQ(view.results[1], "40");
+    EXPECT_EQ(view.results[3], "30");
+    Real B, C, a;
+    SAS(testing::rad(30), testing::rad(40), testing::rad(50), B, C, a);
+    EXPECT_EQ(r.primary.a, a);
+    EXPECT_EQ(r.primary.B, B);
+    EXPECT_EQ(r.primary.C, C);
+}
+
+TEST_F(Command, GivenElementsAreShownBackRounded) {
+    click({"30.126", "60", "60", "", "", ""});
+    EXPECT_EQ(view.results[0], "30.13");
+}
+
+TEST_F(Command, NoTriangleEmptiesAllLabelsAndSkipsTheDrawing) {
+    for (const Texts& t :
+         {Texts{"10", "10", "100", "", "", ""}, Texts{"30", "40", "80", "", "", ""},
+          Texts{"20", "60", "", "30", "", ""}, Texts{"", "", "", "60", "60", "60"}}) {
+        SCOPED_TRACE(t[0] + " " + t[1] + " " + t[2] + " " + t[3] + " " + t[4] + " " + t[5]);
+        EXPECT_EQ(click(t).end, RunEnd::NoSolution);
+        EXPECT_EQ(view.messages, std::vector{Message::NoSolution}) << "the message is shown once";
+        EXPECT_TRUE(allResultsEmpty());
+        EXPECT_TRUE(view.surface.calls.empty());
+    }
+}
+
+TEST_F(Command, AmbiguousCaseShowsBothTriangles) {
+    click({"40", "60", "", "30", "", ""});
+    EXPECT_EQ(shown(0, 6),
+              (std::vector<std::string>{"40", "60", "88.11", "30", "42.35", "128.97"}));
+    EXPECT_EQ(shown(6, 6),
+              (std::vector<std::string>{"40", "60", "24.51", "30", "137.65", "18.82"}));
+}
+
+TEST_F(Command, AmbiguousCaseWithOneTriangleLeavesTheLowerBlockEmpty) {
+    // SSA with A = 120, a = 100, b = 120: only the second root gives a triangle.
+    const RunReport r = click({"100", "120", "", "120", "", ""});
+    EXPECT_FALSE(r.twoSolutions);
+    EXPECT_EQ(view.results[2], "115.67");
+    EXPECT_EQ(shown(6, 6), std::vector<std::string>(6, ""));
+}
+
+TEST_F(Command, AnInputThatDoesNotFitADoubleKeepsThePreviousValueAndFailsTheRun) {
+    // First run: a overflows and stays 0, so only two elements count.
+    EXPECT_EQ(click({"1e400", "60", "60", "", "", ""}).end, RunEnd::Underdetermined);
+    // After a successful run a is 60: the overflowing text leaves it there, three elements count,
+    // and the pending failure ends the case with the no-solution message.
+    click({"60", "60", "60", "", "", ""});
+    EXPECT_EQ(click({"1e400", "60", "60", "", "", ""}).end, RunEnd::NoSolution);
+    EXPECT_EQ(deg(form.primary().a), 60);
+    EXPECT_TRUE(allResultsEmpty());
+}
+
+TEST_F(Command, StatusLabelIsClearedAtTheStartOfEveryRun) {
+    view.status = GraphStatus::SideNotFitted;
+    click({"", "", "", "", "", ""});
+    EXPECT_EQ(view.status, GraphStatus::Clear);
+}
+
+TEST_F(Command, UnusableDrawingOptionsKeepTheResultsAndLeaveThePictureEmpty) {
+    struct Case {
+        const char* name;
+        std::array<std::string, 4> options;
+    };
+    for (const Case& c : {Case{"empty lat spacing", {"", "20", "30", "10"}},
+                          Case{"zero long spacing", {"15", "0", "30", "10"}},
+                          Case{"word as spacing", {"abc", "20", "30", "10"}},
+                          Case{"spacing too fine to finish", {"0.001", "20", "30", "10"}},
+                          Case{"overflowing inclination", {"15", "20", "1e308", "10"}},
+                          Case{"overflowing rotation", {"15", "20", "30", "1e400"}}}) {
+        SCOPED_TRACE(c.name);
+        view.options = c.options;
+        EXPECT_EQ(click({"60", "60", "60", "", "", ""}).end, RunEnd::BadDrawingData);
+        EXPECT_EQ(view.messages, std::vector{Message::BadDrawingData});
+        EXPECT_EQ(view.results[3], "70.53");
+        EXPECT_EQ(view.surface.count(FakeSurface::Op::Cls), 1);
+        EXPECT_EQ(view.surface.count(FakeSurface::Op::Line), 0);
+        EXPECT_EQ(view.surface.count(FakeSurface::Op::Circle), 0);
+    }
+}
+
+// Every row of the two case tables, on one triangle: the original must come back, as the
+// primary or the additional solution.
+TEST_F(Command, EveryCombinationOfThreeElementsSolves) {
+    const std::array<double, 6> triangle{
+        50, 60, 70, 54.56891136978393, 67.09617656807067, 88.21831809730162};
+    int rows = 0;
+    for (int i = 0; i < 6; ++i)
+        for (int j = i + 1; j < 6; ++j)
+            for (int k = j + 1; k < 6; ++k) {
+                Texts texts;
+                for (int e : {i, j, k})
+                    texts[static_cast<std::size_t>(e)] =
+                        testing::fullText(triangle[static_cast<std::size_t>(e)]);
+                const RunReport r = click(texts);
+                SCOPED_TRACE(texts[0] + "|" + texts[1] + "|" + texts[2] + "|" + texts[3] + "|" +
+                             texts[4] + "|" + texts[5]);
+                ASSERT_EQ(r.end, RunEnd::Drawn);
+                const auto matches = [&](const TriangleSolution& t) {
+                    for (int e = 0; e < 6; ++e)
+                        if (std::abs(deg(t.element(e)) - triangle[static_cast<std::size_t>(e)]) >
+                            1e-3)
+                            return false;
+                    return true;
+                };
+                EXPECT_TRUE(matches(r.primary) || (r.twoSolutions && matches(r.additional)));
+                ++rows;
+            }
+    EXPECT_EQ(rows, 20); // 18 mixed rows, three sides and three angles
+}
+
+} // namespace
+} // namespace esferica

@@ -1,0 +1,556 @@
+// The window, driven offscreen as a user drives it: controls are found by their object names,
+// keys and clicks go through QTest, and message boxes are read and closed as they open.
+
+#include "form/drawingsurface.h"
+#include "form/frmTrianguloEsf.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+// Readable failure messages for Qt strings.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+const QString kTitle = QStringLiteral("Resolución de triángulos esféricos");
+
+QString indexed(const char* name, int i) {
+    return QStringLiteral("%1(%2)").arg(name).arg(i);
+}
+
+// What a message box showed before the test closed it with its OK button.
+struct SeenMessage {
+    QString text;
+    QString title;
+    int buttons = 0;
+    bool hasOk = false;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Runs `action` and answers every modal box that it opens, recording what each one showed.
+std::vector<SeenMessage> answerMessages(const std::function<void()>& action) {
+    std::vector<SeenMessage> seen;
+    QTimer closer;
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, [&seen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            SeenMessage other;
+            other.text = QStringLiteral("<not a QMessageBox>");
+            seen.push_back(other);
+            modal->close();
+            return;
+        }
+        seen.push_back({box->text(), box->windowTitle(), static_cast<int>(box->buttons().size()),
+                        box->button(QMessageBox::Ok) != nullptr, box->icon()});
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->reject();
+    });
+    closer.start();
+    action();
+    closer.stop();
+    return seen;
+}
+
+int countPixels(const QImage& image, const std::function<bool(QColor)>& matches) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += matches(image.pixelColor(x, y));
+    return n;
+}
+bool isWhite(const QImage& image) {
+    return countPixels(image, [](QColor c) { return c != Qt::white; }) == 0;
+}
+bool isRed(QColor c) {
+    return c.red() > 200 && c.green() < 120 && c.blue() < 120;
+}
+bool isDark(QColor c) {
+    return c.lightness() < 100;
+}
+
+class QtTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!QApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "form_test";
+            static char* argv[] = {name, nullptr};
+            new QApplication(argc, argv); // lives until the process ends
+        }
+    }
+};
+
+class FormTest : public QtTest {
+protected:
+    void SetUp() override {
+        savedLocale_ = QLocale();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        form_ = std::make_unique<frmTrianguloEsf>();
+        form_->show();
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    void TearDown() override {
+        form_.reset();
+        QLocale::setDefault(savedLocale_);
+    }
+
+    template <class T> T* control(const QString& name) const {
+        T* found = form_->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << qPrintable(name);
+        return found;
+    }
+    QLineEdit* input(int i) const { return control<QLineEdit>(indexed("txtInput", i)); }
+    QLineEdit* option(int i) const { return control<QLineEdit>(indexed("txtGrid", i)); }
+    QLabel* outcome(int i) const { return control<QLabel>(indexed("lblOutcome", i)); }
+    QPushButton* button() const { return control<QPushButton>(QStringLiteral("cmdCalcular")); }
+
+    void typeInputs(const std::array<const char*, 6>& texts) const {
+        for (int i = 0; i < 6; ++i)
+            input(i)->setText(QString::fromUtf8(texts[static_cast<std::size_t>(i)]));
+    }
+    std::vector<SeenMessage> calculate() const {
+        return answerMessages([this] { QTest::mouseClick(button(), Qt::LeftButton); });
+    }
+    QStringList outcomes() const {
+        QStringList texts;
+        for (int i = 0; i < 12; ++i)
+            texts << outcome(i)->text();
+        return texts;
+    }
+    QImage drawing() const { return control<QWidget>(QStringLiteral("Grafico"))->grab().toImage(); }
+
+    std::unique_ptr<frmTrianguloEsf> form_;
+
+private:
+    QLocale savedLocale_;
+};
+
+TEST_F(FormTest, WindowHasItsCaptionAndAFixedClientArea) {
+    EXPECT_EQ(form_->windowTitle(), kTitle);
+    EXPECT_EQ(form_->size(), QSize(736, 451));
+    EXPECT_EQ(form_->minimumSize(), QSize(736, 451));
+    EXPECT_EQ(form_->maximumSize(), QSize(736, 451));
+}
+
+// Every control by name, with its kind, its place in pixels and its caption or initial text.
+TEST_F(FormTest, EveryControlHasItsKindPlaceAndCaption) {
+    enum Kind { Label, TextBox, Button, Picture, Surface };
+    struct Row {
+        QString name;
+        Kind kind;
+        QRect geometry;
+        QString caption;
+    };
+    std::vector<Row> rows = {
+        {"cmdCalcular", Button, {32, 16, 97, 25}, "&Calcular"},
+        {"Label1", Label, {16, 64, 145, 25}, "Ingrese los datos conocidos:"},
+        {"Picture1", Picture, {136, 112, 57, 105}, ""},
+        {"Label2", Label, {216, 176, 97, 17}, "Solución"},
+        {"lbladicional", Label, {216, 360, 97, 41}, "Solución adicional (si existe)"},
+        {"Label3", Label, {16, 280, 145, 17}, "Opciones de gráfico:"},
+        {"Grafico", Surface, {352, 24, 353, 353}, ""},
+        {"Resolvergraf", Label, {360, 384, 305, 25}, ""},
+    };
+    const char* inputCaptions[] = {"lado a",   "lado b",   "lado c",
+                                   "ángulo A", "ángulo B", "ángulo C"};
+    for (int i = 0; i < 6; ++i) {
+        rows.push_back({indexed("lblInput", i),
+                        Label,
+                        {16, 96 + 24 * i, 57, 25},
+                        QString::fromUtf8(inputCaptions[i])});
+        rows.push_back({indexed("txtInput", i), TextBox, {72, 96 + 24 * i, 49, 19}, ""});
+    }
+    const char* elements[] = {"a", "b", "c", "A", "B", "C"};
+    for (int i = 0; i < 12; ++i) {
+        const int top = i < 6 ? 32 + 24 * i : 216 + 24 * (i - 6);
+        rows.push_back({indexed("lblout", i), Label, {224, top, 17, 25}, elements[i % 6]});
+        rows.push_back({indexed("lblOutcome", i), Label, {248, top, 57, 17}, ""});
+    }
+    const char* gridCaptions[] = {"º red lat.", "º red long", "Inclinación", "Rotación"};
+    const char* gridTexts[] = {"15", "20", "30", "10"};
+    for (int i = 0; i < 4; ++i) {
+        rows.push_back({indexed("lblgrid", i),
+                        Label,
+                        {24, 304 + 24 * i, i < 2 ? 49 : 57, 17},
+                        QString::fromUtf8(gridCaptions[i])});
+        rows.push_back({indexed("txtGrid", i), TextBox, {88, 304 + 24 * i, 49, 19}, gridTexts[i]});
+    }
+
+    for (const Row& row : rows) {
+        SCOPED_TRACE(qPrintable(row.name));
+        QWidget* widget = control<QWidget>(row.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), row.geometry);
+        switch (row.kind) {
+        case Label: {
+            auto* label = qobject_cast<QLabel*>(widget);
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->text(), row.caption);
+            EXPECT_EQ(label->textFormat(), Qt::PlainText);
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+            EXPECT_EQ(label->frameShape(), QFrame::NoFrame);
+            EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+            // A caption cut short by its label's width is no caption at all.
+            if (!label->wordWrap()) {
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+            }
+            break;
+        }
+        case TextBox: {
+            auto* field = qobject_cast<QLineEdit*>(widget);
+            ASSERT_NE(field, nullptr);
+            EXPECT_EQ(field->text(), row.caption);
+            EXPECT_TRUE(field->hasFrame());
+            break;
+        }
+        case Button: {
+            auto* button = qobject_cast<QPushButton*>(widget);
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->text(), row.caption);
+            break;
+        }
+        case Picture: {
+            auto* picture = qobject_cast<QLabel*>(widget);
+            ASSERT_NE(picture, nullptr);
+            const QPixmap image = picture->pixmap();
+            EXPECT_EQ(image.deviceIndependentSize(), QSizeF(52, 98));
+            EXPECT_GT(countPixels(image.toImage(), isDark), 100) << "the diagram is drawn";
+            break;
+        }
+        case Surface:
+            EXPECT_NE(dynamic_cast<esferica::Surface*>(widget), nullptr);
+            break;
+        }
+    }
+}
+
+TEST_F(FormTest, OpensWithEmptyResultsBlankPictureAndFocusOnSideA) {
+    EXPECT_EQ(QApplication::focusWidget(), input(0));
+    EXPECT_EQ(outcomes(), QStringList(12, QString()));
+    EXPECT_TRUE(isWhite(drawing()));
+}
+
+// Given the focus in txtInput(0), when Tab is pressed repeatedly, then the focus walks the inputs,
+// the button, the drawing, the option fields and the diagram, and comes back round.
+TEST_F(FormTest, TabWalksTheControlsInOrderAndBackRound) {
+    QStringList order;
+    for (int i = 1; i < 6; ++i)
+        order << indexed("txtInput", i);
+    order << "cmdCalcular"
+          << "Grafico";
+    for (int i = 0; i < 4; ++i)
+        order << indexed("txtGrid", i);
+    order << "Picture1"
+          << "txtInput(0)";
+
+    for (const QString& expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), expected);
+    }
+    // Shift+Tab walks the same ring the other way.
+    for (int i = static_cast<int>(order.size()) - 2; i >= -1; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        ASSERT_EQ(QApplication::focusWidget()->objectName(),
+                  i >= 0 ? order[i] : QStringLiteral("txtInput(0)"));
+    }
+}
+
+// Given every field holding text, when each is reached by Tab, then its whole text is selected.
+TEST_F(FormTest, TabbingIntoAFieldSelectsAllItsText) {
+    for (int i = 0; i < 6; ++i)
+        input(i)->setText(QStringLiteral("%1.5").arg(10 * (i + 1)));
+    for (int step = 0; step < 13; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            SCOPED_TRACE(qPrintable(field->objectName()));
+            EXPECT_EQ(field->selectedText(), field->text());
+            EXPECT_FALSE(field->text().isEmpty());
+        }
+    }
+}
+
+// Given "15" in txtGrid(0), when the user tabs (or clicks) into it and types 45, then it holds 45.
+TEST_F(FormTest, TypingAfterFocusByTabOrClickReplacesTheText) {
+    for (bool byMouse : {false, true}) {
+        SCOPED_TRACE(byMouse ? "mouse" : "tab");
+        option(0)->setText(QStringLiteral("15"));
+        control<QWidget>(QStringLiteral("Grafico"))->setFocus(Qt::OtherFocusReason);
+        if (byMouse)
+            QTest::mouseClick(option(0), Qt::LeftButton, {}, QPoint(12, 9));
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(option(0)->hasFocus());
+        EXPECT_EQ(option(0)->selectedText(), QStringLiteral("15"));
+        QTest::keyClicks(option(0), QStringLiteral("45"));
+        EXPECT_EQ(option(0)->text(), QStringLiteral("45"));
+    }
+}
+
+// Only the click that brings the focus keeps the selection: once in the field, a click places the
+// caret as usual.
+TEST_F(FormTest, ClickInsideAFocusedFieldPlacesTheCaret) {
+    option(1)->setText(QStringLiteral("2020"));
+    QTest::mouseClick(option(1), Qt::LeftButton, {}, QPoint(8, 9));
+    ASSERT_EQ(option(1)->selectedText(), QStringLiteral("2020"));
+    QTest::mouseClick(option(1), Qt::LeftButton, {}, QPoint(40, 9));
+    EXPECT_FALSE(option(1)->hasSelectedText());
+}
+
+TEST_F(FormTest, AltCRunsTheCommandFromAnyControl) {
+    typeInputs({"60", "60", "60", "", "", ""});
+    option(3)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(option(3), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(outcome(3)->text(), QStringLiteral("70.53"));
+}
+
+// The command's messages: each in its own modal box with the window's caption, one OK button and
+// no icon. Every row runs after a successful calculation, whose results the message run clears,
+// except that the drawing message leaves them standing.
+TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButton) {
+    struct Row {
+        const char* name;
+        std::array<const char*, 6> inputs;
+        const char* latitudeSpacing;
+        const char* text;
+        bool resultsStay;
+    };
+    const Row rows[] = {
+        {"no element",
+         {"", "", "", "", "", ""},
+         "15",
+         "Sistema subdeterminado, por favor ingrese 3 datos",
+         false},
+        {"two elements",
+         {"60", "60", "", "", "", ""},
+         "15",
+         "Sistema subdeterminado, por favor ingrese 3 datos",
+         false},
+        {"four elements",
+         {"60", "60", "60", "70.53", "", ""},
+         "15",
+         "El programa no está preparado para verificar sistemas sobredeterminados. Por favor "
+         "ingrese sólo 3 datos",
+         false},
+        {"no triangle", {"30", "40", "80", "", "", ""}, "15", "No existe solución", false},
+        {"zero grid spacing",
+         {"60", "60", "60", "", "", ""},
+         "0",
+         "Error en datos de dibujo",
+         true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        option(0)->setText(QStringLiteral("15"));
+        typeInputs({"60", "60", "60", "", "", ""});
+        ASSERT_TRUE(calculate().empty());
+        ASSERT_EQ(outcome(0)->text(), QStringLiteral("60"));
+
+        typeInputs(row.inputs);
+        option(0)->setText(QString::fromLatin1(row.latitudeSpacing));
+        const std::vector<SeenMessage> seen = calculate();
+
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, QString::fromUtf8(row.text));
+        EXPECT_EQ(seen[0].title, kTitle);
+        EXPECT_EQ(seen[0].buttons, 1);
+        EXPECT_TRUE(seen[0].hasOk);
+        EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
+        if (row.resultsStay)
+            EXPECT_EQ(outcome(3)->text(), QStringLiteral("70.53"));
+        else
+            EXPECT_EQ(outcomes(), QStringList(12, QString()));
+    }
+}
+
+TEST_F(FormTest, ResultsUseTheDecimalSeparatorOfTheLocale) {
+    const struct {
+        QLocale locale;
+        const char* angle;
+    } rows[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), "70.53"},
+        {QLocale(QLocale::Spanish, QLocale::Spain), "70,53"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(qPrintable(row.locale.name()));
+        QLocale::setDefault(row.locale);
+        typeInputs({"60", "60", "60", "", "", ""});
+        ASSERT_TRUE(calculate().empty());
+        const QString angle = QString::fromLatin1(row.angle);
+        EXPECT_EQ(outcomes(),
+                  QStringList({"60", "60", "60", angle, angle, angle, "", "", "", "", "", ""}));
+    }
+}
+
+// Sides 90, 90, 100: with the default view no fitted ellipse has the length of side c.
+TEST_F(FormTest, StatusLabelTellsWhenSideCCouldNotBeDrawnUntilTheNextRun) {
+    auto* status = control<QLabel>(QStringLiteral("Resolvergraf"));
+    typeInputs({"90", "90", "100", "", "", ""});
+    ASSERT_TRUE(calculate().empty());
+    EXPECT_EQ(status->text(), QStringLiteral("No se encontró solución gráfica para el lado c"));
+
+    typeInputs({"60", "60", "60", "", "", ""});
+    ASSERT_TRUE(calculate().empty());
+    EXPECT_EQ(status->text(), QString());
+}
+
+TEST_F(FormTest, DrawingAndDiagramSurviveHidingTheWindow) {
+    typeInputs({"60", "60", "60", "", "", ""});
+    ASSERT_TRUE(calculate().empty());
+    const QImage before = drawing();
+    EXPECT_GT(countPixels(before, isRed), 100) << "the triangle is drawn in red";
+    EXPECT_GT(countPixels(before, isDark), 1000) << "the sphere is drawn in black";
+    const QImage diagramBefore = control<QLabel>(QStringLiteral("Picture1"))->grab().toImage();
+
+    form_->hide();
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+
+    EXPECT_EQ(drawing(), before);
+    EXPECT_EQ(control<QLabel>(QStringLiteral("Picture1"))->grab().toImage(), diagramBefore);
+}
+
+// A run that ends with a message leaves the previous drawing in place.
+TEST_F(FormTest, CountMessageLeavesThePreviousDrawing) {
+    typeInputs({"60", "60", "60", "", "", ""});
+    ASSERT_TRUE(calculate().empty());
+    const QImage before = drawing();
+    typeInputs({"60", "", "", "", "", ""});
+    ASSERT_EQ(calculate().size(), 1u);
+    EXPECT_EQ(drawing(), before);
+}
+
+// The drawing surface on its own, in user coordinates from -1.2 to 1.2 with y up, as the drawing
+// stage sets it.
+class FormSurfaceTest : public QtTest {
+protected:
+    void SetUp() override {
+        surface_ = std::make_unique<esferica::DrawingSurface>();
+        surface_->resize(353, 353);
+        surface_->Scale(-1.2f, 1.2f, 1.2f, -1.2f);
+        surface_->Cls();
+    }
+    void TearDown() override { surface_.reset(); }
+
+    void line(float x0, float y0, float x1, float y1) {
+        surface_->setCurrentX(x0);
+        surface_->setCurrentY(y0);
+        surface_->Line(x1, y1);
+    }
+    // The colour at a point in user coordinates, after flushing.
+    QColor at(double x, double y) {
+        surface_->flush();
+        const QImage& image = surface_->image();
+        const double ratio = image.devicePixelRatio();
+        return image.pixelColor(QPoint(static_cast<int>((x + 1.2) / 2.4 * 353 * ratio),
+                                       static_cast<int>((1.2 - y) / 2.4 * 353 * ratio)));
+    }
+
+    std::unique_ptr<esferica::DrawingSurface> surface_;
+};
+
+TEST_F(FormSurfaceTest, KeepsACrispBackingImageOfItsSize) {
+    const QImage& image = surface_->image();
+    EXPECT_EQ(image.format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(image.devicePixelRatio(), surface_->devicePixelRatioF());
+    EXPECT_EQ(image.size(), QSize(353, 353) * surface_->devicePixelRatioF());
+    EXPECT_TRUE(isWhite(image));
+}
+
+// Colours are red + 256 * green + 65536 * blue.
+TEST_F(FormSurfaceTest, ForeColorPacksRedInTheLowByte) {
+    const struct {
+        std::int32_t value;
+        QColor expected;
+    } rows[] = {{0, Qt::black},
+                {255, Qt::red},
+                {255 * 256, Qt::green},
+                {255 * 65536, Qt::blue},
+                {0x336699, QColor(0x99, 0x66, 0x33)}};
+    // Horizontal lines through pixel centres cover their row fully.
+    const auto rowCentre = [](int row) {
+        return static_cast<float>(1.2 - (row + 0.5) * 2.4 / 353);
+    };
+    int row = 40;
+    for (const auto& r : rows) {
+        surface_->setForeColor(r.value);
+        line(-1, rowCentre(row), 1, rowCentre(row));
+        row += 20;
+    }
+    row = 40;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.value);
+        const QColor seen = at(0, rowCentre(row));
+        EXPECT_NEAR(seen.red(), r.expected.red(), 8);
+        EXPECT_NEAR(seen.green(), r.expected.green(), 8);
+        EXPECT_NEAR(seen.blue(), r.expected.blue(), 8);
+        row += 20;
+    }
+}
+
+// Scale puts (-1.2, 1.2) at the top left and y grows upwards; lines and circles follow it.
+TEST_F(FormSurfaceTest, UserCoordinatesPointYUp) {
+    surface_->setForeColor(255);
+    line(0.6f, 0.3f, 0.6f, 1.1f); // a vertical stroke in the upper right quadrant
+    surface_->setForeColor(255 * 65536);
+    surface_->Circle(-0.6f, -0.6f, 0.3f); // a circle in the lower left quadrant
+    EXPECT_EQ(at(0.6, 0.7).red(), 255);
+    EXPECT_EQ(at(0.6, -0.7), QColor(Qt::white));
+    EXPECT_EQ(at(-0.6, -0.6), QColor(Qt::white)) << "a circle is an outline";
+    EXPECT_GT(at(-0.6, -0.6 + 0.3).blue() - at(-0.6, -0.6 + 0.3).red(), 100);
+    EXPECT_GT(at(-0.6 - 0.3, -0.6).blue() - at(-0.6 - 0.3, -0.6).red(), 100);
+    EXPECT_EQ(at(-0.6, 0.6), QColor(Qt::white));
+}
+
+// Operations take effect in call order: a colour change splits the segments, and Cls erases only
+// what came before it.
+TEST_F(FormSurfaceTest, OperationsTakeEffectInOrder) {
+    surface_->setForeColor(255);
+    line(-1, 0.5f, 1, 0.5f);
+    surface_->Cls();
+    surface_->setForeColor(255 * 65536);
+    line(-1, 0, 0, 0);
+    surface_->setForeColor(255);
+    surface_->Line(1, 0); // continues from the current point (0, 0)
+    surface_->setForeColor(0);
+    EXPECT_EQ(at(0, 0.5), QColor(Qt::white)) << "erased by Cls";
+    EXPECT_GT(at(-0.5, 0).blue(), 200);
+    EXPECT_LT(at(-0.5, 0).red(), 100);
+    EXPECT_GT(at(0.5, 0).red(), 200);
+    EXPECT_LT(at(0.5, 0).blue(), 100);
+}
+
+// A fine grid makes far more segments than are held back at once; none may be lost.
+TEST_F(FormSurfaceTest, ManySegmentsAreAllDrawn) {
+    surface_->setForeColor(0);
+    constexpr int kSegments = 20000;
+    surface_->setCurrentX(-1);
+    surface_->setCurrentY(-1);
+    for (int i = 1; i <= kSegments; ++i)
+        surface_->Line(-1 + 2.0f * static_cast<float>(i) / kSegments,
+                       -1 + 2.0f * static_cast<float>(i) / kSegments);
+    for (double t : {-0.9, -0.3, 0.2, 0.8, 0.99})
+        EXPECT_LT(at(t, t).lightness(), 160) << t;
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+// Reading field texts and writing result texts.
+#include "form/numbers.h"
+#include "solver/angles.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace esferica {
+namespace {
+
+struct ValCase {
+    const char* text;
+    double value;
+};
+
+class ValReads : public ::testing::TestWithParam<ValCase> {};
+
+TEST_P(ValReads, TheLeadingNumber) {
+    const ValCase& c = GetParam();
+    const double v = Val(c.text).value();
+    EXPECT_EQ(v, c.value) << "text: \"" << c.text << "\"";
+    EXPECT_EQ(std::signbit(v), std::signbit(c.value)) << "text: \"" << c.text << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ValReads,
+    ::testing::Values(
+        // plain numbers
+        ValCase{"60", 60}, ValCase{"-30", -30}, ValCase{"+30", 30}, ValCase{"30.126", 30.126},
+        ValCase{".5", 0.5}, ValCase{"-.5", -0.5}, ValCase{"5.", 5}, ValCase{"007", 7},
+        // reading stops at the first character that does not fit
+        ValCase{"30abc", 30}, ValCase{"1,5", 1}, ValCase{"12,5", 12}, ValCase{"30 º", 30},
+        ValCase{"1.2.3", 1.2}, ValCase{"3-4", 3}, ValCase{"1\r2", 1},
+        // no number at all reads as 0
+        ValCase{"", 0}, ValCase{"abc", 0}, ValCase{"-", 0}, ValCase{".", 0}, ValCase{"+", 0},
+        ValCase{"e5", 0}, ValCase{"º30", 0}, ValCase{"--5", 0},
+        // blanks, tabs and line feeds anywhere are ignored
+        ValCase{" 6 0 ", 60}, ValCase{"\t-\t3 0", -30}, ValCase{"4\n5", 45}, ValCase{"1 e 2", 100},
+        // exponents: E or D, either case, optional sign; an exponent without digits is not read
+        ValCase{"1E2", 100}, ValCase{"1e2", 100}, ValCase{"1D2", 100}, ValCase{"1d-2", 0.01},
+        ValCase{"2.5E+1", 25}, ValCase{"1e", 1}, ValCase{"1e+", 1}, ValCase{"1ex", 1},
+        ValCase{"1E2.5", 100},
+        // zeros, signed: all mean "not given"
+        ValCase{"0", 0}, ValCase{"-0", 0}, ValCase{"0.000", 0}, ValCase{"0e999999", 0},
+        ValCase{"-0e5", 0},
+        // too small for a double reads as 0
+        ValCase{"1e-400", 0}, ValCase{"-1e-400", 0}, ValCase{"0.0000001e-320", 0},
+        // the largest double still fits, and the nearest double is chosen exactly
+        ValCase{"1.7976931348623157e308", 1.7976931348623157e308}, ValCase{"0.1", 0.1},
+        ValCase{"4.9e-324", 4.9e-324},
+        // radix prefixes: unsigned hexadecimal and octal integers
+        ValCase{"&HFF", 255}, ValCase{"&hff", 255}, ValCase{"&H10xyz", 16}, ValCase{"&O17", 15},
+        ValCase{"&o78", 7}, ValCase{"&H", 0}, ValCase{"&HFFFF", 65535}, ValCase{"& H 1 0", 16},
+        ValCase{"&X10", 0}, ValCase{"&", 0}));
+
+TEST(ValOverflow, ANumberBeyondTheDoubleRangeFailsInsteadOfBecomingInfinite) {
+    for (const char* text : {
+             "1e309", "-1e309", "1.7976931348623159e308", "1e99999999999999999999",
+             "99999999999999999999e300", "&H1" // followed by 300 F's below
+         }) {
+        std::string t = text;
+        if (t == "&H1")
+            t += std::string(300, 'F');
+        try {
+            const Real r = Val(t);
+            ADD_FAILURE() << "\"" << text << "\" read as " << r.value();
+        } catch (const ArithmeticFailure& f) {
+            EXPECT_EQ(f.kind(), FailureKind::Overflow) << text;
+        }
+    }
+}
+
+TEST(ValLongTexts, ManyDigitsAreReadExactly) {
+    EXPECT_EQ(Val("0." + std::string(5000, '0') + "1e5001").value(), 1.0);
+    EXPECT_EQ(Val(std::string(400, '9') + "e-400").value(), 1.0);
+}
+
+struct TextCase {
+    double degrees;
+    const char* text;
+};
+
+class DegreesText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(DegreesText, RoundsToTwoDecimalsAndWritesPlainDecimal) {
+    EXPECT_EQ(degreesText(GetParam().degrees, "."), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, DegreesText,
+    ::testing::Values(TextCase{70.52877936550931, "70.53"}, TextCase{90, "90"},
+                      TextCase{0.5, "0.5"}, TextCase{-12.25, "-12.25"}, TextCase{0.05, "0.05"},
+                      TextCase{-0.5, "-0.5"}, TextCase{100.1, "100.1"}, TextCase{179.999, "180"},
+                      // ties go to the even neighbour
+                      TextCase{0.125, "0.12"}, TextCase{0.375, "0.38"}, TextCase{-0.125, "-0.12"},
+                      TextCase{30.125, "30.12"}, TextCase{2.5, "2.5"},
+                      // only exact ties are ties: 1.005 is stored just below 1.005
+                      TextCase{1.005, "1"}, TextCase{1.015, "1.01"}, TextCase{0.285, "0.28"},
+                      // never "-0"
+                      TextCase{-0.001, "0"}, TextCase{-0.004, "0"}, TextCase{0, "0"},
+                      // -0.005 is stored just beyond -0.005, so it is not a tie
+                      TextCase{-0.005, "-0.01"}, TextCase{-0.0, "0"},
+                      // large but below 1e15: still plain
+                      TextCase{123456789012.34, "123456789012.34"},
+                      TextCase{-999999999999999.0, "-999999999999999"},
+                      // products above 2^52 round, but the exact value decides
+                      TextCase{999999999999999.12, "999999999999999.12"},
+                      TextCase{70000000000000.125, "70000000000000.12"},
+                      TextCase{70000000000000.375, "70000000000000.38"}));
+
+TEST(DegreesText, UsesTheLocaleSeparator) {
+    EXPECT_EQ(degreesText(70.52877936550931, ","), "70,53");
+    EXPECT_EQ(degreesText(-0.5, ","), "-0,5");
+    EXPECT_EQ(degreesText(90, ","), "90");
+}
+
+TEST(DegreesText, HugeValuesUseAnExponent) {
+    EXPECT_EQ(degreesText(1e15, "."), "1E+15");
+    EXPECT_EQ(degreesText(-1.5e20, ","), "-1,5E+20");
+    EXPECT_EQ(degreesText(1.7976931348623157e308, "."), "1.79769313486232E+308");
+}
+
+TEST(ResultText, RadiansAreConvertedFirst) {
+    for (double d : {1.0, 30.0, 45.0, 60.0, 90.0, 120.0, 180.0})
+        EXPECT_EQ(resultText(GradtoRad(d), "."), std::to_string(static_cast<int>(d)));
+    EXPECT_EQ(resultText(GradtoRad(30.126), "."), "30.13");
+}
+
+TEST(ResultText, FailsWhenTheDegreeValueOverflows) {
+    EXPECT_THROW(resultText(1e308, "."), ArithmeticFailure);
+}
+
+} // namespace
+} // namespace esferica

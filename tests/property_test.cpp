@@ -1,0 +1,143 @@
+// Random valid triangles through every combination of three given elements, by the real calculate
+// command: the original triangle must come back, and every triangle shown must be consistent.
+#include "fake_view.h"
+#include "form/calculate.h"
+#include "triangle_check.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+
+namespace esferica {
+namespace {
+
+using testing::deg;
+
+constexpr int kTriangles = 20'000;
+constexpr double kMinElement = 2, kMaxElement = 178; // degrees
+constexpr double kTolerance = 1e-3;                  // degrees, on every element
+constexpr double kConsistency = 1e-9;                // largest law-of-cosines residual
+
+struct Vec3 {
+    double x, y, z;
+};
+Vec3 cross(Vec3 u, Vec3 v) {
+    return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
+}
+double dot(Vec3 u, Vec3 v) {
+    return u.x * v.x + u.y * v.y + u.z * v.z;
+}
+double norm(Vec3 u) {
+    return std::sqrt(dot(u, u));
+}
+Vec3 minus(Vec3 u, Vec3 v) {
+    return {u.x - v.x, u.y - v.y, u.z - v.z};
+}
+Vec3 scaled(Vec3 u, double s) {
+    return {u.x * s, u.y * s, u.z * s};
+}
+
+double arc(Vec3 u, Vec3 v) {
+    return std::atan2(norm(cross(u, v)), dot(u, v));
+}
+
+// The angle at vertex p between the great circles towards q and r.
+double vertexAngle(Vec3 p, Vec3 q, Vec3 r) {
+    const Vec3 tq = minus(q, scaled(p, dot(p, q)));
+    const Vec3 tr = minus(r, scaled(p, dot(p, r)));
+    return std::atan2(norm(cross(tq, tr)), dot(tq, tr));
+}
+
+// A random triangle in degrees (a, b, c, A, B, C) from three random points of the sphere, with
+// every element inside [kMinElement, kMaxElement].
+std::array<double, 6> randomTriangle(std::mt19937_64& rng) {
+    std::uniform_real_distribution<double> z(-1, 1), turn(0, 2 * std::acos(-1.0));
+    const auto point = [&] {
+        const double h = z(rng), t = turn(rng), s = std::sqrt(1 - h * h);
+        return Vec3{s * std::cos(t), s * std::sin(t), h};
+    };
+    const double toDeg = 180 / std::acos(-1.0);
+    for (;;) {
+        const Vec3 A = point(), B = point(), C = point();
+        const std::array<double, 6> t{arc(B, C) * toDeg,
+                                      arc(A, C) * toDeg,
+                                      arc(A, B) * toDeg,
+                                      vertexAngle(A, B, C) * toDeg,
+                                      vertexAngle(B, C, A) * toDeg,
+                                      vertexAngle(C, A, B) * toDeg};
+        bool inside = true;
+        for (double e : t)
+            inside = inside && e >= kMinElement && e <= kMaxElement;
+        if (inside)
+            return t;
+    }
+}
+
+// A real spherical triangle: every element strictly between 0 and 180 degrees, and the laws of
+// cosines hold.
+bool isTriangle(const TriangleSolution& t) {
+    for (int e = 0; e < 6; ++e)
+        if (!(deg(t.element(e)) > 0 && deg(t.element(e)) < 180))
+            return false;
+    return testing::lawOfCosinesError(t) < kConsistency;
+}
+
+std::string describe(const std::array<double, 6>& t) {
+    char buf[200];
+    std::snprintf(buf, sizeof buf, "a=%.17g b=%.17g c=%.17g A=%.17g B=%.17g C=%.17g", t[0], t[1],
+                  t[2], t[3], t[4], t[5]);
+    return buf;
+}
+
+TEST(RandomTriangles, EveryCombinationOfThreeGivenElementsRecoversTheTriangle) {
+    static constexpr const char* kNames = "abcABC";
+    std::mt19937_64 rng(20261207);
+    testing::FakeView view;
+    // A zero spacing stops the drawing stage right after the results are shown: the solving is
+    // under test here, and the fit of side c would cost ten times as much as the solving.
+    view.options = {"0", "0", "30", "10"};
+    TrianguloEsf form;
+    int failures = 0;
+    for (int n = 0; n < kTriangles && failures < 20; ++n) {
+        const std::array<double, 6> original = randomTriangle(rng);
+        for (int i = 0; i < 6; ++i)
+            for (int j = i + 1; j < 6; ++j)
+                for (int k = j + 1; k < 6; ++k) {
+                    std::array<std::string, 6> texts;
+                    for (int e : {i, j, k})
+                        texts[static_cast<std::size_t>(e)] =
+                            testing::fullText(original[static_cast<std::size_t>(e)]);
+                    view.type(texts);
+                    view.messages.clear();
+                    view.surface.clear();
+                    const RunReport r = form.cmdCalcular_Click(view);
+
+                    const auto matches = [&](const TriangleSolution& t) {
+                        for (int e = 0; e < 6; ++e)
+                            if (!(std::fabs(deg(t.element(e)) -
+                                            original[static_cast<std::size_t>(e)]) <= kTolerance))
+                                return false;
+                        return true;
+                    };
+                    const bool solved = r.end == RunEnd::BadDrawingData;
+                    const bool recovered =
+                        solved && (matches(r.primary) || (r.twoSolutions && matches(r.additional)));
+                    const bool consistent = solved && isTriangle(r.primary) &&
+                                            (!r.twoSolutions || isTriangle(r.additional));
+                    if (!(recovered && consistent)) {
+                        ++failures;
+                        ADD_FAILURE()
+                            << "given " << kNames[i] << ", " << kNames[j] << ", " << kNames[k]
+                            << " of " << describe(original) << (solved ? "" : ": not solved")
+                            << (solved && !recovered ? ": original not recovered" : "")
+                            << (solved && !consistent ? ": inconsistent solution" : "");
+                    }
+                }
+    }
+}
+
+} // namespace
+} // namespace esferica
