@@ -1,11 +1,10 @@
 #include "form/diagram.h"
 
-#include <QFont>
 #include <QPainter>
 
 namespace esferica {
 
-QPixmap triangleDiagram(qreal ratio) {
+QPixmap triangleDiagram(qreal ratio, const QFont& font) {
     constexpr int kWidth = 52, kHeight = 98;
     QPixmap pixmap(QSize(kWidth, kHeight) * ratio);
     pixmap.setDevicePixelRatio(ratio);
@@ -23,17 +22,11 @@ QPixmap triangleDiagram(qreal ratio) {
     const auto letter = [&p](QPointF centre, const QString& text) {
         p.drawText(QRectF(centre - QPointF(7, 7), QSizeF(14, 14)), Qt::AlignCenter, text);
     };
-    QFont font = p.font();
-    font.setPixelSize(12);
-    font.setBold(true);
+    // The window's font: a face or size of its own would cost a font engine at start-up.
     p.setFont(font);
     letter({6, 58}, QStringLiteral("A"));
     letter({45, 90}, QStringLiteral("B"));
     letter({27, 7}, QStringLiteral("C"));
-
-    font.setBold(false);
-    font.setItalic(true);
-    p.setFont(font);
     letter({43, 45}, QStringLiteral("a")); // between B and C
     letter({12, 34}, QStringLiteral("b")); // between A and C
     letter({23, 78}, QStringLiteral("c")); // between A and B

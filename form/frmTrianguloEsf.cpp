@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 using esferica::GraphStatus;
 using esferica::Message;
@@ -57,36 +59,45 @@ QString graphStatusText(GraphStatus status) {
 // The smallest size that shrinkFontToFit goes down to, in points.
 constexpr qreal kSmallestPointSize = 6;
 
-bool captionsFit(const QWidget& form, const QFont& font) {
+// How much `font` must shrink for every caption to fit its label: the smallest ratio of the room a
+// label has to the room its text takes, 1 or more when all fit. The status label is measured with
+// the longest text it shows.
+qreal fitRatio(const QWidget& form, const QFont& font) {
     const QFontMetricsF metrics(font);
     const QString status = graphStatusText(GraphStatus::SideNotFitted);
+    qreal ratio = 1;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
         const QString text =
             label->objectName() == QLatin1String("Resolvergraf") ? status : label->text();
-        if (label->wordWrap()) {
-            const QRectF needed =
-                metrics.boundingRect(QRectF(label->rect()), Qt::TextWordWrap, text);
-            if (needed.width() > label->width() || needed.height() > label->height())
-                return false;
-        } else if (metrics.horizontalAdvance(text) > label->width() ||
-                   metrics.height() > label->height()) {
-            return false;
-        }
+        if (text.isEmpty())
+            continue;
+        const QSizeF needed =
+            label->wordWrap()
+                ? metrics.boundingRect(QRectF(label->rect()), Qt::TextWordWrap, text).size()
+                : QSizeF(metrics.horizontalAdvance(text), metrics.height());
+        ratio =
+            std::min({ratio, label->width() / needed.width(), label->height() / needed.height()});
     }
-    return true;
+    return ratio;
 }
 
 // The layout was measured for an 8-point system font; a wider default font would cut captions
 // such as "Ingrese los datos conocidos:" short. Keep the default family and style, and take the
-// largest size, no larger than the default, at which every caption fits its label.
+// largest size, in half points and no larger than the default, at which every caption fits its
+// label. Text does not scale exactly with the size, so the size that the first measurement
+// suggests is checked, and lowered while it does not fit; each size tried costs a font engine,
+// which is why the search does not start from the default.
 void shrinkFontToFit(QWidget& form) {
     QFont font = form.font();
     if (font.pointSizeF() <= 0)
         return; // a pixel-sized default: left as the platform chose it
-    while (!captionsFit(form, font) && font.pointSizeF() - 0.5 >= kSmallestPointSize)
+    const qreal ratio = fitRatio(form, font);
+    if (ratio >= 1)
+        return;
+    font.setPointSizeF(std::max(kSmallestPointSize, std::floor(font.pointSizeF() * ratio * 2) / 2));
+    while (fitRatio(form, font) < 1 && font.pointSizeF() - 0.5 >= kSmallestPointSize)
         font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (font != form.font())
-        form.setFont(font);
+    form.setFont(font);
 }
 
 } // namespace
@@ -132,7 +143,6 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1_->setLineWidth(2);
     Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF()));
     Picture1_->setFocusPolicy(Qt::StrongFocus);
 
     static const char* const elementCaptions[] = {"a", "b", "c", "A", "B", "C"};
@@ -153,6 +163,8 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
              QStringLiteral("Opciones de gráfico:"));
     Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), twips(5400, 5760, 4575, 375), {});
     shrinkFontToFit(*this);
+    // Drawn in the window's own font, whose engine is already loaded.
+    Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF(), font()));
 
     QWidget* previous = txtInput_[0];
     const auto follow = [&previous](QWidget* next) {

@@ -9,16 +9,22 @@
 
 namespace esferica {
 
+// No step of SSS or AAA reads an element that an earlier step writes, so the sines and cosines of
+// the three given elements are taken once.
 void SSS(ResumeNext& run, TriangleSolution& t) {
-    run([&] { t.A = ArcCos((cos(t.a) - cos(t.b) * cos(t.c)) / (sin(t.b) * sin(t.c))); });
-    run([&] { t.B = ArcCos((cos(t.b) - cos(t.a) * cos(t.c)) / (sin(t.a) * sin(t.c))); });
-    run([&] { t.C = ArcCos((cos(t.c) - cos(t.a) * cos(t.b)) / (sin(t.a) * sin(t.b))); });
+    const Real ca = cos(t.a), cb = cos(t.b), cc = cos(t.c);
+    const Real sa = sin(t.a), sb = sin(t.b), sc = sin(t.c);
+    run([&] { t.A = ArcCos((ca - cb * cc) / (sb * sc)); });
+    run([&] { t.B = ArcCos((cb - ca * cc) / (sa * sc)); });
+    run([&] { t.C = ArcCos((cc - ca * cb) / (sa * sb)); });
 }
 
 void AAA(ResumeNext& run, TriangleSolution& t) {
-    run([&] { t.a = ArcCos((cos(t.A) + cos(t.B) * cos(t.C)) / (sin(t.B) * sin(t.C))); });
-    run([&] { t.b = ArcCos((cos(t.B) + cos(t.A) * cos(t.C)) / (sin(t.A) * sin(t.C))); });
-    run([&] { t.c = ArcCos((cos(t.C) + cos(t.A) * cos(t.B)) / (sin(t.A) * sin(t.B))); });
+    const Real cA = cos(t.A), cB = cos(t.B), cC = cos(t.C);
+    const Real sA = sin(t.A), sB = sin(t.B), sC = sin(t.C);
+    run([&] { t.a = ArcCos((cA + cB * cC) / (sB * sC)); });
+    run([&] { t.b = ArcCos((cB + cA * cC) / (sA * sC)); });
+    run([&] { t.c = ArcCos((cC + cA * cB) / (sA * sB)); });
 }
 
 void SAS(Real angulo, Real primerlad, Real segundolad, Real& primerang, Real& segundoang,
