@@ -6,6 +6,7 @@
 #include "solver/angles.h"
 
 #include <optional>
+#include <utility>
 
 namespace esferica {
 
@@ -51,29 +52,52 @@ void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Re
 
 namespace {
 
+// Below this sine, a missing element is taken for 0 or 180 degrees: far above rounding noise
+// (about 1e-15) and far below what two decimals of a degree can show (about 1e-4).
+constexpr double kDegenerateSine = 1e-9;
+
 // One candidate triangle of an ambiguous case: the missing element x = 2 atan(t) found from a root
 // t of the quadratic, and the two elements derived from it.
 struct Candidate {
     Real x, first, second;
 };
 
-// Solves p t^2 + q t + r = 0 for t = tan(x/2) and keeps the roots that give a triangle. The roots
-// are labelled by the sign before the square root, not by size, and the discriminant is evaluated
-// again for each, as the formula reads. `derive(x)` computes the rest of a candidate triangle.
+// The roots of p t^2 + q t + r = 0, labelled by the sign before the square root (t1 with +, t2
+// with -), not by size. A negative discriminant fails in the square root and p = 0 in the
+// division by 2p. The root whose textbook formula subtracts nearly equal numbers is taken from
+// the product of the roots, t1 t2 = r / p, instead: the same value, without the cancellation that
+// ruins it when p is tiny, as it is for two given sides that add up to 180 degrees (p is then a
+// rounding residue of about 1e-15, not 0).
+std::pair<Real, Real> halfTangentRoots(Real p, Real q, Real r) {
+    const Real d = sqrt(q * q - (4 * p) * r);
+    const Real twoP = 2 * p;
+    if (q >= 0) {
+        const Real t2 = (-q - d) / twoP;
+        return {q == 0 ? (-q + d) / twoP : (2 * r) / (-q - d), t2};
+    }
+    return {(-q + d) / twoP, (2 * r) / (-q + d)};
+}
+
+// Keeps the roots of the quadratic in t = tan(x/2) that give a triangle; `derive(x)` computes the
+// rest of a candidate triangle.
 template <class Derive>
 void solveAmbiguous(Real p, Real q, Real r, Derive derive, Candidate& first, Candidate& second,
                     bool& doble) {
-    const Real t1 = (-q + sqrt(q * q - (4 * p) * r)) / (2 * p);
-    const Real t2 = (-q - sqrt(q * q - (4 * p) * r)) / (2 * p);
+    const auto [t1, t2] = halfTangentRoots(p, q, r);
 
     // A root fits only when it is strictly positive (x then lies strictly between 0 and 180
-    // degrees) and every step of its triangle succeeds; a failure in one root's triangle must not
-    // discard the other.
+    // degrees), x is not within rounding of 0 or 180 degrees (the other two elements divide by
+    // sin x and would come out as noise: two given sides adding up to 180 degrees make one root
+    // about 1e15, x a rounding residue short of 180 degrees), and every step of its triangle
+    // succeeds; a failure in one root's triangle must not discard the other.
     const auto fit = [&](Real t) -> std::optional<Candidate> {
         if (!(t > 0))
             return std::nullopt;
         try {
-            return derive(2 * atan(t));
+            const Real x = 2 * atan(t);
+            if (sin(x) < kDegenerateSine)
+                return std::nullopt;
+            return derive(x);
         } catch (const ArithmeticFailure&) {
             return std::nullopt;
         }

@@ -57,12 +57,12 @@ void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Re
 // gives a candidate triangle (`interno` between the two sides, `externo` opposite `adyacente`,
 // `restante` the third side).
 //
-// A root yields a solution only when it is strictly positive and every step of its triangle
-// succeeds. The first triangle is the one from the root with +sqrt when it yields one, otherwise
-// the one from the other root; the second triangle is written to int2/ext2/res2 and `doble` is
-// true only when both roots yield. Fails on a negative discriminant and on a zero leading
-// coefficient (as the arithmetic meets them), and with FailureKind::NoTriangle when neither root
-// yields a solution.
+// A root yields a solution only when it is strictly positive, its missing element is not within
+// rounding of 0 or 180 degrees (a degenerate triangle), and every step of its triangle succeeds.
+// The first triangle is the one from the root with +sqrt when it yields one, otherwise the one from
+// the other root; the second triangle is written to int2/ext2/res2 and `doble` is true only when
+// both roots yield. Fails on a negative discriminant and on a zero leading coefficient (as the
+// arithmetic meets them), and with FailureKind::NoTriangle when neither root yields a solution.
 void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo, Real& restante,
          Real& int2, Real& ext2, Real& res2, bool& doble);
 

@@ -134,6 +134,29 @@ TEST(AmbiguousFailures, NoTriangleFitsAndNothingButTheFlagIsWritten) {
     EXPECT_EQ(o.x2, -1);
 }
 
+// Two given sides adding up to 180 degrees make the leading coefficient a rounding residue of
+// about 1e-15 rather than 0: the root must not be lost to cancellation (c came out 0.5 degrees
+// off, with an angle inconsistent with the given ones).
+TEST(AmbiguousSolutions, SupplementarySidesOrAnglesGiveTheExactLuneTriangle) {
+    for (double a : {10.0, 30.0, 50.0, 70.0, 80.0, 89.0})
+        for (double A : {20.0, 45.0, 60.0, 85.0}) {
+            SCOPED_TRACE(::testing::Message() << "a = " << a << ", A = " << A);
+            // SSA given A, a and b = 180 - a: outputs C, B, c.
+            Real C, B, c, C2, B2, c2;
+            bool doble = false;
+            SSA(rad(A), rad(a), rad(180 - a), C, B, c, C2, B2, c2, doble);
+            EXPECT_NEAR(deg(B), 180 - A, 1e-6) << "a + b = 180 requires A + B = 180";
+            const TriangleSolution t{rad(a), rad(180 - a), c, rad(A), B, C};
+            EXPECT_LT(testing::lawOfCosinesError(t), 1e-9);
+            // The dual: AAS given A, B = 180 - A and a: outputs b, c, C.
+            Real b, c3, C3, b2, c4, C4;
+            AAS(rad(A), rad(180 - A), rad(a), b, c3, C3, b2, c4, C4, doble);
+            EXPECT_NEAR(deg(b), 180 - a, 1e-6);
+            EXPECT_NEAR(deg(c3), deg(c), 1e-6);
+            EXPECT_NEAR(deg(C3), deg(C), 1e-6);
+        }
+}
+
 TEST(AmbiguousSolutions, BothTrianglesAreConsistentAndShareTheGivenElements) {
     // SSA given A = 30, a = 40, b = 60: outputs C, B, c.
     const double given[] = {30, 40, 60};

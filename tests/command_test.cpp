@@ -130,6 +130,13 @@ TEST_F(Command, AmbiguousCaseWithOneTriangleLeavesTheLowerBlockEmpty) {
     EXPECT_EQ(shown(6, 6), std::vector<std::string>(6, ""));
 }
 
+// Sides of 80 and 100 degrees: the quadratic's leading coefficient is a rounding residue, and the
+// third side must still come out right (it came out as 38.36 instead of 38.85).
+TEST_F(Command, TwoSidesAddingUpTo180DegreesSolveExactly) {
+    click({"80", "100", "", "60", "", ""});
+    EXPECT_EQ(shown(0, 6), (std::vector<std::string>{"80", "100", "38.85", "60", "120", "33.48"}));
+}
+
 TEST_F(Command, AnInputThatDoesNotFitADoubleKeepsThePreviousValueAndFailsTheRun) {
     // First run: a overflows and stays 0, so only two elements count.
     EXPECT_EQ(click({"1e400", "60", "60", "", "", ""}).end, RunEnd::Underdetermined);
