@@ -1,0 +1,676 @@
+// The sphere drawing through the recording surface: the projection, the ellipse and arc plotters,
+// the fitted side c and the drawing stage of the calculate command. Expected positions come from
+// 3-D vectors on the unit sphere turned by Rodrigues' formula, not from the drawing code's own
+// formulas; surface coordinates are floats, hence the tolerance kOnSurface.
+#include "drawing/plot.h"
+#include "drawing/projection.h"
+#include "drawing/side.h"
+#include "fake_view.h"
+#include "form/calculate.h"
+#include "solver/angles.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <complex>
+#include <gtest/gtest.h>
+#include <numbers>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace esferica {
+namespace {
+
+using testing::FakeSurface;
+using testing::FakeView;
+using Op = FakeSurface::Op;
+using Texts = std::array<std::string, 6>;
+using Options = std::array<std::string, 4>;
+
+constexpr double kDeg = std::numbers::pi / 180;
+// A double computed here against a float handed to the surface, for values of size about 1.
+constexpr double kOnSurface = 1e-6;
+// The fit stops once its residual norm is at most 1e-5; its arc follows the side that closely.
+constexpr double kOnFittedArc = 1e-4;
+// The plotted arc ends within half a step (pi/200 of parameter) of the fitted end point.
+constexpr double kFittedArcEnd = std::numbers::pi / 200 + kOnFittedArc;
+// The ellipse plotter's step of parameter angle.
+constexpr double kStep = kPi / 100;
+
+constexpr std::int32_t kBlack = 0, kRed = 255;
+const Options kDefaultOptions{"15", "20", "30", "10"};
+const Texts kEquilateral{"60", "60", "60", "", "", ""};
+
+struct Vec3 {
+    double x, y, z;
+};
+Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+Vec3 operator*(Vec3 a, double s) {
+    return {a.x * s, a.y * s, a.z * s};
+}
+double dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+Vec3 cross(Vec3 a, Vec3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+// The point of the unit sphere at a latitude and longitude in degrees; z is the polar axis.
+Vec3 onSphere(double latDeg, double lonDeg) {
+    const double lat = latDeg * kDeg, lon = lonDeg * kDeg;
+    return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+}
+
+struct Point {
+    double x, y;
+};
+double distance(Point p, Point q) {
+    return std::hypot(p.x - q.x, p.y - q.y);
+}
+
+// The sphere tilted about the picture's x axis by the inclination, then seen along its depth
+// axis y: the picture shows x and z of the turned point.
+Point picture(Vec3 v, double incDeg) {
+    const double i = incDeg * kDeg;
+    const Vec3 axis{1, 0, 0};
+    const Vec3 r =
+        v * std::cos(i) + cross(axis, v) * std::sin(i) + axis * (dot(axis, v) * (1 - std::cos(i)));
+    return {r.x, r.z};
+}
+
+// The picture of the shorter great-circle arc from p to q, in n steps.
+std::vector<Point> pictureOfArc(Vec3 p, Vec3 q, double incDeg, int n = 2000) {
+    const double omega = std::acos(std::clamp(dot(p, q), -1.0, 1.0));
+    std::vector<Point> out;
+    for (int k = 0; k <= n; ++k) {
+        const double s = static_cast<double>(k) / n;
+        const Vec3 v = p * (std::sin((1 - s) * omega) / std::sin(omega)) +
+                       q * (std::sin(s * omega) / std::sin(omega));
+        out.push_back(picture(v, incDeg));
+    }
+    return out;
+}
+
+double distanceToPolyline(Point p, const std::vector<Point>& line) {
+    double best = distance(p, line.front());
+    for (std::size_t k = 1; k < line.size(); ++k) {
+        const Point a = line[k - 1], b = line[k];
+        const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
+        const double s =
+            len2 == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0);
+        best = std::min(best, distance(p, {a.x + s * dx, a.y + s * dy}));
+    }
+    return best;
+}
+
+#define EXPECT_AT(seen, expected, tolerance)                                                       \
+    do {                                                                                           \
+        const Point seen_ = (seen), expected_ = (expected);                                        \
+        EXPECT_LE(distance(seen_, expected_), (tolerance))                                         \
+            << "at (" << seen_.x << ", " << seen_.y << "), expected (" << expected_.x << ", "      \
+            << expected_.y << ")";                                                                 \
+    } while (false)
+
+// One polyline on the picture: where it began, then the end of each Line.
+struct Stroke {
+    std::int32_t color = 0;
+    std::vector<Point> points;
+    int lines() const { return static_cast<int>(points.size()) - 1; }
+};
+
+// The polylines in drawing order. Moving the current point starts a new one, except a move onto
+// the end of the Line just drawn (the arc plotter makes one after every segment); any call other
+// than a move or a Line ends the current one. Moves that draw nothing are dropped.
+std::vector<Stroke> strokes(const FakeSurface& surface) {
+    const std::vector<FakeSurface::Call>& calls = surface.calls;
+    std::vector<Stroke> out;
+    bool open = false;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        const FakeSurface::Call& c = calls[i];
+        if (c.op == Op::CurrentX) {
+            // Both plotters move x first, then y.
+            if (i + 1 == calls.size() || calls[i + 1].op != Op::CurrentY) {
+                ADD_FAILURE() << "CurrentX without CurrentY at call " << i;
+                continue;
+            }
+            const Point to{c.x, calls[i + 1].y};
+            const bool continues = open && calls[i - 1].op == Op::Line && calls[i - 1].x == c.x &&
+                                   calls[i - 1].y == calls[i + 1].y;
+            if (!continues) {
+                out.push_back({0, {to}});
+                open = true;
+            }
+            ++i;
+        } else if (c.op == Op::Line) {
+            if (!open) {
+                ADD_FAILURE() << "Line without a starting point at call " << i;
+                continue;
+            }
+            out.back().color = c.color;
+            out.back().points.push_back({c.x, c.y});
+        } else {
+            open = false;
+        }
+    }
+    std::erase_if(out, [](const Stroke& s) { return s.lines() == 0; });
+    return out;
+}
+
+std::vector<Stroke> strokesIn(const FakeSurface& surface, std::int32_t color) {
+    std::vector<Stroke> all = strokes(surface);
+    std::erase_if(all, [&](const Stroke& s) { return s.color != color; });
+    return all;
+}
+
+std::vector<Stroke> withLines(const std::vector<Stroke>& all, int lines) {
+    std::vector<Stroke> out;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(out),
+                 [&](const Stroke& s) { return s.lines() == lines; });
+    return out;
+}
+
+// How often the side fit set the red colour: once per start it tried.
+int redColorCalls(const FakeSurface& surface) {
+    return static_cast<int>(std::count_if(surface.calls.begin(), surface.calls.end(), [](auto& c) {
+        return c.op == Op::ForeColor && c.color == kRed;
+    }));
+}
+
+// A parallel drawn as its whole projected ellipse: 201 points, one per 1.8 degrees of longitude,
+// the first segment of zero length and the last point where the first began.
+void expectParallel(const Stroke& s, double latDeg, double incDeg) {
+    SCOPED_TRACE("parallel at " + std::to_string(latDeg));
+    ASSERT_EQ(s.lines(), 201);
+    EXPECT_EQ(s.points[1].x, s.points[0].x);
+    EXPECT_EQ(s.points[1].y, s.points[0].y);
+    EXPECT_AT(s.points.back(), s.points.front(), kOnSurface);
+    for (int k = 0; k <= 200; ++k)
+        EXPECT_AT(s.points[static_cast<std::size_t>(k + 1)],
+                  picture(onSphere(latDeg, 1.8 * k), incDeg), kOnSurface);
+}
+
+// A meridian, or a side along one, in 100 segments from one latitude to the other.
+void expectMeridian(const Stroke& s, double fromLatDeg, double toLatDeg, double lonDeg,
+                    double incDeg) {
+    ASSERT_EQ(s.lines(), 100);
+    for (int k = 0; k <= 100; ++k)
+        EXPECT_AT(s.points[static_cast<std::size_t>(k)],
+                  picture(onSphere(fromLatDeg + (toLatDeg - fromLatDeg) * k / 100, lonDeg), incDeg),
+                  kOnSurface);
+}
+
+// The fitted side: on the picture of the shorter great-circle arc between its end vertices, from
+// one end to the other.
+void expectFittedSide(const Stroke& s, Vec3 from, Vec3 to, double incDeg) {
+    const std::vector<Point> arc = pictureOfArc(from, to, incDeg);
+    // The last point may overshoot the end by up to half a step; all others are on the arc.
+    for (std::size_t k = 0; k + 1 < s.points.size(); ++k) {
+        const Point p = s.points[k];
+        EXPECT_LE(distanceToPolyline(p, arc), kOnFittedArc) << "at (" << p.x << ", " << p.y << ")";
+    }
+    const Point first = s.points.front(), last = s.points.back();
+    const bool forward = distance(first, arc.front()) < distance(first, arc.back());
+    EXPECT_AT(first, forward ? arc.front() : arc.back(), kOnFittedArc);
+    EXPECT_AT(last, forward ? arc.back() : arc.front(), kFittedArcEnd);
+}
+
+// A triangle with vertex C at the north pole and A on the reference meridian, all in degrees.
+struct Placed {
+    Vec3 A, B;
+};
+Placed place(double a, double b, double C, double referenceLonDeg) {
+    return {onSphere(90 - b, referenceLonDeg), onSphere(90 - a, referenceLonDeg + C)};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Projection
+
+TEST(Projection, SpecialPoints) {
+    struct Row {
+        const char* name;
+        double lat, lon, inc; // radians
+        double x, y;
+        bool exact;
+    };
+    const double halfPi = kPi / 2, i = 30 * kDeg;
+    const Row rows[] = {
+        {"equator at longitude 0", 0, 0, i, 1, 0, true},
+        {"equator at longitude 0, negative inclination", 0, 0, -i, 1, 0, true},
+        {"no inclination: y is the sine of the latitude", 0.7, -2.1, 0,
+         std::cos(0.7) * std::cos(-2.1), std::sin(0.7), true},
+        {"north pole", halfPi, 1.3, i, 0, std::cos(i), false},
+        {"south pole", -halfPi, 1.3, i, 0, -std::cos(i), false},
+        {"equator at longitude -90 degrees", 0, -halfPi, i, 0, -std::sin(i), false},
+        {"equator at longitude 90 degrees", 0, halfPi, i, 0, std::sin(i), false},
+        {"seen from above: north pole at the centre", halfPi, 0.4, halfPi, 0, 0, false},
+        {"seen from above: equator on the outline", 0, 0.4, halfPi, std::cos(0.4), std::sin(0.4),
+         false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const double x = Posx(r.lat, r.lon, r.inc).value(), y = Posy(r.lat, r.lon, r.inc).value();
+        if (r.exact) {
+            EXPECT_EQ(x, r.x);
+            EXPECT_EQ(y, r.y);
+            EXPECT_EQ(std::signbit(y), std::signbit(r.y)) << "zero keeps its sign";
+        } else {
+            EXPECT_NEAR(x, r.x, 1e-14);
+            EXPECT_NEAR(y, r.y, 1e-14);
+        }
+    }
+}
+
+// Random points of the sphere under random inclinations (fixed seed) land where the turned sphere
+// puts them, inside the outline; x never depends on the inclination.
+TEST(Projection, IsTheTurnedSphereSeenEdgeOn) {
+    std::mt19937_64 random(20240605);
+    std::uniform_real_distribution<double> lat(-90, 90), lon(-720, 720), inc(-180, 180);
+    for (int n = 0; n < 2000; ++n) {
+        const double la = lat(random), lo = lon(random), in = inc(random);
+        const Point expected = picture(onSphere(la, lo), in);
+        const double x = Posx(la * kDeg, lo * kDeg, in * kDeg).value();
+        const double y = Posy(la * kDeg, lo * kDeg, in * kDeg).value();
+        EXPECT_NEAR(x, expected.x, 1e-12) << la << " " << lo << " " << in;
+        EXPECT_NEAR(y, expected.y, 1e-12) << la << " " << lo << " " << in;
+        EXPECT_LE(x * x + y * y, 1 + 1e-12);
+        for (double other : {0.0, -0.0, 1.0, -3.0, 1e300})
+            EXPECT_EQ(Posx(la * kDeg, lo * kDeg, other).value(), x);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Plotters
+
+// The point of parameter t: the axis-aligned ellipse point turned by incl, as a complex product.
+Point ellipsePoint(double x0, double y0, double a, double b, double incl, double t) {
+    const std::complex<double> p =
+        std::complex<double>(a * std::cos(t), b * std::sin(t)) * std::polar(1.0, incl) +
+        std::complex<double>(x0, y0);
+    return {p.real(), p.imag()};
+}
+
+TEST(Elipse, FullTurnIs201SegmentsClosingOnItself) {
+    struct Row {
+        const char* name;
+        double x0, y0, a, b, incl;
+    };
+    const Row rows[] = {
+        {"tilted ellipse", 0.2, -0.1, 0.8, 0.3, 0.5},
+        {"negative semi-axis runs the other way", 0.2, -0.1, 0.8, -0.3, 0.5},
+        {"circle, whatever the tilt", -0.3, 0.4, 0.5, 0.5, 2.2},
+        {"flat: a segment traced forth and back", 0.1, 0.2, 0.7, 0, 0.9},
+        {"a point: zero-length segments", 0.25, -0.5, 0, 0, 1.1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakeSurface s;
+        elipse(s, r.x0, r.y0, r.a, r.b, r.incl, 0, 2 * kPi);
+        ASSERT_EQ(s.calls.size(), 203u);
+        EXPECT_EQ(s.calls[0].op, Op::CurrentX);
+        EXPECT_EQ(s.calls[1].op, Op::CurrentY);
+        EXPECT_EQ(s.count(Op::Line), 201);
+        const FakeSurface::Segment& first = s.segments.front();
+        EXPECT_EQ(first.x0, first.x1) << "the first segment has zero length";
+        EXPECT_EQ(first.y0, first.y1);
+        EXPECT_AT((Point{s.segments.back().x1, s.segments.back().y1}), (Point{first.x0, first.y0}),
+                  kOnSurface);
+        for (std::size_t k = 0; k < s.segments.size(); ++k)
+            EXPECT_AT((Point{s.segments[k].x1, s.segments[k].y1}),
+                      ellipsePoint(r.x0, r.y0, r.a, r.b, r.incl, static_cast<double>(k) * kStep),
+                      kOnSurface);
+    }
+    // The point ellipse sits exactly on its centre.
+    FakeSurface point;
+    elipse(point, 0.25, -0.5, 0, 0, 1.1, 0, 2 * kPi);
+    for (const FakeSurface::Segment& g : point.segments)
+        EXPECT_TRUE(g.x0 == 0.25f && g.y0 == -0.5f && g.x1 == 0.25f && g.y1 == -0.5f);
+}
+
+// The last point drawn is the last stang + k h not above stpang + h/2, so the end is met to half a
+// step either way; an end more than half a step before the start draws nothing.
+TEST(Elipse, SegmentCountFollowsTheEndParameter) {
+    struct Row {
+        const char* name;
+        double stang, stpang;
+        int lines;
+    };
+    const double h = kStep;
+    const Row rows[] = {
+        {"half turn", 0, kPi, 101},
+        {"end at the start", 0.3, 0.3, 1},
+        {"end 0.4 step after the start", 0, 0.4 * h, 1},
+        {"end 0.6 step after the start", 0, 0.6 * h, 2},
+        {"end 0.4 step before the start", 0, -0.4 * h, 1},
+        {"end 0.6 step before the start", 0, -0.6 * h, 0},
+        {"end far below the start", 1, -5, 0},
+        {"huge equal parameters", 1e17, 1e17, 1},
+        {"huge equal parameters near the double limit", 1e308, 1e308, 1},
+        {"huge parameters of opposite signs", -1e17, 1e17, 1},
+        {"end far beyond a huge negative start", -1e300, 1e300, 1},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakeSurface s;
+        elipse(s, 0, 0, 1, 0.5, 0, r.stang, r.stpang);
+        EXPECT_EQ(s.count(Op::Line), r.lines);
+        // Whatever is drawn, the current point first moves to the start of the arc.
+        ASSERT_GE(s.calls.size(), 2u);
+        EXPECT_AT((Point{s.calls[0].x, s.calls[1].y}), ellipsePoint(0, 0, 1, 0.5, 0, r.stang),
+                  kOnSurface);
+        EXPECT_EQ(s.calls.size(), 2u + static_cast<std::size_t>(r.lines));
+    }
+}
+
+TEST(Arco, MeridianFromPoleToPoleIn100Segments) {
+    FakeSurface s;
+    const double lon = -100 * kDeg, inc = 30 * kDeg;
+    arco(s, -kPi / 2, lon, kPi / 2, lon, inc);
+    // The current point moves to the start, then after every segment to its end.
+    ASSERT_EQ(s.calls.size(), 2u + 3u * 100u);
+    for (std::size_t k = 0; k < 100; ++k) {
+        EXPECT_EQ(s.calls[2 + 3 * k].op, Op::Line);
+        EXPECT_EQ(s.calls[3 + 3 * k].op, Op::CurrentX);
+        EXPECT_EQ(s.calls[4 + 3 * k].op, Op::CurrentY);
+    }
+    const std::vector<Stroke> drawn = strokes(s);
+    ASSERT_EQ(drawn.size(), 1u);
+    expectMeridian(drawn[0], -90, 90, -100, 30);
+}
+
+TEST(Arco, EqualEndsDraw100ZeroLengthSegmentsAtThePoint) {
+    FakeSurface s;
+    arco(s, 0.4, 1.2, 0.4, 1.2, 0.5);
+    ASSERT_EQ(s.segments.size(), 100u);
+    const float x = s.segments[0].x0, y = s.segments[0].y0;
+    EXPECT_AT((Point{x, y}), picture(onSphere(0.4 / kDeg, 1.2 / kDeg), 0.5 / kDeg), kOnSurface);
+    for (const FakeSurface::Segment& g : s.segments)
+        EXPECT_TRUE(g.x0 == x && g.y0 == y && g.x1 == x && g.y1 == y);
+}
+
+// A failure passes to the caller: the arc is abandoned before its first segment.
+TEST(Arco, OverflowingStepFailsBeforeDrawing) {
+    FakeSurface s;
+    EXPECT_THROW(arco(s, -1e308, 0, 1e308, 0, 0), ArithmeticFailure);
+    EXPECT_EQ(s.count(Op::Line), 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The fitted side on its own
+
+// Regression: an arithmetic failure inside the fit must not leave side c silently missing.
+TEST(SideFit, ArithmeticFailureEndsTheSearchAndSaysSo) {
+    FakeView view;
+    FittingState fitting;
+    // A target this far out makes the residual norm of the first pass overflow.
+    fitting.x1 = 1e200;
+    EXPECT_NO_THROW(calcularydibujarelipse(GradtoRad(60), fitting, view.surface, view));
+    EXPECT_EQ(view.statusWrites, std::vector{GraphStatus::SideNotFitted});
+    EXPECT_EQ(redColorCalls(view.surface), 1) << "the remaining starts are skipped";
+    EXPECT_EQ(view.surface.count(Op::Line), 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The drawing stage, through the calculate command
+
+class Scene : public ::testing::Test {
+protected:
+    RunReport click(const Texts& inputs, const Options& options = kDefaultOptions) {
+        view.type(inputs);
+        view.options = options;
+        view.messages.clear();
+        view.statusWrites.clear();
+        view.surface.clear();
+        return form.cmdCalcular_Click(view);
+    }
+
+    FakeView view;
+    TrianguloEsf form;
+};
+
+// Sides of 60 degrees, so C = acos(1/3), under the default view: parallels every 15 degrees,
+// meridians every 20 from the reference meridian at -90 - 10 degrees, inclination 30.
+TEST_F(Scene, DefaultViewDrawsOutlineGridAndTriangle) {
+    ASSERT_EQ(click(kEquilateral).end, RunEnd::Drawn);
+    const std::vector<FakeSurface::Call>& calls = view.surface.calls;
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls[0].op, Op::Scale);
+    EXPECT_EQ((std::array{calls[0].x, calls[0].y, calls[0].r, calls[0].w}),
+              (std::array{-1.2f, 1.2f, 1.2f, -1.2f}));
+    EXPECT_EQ(calls[1].op, Op::Cls);
+    ASSERT_EQ(view.surface.circles.size(), 1u);
+    const FakeSurface::Call& outline = view.surface.circles[0];
+    EXPECT_EQ((std::array{outline.x, outline.y, outline.r}), (std::array{0.0f, 0.0f, 1.0f}));
+    EXPECT_EQ(outline.color, kBlack);
+
+    // 13 parallels from pole to pole (the poles as single points), then 19 meridians, the last
+    // one at 360 degrees falling on the first.
+    const std::vector<Stroke> black = strokesIn(view.surface, kBlack);
+    ASSERT_EQ(black.size(), 13u + 19u);
+    for (int k = 0; k < 13; ++k)
+        expectParallel(black[static_cast<std::size_t>(k)], -90 + 15 * k, 30);
+    for (const double pole : {-1.0, 1.0})
+        for (const Point& p : black[pole < 0 ? 0 : 12].points)
+            EXPECT_AT(p, (Point{0, pole * std::cos(30 * kDeg)}), kOnSurface);
+    // The equator: its vertical semi-axis is half its horizontal one.
+    EXPECT_NEAR(black[6].points[51].y, 0.5 * black[6].points[1].x, kOnSurface);
+    for (int j = 0; j < 19; ++j)
+        expectMeridian(black[static_cast<std::size_t>(13 + j)], -90, 90, -100 + 20 * j, 30);
+
+    // The triangle in red: side b from C down to A, side a from B up to C, then side c.
+    const double C = std::acos(1.0 / 3) / kDeg;
+    const Placed v = place(60, 60, C, -100);
+    const std::vector<Stroke> red = strokesIn(view.surface, kRed);
+    ASSERT_EQ(red.size(), 3u);
+    expectMeridian(red[0], 90, 30, -100, 30);
+    expectMeridian(red[1], 30, 90, -100 + C, 30);
+    EXPECT_AT(red[0].points.front(), (Point{0, std::cos(30 * kDeg)}), kOnSurface);
+    EXPECT_AT(red[0].points.back(), picture(v.A, 30), kOnSurface);
+    EXPECT_AT(red[1].points.front(), picture(v.B, 30), kOnSurface);
+    expectFittedSide(red[2], v.A, v.B, 30);
+    EXPECT_EQ(view.status, GraphStatus::Clear);
+}
+
+TEST_F(Scene, InclinationZeroSeesTheEquatorEdgeOnAndNinetySeesThePoleFromAbove) {
+    // Parallels are horizontal segments, the poles at (0, 1) and (0, -1); with no rotation side b
+    // runs down the vertical centre line.
+    ASSERT_EQ(click(kEquilateral, {"15", "20", "0", "0"}).end, RunEnd::Drawn);
+    std::vector<Stroke> black = strokesIn(view.surface, kBlack);
+    std::vector<Stroke> parallels = withLines(black, 201);
+    ASSERT_EQ(parallels.size(), 13u);
+    for (std::size_t k = 0; k < parallels.size(); ++k)
+        for (const Point& p : parallels[k].points) {
+            EXPECT_EQ(p.y, parallels[k].points[0].y);
+            EXPECT_NEAR(p.y, std::sin((-90 + 15.0 * static_cast<double>(k)) * kDeg), kOnSurface);
+        }
+    EXPECT_AT(parallels.front().points[0], (Point{0, -1}), kOnSurface);
+    EXPECT_AT(parallels.back().points[0], (Point{0, 1}), kOnSurface);
+    std::vector<Stroke> red = strokesIn(view.surface, kRed);
+    ASSERT_GE(red.size(), 1u);
+    for (const Point& p : red[0].points)
+        EXPECT_NEAR(p.x, 0, kOnSurface);
+
+    // Parallels are circles about the centre, where the north pole is.
+    ASSERT_EQ(click(kEquilateral, {"15", "20", "90", "10"}).end, RunEnd::Drawn);
+    black = strokesIn(view.surface, kBlack);
+    parallels = withLines(black, 201);
+    ASSERT_EQ(parallels.size(), 13u);
+    for (std::size_t k = 0; k < parallels.size(); ++k)
+        for (const Point& p : parallels[k].points)
+            EXPECT_NEAR(std::hypot(p.x, p.y),
+                        std::cos((-90 + 15.0 * static_cast<double>(k)) * kDeg), kOnSurface);
+    red = strokesIn(view.surface, kRed);
+    ASSERT_GE(red.size(), 1u);
+    EXPECT_AT(red[0].points.front(), (Point{0, 0}), kOnSurface);
+}
+
+// Unusable options: the picture is set up and cleared, nothing is drawn, the message comes once
+// and the results stay.
+TEST_F(Scene, UnusableSpacingClearsThePictureAndDrawsNothing) {
+    struct Row {
+        const char* name;
+        Options options;
+    };
+    const Row rows[] = {
+        {"empty parallel spacing", {"", "20", "30", "10"}},
+        {"zero meridian spacing", {"15", "0", "30", "10"}},
+        {"negative zero spacing", {"-0", "20", "30", "10"}},
+        {"a word as spacing", {"15", "red", "30", "10"}},
+        {"parallels too close: 180 000 lines", {"0.001", "20", "30", "10"}},
+        {"meridians too close: 102 857 lines", {"15", "0.0035", "30", "10"}},
+        {"spacing near the double limit: 1.8e302 lines", {"1e-300", "20", "30", "10"}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(click(kEquilateral, r.options).end, RunEnd::BadDrawingData);
+        EXPECT_EQ(view.messages, std::vector{Message::BadDrawingData});
+        const std::vector<FakeSurface::Call>& calls = view.surface.calls;
+        ASSERT_EQ(calls.size(), 3u);
+        EXPECT_EQ(calls[0].op, Op::Scale);
+        EXPECT_EQ(calls[1].op, Op::Cls);
+        EXPECT_EQ(calls[2].op, Op::ForeColor);
+        EXPECT_EQ(view.results[0], "60");
+        EXPECT_EQ(view.results[5], "70.53");
+        EXPECT_EQ(view.status, GraphStatus::Clear);
+    }
+}
+
+// Spacings that draw fewer lines, or none, and angles of any size: every family ends after the
+// lines it needs, and the rest of the picture is drawn as usual.
+TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
+    struct Row {
+        const char* name;
+        Options options;
+        int parallels, meridians;
+        bool checkPlace; // the first parallel is the south pole, the first meridian at -100
+    };
+    const Row rows[] = {
+        {"negative parallel spacing", {"-15", "20", "30", "10"}, 0, 19, true},
+        {"negative meridian spacing", {"15", "-20", "30", "10"}, 13, 0, true},
+        {"tiny negative spacings", {"-1e-300", "-1e-300", "30", "10"}, 0, 0, true},
+        {"parallel spacing of 180 reaches both poles", {"180", "20", "30", "10"}, 2, 19, true},
+        {"parallel spacing beyond 180", {"200", "20", "30", "10"}, 1, 19, true},
+        {"meridian spacing of 360 comes back to the first", {"15", "360", "30", "10"}, 13, 2, true},
+        {"meridian spacing beyond 360", {"15", "400", "30", "10"}, 13, 1, true},
+        {"huge spacings", {"1e300", "1e308", "30", "10"}, 1, 1, true},
+        {"huge inclination and rotation", {"15", "20", "1e300", "-1e300"}, 13, 19, false},
+        {"negative zero inclination", {"15", "20", "-0", "10"}, 13, 19, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ASSERT_EQ(click(kEquilateral, r.options).end, RunEnd::Drawn);
+        EXPECT_TRUE(view.messages.empty());
+        EXPECT_EQ(view.surface.circles.size(), 1u);
+        const std::vector<Stroke> black = strokesIn(view.surface, kBlack);
+        const std::vector<Stroke> parallels = withLines(black, 201);
+        const std::vector<Stroke> meridians = withLines(black, 100);
+        EXPECT_EQ(static_cast<int>(parallels.size()), r.parallels);
+        EXPECT_EQ(static_cast<int>(meridians.size()), r.meridians);
+        EXPECT_EQ(black.size(), parallels.size() + meridians.size());
+        if (r.checkPlace && !parallels.empty())
+            expectParallel(parallels[0], -90, 30);
+        if (r.checkPlace && !meridians.empty())
+            expectMeridian(meridians[0], -90, 90, -100, 30);
+        // Sides a and b are drawn whatever the grid.
+        const std::vector<Stroke> red = strokesIn(view.surface, kRed);
+        ASSERT_GE(red.size(), 2u);
+        EXPECT_EQ(red[0].lines(), 100);
+        EXPECT_EQ(red[1].lines(), 100);
+    }
+}
+
+// Sides 10 and 30 with C = 80: the first start of the fit (t1 = 10 degrees) is accepted, so the
+// Newton iteration runs once and side c is one elliptic arc.
+TEST_F(Scene, SideAcceptedAtTheFirstStartIsFittedOnce) {
+    const RunReport r = click({"10", "30", "", "", "", "80"});
+    ASSERT_EQ(r.end, RunEnd::Drawn);
+    EXPECT_EQ(redColorCalls(view.surface), 1 + 1) << "the triangle's colour, then one start";
+    const std::vector<Stroke> red = strokesIn(view.surface, kRed);
+    ASSERT_EQ(red.size(), 3u);
+    expectFittedSide(red[2], onSphere(60, -100), onSphere(80, -20), 30);
+    EXPECT_EQ(view.status, GraphStatus::Clear);
+}
+
+// Sides 90, 90, 100 under the default view: no start gives an arc of the side's length.
+TEST_F(Scene, SideWithNoAcceptedStartTriesEveryStartAndSaysSo) {
+    ASSERT_EQ(click({"90", "90", "100", "", "", ""}).end, RunEnd::Drawn);
+    EXPECT_EQ(redColorCalls(view.surface), 1 + 71) << "t1 = 10, 15, ..., 360 degrees";
+    const std::vector<Stroke> red = strokesIn(view.surface, kRed);
+    EXPECT_EQ(red.size(), 2u) << "sides a and b only";
+    EXPECT_EQ(view.statusWrites, (std::vector{GraphStatus::Clear, GraphStatus::SideNotFitted}));
+    EXPECT_EQ(view.status, GraphStatus::SideNotFitted);
+}
+
+// The status is written by each side that fails and never cleared by a later side of the same
+// run; the next run clears it.
+TEST_F(Scene, StatusIsWrittenOncePerFailingSideAndKept) {
+    struct Row {
+        const char* name;
+        Texts inputs;
+        Options options;
+        int failingSides;
+        int fittedArcs;
+    };
+    const Row rows[] = {
+        {"both sides fitted", kEquilateral, kDefaultOptions, 0, 1},
+        {"primary side fails, additional fits",
+         {"40", "100", "", "30", "", ""},
+         kDefaultOptions,
+         1,
+         1},
+        {"both sides of an ambiguous case fail",
+         {"10", "150", "", "10", "", ""},
+         {"15", "20", "30", "0"},
+         2,
+         0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        ASSERT_EQ(click(r.inputs, r.options).end, RunEnd::Drawn);
+        // The run starts by clearing the label; each failing side then writes its text.
+        std::vector<GraphStatus> writes{GraphStatus::Clear};
+        writes.resize(1 + static_cast<std::size_t>(r.failingSides), GraphStatus::SideNotFitted);
+        EXPECT_EQ(view.statusWrites, writes);
+        EXPECT_EQ(view.status, r.failingSides ? GraphStatus::SideNotFitted : GraphStatus::Clear);
+        const std::vector<Stroke> red = strokesIn(view.surface, kRed);
+        EXPECT_EQ(static_cast<int>(red.size() - withLines(red, 100).size()), r.fittedArcs);
+    }
+}
+
+// Regression: the additional triangle of an ambiguous case is drawn whole, its side c2 too even
+// when c2 is shorter than c.
+TEST_F(Scene, AmbiguousCaseDrawsTheAdditionalTriangleWhole) {
+    // a = 40, b = 60, A = 30. From cos a = cos b cos c + sin b cos A sin c = R cos(c - delta):
+    const double a = 40, b = 60, A = 30;
+    const double p = std::cos(b * kDeg), q = std::sin(b * kDeg) * std::cos(A * kDeg);
+    const double delta = std::atan2(q, p) / kDeg;
+    const double spread = std::acos(std::cos(a * kDeg) / std::hypot(p, q)) / kDeg;
+    const double c = delta + spread, c2 = delta - spread;
+    const auto angleC = [&](double side) {
+        return std::acos((std::cos(side * kDeg) - std::cos(a * kDeg) * std::cos(b * kDeg)) /
+                         (std::sin(a * kDeg) * std::sin(b * kDeg))) /
+               kDeg;
+    };
+    ASSERT_NEAR(c, 88.11, 0.005);
+    ASSERT_NEAR(c2, 24.51, 0.005);
+
+    const RunReport r = click({"40", "60", "", "30", "", ""});
+    ASSERT_EQ(r.end, RunEnd::Drawn);
+    ASSERT_TRUE(r.twoSolutions);
+    // b, a and c of the primary triangle, then b2, a2 and c2 of the additional one.
+    const std::vector<Stroke> red = strokesIn(view.surface, kRed);
+    ASSERT_EQ(red.size(), 6u);
+    const Placed first = place(a, b, angleC(c), -100), second = place(a, b, angleC(c2), -100);
+    expectMeridian(red[0], 90, 90 - b, -100, 30);
+    expectMeridian(red[1], 90 - a, 90, -100 + angleC(c), 30);
+    expectFittedSide(red[2], first.A, first.B, 30);
+    expectMeridian(red[3], 90, 90 - b, -100, 30);
+    expectMeridian(red[4], 90 - a, 90, -100 + angleC(c2), 30);
+    expectFittedSide(red[5], second.A, second.B, 30);
+    EXPECT_EQ(view.status, GraphStatus::Clear);
+}
+
+} // namespace
+} // namespace esferica
