@@ -1,0 +1,172 @@
+// No option text may freeze the window: every combination of extreme values across the four
+// option fields, with a few triangles, through the real calculate command. Every click must come
+// back within a liveness bound and end either with the drawing or with exactly one fixed message,
+// the one for unusable drawing data exactly when an option cannot be drawn with.
+#include "fake_view.h"
+#include "form/calculate.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace esferica {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Generous on purpose: a liveness bound, not a benchmark. The sanitizer build runs the same
+// clicks several times slower, so it gets a wider bound.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::chrono::milliseconds kClickBound{10'000};
+#else
+constexpr std::chrono::milliseconds kClickBound{2'000};
+#endif
+
+// Counts what reaches the picture instead of recording it, so that the densest grid costs no
+// memory; remembers whether any coordinate was not finite.
+class CountingSurface : public Surface {
+public:
+    void Scale(float l, float t, float r, float b) override { check({l, t, r, b}); }
+    void Cls() override {}
+    void setForeColor(std::int32_t) override {}
+    void setCurrentX(float x) override { check({x}); }
+    void setCurrentY(float y) override { check({y}); }
+    void Line(float x, float y) override {
+        check({x, y});
+        ++lines;
+    }
+    void Circle(float x, float y, float r) override { check({x, y, r}); }
+
+    long lines = 0;
+    bool allFinite = true;
+
+private:
+    void check(std::initializer_list<float> values) {
+        for (float v : values)
+            allFinite = allFinite && std::isfinite(v);
+    }
+};
+
+class CountingView : public testing::FakeView {
+public:
+    Surface& picture() override { return counting; }
+    CountingSurface counting;
+};
+
+struct OptionValue {
+    const char* name;
+    std::string text;
+    bool spacingUsable; // gives a grid of at most a hundred thousand lines (or none)
+    bool angleUsable;   // converts to radians without overflowing
+};
+
+// 0, -0, empty and subnormal spacings divide by zero or overflow; 1e-300 and 0.001 would need
+// more grid lines than a window can draw; negative ones draw no line of their family. Degrees of
+// 1e308 and beyond overflow on the way to radians.
+const std::vector<OptionValue>& extremeValues() {
+    static const std::vector<OptionValue> values{
+        {"1e-300", "1e-300", false, true},
+        {"1e300", "1e300", true, true},
+        {"-0", "-0", false, true},
+        {"1e308", "1e308", true, false},
+        {"-1e308", "-1e308", true, false},
+        {"1e999", "1e999", false, false},
+        {"400 nines", std::string(400, '9'), false, false},
+        {"0.001", "0.001", false, true},
+        {"1e-310", "1e-310", false, true},
+        {"&HFFFFFFFFFFFFFFFF", "&HFFFFFFFFFFFFFFFF", true, true},
+        {"empty", "", false, true},
+    };
+    return values;
+}
+
+struct Triangle {
+    const char* name;
+    std::array<std::string, 6> inputs;
+};
+
+const std::array<Triangle, 3> kTriangles{{
+    {"three sides of 60", {"60", "60", "60", "", "", ""}},
+    {"two sides and an opposite angle, two triangles", {"40", "60", "", "30", "", ""}},
+    // A degenerate triangle whose side c finds no fit: the fit tries every start.
+    {"three angles of 180", {"", "", "", "180", "180", "180"}},
+}};
+
+struct Click {
+    RunReport report;
+    Clock::duration took;
+};
+
+Click click(TrianguloEsf& form, CountingView& view) {
+    view.messages.clear();
+    const Clock::time_point start = Clock::now();
+    RunReport report = form.cmdCalcular_Click(view);
+    return {report, Clock::now() - start};
+}
+
+long long milliseconds(Clock::duration d) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(d).count();
+}
+
+TEST(ExtremeOptions, EveryCombinationReturnsPromptlyWithTheDrawingOrOneMessage) {
+    const std::vector<OptionValue>& values = extremeValues();
+    const std::size_t n = values.size();
+    Clock::duration slowest{};
+    int failures = 0;
+    for (const Triangle& triangle : kTriangles) {
+        // One window per triangle, clicked again and again, as a user would.
+        TrianguloEsf form;
+        CountingView view;
+        view.type(triangle.inputs);
+        // Combination k takes digit i of k, written in base n, as the value of option field i.
+        for (std::size_t k = 0; k < n * n * n * n && failures < 20; ++k) {
+            std::array<const OptionValue*, FormView::kOptionFields> option{};
+            for (std::size_t i = 0, rest = k; i < option.size(); ++i, rest /= n) {
+                option[i] = &values[rest % n];
+                view.options[i] = option[i]->text;
+            }
+            const auto [report, took] = click(form, view);
+            slowest = std::max(slowest, took);
+
+            const bool usable = option[0]->spacingUsable && option[1]->spacingUsable &&
+                                option[2]->angleUsable && option[3]->angleUsable;
+            const RunEnd expected = usable ? RunEnd::Drawn : RunEnd::BadDrawingData;
+            const std::vector<Message> messages =
+                usable ? std::vector<Message>{} : std::vector<Message>{Message::BadDrawingData};
+            if (took > kClickBound || report.end != expected || view.messages != messages ||
+                !view.counting.allFinite) {
+                ++failures;
+                ADD_FAILURE() << triangle.name << "; options " << option[0]->name << " | "
+                              << option[1]->name << " | " << option[2]->name << " | "
+                              << option[3]->name << ": took " << milliseconds(took) << " ms, ended "
+                              << static_cast<int>(report.end) << " (expected "
+                              << static_cast<int>(expected) << ") with " << view.messages.size()
+                              << " messages" << (view.counting.allFinite ? "" : ", non-finite");
+            }
+        }
+    }
+    ::testing::Test::RecordProperty("slowest_click_ms", static_cast<int>(milliseconds(slowest)));
+}
+
+// The densest grid the options accept, close to a hundred thousand parallels and as many
+// meridians, is the slowest drawing a user can ask for; it must still come back promptly.
+TEST(ExtremeOptions, DensestAcceptedGridReturnsPromptly) {
+    TrianguloEsf form;
+    CountingView view;
+    view.type(kTriangles[0].inputs);
+    view.options = {"0.0019", "0.0037", "30", "10"};
+    const auto [report, took] = click(form, view);
+    EXPECT_EQ(report.end, RunEnd::Drawn);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_GT(view.counting.lines, 10'000'000) << "the grid was not drawn";
+    EXPECT_LE(took, kClickBound) << "took " << milliseconds(took) << " ms";
+}
+
+} // namespace
+} // namespace esferica
