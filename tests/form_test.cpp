@@ -3,6 +3,7 @@
 
 #include "form/drawingsurface.h"
 #include "form/frmTrianguloEsf.h"
+#include "qt_test.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,6 +25,8 @@ void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace {
+
+using esferica::testing::QtTest;
 
 const QString kTitle = QStringLiteral("Resolución de triángulos esféricos");
 
@@ -86,18 +89,6 @@ bool isRed(QColor c) {
 bool isDark(QColor c) {
     return c.lightness() < 100;
 }
-
-class QtTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "form_test";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv); // lives until the process ends
-        }
-    }
-};
 
 class FormTest : public QtTest {
 protected:

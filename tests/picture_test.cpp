@@ -7,6 +7,7 @@
 // great-circle arcs between 3-D vectors, turned by the inclination and mapped from user
 // coordinates (-1.2 to 1.2, y up) onto the picture's pixels.
 #include "form/frmTrianguloEsf.h"
+#include "qt_test.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -25,6 +26,8 @@
 #include <vector>
 
 namespace {
+
+using esferica::testing::QtTest;
 
 constexpr double kDeg = std::numbers::pi / 180;
 // Default view: inclination 30 degrees; rotation 10 puts vertex A at longitude -90 - 10.
@@ -182,17 +185,8 @@ void expectSphereAndTriangle(const QImage& image) {
     EXPECT_GT(partlyRed, 100) << "the sides are antialiased";
 }
 
-class PictureTest : public ::testing::Test {
+class PictureTest : public QtTest {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "picture_test";
-            static char* argv[] = {name, nullptr};
-            new QApplication(argc, argv); // lives until the process ends
-        }
-    }
-
     void SetUp() override {
         form_ = std::make_unique<frmTrianguloEsf>();
         form_->show();
