@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -33,7 +34,10 @@ int main(int argc, char** argv) {
         window = std::make_unique<frmTrianguloEsf>();
     }
     window->show();
-    QCoreApplication::processEvents(); // exposed and painted
+    // On a display server the window is exposed a round trip later; widgets paint on the expose.
+    while (!window->windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents();
     if (argc > 3) {
         const int shown = std::atoi(argv[3]);
         if (write(shown, "s", 1) != 1)
