@@ -21,6 +21,14 @@ constexpr double kKStartOffset = 0.1;
 // so it accepts arcs within pi/180 of a degree of the side.
 constexpr double kAcceptBelow = 1;
 
+// Whether the plotter can step along the arc from parameter t. A run that has gone off to
+// parameters so large that adding a step leaves them unchanged (at 1e16 doubles are 2 apart) has
+// lost its arc, even when the difference of its parameters happens to equal the side: the arc
+// could be neither judged nor drawn, and the search goes on.
+bool steppable(Real t) {
+    return t + kPi / kSegmentsPerHalfTurn != t;
+}
+
 } // namespace
 
 void calcularydibujarelipse(Real sideLength, FittingState& fitting, Surface& dib, FormView& view) {
@@ -39,7 +47,7 @@ void calcularydibujarelipse(Real sideLength, FittingState& fitting, Surface& dib
             const Real d = RadtoGrad(fitting.xsol(2) - fitting.xsol(1));
             const Real L = RadtoGrad(abs(sideLength));
             const Real e = RadtoGrad(abs(abs(d) - abs(L)));
-            accepted = e < kAcceptBelow;
+            accepted = e < kAcceptBelow && steppable(fitting.xsol(1)) && steppable(fitting.xsol(2));
             t1 = t1 + GradtoRad(kStartStepDeg);
         }
     } catch (const ArithmeticFailure&) {

@@ -603,6 +603,30 @@ TEST_F(Scene, SideWithNoAcceptedStartTriesEveryStartAndSaysSo) {
     EXPECT_EQ(view.status, GraphStatus::SideNotFitted);
 }
 
+// Regression: for these triangles one start's iteration runs off to parameters near 1e15 to 1e16,
+// where adding a step no longer changes them, and the difference of its parameters happens to equal
+// the side. That start was accepted and the side drawn as a single point, with nothing said; it is
+// passed over now, and a later start fits the side between its vertices.
+TEST_F(Scene, SideFittedAtHugeParametersIsDrawnWhole) {
+    for (const Texts& sides :
+         {Texts{"85", "85", "114.5916", "", "", ""}, Texts{"120", "95", "100.2676", "", "", ""},
+          Texts{"115", "70", "171.8873", "", "", ""}}) {
+        SCOPED_TRACE(sides[0] + ", " + sides[1] + ", " + sides[2]);
+        ASSERT_EQ(click(sides).end, RunEnd::Drawn);
+        const double a = std::stod(sides[0]) * kDeg, b = std::stod(sides[1]) * kDeg;
+        const double c = std::stod(sides[2]) * kDeg;
+        const double C =
+            std::acos((std::cos(c) - std::cos(a) * std::cos(b)) / (std::sin(a) * std::sin(b))) /
+            kDeg;
+        const Placed v = place(a / kDeg, b / kDeg, C, -100);
+        const std::vector<Stroke> red = strokesIn(view.surface, kRed);
+        ASSERT_EQ(red.size(), 3u);
+        EXPECT_GT(red[2].points.size(), 30u);
+        expectFittedSide(red[2], v.A, v.B, 30);
+        EXPECT_EQ(view.status, GraphStatus::Clear);
+    }
+}
+
 // The status is written by each side that fails and never cleared by a later side of the same
 // run; the next run clears it.
 TEST_F(Scene, StatusIsWrittenOncePerFailingSideAndKept) {
