@@ -55,6 +55,9 @@ namespace {
 // Below this sine, a missing element is taken for 0 or 180 degrees: far above rounding noise
 // (about 1e-15) and far below what two decimals of a degree can show (about 1e-4).
 constexpr double kDegenerateSine = 1e-9;
+// Below this size, a coefficient of the quadratic that the data make 0 is taken for 0: q is about
+// 1 for data that determine the triangle, and a rounding residue of about 1e-15 when they do not.
+constexpr double kVanishingCoefficient = 1e-9;
 
 // One candidate triangle of an ambiguous case: the missing element x = 2 atan(t) found from a root
 // t of the quadratic, and the two elements derived from it.
@@ -63,13 +66,24 @@ struct Candidate {
 };
 
 // The roots of p t^2 + q t + r = 0, labelled by the sign before the square root (t1 with +, t2
-// with -), not by size. A negative discriminant fails in the square root and p = 0 in the
-// division by 2p. The root whose textbook formula subtracts nearly equal numbers is taken from
-// the product of the roots, t1 t2 = r / p, instead: the same value, without the cancellation that
-// ruins it when p is tiny, as it is for two given sides that add up to 180 degrees (p is then a
-// rounding residue of about 1e-15, not 0).
-std::pair<Real, Real> halfTangentRoots(Real p, Real q, Real r) {
+// with -), not by size. A negative discriminant fails in the square root. The root whose textbook
+// formula subtracts nearly equal numbers is taken from the product of the roots, t1 t2 = r / p,
+// instead: the same value, without the cancellation that ruins it when p is tiny, as it is for two
+// given sides that add up to 180 degrees (p is then a rounding residue of about 1e-15, not 0).
+// When p is exactly 0, as for two equal given angles, the equation is linear: its one root, -r/q,
+// is the one the product form gives, and the other has gone to infinity (x = 180 degrees, no
+// triangle). If q too is within rounding of 0, the data leave the missing element free (A = B = a
+// = 90 degrees fits any c = C) and the call fails as a division by zero.
+std::pair<std::optional<Real>, std::optional<Real>> halfTangentRoots(Real p, Real q, Real r) {
     const Real d = sqrt(q * q - (4 * p) * r);
+    if (p == 0) {
+        if (abs(q) < kVanishingCoefficient)
+            fail(FailureKind::DivisionByZero);
+        const Real root = -r / q;
+        if (q >= 0)
+            return {root, std::nullopt};
+        return {std::nullopt, root};
+    }
     const Real twoP = 2 * p;
     if (q >= 0) {
         const Real t2 = (-q - d) / twoP;
@@ -90,11 +104,11 @@ void solveAmbiguous(Real p, Real q, Real r, Derive derive, Candidate& first, Can
     // sin x and would come out as noise: two given sides adding up to 180 degrees make one root
     // about 1e15, x a rounding residue short of 180 degrees), and every step of its triangle
     // succeeds; a failure in one root's triangle must not discard the other.
-    const auto fit = [&](Real t) -> std::optional<Candidate> {
-        if (!(t > 0))
+    const auto fit = [&](std::optional<Real> t) -> std::optional<Candidate> {
+        if (!t || !(*t > 0))
             return std::nullopt;
         try {
-            const Real x = 2 * atan(t);
+            const Real x = 2 * atan(*t);
             if (sin(x) < kDegenerateSine)
                 return std::nullopt;
             return derive(x);

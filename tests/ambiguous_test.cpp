@@ -94,7 +94,12 @@ INSTANTIATE_TEST_SUITE_P(
                       {60, 70, 54.5657},
                       Expected{111.2526, 110, 118.7361}},
         AmbiguousCase{"negative_second_root", {60, 30, 20}, {92.0146, 11.3888, 23.2464}, {}},
-        AmbiguousCase{"negative_first_root", {100, 120, 100}, {92.6858, 120, 87.3142}, {}}),
+        AmbiguousCase{"negative_first_root", {100, 120, 100}, {92.6858, 120, 87.3142}, {}},
+        // Two equal given angles make p exactly 0: the one root of the linear equation left, as
+        // t1 when q > 0 and as t2 when q < 0 (the opposite side above 90 degrees).
+        AmbiguousCase{"equal_angles", {70, 70, 50}, {59.0403, 50, 44.3520}, {}},
+        AmbiguousCase{"equal_obtuse_angles", {100, 100, 120}, {38.8508, 120, 33.4792}, {}},
+        AmbiguousCase{"equal_angles_on_a_long_side", {30, 30, 20}, {123.0375, 20, 34.9905}, {}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(AmbiguousFailures, NoTriangleFitsAndNothingButTheFlagIsWritten) {
@@ -113,6 +118,8 @@ TEST(AmbiguousFailures, NoTriangleFitsAndNothingButTheFlagIsWritten) {
         {"SSA both roots negative", runSSA, {150, 10, 20}, FailureKind::NoTriangle},
         // A = B = a = 90 leaves c = C free: the quadratic degenerates.
         {"AAS zero leading coefficient", runAAS, {90, 90, 90}, FailureKind::DivisionByZero},
+        // Equal angles again, but the one root of the linear equation is negative.
+        {"AAS equal angles, no triangle", runAAS, {120, 120, 60}, FailureKind::NoTriangle},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
