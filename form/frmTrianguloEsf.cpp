@@ -119,6 +119,8 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     cmdCalcular_ = new QPushButton(QStringLiteral("&Calcular"), this);
     cmdCalcular_->setObjectName(QStringLiteral("cmdCalcular"));
     cmdCalcular_->setGeometry(twips(480, 240, 1455, 375));
+    // Return and Enter click it when it has the focus, as Space does.
+    cmdCalcular_->setAutoDefault(true);
     connect(cmdCalcular_, &QPushButton::clicked, this, &frmTrianguloEsf::cmdCalcular_Click);
 
     Grafico_ = new esferica::DrawingSurface(this);

@@ -4,8 +4,10 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Packages that configure, build and test the program on Debian 12.
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev)
+# Packages that configure, build, run and test the program on Debian 12 (the last one: Qt's own
+# texts in Spanish).
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
+    qt6-translations-l10n)
 
 # Installs whichever of the given packages are missing: directly as root, through sudo otherwise;
 # without either it prints the one command to run and stops.

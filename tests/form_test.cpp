@@ -3,16 +3,19 @@
 
 #include "form/drawingsurface.h"
 #include "form/frmTrianguloEsf.h"
+#include "form/spanish.h"
 #include "qt_test.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
@@ -41,6 +44,7 @@ struct SeenMessage {
     int buttons = 0;
     bool hasOk = false;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString okText;
 };
 
 // Runs `action` and answers every modal box that it opens, recording what each one showed.
@@ -60,9 +64,10 @@ std::vector<SeenMessage> answerMessages(const std::function<void()>& action) {
             modal->close();
             return;
         }
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
         seen.push_back({box->text(), box->windowTitle(), static_cast<int>(box->buttons().size()),
-                        box->button(QMessageBox::Ok) != nullptr, box->icon()});
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                        ok != nullptr, box->icon(), ok ? ok->text() : QString()});
+        if (ok)
             ok->click();
         else
             box->reject();
@@ -312,7 +317,38 @@ TEST_F(FormTest, AltCRunsTheCommandFromAnyControl) {
     typeInputs({"60", "60", "60", "", "", ""});
     option(3)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(option(3), Qt::Key_C, Qt::AltModifier);
-    QTRY_COMPARE(outcome(3)->text(), QStringLiteral("70.53"));
+    // The shortcut animates the click, which runs the command a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return outcome(3)->text() == QStringLiteral("70.53"); }));
+}
+
+// Regression: Return and the keypad's Enter did nothing on the focused button; only Space ran it.
+TEST_F(FormTest, SpaceOrEnterOnTheFocusedButtonRunsTheCommand) {
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key);
+        typeInputs({"60", "60", "60", "", "", ""});
+        outcome(3)->clear();
+        button()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button(), key);
+        EXPECT_EQ(outcome(3)->text(), QStringLiteral("70.53"));
+    }
+}
+
+// Regression: a field's context menu and the message box's button were in English.
+TEST_F(FormTest, ToolkitTextsAreSpanish) {
+    QTranslator toolkitTexts; // uninstalled again when it goes
+    ASSERT_TRUE(esferica::installSpanishToolkitTexts(toolkitTexts));
+
+    const std::unique_ptr<QMenu> menu(input(0)->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+    EXPECT_EQ(entries, (QStringList{"&Deshacer", "&Rehacer", "Cor&tar", "&Copiar", "&Pegar",
+                                    "Borrar", "Seleccionar todo"}));
+
+    const std::vector<SeenMessage> seen = calculate(); // no element given
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].okText, QStringLiteral("Aceptar"));
 }
 
 // The command's messages: each in its own modal box with the window's caption, one OK button and

@@ -1,0 +1,15 @@
+// The toolkit's own texts in Spanish, like the window's: a text field's context menu ("&Deshacer",
+// "Co&piar", ...) and the message box's button, which Qt writes in English unless it is given its
+// Spanish translation.
+#pragma once
+
+class QTranslator;
+
+namespace esferica {
+
+// Loads Qt's Spanish translation from where Qt keeps its translations into `translator` and
+// installs it in the running application, whatever the user's locale. Returns false, leaving Qt's
+// English texts, when that translation is not installed.
+bool installSpanishToolkitTexts(QTranslator& translator);
+
+} // namespace esferica
