@@ -6,11 +6,13 @@
 //
 //   startup_probe form|bare|text show|calc <fd>
 #include "form/frmTrianguloEsf.h"
+#include "form/spanish.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTranslator>
 #include <QWindow>
 #include <cstdlib>
 #include <cstring>
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
     const bool bare = std::strcmp(kind, "form") != 0;
     const bool calculate = argc > 2 && std::strcmp(argv[2], "calc") == 0;
 
+    QTranslator toolkitTexts;
     std::unique_ptr<QWidget> window;
     if (bare) {
         window = std::make_unique<QWidget>();
@@ -31,6 +34,9 @@ int main(int argc, char** argv) {
         if (std::strcmp(kind, "text") == 0)
             new QLabel(QStringLiteral("Ingrese los datos conocidos:"), window.get());
     } else {
+        // What the program's main does before it shows its window.
+        esferica::installSpanishToolkitTexts(toolkitTexts);
+        QGuiApplication::setDesktopFileName(QStringLiteral("esferica"));
         window = std::make_unique<frmTrianguloEsf>();
     }
     window->show();

@@ -2,15 +2,14 @@
 #include "form/spanish.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The installed menu entry, esferica.desktop: the desktop takes the window's icon from it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("esferica"));
     QTranslator toolkitTexts;
     esferica::installSpanishToolkitTexts(toolkitTexts);
-    // The icon that installing puts in the desktop's icon theme; none when run from the build.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("esferica")));
     frmTrianguloEsf form;
     form.show();
     return app.exec();
