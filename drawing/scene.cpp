@@ -14,10 +14,6 @@ constexpr std::int32_t kBlack = 0;
 constexpr std::int32_t kRed = 255;
 // User coordinates: the unit sphere with a margin of 0.2 on every side, y up.
 constexpr float kExtent = 1.2f;
-// A spacing whose family of grid lines would need more than this many lines would keep the window
-// busy for minutes (and, small enough, would never advance the accumulated angle): it is refused
-// as unusable drawing data, as a spacing of zero is.
-constexpr double kMaxGridLines = 100'000;
 
 enum Option { kLatSpacing = 0, kLongSpacing = 1, kInclination = 2, kRotation = 3 };
 

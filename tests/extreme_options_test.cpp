@@ -2,6 +2,7 @@
 // option fields, with a few triangles, through the real calculate command. Every click must come
 // back within a liveness bound and end either with the drawing or with exactly one fixed message,
 // the one for unusable drawing data exactly when an option cannot be drawn with.
+#include "drawing/scene.h"
 #include "fake_view.h"
 #include "form/calculate.h"
 
@@ -62,7 +63,7 @@ public:
 struct OptionValue {
     const char* name;
     std::string text;
-    bool spacingUsable; // gives a grid of at most a hundred thousand lines (or none)
+    bool spacingUsable; // gives a grid of at most kMaxGridLines lines (or none)
     bool angleUsable;   // converts to radians without overflowing
 };
 
@@ -154,18 +155,30 @@ TEST(ExtremeOptions, EveryCombinationReturnsPromptlyWithTheDrawingOrOneMessage) 
     ::testing::Test::RecordProperty("slowest_click_ms", static_cast<int>(milliseconds(slowest)));
 }
 
-// The densest grid the options accept, close to a hundred thousand parallels and as many
-// meridians, is the slowest drawing a user can ask for; it must still come back promptly.
+// The densest grid the options accept, close to kMaxGridLines parallels and as many meridians, is
+// the slowest drawing a user can ask for; it must still come back promptly, and one step denser is
+// refused.
 TEST(ExtremeOptions, DensestAcceptedGridReturnsPromptly) {
     TrianguloEsf form;
     CountingView view;
     view.type(kTriangles[0].inputs);
-    view.options = {"0.0019", "0.0037", "30", "10"};
+    const double latitude = 180 / kMaxGridLines, longitude = 360 / kMaxGridLines;
+    view.options = {std::to_string(latitude * 1.001), std::to_string(longitude * 1.001), "30",
+                    "10"};
     const auto [report, took] = click(form, view);
     EXPECT_EQ(report.end, RunEnd::Drawn);
     EXPECT_TRUE(view.messages.empty());
-    EXPECT_GT(view.counting.lines, 10'000'000) << "the grid was not drawn";
+    EXPECT_GT(view.counting.lines, 2'900'000) << "the grid was not drawn";
     EXPECT_LE(took, kClickBound) << "took " << milliseconds(took) << " ms";
+
+    using Options = std::array<std::string, FormView::kOptionFields>;
+    for (const Options& denser : {Options{std::to_string(latitude * 0.999), "20", "30", "10"},
+                                  Options{"15", std::to_string(longitude * 0.999), "30", "10"}}) {
+        view.options = denser;
+        EXPECT_EQ(click(form, view).report.end, RunEnd::BadDrawingData)
+            << denser[0] << ", " << denser[1];
+        EXPECT_EQ(view.messages, std::vector{Message::BadDrawingData});
+    }
 }
 
 } // namespace
