@@ -58,6 +58,9 @@ constexpr double kDegenerateSine = 1e-9;
 // Below this size, a coefficient of the quadratic that the data make 0 is taken for 0: q is about
 // 1 for data that determine the triangle, and a rounding residue of about 1e-15 when they do not.
 constexpr double kVanishingCoefficient = 1e-9;
+// Two roots whose missing elements lie closer than this (radians) are one double root, split by
+// rounding: they give one triangle, not a second solution.
+constexpr double kSameRoot = 1e-9;
 
 // One candidate triangle of an ambiguous case: the missing element x = 2 atan(t) found from a root
 // t of the quadratic, and the two elements derived from it.
@@ -103,7 +106,8 @@ void solveAmbiguous(Real p, Real q, Real r, Derive derive, Candidate& first, Can
     // degrees), x is not within rounding of 0 or 180 degrees (the other two elements divide by
     // sin x and would come out as noise: two given sides adding up to 180 degrees make one root
     // about 1e15, x a rounding residue short of 180 degrees), and every step of its triangle
-    // succeeds; a failure in one root's triangle must not discard the other.
+    // succeeds; a failure in one root's triangle must not discard the other. A double root (the
+    // data just touch the limit where the two triangles merge) gives one triangle.
     const auto fit = [&](std::optional<Real> t) -> std::optional<Candidate> {
         if (!t || !(*t > 0))
             return std::nullopt;
@@ -120,6 +124,8 @@ void solveAmbiguous(Real p, Real q, Real r, Derive derive, Candidate& first, Can
     std::optional<Candidate> additional = fit(t2);
     if (!primary) {
         primary = additional;
+        additional.reset();
+    } else if (additional && abs(additional->x - primary->x) < kSameRoot) {
         additional.reset();
     }
     if (!primary)

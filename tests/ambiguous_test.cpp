@@ -76,7 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
         // The first root is negative: the triangle of the second root is the solution, alone.
         AmbiguousCase{"negative_first_root", {120, 100, 120}, {115.6731, 127.5734, 130.3972}, {}},
         // Roots 1 and 0: the zero root is no triangle, the quadrantal one stands.
-        AmbiguousCase{"quadrantal", {90, 90, 90}, {90, 90, 90}, {}}),
+        AmbiguousCase{"quadrantal", {90, 90, 90}, {90, 90, 90}, {}},
+        // A double root: B = 90 degrees exactly, where the two triangles merge into one, which
+        // was also offered as the additional solution.
+        AmbiguousCase{"double_root", {30, 30, 90}, {90, 90, 90}, {}},
+        AmbiguousCase{"double_root_at_45", {45, 45, 90}, {90, 90, 90}, {}}),
     [](const auto& info) { return info.param.name; });
 
 class AASCase : public ::testing::TestWithParam<AmbiguousCase> {};
