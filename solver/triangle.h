@@ -61,10 +61,10 @@ void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Re
 // rounding of 0 or 180 degrees (a degenerate triangle), and every step of its triangle succeeds.
 // The first triangle is the one from the root with +sqrt when it yields one, otherwise the one from
 // the other root; the second triangle is written to int2/ext2/res2 and `doble` is true only when
-// both roots yield. A zero leading coefficient (two given sides adding up to 180 degrees, two
-// equal given angles) leaves one root. Fails on a negative discriminant, with DivisionByZero when
-// the data leave the missing element free, and with FailureKind::NoTriangle when no root yields a
-// solution.
+// both roots yield different triangles (a double root yields one). A zero leading coefficient (two
+// given sides adding up to 180 degrees, two equal given angles) leaves one root. Fails on a
+// negative discriminant, with DivisionByZero when the data leave the missing element free, and with
+// FailureKind::NoTriangle when no root yields a solution.
 void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo, Real& restante,
          Real& int2, Real& ext2, Real& res2, bool& doble);
 
