@@ -10,10 +10,10 @@
 namespace esferica {
 
 // The most lines a family of the grid may have. A spacing that needs more is refused as unusable
-// drawing data, as a spacing of zero is: it could not be seen (at 0.018 degrees the lines of a
-// parallel's family are a tenth of a pixel apart), it would keep the window busy for seconds (10
-// 000 parallels and as many meridians take half a second to draw, ten times as many five seconds),
-// and small enough it would never advance the accumulated angle.
+// drawing data, as a spacing of zero is: its lines could not be told apart (at 0.018 degrees the
+// parallels are a tenth of a pixel apart), it would keep the window busy for seconds (this many
+// parallels and as many meridians take half a second to draw, ten times as many five seconds), and
+// small enough it would never advance the accumulated angle.
 inline constexpr double kMaxGridLines = 10'000;
 
 // Where the primary triangle's vertices A and B were placed on the sphere (radians); vertex C is
