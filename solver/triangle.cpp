@@ -78,7 +78,6 @@ struct Candidate {
 // triangle). If q too is within rounding of 0, the data leave the missing element free (A = B = a
 // = 90 degrees fits any c = C) and the call fails as a division by zero.
 std::pair<std::optional<Real>, std::optional<Real>> halfTangentRoots(Real p, Real q, Real r) {
-    const Real d = sqrt(q * q - (4 * p) * r);
     if (p == 0) {
         if (abs(q) < kVanishingCoefficient)
             fail(FailureKind::DivisionByZero);
@@ -87,6 +86,7 @@ std::pair<std::optional<Real>, std::optional<Real>> halfTangentRoots(Real p, Rea
             return {root, std::nullopt};
         return {std::nullopt, root};
     }
+    const Real d = sqrt(q * q - (4 * p) * r);
     const Real twoP = 2 * p;
     if (q >= 0) {
         const Real t2 = (-q - d) / twoP;
