@@ -98,7 +98,7 @@ Real Val(std::string_view text) {
             else if (point && !nonZero)
                 --magnitude;
             number += s[i];
-        } else if (s[i] == '.' && !point) {
+        } else if ((s[i] == '.' || s[i] == ',') && !point) {
             point = true;
             number += '.';
         } else {

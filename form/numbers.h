@@ -10,9 +10,12 @@ namespace esferica {
 
 // Reads the number at the start of a field's text, as the input and option fields do:
 //   - blanks, tabs and line feeds anywhere in the text are ignored;
-//   - then an optional sign, digits with at most one period as the decimal separator (whatever
-//     the locale: "12,5" reads as 12), and an optional exponent: E or D in either case, an
-//     optional sign and digits;
+//   - then an optional sign, digits with at most one decimal separator, a period or a comma alike
+//     whatever the locale ("12,5" and "12.5" read as 12.5, so a result copied from a label in any
+//     locale reads back), and an optional exponent: E or D in either case, an optional sign and
+//     digits;
+//   - a second separator ends the number like any other character that does not fit ("1,2,3"
+//     reads as 1.2, "1.5,2" as 1.5);
 //   - reading stops at the first character that does not fit; a text that does not begin with a
 //     number ("", "abc", "-", ".") reads as 0.
 // A text that begins with "&H" or "&O" (either case) is read as a hexadecimal or octal integer,

@@ -30,8 +30,12 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"60", 60}, ValCase{"-30", -30}, ValCase{"+30", 30}, ValCase{"30.126", 30.126},
         ValCase{".5", 0.5}, ValCase{"-.5", -0.5}, ValCase{"5.", 5}, ValCase{"007", 7},
         // reading stops at the first character that does not fit
-        ValCase{"30abc", 30}, ValCase{"1,5", 1}, ValCase{"12,5", 12}, ValCase{"30 º", 30},
-        ValCase{"1.2.3", 1.2}, ValCase{"3-4", 3}, ValCase{"1\r2", 1},
+        ValCase{"30abc", 30}, ValCase{"30 º", 30}, ValCase{"1.2.3", 1.2}, ValCase{"3-4", 3},
+        ValCase{"1\r2", 1},
+        // a comma is a decimal separator like the period, and a second one of either ends the
+        // number
+        ValCase{"60,5", 60.5}, ValCase{"1,5", 1.5}, ValCase{",5e2", 50}, ValCase{"-0,25", -0.25},
+        ValCase{"1,2,3", 1.2}, ValCase{"1.5,2", 1.5}, ValCase{"1,5.2", 1.5}, ValCase{",", 0},
         // no number at all reads as 0
         ValCase{"", 0}, ValCase{"abc", 0}, ValCase{"-", 0}, ValCase{".", 0}, ValCase{"+", 0},
         ValCase{"e5", 0}, ValCase{"º30", 0}, ValCase{"--5", 0},
