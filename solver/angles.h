@@ -10,6 +10,8 @@ namespace esferica {
 // rounding. The drawing code uses the same pi.
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 6.28318530717958;
+// How far kPi falls short of pi: the digits beyond its 14 decimals, 0.00000000000000323846...
+inline constexpr double kPiShortfall = 3.2384626433832795e-15;
 
 // Radians to degrees: (x * 360) / 2pi. Overflows only near the end of the double range.
 Real RadtoGrad(Real x);

@@ -14,8 +14,6 @@ const char* ArithmeticFailure::what() const noexcept {
         return "invalid operation";
     case FailureKind::NegativeSquareRoot:
         return "square root of a negative number";
-    case FailureKind::NoTriangle:
-        return "no triangle fits";
     }
     return "arithmetic failure";
 }

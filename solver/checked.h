@@ -24,10 +24,13 @@ enum class FailureKind {
     Overflow,
     InvalidOperation,
     NegativeSquareRoot,
-    NoTriangle, // raised by the ambiguous-case solvers when no root of their quadratic fits
 };
 
-class ArithmeticFailure : public std::exception {
+// Whatever abandons a step of the resume-next regime: an arithmetic failure, or a test of the
+// program's own that finds the data unusable (see NoTriangle in solver/triangle.h).
+class Failure : public std::exception {};
+
+class ArithmeticFailure : public Failure {
 public:
     explicit ArithmeticFailure(FailureKind kind) noexcept : kind_(kind) {}
     FailureKind kind() const noexcept { return kind_; }
@@ -100,14 +103,14 @@ private:
 // becoming an infinite coordinate.
 float toSingle(Real x);
 
-// The resume-next regime: each step runs on its own; a step that meets an arithmetic failure is
-// abandoned at that operation, the failure is recorded as pending, and the next step runs.
+// The resume-next regime: each step runs on its own; a step that meets a failure is abandoned at
+// that operation, the failure is recorded as pending, and the next step runs.
 class ResumeNext {
 public:
     template <class Step> void operator()(Step&& step) {
         try {
             step();
-        } catch (const ArithmeticFailure&) {
+        } catch (const Failure&) {
             pending_ = true;
         }
     }

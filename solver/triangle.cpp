@@ -1,66 +1,81 @@
 // Notation: the formulas are written as the laws of cosines read, operation by operation, because
-// the order of evaluation decides which degenerate data fail (an ArcCos argument that rounds to
-// exactly +-1 fails, one just inside yields an angle next to 0 or 180 degrees).
+// the order of evaluation decides the last bits of every result. They run on Bounded values, which
+// carry an error bound beside the same Real value: an ArcCos argument within its bound of +-1 fails
+// as +-1 itself does, so that a triangle with an element of 0 or 180 degrees never slips through as
+// an angle a rounding error away from it.
+//
+// What the bounds count: the given elements carry the error of their conversion from the degrees
+// typed (Bounded::given), and every operation its own rounding. An element that a step has derived
+// (the third side of SAS, the third angle of ASA, the root of an ambiguous case once it is found
+// to fit) enters later steps as exact, with only the rounding of its own sine and cosine: the
+// errors it inherits from the data make its last digits uncertain in an ill-conditioned triangle
+// (a tiny or nearly antipodal one), not the triangle degenerate, and counting them would refuse
+// such triangles, which are triangles all the same. Whether data sit on a limit is decided by the
+// given elements alone.
 #include "solver/triangle.h"
 
 #include "solver/angles.h"
+#include "solver/bounded.h"
 
 #include <optional>
 #include <utility>
 
 namespace esferica {
 
+namespace {
+
+// The sines and cosines of an element: a given one, with the error of its conversion, or a
+// derived one, taken as exact.
+struct Trig {
+    Bounded s, c;
+    explicit Trig(Bounded x) : s(sin(x)), c(cos(x)) {}
+};
+Trig given(Real x) {
+    return Trig(Bounded::given(x));
+}
+Trig derived(Real x) {
+    return Trig(Bounded(x));
+}
+
+} // namespace
+
 // No step of SSS or AAA reads an element that an earlier step writes, so the sines and cosines of
 // the three given elements are taken once.
 void SSS(ResumeNext& run, TriangleSolution& t) {
-    const Real ca = cos(t.a), cb = cos(t.b), cc = cos(t.c);
-    const Real sa = sin(t.a), sb = sin(t.b), sc = sin(t.c);
-    run([&] { t.A = ArcCos((ca - cb * cc) / (sb * sc)); });
-    run([&] { t.B = ArcCos((cb - ca * cc) / (sa * sc)); });
-    run([&] { t.C = ArcCos((cc - ca * cb) / (sa * sb)); });
+    const Trig a = given(t.a), b = given(t.b), c = given(t.c);
+    run([&] { t.A = ArcCos((a.c - b.c * c.c) / (b.s * c.s)); });
+    run([&] { t.B = ArcCos((b.c - a.c * c.c) / (a.s * c.s)); });
+    run([&] { t.C = ArcCos((c.c - a.c * b.c) / (a.s * b.s)); });
 }
 
 void AAA(ResumeNext& run, TriangleSolution& t) {
-    const Real cA = cos(t.A), cB = cos(t.B), cC = cos(t.C);
-    const Real sA = sin(t.A), sB = sin(t.B), sC = sin(t.C);
-    run([&] { t.a = ArcCos((cA + cB * cC) / (sB * sC)); });
-    run([&] { t.b = ArcCos((cB + cA * cC) / (sA * sC)); });
-    run([&] { t.c = ArcCos((cC + cA * cB) / (sA * sB)); });
+    const Trig A = given(t.A), B = given(t.B), C = given(t.C);
+    run([&] { t.a = ArcCos((A.c + B.c * C.c) / (B.s * C.s)); });
+    run([&] { t.b = ArcCos((B.c + A.c * C.c) / (A.s * C.s)); });
+    run([&] { t.c = ArcCos((C.c + A.c * B.c) / (A.s * B.s)); });
 }
 
 void SAS(Real angulo, Real primerlad, Real segundolad, Real& primerang, Real& segundoang,
          Real& ladorestante) {
-    ladorestante =
-        ArcCos(cos(primerlad) * cos(segundolad) + (sin(primerlad) * sin(segundolad)) * cos(angulo));
-    primerang = ArcCos((cos(primerlad) - cos(segundolad) * cos(ladorestante)) /
-                       (sin(segundolad) * sin(ladorestante)));
-    segundoang = ArcCos((cos(segundolad) - cos(primerlad) * cos(ladorestante)) /
-                        (sin(primerlad) * sin(ladorestante)));
+    const Trig ang = given(angulo), lad1 = given(primerlad), lad2 = given(segundolad);
+    ladorestante = ArcCos(lad1.c * lad2.c + (lad1.s * lad2.s) * ang.c);
+    const Trig rest = derived(ladorestante);
+    primerang = ArcCos((lad1.c - lad2.c * rest.c) / (lad2.s * rest.s));
+    segundoang = ArcCos((lad2.c - lad1.c * rest.c) / (lad1.s * rest.s));
 }
 
 void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Real& segundolad,
          Real& angrestante) {
-    angrestante = ArcCos((sin(primerang) * sin(segundoang)) * cos(ladorestante) -
-                         cos(primerang) * cos(segundoang));
+    const Trig ang1 = given(primerang), ang2 = given(segundoang), lad = given(ladorestante);
+    angrestante = ArcCos((ang1.s * ang2.s) * lad.c - ang1.c * ang2.c);
+    const Trig rest = derived(angrestante);
     // The law of cosines for angles, not the law of sines: an inverse sine cannot tell a side
     // from its supplement, and its argument is exactly 1 for a side of 90 degrees.
-    segundolad = ArcCos((cos(segundoang) + cos(primerang) * cos(angrestante)) /
-                        (sin(primerang) * sin(angrestante)));
-    primerlad = ArcCos((cos(primerang) + cos(segundoang) * cos(angrestante)) /
-                       (sin(segundoang) * sin(angrestante)));
+    segundolad = ArcCos((ang2.c + ang1.c * rest.c) / (ang1.s * rest.s));
+    primerlad = ArcCos((ang1.c + ang2.c * rest.c) / (ang2.s * rest.s));
 }
 
 namespace {
-
-// Below this sine, a missing element is taken for 0 or 180 degrees: far above rounding noise
-// (about 1e-15) and far below what two decimals of a degree can show (about 1e-4).
-constexpr double kDegenerateSine = 1e-9;
-// Below this size, a coefficient of the quadratic that the data make 0 is taken for 0: q is about
-// 1 for data that determine the triangle, and a rounding residue of about 1e-15 when they do not.
-constexpr double kVanishingCoefficient = 1e-9;
-// Two roots whose missing elements lie closer than this (radians) are one double root, split by
-// rounding: they give one triangle, not a second solution.
-constexpr double kSameRoot = 1e-9;
 
 // One candidate triangle of an ambiguous case: the missing element x = 2 atan(t) found from a root
 // t of the quadratic, and the two elements derived from it.
@@ -69,28 +84,33 @@ struct Candidate {
 };
 
 // The roots of p t^2 + q t + r = 0, labelled by the sign before the square root (t1 with +, t2
-// with -), not by size. A negative discriminant fails in the square root. The root whose textbook
-// formula subtracts nearly equal numbers is taken from the product of the roots, t1 t2 = r / p,
-// instead: the same value, without the cancellation that ruins it when p is tiny, as it is for two
-// given sides that add up to 180 degrees (p is then a rounding residue of about 1e-15, not 0).
-// When p is exactly 0, as for two equal given angles, the equation is linear: its one root, -r/q,
-// is the one the product form gives, and the other has gone to infinity (x = 180 degrees, no
-// triangle). If q too is within rounding of 0, the data leave the missing element free (A = B = a
-// = 90 degrees fits any c = C) and the call fails as a division by zero.
-std::pair<std::optional<Real>, std::optional<Real>> halfTangentRoots(Real p, Real q, Real r) {
-    if (p == 0) {
-        if (abs(q) < kVanishingCoefficient)
+// with -), not by size; either may be missing.
+//   - p within its error of 0: the equation is linear, its one root -r/q is the one that the
+//     product of the roots gives, and the other has gone to infinity (x = 180 degrees, no
+//     triangle). If q too may be 0, the data leave the missing element free or fit no triangle,
+//     and the call fails as a division by zero.
+//   - A discriminant within its error of 0: one double root, -q / 2p.
+//   - A negative discriminant fails in the square root.
+// Otherwise the root whose textbook formula subtracts nearly equal numbers is taken from the
+// product of the roots, t1 t2 = r / p, instead: the same value without the cancellation.
+std::pair<std::optional<Bounded>, std::optional<Bounded>> halfTangentRoots(Bounded p, Bounded q,
+                                                                           Bounded r) {
+    if (p.mayBeZero()) {
+        if (q.mayBeZero())
             fail(FailureKind::DivisionByZero);
-        const Real root = -r / q;
-        if (q >= 0)
+        const Bounded root = -r / q;
+        if (q.value() >= 0)
             return {root, std::nullopt};
         return {std::nullopt, root};
     }
-    const Real d = sqrt(q * q - (4 * p) * r);
-    const Real twoP = 2 * p;
-    if (q >= 0) {
-        const Real t2 = (-q - d) / twoP;
-        return {q == 0 ? (-q + d) / twoP : (2 * r) / (-q - d), t2};
+    const Bounded discriminant = q * q - (4 * p) * r;
+    const Bounded twoP = 2 * p;
+    if (discriminant.mayBeZero())
+        return {-q / twoP, std::nullopt};
+    const Bounded d = sqrt(discriminant);
+    if (q.value() >= 0) {
+        const Bounded t2 = (-q - d) / twoP;
+        return {q.value() == 0 ? (-q + d) / twoP : (2 * r) / (-q - d), t2};
     }
     return {(-q + d) / twoP, (2 * r) / (-q + d)};
 }
@@ -98,38 +118,31 @@ std::pair<std::optional<Real>, std::optional<Real>> halfTangentRoots(Real p, Rea
 // Keeps the roots of the quadratic in t = tan(x/2) that give a triangle; `derive(x)` computes the
 // rest of a candidate triangle.
 template <class Derive>
-void solveAmbiguous(Real p, Real q, Real r, Derive derive, Candidate& first, Candidate& second,
-                    bool& doble) {
+void solveAmbiguous(Bounded p, Bounded q, Bounded r, Derive derive, Candidate& first,
+                    Candidate& second, bool& doble) {
     const auto [t1, t2] = halfTangentRoots(p, q, r);
 
-    // A root fits only when it is strictly positive (x then lies strictly between 0 and 180
-    // degrees), x is not within rounding of 0 or 180 degrees (the other two elements divide by
-    // sin x and would come out as noise: two given sides adding up to 180 degrees make one root
-    // about 1e15, x a rounding residue short of 180 degrees), and every step of its triangle
-    // succeeds; a failure in one root's triangle must not discard the other. A double root (the
-    // data just touch the limit where the two triangles merge) gives one triangle.
-    const auto fit = [&](std::optional<Real> t) -> std::optional<Candidate> {
-        if (!t || !(*t > 0))
+    // A root fits only when its x lies strictly between 0 and 180 degrees by more than its error
+    // (the two other elements divide by sin x, and would come out as noise), and every step of its
+    // triangle succeeds; a failure in one root's triangle must not discard the other.
+    const auto fit = [&](std::optional<Bounded> t) -> std::optional<Candidate> {
+        if (!t)
             return std::nullopt;
         try {
-            const Real x = 2 * atan(*t);
-            if (sin(x) < kDegenerateSine)
+            const Bounded x = 2 * atan(*t);
+            if (x.value() <= x.error() || (Bounded(kPi, kPiShortfall) - x).mayBeZero())
                 return std::nullopt;
-            return derive(x);
-        } catch (const ArithmeticFailure&) {
+            return derive(x.value());
+        } catch (const Failure&) {
             return std::nullopt;
         }
     };
     std::optional<Candidate> primary = fit(t1);
     std::optional<Candidate> additional = fit(t2);
-    if (!primary) {
-        primary = additional;
-        additional.reset();
-    } else if (additional && abs(additional->x - primary->x) < kSameRoot) {
-        additional.reset();
-    }
     if (!primary)
-        fail(FailureKind::NoTriangle);
+        std::swap(primary, additional);
+    if (!primary)
+        throw NoTriangle();
     first = *primary;
     if (additional)
         second = *additional;
@@ -141,14 +154,14 @@ void solveAmbiguous(Real p, Real q, Real r, Derive derive, Candidate& first, Can
 void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo, Real& restante,
          Real& int2, Real& ext2, Real& res2, bool& doble) {
     doble = true;
-    const Real p = cos(adyacente) + cos(opuesto);
-    const Real q = (sin(adyacente) * (-2)) * cos(angulo);
-    const Real r = cos(opuesto) - cos(adyacente);
+    const Trig ang = given(angulo), op = given(opuesto), ady = given(adyacente);
+    const Bounded p = ady.c + op.c;
+    const Bounded q = (ady.s * (-2)) * ang.c;
+    const Bounded r = op.c - ady.c;
     const auto derive = [&](Real x) {
-        const Real inner =
-            ArcCos((cos(x) - cos(adyacente) * cos(opuesto)) / (sin(adyacente) * sin(opuesto)));
-        const Real outer =
-            ArcCos((cos(adyacente) - cos(opuesto) * cos(x)) / (sin(opuesto) * sin(x)));
+        const Trig t = derived(x);
+        const Real inner = ArcCos((t.c - ady.c * op.c) / (ady.s * op.s));
+        const Real outer = ArcCos((ady.c - op.c * t.c) / (op.s * t.s));
         return Candidate{x, inner, outer};
     };
     Candidate first{restante, interno, externo};
@@ -161,14 +174,14 @@ void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo
 void AAS(Real primerang, Real segundoang, Real primerlad, Real& segundolad, Real& ladorestante,
          Real& angrestante, Real& seglad2, Real& ladores2, Real& angres2, bool& doble) {
     doble = true;
-    const Real p = cos(segundoang) - cos(primerang);
-    const Real q = (sin(segundoang) * 2) * cos(primerlad);
-    const Real r = -cos(primerang) - cos(segundoang);
+    const Trig ang1 = given(primerang), ang2 = given(segundoang), lad = given(primerlad);
+    const Bounded p = ang2.c - ang1.c;
+    const Bounded q = (ang2.s * 2) * lad.c;
+    const Bounded r = -ang1.c - ang2.c;
     const auto derive = [&](Real x) {
-        const Real side =
-            ArcCos((cos(segundoang) + cos(primerang) * cos(x)) / (sin(primerang) * sin(x)));
-        const Real third = ArcCos((cos(x) + cos(primerang) * cos(segundoang)) /
-                                  (sin(primerang) * sin(segundoang)));
+        const Trig t = derived(x);
+        const Real side = ArcCos((ang2.c + ang1.c * t.c) / (ang1.s * t.s));
+        const Real third = ArcCos((t.c + ang1.c * ang2.c) / (ang1.s * ang2.s));
         return Candidate{x, side, third};
     };
     Candidate first{angrestante, segundolad, ladorestante};

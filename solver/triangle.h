@@ -2,9 +2,11 @@
 //
 // Sides a, b, c are arcs of the unit sphere and angles A, B, C lie opposite the side of the same
 // letter; all are in radians. Every solver writes each output at the end of the step that computes
-// it, so a step that fails (ArithmeticFailure, which no solver catches) leaves the outputs of
-// earlier steps written and the later ones unchanged. Data that no triangle fits show themselves
-// this way: an ArcCos/ArcSin argument at or beyond +-1, a negative discriminant, a zero divisor.
+// it, so a step that fails (a Failure, which no solver catches) leaves the outputs of earlier steps
+// written and the later ones unchanged. Data that no triangle fits show themselves this way: an
+// ArcCos argument at or beyond +-1, or within rounding of +-1 (a triangle with an element of 0 or
+// 180 degrees, which is no triangle), a negative discriminant, a zero divisor. Every element a
+// solver writes lies strictly between 0 and 180 degrees.
 #pragma once
 
 #include "solver/checked.h"
@@ -12,6 +14,13 @@
 #include <array>
 
 namespace esferica {
+
+// Raised by an ambiguous case when none of the roots of its quadratic gives a triangle: the same
+// verdict, "no triangle fits", that an arithmetic failure gives the other cases.
+class NoTriangle : public Failure {
+public:
+    const char* what() const noexcept override { return "no triangle fits the data"; }
+};
 
 struct TriangleSolution {
     Real a, b, c, A, B, C;
@@ -53,24 +62,29 @@ void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Re
          Real& angrestante);
 
 // Two sides and the angle opposite one of them: `opuesto` lies opposite `angulo`, `adyacente` is
-// the other side. The third side comes from the two roots of a quadratic in tan(x/2); each root
+// the other side. The third side x comes from the roots of a quadratic in t = tan(x/2); each root
 // gives a candidate triangle (`interno` between the two sides, `externo` opposite `adyacente`,
 // `restante` the third side).
 //
-// A root yields a solution only when it is strictly positive, its missing element is not within
-// rounding of 0 or 180 degrees (a degenerate triangle), and every step of its triangle succeeds.
-// The first triangle is the one from the root with +sqrt when it yields one, otherwise the one from
-// the other root; the second triangle is written to int2/ext2/res2 and `doble` is true only when
-// both roots yield different triangles (a double root yields one). A zero leading coefficient (two
-// given sides adding up to 180 degrees, two equal given angles) leaves one root. Fails on a
-// negative discriminant, with DivisionByZero when the data leave the missing element free, and with
-// FailureKind::NoTriangle when no root yields a solution.
+// The given elements are taken as exact up to their rounding (Bounded::given), and every quantity
+// that rounding cannot tell from a limit is taken for the limit:
+//   - a leading coefficient within its error of 0 (two given sides adding up to 180 degrees, two
+//     equal given angles) leaves a linear equation with one root, the other gone to x = 180;
+//   - a discriminant within its error of 0 is a double root: one triangle, not two copies of it;
+//   - a root whose x lies within its error of 0 or 180 degrees, or that is not positive, gives no
+//     triangle, and neither does one whose derived elements reach 0 or 180 degrees.
+// The first triangle comes from the root with +sqrt when it yields one, otherwise from the other
+// root; the second is written to int2/ext2/res2, and `doble` is true only when both roots yield
+// triangles. Fails on a negative discriminant (NegativeSquareRoot), with DivisionByZero when the
+// linear term vanishes too (the data leave the missing element free, or fit none), and with
+// NoTriangle when no root yields a triangle. `doble` is set on entry, as the caller's flag of an
+// ambiguous case, and may stay true when the call fails.
 void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo, Real& restante,
          Real& int2, Real& ext2, Real& res2, bool& doble);
 
 // Two angles and the side opposite one of them: `primerlad` lies opposite `primerang`. The dual
 // of SSA, solving for the third angle `angrestante`; `segundolad` lies opposite `segundoang`,
-// `ladorestante` opposite `angrestante`. Same choice of roots and same failures as SSA.
+// `ladorestante` opposite `angrestante`. Same limits, choice of roots and failures as SSA.
 void AAS(Real primerang, Real segundoang, Real primerlad, Real& segundolad, Real& ladorestante,
          Real& angrestante, Real& seglad2, Real& ladores2, Real& angres2, bool& doble);
 

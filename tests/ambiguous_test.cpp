@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <optional>
+#include <string>
 
 namespace esferica {
 namespace {
@@ -75,8 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
         AmbiguousCase{"negative_second_root", {30, 60, 40}, {94.1339, 144.8409, 21.7843}, {}},
         // The first root is negative: the triangle of the second root is the solution, alone.
         AmbiguousCase{"negative_first_root", {120, 100, 120}, {115.6731, 127.5734, 130.3972}, {}},
-        // Roots 1 and 0: the zero root is no triangle, the quadrantal one stands.
-        AmbiguousCase{"quadrantal", {90, 90, 90}, {90, 90, 90}, {}},
         // A double root: B = 90 degrees exactly, where the two triangles merge into one, which
         // was also offered as the additional solution.
         AmbiguousCase{"double_root", {30, 30, 90}, {90, 90, 90}, {}},
@@ -111,34 +110,35 @@ TEST(AmbiguousFailures, NoTriangleFitsAndNothingButTheFlagIsWritten) {
         const char* name;
         Outcome (*solve)(const double*);
         double in[3];
-        FailureKind kind;
+        std::string failure; // what() of the failure raised
     };
     const Case cases[] = {
-        {"SSA negative discriminant", runSSA, {30, 20, 60}, FailureKind::NegativeSquareRoot},
+        {"SSA negative discriminant", runSSA, {30, 20, 60}, "square root of a negative number"},
         {"SSA negative discriminant, shorter side",
          runSSA,
          {30, 10, 60},
-         FailureKind::NegativeSquareRoot},
-        {"SSA both roots negative", runSSA, {150, 10, 20}, FailureKind::NoTriangle},
-        // A = B = a = 90 leaves c = C free: the quadratic degenerates.
-        {"AAS zero leading coefficient", runAAS, {90, 90, 90}, FailureKind::DivisionByZero},
+         "square root of a negative number"},
+        {"SSA both roots negative", runSSA, {150, 10, 20}, "no triangle fits the data"},
+        // A = B = a = 90 leaves c = C free: the quadratic degenerates. So does its dual.
+        {"AAS zero leading coefficient", runAAS, {90, 90, 90}, "division by zero"},
+        {"SSA zero leading coefficient", runSSA, {90, 90, 90}, "division by zero"},
         // Equal angles again, but the one root of the linear equation is negative.
-        {"AAS equal angles, no triangle", runAAS, {120, 120, 60}, FailureKind::NoTriangle},
+        {"AAS equal angles, no triangle", runAAS, {120, 120, 60}, "no triangle fits the data"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         try {
             (void)c.solve(c.in);
             ADD_FAILURE() << "solved";
-        } catch (const ArithmeticFailure& f) {
-            EXPECT_EQ(f.kind(), c.kind);
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.what(), c.failure);
         }
     }
     // The flag is set on entry, the outputs are left alone.
     Outcome o;
     EXPECT_THROW(
         SSA(rad(30), rad(20), rad(60), o.first, o.second, o.x, o.first2, o.second2, o.x2, o.doble),
-        ArithmeticFailure);
+        Failure);
     EXPECT_TRUE(o.doble);
     EXPECT_EQ(o.x, -1);
     EXPECT_EQ(o.first, -1);

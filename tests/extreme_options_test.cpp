@@ -95,8 +95,8 @@ struct Triangle {
 const std::array<Triangle, 3> kTriangles{{
     {"three sides of 60", {"60", "60", "60", "", "", ""}},
     {"two sides and an opposite angle, two triangles", {"40", "60", "", "30", "", ""}},
-    // A degenerate triangle whose side c finds no fit: the fit tries every start.
-    {"three angles of 180", {"", "", "", "180", "180", "180"}},
+    // A triangle whose side c finds no fit: the fit tries every start.
+    {"three angles of 40, 105, 110", {"", "", "", "40", "105", "110"}},
 }};
 
 struct Click {
