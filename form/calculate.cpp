@@ -94,6 +94,12 @@ RunReport TrianguloEsf::cmdCalcular_Click(FormView& view) {
     const auto report = [&](RunEnd end) {
         return RunReport{end, primary_, additional, twoSolutions};
     };
+    // A run that ends with a message shows no results, and so no picture of them either.
+    const auto refuse = [&](Message message, RunEnd end) {
+        view.picture().Cls();
+        view.showMessage(message);
+        return report(end);
+    };
 
     view.setGraphStatus(GraphStatus::Clear);
     for (int i = 0; i < FormView::kResultLabels; ++i)
@@ -114,16 +120,20 @@ RunReport TrianguloEsf::cmdCalcular_Click(FormView& view) {
             known[static_cast<std::size_t>(sideCount + angleCount)] = i;
         ++count;
     }
-    if (sideCount + angleCount < 3) {
-        view.showMessage(Message::Underdetermined);
-        return report(RunEnd::Underdetermined);
-    }
-    if (sideCount + angleCount > 3) {
-        view.showMessage(Message::Overdetermined);
-        return report(RunEnd::Overdetermined);
-    }
+    if (sideCount + angleCount < 3)
+        return refuse(Message::Underdetermined, RunEnd::Underdetermined);
+    if (sideCount + angleCount > 3)
+        return refuse(Message::Overdetermined, RunEnd::Overdetermined);
 
-    if (sideCount == 3) {
+    // Every side and angle of a spherical triangle lies strictly between 0 and 180 degrees: a
+    // given element outside that range fits no triangle, whatever a solver would make of it.
+    const bool inRange = std::all_of(known.begin(), known.end(), [&](int i) {
+        return primary_.element(i) > 0 && primary_.element(i) < kPi;
+    });
+
+    if (!inRange) {
+        run.markPending();
+    } else if (sideCount == 3) {
         SSS(run, primary_);
     } else if (angleCount == 3) {
         AAA(run, primary_);
@@ -136,10 +146,11 @@ RunReport TrianguloEsf::cmdCalcular_Click(FormView& view) {
     }
 
     if (run.pending()) {
-        view.showMessage(Message::NoSolution);
+        // The ambiguous solvers raise the flag on entry; a failed case shows no second triangle.
+        twoSolutions = false;
         for (int i = 0; i < FormView::kResultLabels; ++i)
             view.setResult(i, "");
-        return report(RunEnd::NoSolution);
+        return refuse(Message::NoSolution, RunEnd::NoSolution);
     }
 
     const std::string separator = view.decimalSeparator();

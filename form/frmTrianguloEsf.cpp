@@ -296,5 +296,7 @@ QLineEdit* frmTrianguloEsf::addTextBox(const QString& name, const QRect& geometr
     field->setObjectName(name);
     field->setGeometry(geometry);
     field->installEventFilter(this);
+    // Enter in a field calculates, as it does on the button.
+    connect(field, &QLineEdit::returnPressed, this, &frmTrianguloEsf::cmdCalcular_Click);
     return field;
 }

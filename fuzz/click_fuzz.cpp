@@ -16,12 +16,14 @@
 //     the result format: [-]digits[.d[d]] without trailing zeros and never "-0", or the exponent
 //     form d[.ddd]E(+|-)dd for a magnitude of 1e15 or more;
 //   - after a count message or "No existe solución" all twelve labels are empty and the picture
-//     received no call; after a drawing labels 0 to 5 are filled and labels 6 to 11 are filled
-//     exactly when the run found two triangles;
+//     was cleared with nothing drawn on it; after a drawing labels 0 to 5 are filled and labels 6
+//     to 11 are filled exactly when the run found two triangles;
+//   - every element of a triangle shown lies strictly between 0 and 180 degrees;
 //   - the picture received only finite coordinates and radii, only black and red, and nothing
 //     drawn after "Error en datos de dibujo" cleared it.
 #include "form/calculate.h"
 #include "form/toolkit.h"
+#include "solver/angles.h"
 
 #include <array>
 #include <cctype>
@@ -222,6 +224,18 @@ void checkClick(const CheckingView& view, const RunReport& report, long surfaceC
         return true;
     };
 
+    // Every element of a triangle lies strictly between 0 and 180 degrees.
+    if (report.end == RunEnd::Drawn || report.end == RunEnd::BadDrawingData) {
+        const auto inside = [](const TriangleSolution& t) {
+            for (int i = 0; i < TriangleSolution::kElements; ++i)
+                if (!(t.element(i) > 0 && t.element(i) < kPi))
+                    return false;
+            return true;
+        };
+        if (!inside(report.primary) || (report.twoSolutions && !inside(report.additional)))
+            broken("a triangle was shown with an element outside (0, 180) degrees");
+    }
+
     if (report.end == RunEnd::Drawn) {
         if (view.messages != 0)
             broken("a drawn run showed a message");
@@ -246,8 +260,8 @@ void checkClick(const CheckingView& view, const RunReport& report, long surfaceC
     }
     if (!labelsEmpty(0, 12))
         broken("a run that ended before showing results left a label filled");
-    if (pictureTouched)
-        broken("a run that ended before the drawing stage touched the picture");
+    if (!pictureTouched || view.surface.drawnSinceCls != 0)
+        broken("a run that ended before the drawing stage left a drawing on the picture");
 }
 
 } // namespace

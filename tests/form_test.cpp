@@ -321,14 +321,22 @@ TEST_F(FormTest, AltCRunsTheCommandFromAnyControl) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return outcome(3)->text() == QStringLiteral("70.53"); }));
 }
 
-// Regression: Return and the keypad's Enter did nothing on the focused button; only Space ran it.
-TEST_F(FormTest, SpaceOrEnterOnTheFocusedButtonRunsTheCommand) {
-    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        SCOPED_TRACE(key);
+// Regression: Return and the keypad's Enter did nothing on the focused button (only Space ran it),
+// nor in a field.
+TEST_F(FormTest, SpaceOrEnterOnTheButtonAndEnterInAnyFieldRunTheCommand) {
+    const struct {
+        QWidget* target;
+        Qt::Key key;
+    } rows[] = {{button(), Qt::Key_Space}, {button(), Qt::Key_Return},
+                {button(), Qt::Key_Enter}, {input(0), Qt::Key_Return},
+                {input(5), Qt::Key_Enter}, {option(3), Qt::Key_Return}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(qPrintable(row.target->objectName() + QStringLiteral(" key ") +
+                                QString::number(row.key, 16)));
         typeInputs({"60", "60", "60", "", "", ""});
         outcome(3)->clear();
-        button()->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(button(), key);
+        row.target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(row.target, row.key);
         EXPECT_EQ(outcome(3)->text(), QStringLiteral("70.53"));
     }
 }
@@ -407,6 +415,7 @@ TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButton) {
             EXPECT_EQ(outcome(3)->text(), QStringLiteral("70.53"));
         else
             EXPECT_EQ(outcomes(), QStringList(12, QString()));
+        EXPECT_TRUE(isWhite(drawing())) << "no triangle stays drawn beside a message";
     }
 }
 
@@ -457,14 +466,46 @@ TEST_F(FormTest, DrawingAndDiagramSurviveHidingTheWindow) {
     EXPECT_EQ(control<QLabel>(QStringLiteral("Picture1"))->grab().toImage(), diagramBefore);
 }
 
-// A run that ends with a message leaves the previous drawing in place.
-TEST_F(FormTest, CountMessageLeavesThePreviousDrawing) {
-    typeInputs({"60", "60", "60", "", "", ""});
-    ASSERT_TRUE(calculate().empty());
-    const QImage before = drawing();
-    typeInputs({"60", "", "", "", "", ""});
-    ASSERT_EQ(calculate().size(), 1u);
-    EXPECT_EQ(drawing(), before);
+// Whole-degree data of exercises through the window: a double root shown once, data on a limit
+// refused; and a result as a Spanish locale writes it, decimal comma and all, typed back in.
+TEST_F(FormTest, TextbookDataShowExactlyTheTrianglesThatFit) {
+    const struct {
+        const char* name;
+        QLocale locale;
+        std::array<const char*, 6> inputs;
+        QStringList shown; // empty: "No existe solución"
+    } rows[] = {
+        {"double root",
+         QLocale(QLocale::English, QLocale::UnitedStates),
+         {"30", "135", "", "45", "", ""},
+         {"30", "135", "144.74", "45", "90", "125.26", "", "", "", "", "", ""}},
+        {"perimeter of 360",
+         QLocale(QLocale::English, QLocale::UnitedStates),
+         {"120", "120", "120", "", "", ""},
+         {}},
+        {"negative side",
+         QLocale(QLocale::English, QLocale::UnitedStates),
+         {"-60", "60", "60", "", "", ""},
+         {}},
+        {"decimal comma",
+         QLocale(QLocale::Spanish, QLocale::Spain),
+         {"", "", "", "70,53", "70,53", "70,53"},
+         {"60", "60", "60", "70,53", "70,53", "70,53", "", "", "", "", "", ""}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QLocale::setDefault(row.locale);
+        typeInputs(row.inputs);
+        const std::vector<SeenMessage> seen = calculate();
+        if (row.shown.isEmpty()) {
+            ASSERT_EQ(seen.size(), 1u);
+            EXPECT_EQ(seen[0].text, QStringLiteral("No existe solución"));
+            EXPECT_EQ(outcomes(), QStringList(12, QString()));
+        } else {
+            EXPECT_TRUE(seen.empty());
+            EXPECT_EQ(outcomes(), row.shown);
+        }
+    }
 }
 
 // The drawing surface on its own, in user coordinates from -1.2 to 1.2 with y up, as the drawing
