@@ -10,10 +10,10 @@
 //
 //   cmake --build build --target drawing_bench
 //   build/bench/drawing_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "form/calculate.h"
-#include "form/drawingsurface.h"
-#include "form/frmTrianguloEsf.h"
-#include "tests/fake_view.h"
+#include "command/calculate.h"
+#include "qt/drawingsurface.h"
+#include "qt/frmTrianguloEsf.h"
+#include "tests/support/fake_view.h"
 
 #include <QApplication>
 #include <QLineEdit>

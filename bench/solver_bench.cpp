@@ -4,10 +4,10 @@
 // plain. The headless click of each case (parsing, solving, result text) is timed too.
 //
 //   build/bench/solver_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "../tests/fake_view.h"
-#include "form/calculate.h"
-#include "solver/angles.h"
+#include "command/calculate.h"
+#include "numeric/angles.h"
 #include "solver/triangle.h"
+#include "tests/support/fake_view.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

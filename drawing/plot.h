@@ -3,8 +3,8 @@
 // caller (segments already drawn remain).
 #pragma once
 
-#include "form/toolkit.h"
-#include "solver/checked.h"
+#include "command/view.h"
+#include "numeric/checked.h"
 
 namespace esferica {
 

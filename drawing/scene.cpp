@@ -1,10 +1,10 @@
 #include "drawing/scene.h"
 
+#include "command/numbers.h"
 #include "drawing/plot.h"
 #include "drawing/projection.h"
 #include "drawing/side.h"
-#include "form/numbers.h"
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 namespace esferica {
 

@@ -2,9 +2,9 @@
 // option fields, and the solved triangles on it in red.
 #pragma once
 
+#include "command/view.h"
 #include "fitting/state.h"
-#include "form/toolkit.h"
-#include "solver/checked.h"
+#include "numeric/checked.h"
 #include "solver/triangle.h"
 
 namespace esferica {

@@ -2,7 +2,7 @@
 
 #include "drawing/plot.h"
 #include "fitting/newton.h"
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 #include <utility>
 

@@ -3,9 +3,9 @@
 // points.
 #pragma once
 
+#include "command/view.h"
 #include "fitting/state.h"
-#include "form/toolkit.h"
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 namespace esferica {
 

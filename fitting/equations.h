@@ -20,7 +20,7 @@
 #pragma once
 
 #include "fitting/state.h"
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 namespace esferica {
 

@@ -20,8 +20,8 @@
 //     exactly when the run found two triangles;
 //   - the picture received only finite coordinates and radii, only black and red, and nothing
 //     drawn after "Error en datos de dibujo" cleared it.
-#include "form/calculate.h"
-#include "form/toolkit.h"
+#include "command/calculate.h"
+#include "command/view.h"
 
 #include <array>
 #include <cctype>

@@ -3,7 +3,7 @@
 // exactly +-1 fails, one just inside yields an angle next to 0 or 180 degrees).
 #include "solver/triangle.h"
 
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 #include <optional>
 #include <utility>

@@ -7,7 +7,7 @@
 // this way: an ArcCos/ArcSin argument at or beyond +-1, a negative discriminant, a zero divisor.
 #pragma once
 
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 #include <array>
 

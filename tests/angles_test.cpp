@@ -1,6 +1,6 @@
 // Checked arithmetic and the angle functions.
-#include "solver/angles.h"
-#include "solver/checked.h"
+#include "numeric/angles.h"
+#include "numeric/checked.h"
 
 #include <cmath>
 #include <functional>

@@ -1,8 +1,8 @@
 // The calculate command, headless through the recording view: counting, case choice, messages,
 // result text and the failure regime.
-#include "fake_view.h"
-#include "form/calculate.h"
-#include "triangle_check.h"
+#include "command/calculate.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/triangle_check.h"
 
 #include <array>
 #include <gtest/gtest.h>

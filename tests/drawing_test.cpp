@@ -2,12 +2,12 @@
 // the fitted side c and the drawing stage of the calculate command. Expected positions come from
 // 3-D vectors on the unit sphere turned by Rodrigues' formula, not from the drawing code's own
 // formulas; surface coordinates are floats, hence the tolerance kOnSurface.
+#include "command/calculate.h"
 #include "drawing/plot.h"
 #include "drawing/projection.h"
 #include "drawing/side.h"
-#include "fake_view.h"
-#include "form/calculate.h"
-#include "solver/angles.h"
+#include "numeric/angles.h"
+#include "tests/support/fake_view.h"
 
 #include <algorithm>
 #include <array>

@@ -2,9 +2,9 @@
 // option fields, with a few triangles, through the real calculate command. Every click must come
 // back within a liveness bound and end either with the drawing or with exactly one fixed message,
 // the one for unusable drawing data exactly when an option cannot be drawn with.
+#include "command/calculate.h"
 #include "drawing/scene.h"
-#include "fake_view.h"
-#include "form/calculate.h"
+#include "tests/support/fake_view.h"
 
 #include <algorithm>
 #include <array>

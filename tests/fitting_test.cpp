@@ -2,7 +2,7 @@
 #include "fitting/equations.h"
 #include "fitting/inversion.h"
 #include "fitting/newton.h"
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 #include <bit>
 #include <cmath>

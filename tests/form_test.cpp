@@ -1,10 +1,10 @@
 // The window, driven offscreen as a user drives it: controls are found by their object names,
 // keys and clicks go through QTest, and message boxes are read and closed as they open.
 
-#include "form/drawingsurface.h"
-#include "form/frmTrianguloEsf.h"
-#include "form/spanish.h"
-#include "qt_test.h"
+#include "qt/drawingsurface.h"
+#include "qt/frmTrianguloEsf.h"
+#include "qt/spanish.h"
+#include "tests/support/qt_test.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Reading field texts and writing result texts.
-#include "form/numbers.h"
-#include "solver/angles.h"
+#include "command/numbers.h"
+#include "numeric/angles.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -6,8 +6,8 @@
 // Expected positions come from the triangle's vertices on the unit sphere: the sides are
 // great-circle arcs between 3-D vectors, turned by the inclination and mapped from user
 // coordinates (-1.2 to 1.2, y up) onto the picture's pixels.
-#include "form/frmTrianguloEsf.h"
-#include "qt_test.h"
+#include "qt/frmTrianguloEsf.h"
+#include "tests/support/qt_test.h"
 
 #include <QApplication>
 #include <QLineEdit>

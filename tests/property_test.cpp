@@ -1,8 +1,8 @@
 // Random valid triangles through every combination of three given elements, by the real calculate
 // command: the original triangle must come back, and every triangle shown must be consistent.
-#include "fake_view.h"
-#include "form/calculate.h"
-#include "triangle_check.h"
+#include "command/calculate.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/triangle_check.h"
 
 #include <array>
 #include <cmath>

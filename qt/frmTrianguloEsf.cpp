@@ -1,7 +1,7 @@
-#include "form/frmTrianguloEsf.h"
+#include "qt/frmTrianguloEsf.h"
 
-#include "form/diagram.h"
-#include "form/drawingsurface.h"
+#include "qt/diagram.h"
+#include "qt/drawingsurface.h"
 
 #include <QFocusEvent>
 #include <QFontMetricsF>

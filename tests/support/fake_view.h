@@ -3,7 +3,7 @@
 // calculate command runs against it headless.
 #pragma once
 
-#include "form/toolkit.h"
+#include "command/view.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "form/numbers.h"
+#include "command/numbers.h"
 
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "form/calculate.h"
+#include "command/calculate.h"
 
-#include "form/numbers.h"
-#include "solver/angles.h"
+#include "command/numbers.h"
+#include "numeric/angles.h"
 
 #include <algorithm>
 #include <array>

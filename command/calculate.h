@@ -10,9 +10,9 @@
 // the command that works on it through a FormView.
 #pragma once
 
+#include "command/view.h"
 #include "drawing/scene.h"
 #include "fitting/state.h"
-#include "form/toolkit.h"
 #include "solver/triangle.h"
 
 namespace esferica {

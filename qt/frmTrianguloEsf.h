@@ -1,4 +1,4 @@
-// The program's window over the toolkit-free command in form/calculate.h.
+// The program's window over the toolkit-free command in command/calculate.h.
 //
 // A click on "&Calcular" (or Alt+C) runs TrianguloEsf::cmdCalcular_Click against this window,
 // which the command sees only as a FormView: it reads the input and option fields, writes the
@@ -8,8 +8,8 @@
 // name as its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
 #pragma once
 
-#include "form/calculate.h"
-#include "form/toolkit.h"
+#include "command/calculate.h"
+#include "command/view.h"
 
 #include <QWidget>
 #include <array>

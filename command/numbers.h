@@ -1,7 +1,7 @@
 // Numbers at the window's edge: reading a field's text and writing a result's text.
 #pragma once
 
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 #include <string>
 #include <string_view>
