@@ -34,7 +34,7 @@ using esferica::testing::FakeView;
 using Options = std::array<std::string, 4>;
 
 // Parallel spacing, meridian spacing, inclination, rotation.
-const Options kDefault{"15", "20", "30", "10"};
+const Options kDefault = esferica::testing::defaultOptions();
 const Options kOneDegree{"1", "1", "30", "10"};
 const Options kTwentiethDegree{"0.05", "0.05", "30", "10"};
 // Close to the most lines of each family that the options accept.
@@ -76,7 +76,7 @@ std::vector<FakeSurface::Call> recordedClick(const Options& options) {
     FakeView view;
     view.type({"60", "60", "60", "", "", ""});
     view.options = options;
-    esferica::TrianguloEsf().cmdCalcular_Click(view);
+    esferica::Calculator().calculate(view);
     return view.surface.calls;
 }
 

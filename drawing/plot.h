@@ -3,7 +3,7 @@
 // caller (segments already drawn remain).
 #pragma once
 
-#include "command/view.h"
+#include "drawing/surface.h"
 #include "numeric/checked.h"
 
 namespace esferica {

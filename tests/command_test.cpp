@@ -1,7 +1,6 @@
 // The calculate command, headless through the recording view: counting, case choice, messages,
 // result text and the failure regime.
-#include "command/calculate.h"
-#include "tests/support/fake_view.h"
+#include "tests/support/click.h"
 #include "tests/support/triangle_check.h"
 
 #include <array>
@@ -14,17 +13,10 @@ namespace {
 
 using testing::deg;
 using testing::FakeSurface;
-using testing::FakeView;
-using Texts = std::array<std::string, 6>;
+using testing::Texts;
 
-class Command : public ::testing::Test {
+class Command : public testing::ClickTest {
 protected:
-    RunReport click(const Texts& inputs) {
-        view.type(inputs);
-        view.messages.clear();
-        view.surface.clear();
-        return form.cmdCalcular_Click(view);
-    }
     std::vector<std::string> shown(int from, int count) const {
         return {view.results.begin() + from, view.results.begin() + from + count};
     }
@@ -34,9 +26,6 @@ protected:
                 return false;
         return true;
     }
-
-    FakeView view;
-    TrianguloEsf form;
 };
 
 TEST_F(Command, RefusesFewerThanThreeElements) {
@@ -166,8 +155,7 @@ TEST_F(Command, UnusableDrawingOptionsKeepTheResultsAndLeaveThePictureEmpty) {
                           Case{"overflowing inclination", {"15", "20", "1e308", "10"}},
                           Case{"overflowing rotation", {"15", "20", "30", "1e400"}}}) {
         SCOPED_TRACE(c.name);
-        view.options = c.options;
-        EXPECT_EQ(click({"60", "60", "60", "", "", ""}).end, RunEnd::BadDrawingData);
+        EXPECT_EQ(click({"60", "60", "60", "", "", ""}, c.options).end, RunEnd::BadDrawingData);
         EXPECT_EQ(view.messages, std::vector{Message::BadDrawingData});
         EXPECT_EQ(view.results[3], "70.53");
         EXPECT_EQ(view.surface.count(FakeSurface::Op::Cls), 1);

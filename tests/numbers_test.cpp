@@ -1,7 +1,9 @@
 // Reading field texts and writing result texts.
 #include "command/numbers.h"
 #include "numeric/angles.h"
+#include "tests/support/names.h"
 
+#include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -52,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         // radix prefixes: unsigned hexadecimal and octal integers
         ValCase{"&HFF", 255}, ValCase{"&hff", 255}, ValCase{"&H10xyz", 16}, ValCase{"&O17", 15},
         ValCase{"&o78", 7}, ValCase{"&H", 0}, ValCase{"&HFFFF", 65535}, ValCase{"& H 1 0", 16},
-        ValCase{"&X10", 0}, ValCase{"&", 0}));
+        ValCase{"&X10", 0}, ValCase{"&", 0}),
+    [](const auto& info) { return testing::testName(info.param.text); });
 
 TEST(ValOverflow, ANumberBeyondTheDoubleRangeFailsInsteadOfBecomingInfinite) {
     for (const char* text : {
@@ -74,6 +77,14 @@ TEST(ValOverflow, ANumberBeyondTheDoubleRangeFailsInsteadOfBecomingInfinite) {
 TEST(ValLongTexts, ManyDigitsAreReadExactly) {
     EXPECT_EQ(Val("0." + std::string(5000, '0') + "1e5001").value(), 1.0);
     EXPECT_EQ(Val(std::string(400, '9') + "e-400").value(), 1.0);
+}
+
+// The shortest text that reads back as x: unique for every double, so a name for a row.
+std::string shortest(double x) {
+    char buf[32];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, x);
+    (void)ec;
+    return {buf, end};
 }
 
 struct TextCase {
@@ -107,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // products above 2^52 round, but the exact value decides
                       TextCase{999999999999999.12, "999999999999999.12"},
                       TextCase{70000000000000.125, "70000000000000.12"},
-                      TextCase{70000000000000.375, "70000000000000.38"}));
+                      TextCase{70000000000000.375, "70000000000000.38"}),
+    [](const auto& info) { return testing::testName(shortest(info.param.degrees)); });
 
 TEST(DegreesText, UsesTheLocaleSeparator) {
     EXPECT_EQ(degreesText(70.52877936550931, ","), "70,53");

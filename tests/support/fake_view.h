@@ -78,6 +78,14 @@ public:
     float cx = 0, cy = 0;
 };
 
+// The option texts of a window that has just opened.
+inline std::array<std::string, FormView::kOptionFields> defaultOptions() {
+    std::array<std::string, FormView::kOptionFields> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = FormView::kDefaultOptionTexts[i];
+    return texts;
+}
+
 class FakeView : public FormView {
 public:
     std::string inputText(int i) const override { return inputs.at(static_cast<std::size_t>(i)); }
@@ -97,7 +105,7 @@ public:
     void type(std::array<std::string, 6> texts) { inputs = std::move(texts); }
 
     std::array<std::string, 6> inputs;
-    std::array<std::string, 4> options{"15", "20", "30", "10"};
+    std::array<std::string, 4> options = defaultOptions();
     std::array<std::string, 12> results;
     GraphStatus status = GraphStatus::Clear;
     std::vector<GraphStatus> statusWrites;
