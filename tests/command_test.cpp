@@ -126,6 +126,7 @@ TEST_F(Command, TwoSidesAddingUpTo180DegreesSolveExactly) {
     EXPECT_EQ(shown(0, 6), (std::vector<std::string>{"80", "100", "38.85", "60", "120", "33.48"}));
 }
 
+// Kept on purpose: a field that cannot be read stores nothing, like every failing step.
 TEST_F(Command, AnInputThatDoesNotFitADoubleKeepsThePreviousValueAndFailsTheRun) {
     // First run: a overflows and stays 0, so only two elements count.
     EXPECT_EQ(click({"1e400", "60", "60", "", "", ""}).end, RunEnd::Underdetermined);
