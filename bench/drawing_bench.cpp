@@ -14,9 +14,9 @@
 #include "qt/drawingsurface.h"
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/fake_view.h"
+#include "tests/support/messages.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -31,7 +31,7 @@ namespace {
 
 using esferica::testing::FakeSurface;
 using esferica::testing::FakeView;
-using Options = std::array<std::string, 4>;
+using esferica::testing::Options;
 
 // Parallel spacing, meridian spacing, inclination, rotation.
 const Options kDefault = esferica::testing::defaultOptions();
@@ -49,12 +49,7 @@ const Options& optionsOf(const benchmark::State& state) {
 // The window as the user has it after typing the three sides and the options.
 std::unique_ptr<frmTrianguloEsf> typedForm(const Options& options) {
     auto form = std::make_unique<frmTrianguloEsf>();
-    for (int i = 0; i < 6; ++i)
-        form->findChild<QLineEdit*>(QStringLiteral("txtInput(%1)").arg(i))
-            ->setText(i < 3 ? QStringLiteral("60") : QString());
-    for (int i = 0; i < 4; ++i)
-        form->findChild<QLineEdit*>(QStringLiteral("txtGrid(%1)").arg(i))
-            ->setText(QString::fromStdString(options[static_cast<std::size_t>(i)]));
+    esferica::testing::typeInto(*form, {"60", "60", "60", "", "", ""}, options);
     form->show();
     QApplication::processEvents();
     return form;

@@ -12,7 +12,6 @@
 #include "tests/support/sphere.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -29,11 +28,14 @@
 namespace {
 
 using esferica::testing::answerMessages;
+using esferica::testing::defaultOptions;
 using esferica::testing::greatArc;
 using esferica::testing::onSphere;
+using esferica::testing::Options;
 using esferica::testing::pictured;
 using esferica::testing::Point;
 using esferica::testing::QtTest;
+using esferica::testing::typeInto;
 using esferica::testing::Vec3;
 
 constexpr double kDeg = std::numbers::pi / 180;
@@ -184,12 +186,8 @@ protected:
 
     // Types the three sides and the options and clicks Calcular; no message box may open (any that
     // does is closed and reported).
-    void calculateEquilateral(const QStringList& options = {"15", "20", "30", "10"}) {
-        for (int i = 0; i < 4; ++i)
-            form_->findChild<QLineEdit*>(QStringLiteral("txtGrid(%1)").arg(i))->setText(options[i]);
-        for (int i = 0; i < 6; ++i)
-            form_->findChild<QLineEdit*>(QStringLiteral("txtInput(%1)").arg(i))
-                ->setText(i < 3 ? QStringLiteral("60") : QString());
+    void calculateEquilateral(const Options& options = defaultOptions()) {
+        typeInto(*form_, {"60", "60", "60", "", "", ""}, options);
         const auto boxes = answerMessages([&] {
             QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
                               Qt::LeftButton);

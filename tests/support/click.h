@@ -10,9 +10,6 @@
 
 namespace esferica::testing {
 
-using Texts = std::array<std::string, FormView::kInputFields>;
-using Options = std::array<std::string, FormView::kOptionFields>;
-
 class ClickTest : public ::testing::Test {
 protected:
     // Types the six input fields and the four option fields, forgets what earlier clicks

@@ -78,9 +78,13 @@ public:
     float cx = 0, cy = 0;
 };
 
+// What the six input fields (a to C) and the four option fields hold.
+using Texts = std::array<std::string, FormView::kInputFields>;
+using Options = std::array<std::string, FormView::kOptionFields>;
+
 // The option texts of a window that has just opened.
-inline std::array<std::string, FormView::kOptionFields> defaultOptions() {
-    std::array<std::string, FormView::kOptionFields> texts;
+inline Options defaultOptions() {
+    Options texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = FormView::kDefaultOptionTexts[i];
     return texts;
@@ -102,10 +106,10 @@ public:
     Surface& picture() override { return surface; }
 
     // Sets the six input fields, a to C.
-    void type(std::array<std::string, 6> texts) { inputs = std::move(texts); }
+    void type(Texts texts) { inputs = std::move(texts); }
 
-    std::array<std::string, 6> inputs;
-    std::array<std::string, 4> options = defaultOptions();
+    Texts inputs;
+    Options options = defaultOptions();
     std::array<std::string, 12> results;
     GraphStatus status = GraphStatus::Clear;
     std::vector<GraphStatus> statusWrites;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace esferica::testing {
@@ -34,6 +35,17 @@ std::vector<SeenMessage> answerMessages(const std::function<void()>& action) {
     action();
     closer.stop();
     return seen;
+}
+
+void typeInto(QWidget& window, const Texts& inputs, const Options& options) {
+    const auto type = [&](const char* field, int i, const std::string& text) {
+        window.findChild<QLineEdit*>(QStringLiteral("%1(%2)").arg(QLatin1String(field)).arg(i))
+            ->setText(QString::fromStdString(text));
+    };
+    for (int i = 0; i < FormView::kInputFields; ++i)
+        type("txtInput", i, inputs[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < FormView::kOptionFields; ++i)
+        type("txtGrid", i, options[static_cast<std::size_t>(i)]);
 }
 
 } // namespace esferica::testing

@@ -1,9 +1,12 @@
-// Answers the modal message boxes that a click on the real window opens, so that a test or a
-// benchmark can click without anyone at the keyboard.
+// Driving the real window from a test or a benchmark: typing into its fields, and answering the
+// modal message boxes that a click opens, so that it can be clicked without anyone at the keyboard.
 #pragma once
+
+#include "tests/support/fake_view.h"
 
 #include <QMessageBox>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <vector>
 
@@ -23,5 +26,9 @@ struct SeenMessage {
 // modal window that is not a message box is closed and recorded with the text
 // "<not a QMessageBox>".
 std::vector<SeenMessage> answerMessages(const std::function<void()>& action);
+
+// Sets the texts of the six input fields and the four option fields of `window`, found by their
+// object names, as typing them would.
+void typeInto(QWidget& window, const Texts& inputs, const Options& options = defaultOptions());
 
 } // namespace esferica::testing
