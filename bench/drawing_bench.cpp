@@ -10,13 +10,13 @@
 //
 //   cmake --build build --target drawing_bench
 //   build/bench/drawing_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "form/calculate.h"
-#include "form/drawingsurface.h"
-#include "form/frmTrianguloEsf.h"
-#include "tests/fake_view.h"
+#include "command/calculate.h"
+#include "qt/drawingsurface.h"
+#include "qt/frmTrianguloEsf.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/messages.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -31,10 +31,10 @@ namespace {
 
 using esferica::testing::FakeSurface;
 using esferica::testing::FakeView;
-using Options = std::array<std::string, 4>;
+using esferica::testing::Options;
 
 // Parallel spacing, meridian spacing, inclination, rotation.
-const Options kDefault{"15", "20", "30", "10"};
+const Options kDefault = esferica::testing::defaultOptions();
 const Options kOneDegree{"1", "1", "30", "10"};
 const Options kTwentiethDegree{"0.05", "0.05", "30", "10"};
 // Close to the most lines of each family that the options accept.
@@ -49,12 +49,7 @@ const Options& optionsOf(const benchmark::State& state) {
 // The window as the user has it after typing the three sides and the options.
 std::unique_ptr<frmTrianguloEsf> typedForm(const Options& options) {
     auto form = std::make_unique<frmTrianguloEsf>();
-    for (int i = 0; i < 6; ++i)
-        form->findChild<QLineEdit*>(QStringLiteral("txtInput(%1)").arg(i))
-            ->setText(i < 3 ? QStringLiteral("60") : QString());
-    for (int i = 0; i < 4; ++i)
-        form->findChild<QLineEdit*>(QStringLiteral("txtGrid(%1)").arg(i))
-            ->setText(QString::fromStdString(options[static_cast<std::size_t>(i)]));
+    esferica::testing::typeInto(*form, {"60", "60", "60", "", "", ""}, options);
     form->show();
     QApplication::processEvents();
     return form;
@@ -76,7 +71,7 @@ std::vector<FakeSurface::Call> recordedClick(const Options& options) {
     FakeView view;
     view.type({"60", "60", "60", "", "", ""});
     view.options = options;
-    esferica::TrianguloEsf().cmdCalcular_Click(view);
+    esferica::Calculator().calculate(view);
     return view.surface.calls;
 }
 

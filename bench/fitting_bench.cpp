@@ -5,7 +5,7 @@
 //   build/bench/fitting_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "fitting/inversion.h"
 #include "fitting/newton.h"
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

@@ -4,10 +4,11 @@
 // plain. The headless click of each case (parsing, solving, result text) is timed too.
 //
 //   build/bench/solver_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-#include "../tests/fake_view.h"
-#include "form/calculate.h"
-#include "solver/angles.h"
+#include "command/calculate.h"
+#include "numeric/angles.h"
 #include "solver/triangle.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/sphere.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -27,34 +28,12 @@ constexpr int kTriangles = 64;
 const std::vector<std::array<double, 6>>& triangles() {
     static const std::vector<std::array<double, 6>> all = [] {
         std::mt19937_64 rng(42);
-        std::uniform_real_distribution<double> z(-1, 1), turn(0, 2 * kPi);
-        struct V {
-            double x, y, z;
-        };
-        const auto point = [&] {
-            const double h = z(rng), t = turn(rng), s = std::sqrt(1 - h * h);
-            return V{s * std::cos(t), s * std::sin(t), h};
-        };
-        const auto dot = [](V u, V v) {
-            return u.x * v.x + u.y * v.y + u.z * v.z;
-        };
-        const auto arc = [&](V u, V v) {
-            return std::acos(dot(u, v));
-        };
-        const auto angle = [&](double opposite, double s1, double s2) {
-            return std::acos((std::cos(opposite) - std::cos(s1) * std::cos(s2)) /
-                             (std::sin(s1) * std::sin(s2)));
-        };
         std::vector<std::array<double, 6>> out;
         while (static_cast<int>(out.size()) < kTriangles) {
-            const V A = point(), B = point(), C = point();
-            const double a = arc(B, C), b = arc(A, C), c = arc(A, B);
-            const std::array<double, 6> t{a, b, c, angle(a, b, c), angle(b, a, c), angle(c, a, b)};
-            bool inside = true;
-            for (double e : t)
-                inside = inside && e > 10 * kPi / 180 && e < 170 * kPi / 180;
-            if (inside)
-                out.push_back(t);
+            std::array<double, 6> t = esferica::testing::randomTriangle(rng, 10, 170);
+            for (double& e : t)
+                e *= kPi / 180;
+            out.push_back(t);
         }
         return out;
     }();
@@ -250,13 +229,13 @@ void click(benchmark::State& state) {
     }
     esferica::testing::FakeView view;
     view.options = {"0", "0", "30", "10"};
-    TrianguloEsf form;
+    Calculator form;
     for (auto _ : state) {
         for (const auto& row : texts) {
             view.type(row);
             view.messages.clear();
             view.surface.clear();
-            benchmark::DoNotOptimize(form.cmdCalcular_Click(view));
+            benchmark::DoNotOptimize(form.calculate(view));
         }
     }
     state.SetItemsProcessed(state.iterations() * kTriangles);

@@ -5,8 +5,8 @@
 // shows text must.
 //
 //   startup_probe form|bare|text show|calc <fd>
-#include "form/frmTrianguloEsf.h"
-#include "form/spanish.h"
+#include "qt/frmTrianguloEsf.h"
+#include "qt/spanish.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "drawing/plot.h"
 
 #include "drawing/projection.h"
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 namespace esferica {
 

@@ -1,10 +1,17 @@
 // Polyline plotters on a drawing surface. Both draw in the surface's current colour, each segment
 // from the current point to the next point of the curve, and let arithmetic failures pass to the
 // caller (segments already drawn remain).
+//
+// Names. `dib` is the surface drawn on (dibujo); `elipse` and `arco` draw an ellipse and an arc.
+// `x0`, `y0` are the centre, `a` and `b` the semi-axes, `incl` the direction of `a`; `stang` and
+// `stpang` the start and stop parameter angles. `latitud`, `longitud` place a point on the sphere
+// and `incfront` is the inclination of its polar axis towards the viewer; Posx and Posy
+// (drawing/projection.h) give its picture coordinates, and calcularydibujarelipse
+// (drawing/side.h) computes and draws the ellipse of a side.
 #pragma once
 
-#include "form/toolkit.h"
-#include "solver/checked.h"
+#include "drawing/surface.h"
+#include "numeric/checked.h"
 
 namespace esferica {
 

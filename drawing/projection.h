@@ -3,7 +3,7 @@
 // coordinates and its outline the unit circle, x to the right and y up.
 #pragma once
 
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 namespace esferica {
 

@@ -1,10 +1,11 @@
-// The drawing stage of the calculate command: the wire-frame sphere under the view set by the
-// option fields, and the solved triangles on it in red.
+// The drawing stage of the calculate command: the wire-frame sphere under a view, and the solved
+// triangles on it in red. It takes numbers only: the command reads the option fields, checks them
+// and shows the messages, so the same scene can be drawn again under another view.
 #pragma once
 
+#include "drawing/surface.h"
 #include "fitting/state.h"
-#include "form/toolkit.h"
-#include "solver/checked.h"
+#include "numeric/checked.h"
 #include "solver/triangle.h"
 
 namespace esferica {
@@ -16,19 +17,32 @@ namespace esferica {
 // small enough it would never advance the accumulated angle.
 inline constexpr double kMaxGridLines = 10'000;
 
-// Where the primary triangle's vertices A and B were placed on the sphere (radians); vertex C is
-// the north pole. Kept by the form between runs and rewritten before every use.
-struct DrawingState {
-    Real latA, latB, longA, longB;
+// The four drawing options, in radians: the spacing of the parallels and of the meridians (a
+// negative spacing draws no line of its family), the tilt of the polar axis towards the viewer
+// (the `incfront` of the projection) and the turn of the grid and the triangles about it.
+struct DrawingOptions {
+    Real latstep, longstep, inclination, rotation;
 };
 
-// Redraws the picture from scratch: reads the four option fields, draws outline, parallels and
-// meridians in black, then the primary triangle in red with vertex C at the north pole and, when
-// `additional` is given, the additional triangle. Runs as the tail of the calculate command and
-// shares its resume-next regime: `run` holds the failure pending since the command began, and a
-// pending failure once the options are read stops the stage with Message::BadDrawingData and an
-// empty picture. Returns false in that case, true when it drew.
-bool drawScene(ResumeNext& run, FormView& view, const TriangleSolution& primary,
-               const TriangleSolution* additional, DrawingState& drawing, FittingState& fitting);
+// Where a triangle with vertex C at the north pole has its vertices A and B on the sphere
+// (radians): A on the reference meridian, B at angle C from it.
+struct Placement {
+    Real latA, longA, latB, longB;
+};
+
+// The first steps of the drawing stage, before the options are read: sets the user coordinates
+// (the unit sphere with a margin of 0.2 on every side, y up), clears the picture and sets black.
+// Each operation is a step of `run`.
+void clearScene(ResumeNext& run, Surface& dib);
+
+// Draws on the cleared picture the outline, the parallels and the meridians in black, then the
+// primary triangle in red with vertex C at the north pole (its vertices placed in `placement`)
+// and, when `additional` is given, the additional triangle whole. Shares the calculate command's
+// resume-next regime: every statement is a step of `run`, and a failing one leaves the rest of
+// the picture to be drawn. Returns how many sides c could not be fitted (0, 1 or 2), each one
+// missing from the picture.
+int drawScene(ResumeNext& run, Surface& dib, const DrawingOptions& view,
+              const TriangleSolution& primary, const TriangleSolution* additional,
+              Placement& placement, FittingState& fitting);
 
 } // namespace esferica

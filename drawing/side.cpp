@@ -2,7 +2,7 @@
 
 #include "drawing/plot.h"
 #include "fitting/newton.h"
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 #include <utility>
 
@@ -10,7 +10,6 @@ namespace esferica {
 
 namespace {
 
-constexpr std::int32_t kRed = 255;
 constexpr double kFirstStartDeg = 10; // t1 of the first attempt; later ones add kStartStepDeg
 constexpr double kStartStepDeg = 5;
 constexpr double kT2StartDeg = 80;
@@ -31,7 +30,7 @@ bool steppable(Real t) {
 
 } // namespace
 
-void calcularydibujarelipse(Real sideLength, FittingState& fitting, Surface& dib, FormView& view) {
+bool calcularydibujarelipse(Real sideLength, FittingState& fitting, Surface& dib) {
     bool accepted = false;
     try {
         Real t1 = GradtoRad(kFirstStartDeg);
@@ -52,14 +51,13 @@ void calcularydibujarelipse(Real sideLength, FittingState& fitting, Surface& dib
         }
     } catch (const ArithmeticFailure&) {
         // A start that drives the iteration out of the double range ends the search; the side is
-        // then missing, and the status label must say so like any other side that found no fit.
+        // then missing, and the caller must say so like for any other side that found no fit.
         accepted = false;
     }
-    if (!accepted) {
-        view.setGraphStatus(GraphStatus::SideNotFitted);
-        return;
-    }
+    if (!accepted)
+        return false;
     elipse(dib, 0, 0, 1, fitting.xsol(4), fitting.xsol(3), fitting.xsol(1), fitting.xsol(2));
+    return true;
 }
 
 } // namespace esferica

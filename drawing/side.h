@@ -3,9 +3,9 @@
 // points.
 #pragma once
 
+#include "drawing/surface.h"
 #include "fitting/state.h"
-#include "form/toolkit.h"
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 namespace esferica {
 
@@ -13,9 +13,10 @@ namespace esferica {
 // Runs the Newton iteration from t1 = 10, 15, ..., 360 degrees (t2 = 80 degrees, theta = 13
 // degrees, k = 5 degrees in radians + 0.1), orders each result so that t1 <= t2, and accepts the
 // first whose arc t2 - t1 has the length |sideLength| (radians) to within pi/180 of a degree and
-// whose parameters are small enough for elipse to step through; that arc is drawn in red. When no
-// start is accepted, or an arithmetic failure ends the search, nothing is drawn for the side and
-// the status label says so. After a run, fitting.xsol holds the last attempt.
-void calcularydibujarelipse(Real sideLength, FittingState& fitting, Surface& dib, FormView& view);
+// whose parameters are small enough for elipse to step through; that arc is drawn in red and the
+// result is true. When no start is accepted, or an arithmetic failure ends the search, nothing is
+// drawn for the side and the result is false: the caller says so in the status label. After a
+// run, fitting.xsol holds the last attempt.
+bool calcularydibujarelipse(Real sideLength, FittingState& fitting, Surface& dib);
 
 } // namespace esferica

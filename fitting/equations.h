@@ -13,14 +13,14 @@
 // Notation: s and c prefixes mean sine and cosine; s1 = sin t1, c2 = cos t2, st = sin theta,
 // ct = cos theta.
 //
-// Every function comes in two forms that give bit-identical results: one of the vector itself, and
-// one of its sines and cosines computed beforehand (Trig), so that the Newton iteration evaluates
-// the six of them once per point instead of once per entry. None catches ArithmeticFailure; with
-// finite inputs of ordinary size none is raised (only a product with a huge k can overflow).
+// Every function takes the sines and cosines of the vector computed beforehand (Trig, from
+// trig()), so that the Newton iteration evaluates the six of them once per point instead of once
+// per entry. None catches ArithmeticFailure; with finite inputs of ordinary size none is raised
+// (only a product with a huge k can overflow).
 #pragma once
 
 #include "fitting/state.h"
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 namespace esferica {
 
@@ -79,18 +79,6 @@ inline Real f3(const Trig& g, const FittingState& s) {
 inline Real f4(const Trig& g, const FittingState& s) {
     return detail::Y(g.c2, g.s2, g) - s.y2;
 }
-inline Real f1(const Vec4& a, const FittingState& s) {
-    return f1(trig(a), s);
-}
-inline Real f2(const Vec4& a, const FittingState& s) {
-    return f2(trig(a), s);
-}
-inline Real f3(const Vec4& a, const FittingState& s) {
-    return f3(trig(a), s);
-}
-inline Real f4(const Vec4& a, const FittingState& s) {
-    return f4(trig(a), s);
-}
 
 // Jacobian entries; the targets drop out. The four constant zeros read nothing.
 inline Real j11(const Trig& g) {
@@ -140,55 +128,6 @@ inline Real j43(const Trig& g) {
 }
 inline Real j44(const Trig& g) {
     return detail::dYdk(g.s2, g);
-}
-
-inline Real j11(const Vec4& a) {
-    return j11(trig(a));
-}
-inline Real j12(const Vec4&) {
-    return 0;
-}
-inline Real j13(const Vec4& a) {
-    return j13(trig(a));
-}
-inline Real j14(const Vec4& a) {
-    return j14(trig(a));
-}
-inline Real j21(const Vec4& a) {
-    return j21(trig(a));
-}
-inline Real j22(const Vec4&) {
-    return 0;
-}
-inline Real j23(const Vec4& a) {
-    return j23(trig(a));
-}
-inline Real j24(const Vec4& a) {
-    return j24(trig(a));
-}
-inline Real j31(const Vec4&) {
-    return 0;
-}
-inline Real j32(const Vec4& a) {
-    return j32(trig(a));
-}
-inline Real j33(const Vec4& a) {
-    return j33(trig(a));
-}
-inline Real j34(const Vec4& a) {
-    return j34(trig(a));
-}
-inline Real j41(const Vec4&) {
-    return 0;
-}
-inline Real j42(const Vec4& a) {
-    return j42(trig(a));
-}
-inline Real j43(const Vec4& a) {
-    return j43(trig(a));
-}
-inline Real j44(const Vec4& a) {
-    return j44(trig(a));
 }
 
 // The whole residual vector (f1 to f4, in that order) and the whole Jacobian (row by row, j11,

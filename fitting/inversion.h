@@ -3,7 +3,7 @@
 #pragma once
 
 #include "fitting/state.h"
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 #include <array>
 

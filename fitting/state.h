@@ -4,7 +4,7 @@
 // calls, and targets never assigned reading as 0, hold as they do on the form.
 #pragma once
 
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 #include <array>
 

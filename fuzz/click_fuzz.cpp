@@ -21,9 +21,10 @@
 //   - every element of a triangle shown lies strictly between 0 and 180 degrees;
 //   - the picture received only finite coordinates and radii, only black and red, and nothing
 //     drawn after "Error en datos de dibujo" cleared it.
-#include "form/calculate.h"
-#include "form/toolkit.h"
-#include "solver/angles.h"
+#include "command/calculate.h"
+#include "command/numbers.h"
+#include "command/view.h"
+#include "numeric/angles.h"
 
 #include <array>
 #include <cctype>
@@ -39,11 +40,8 @@ namespace esferica {
 namespace {
 
 constexpr int kMaxClicks = 4;
-constexpr std::array<const char*, FormView::kOptionFields> kInitialOptions{"15", "20", "30", "10"};
-constexpr std::int32_t kBlack = 0;
-constexpr std::int32_t kRed = 255;
-// The result text switches to the exponent form from this magnitude on.
-constexpr double kExponentFrom = 1e15;
+// Labels kFirst to 11 show the additional triangle.
+constexpr int kFirst = FormView::kFirstAdditionalLabel, kLabels = FormView::kResultLabels;
 
 [[noreturn]] void broken(const char* invariant, std::string_view detail = {}) {
     std::fprintf(stderr, "\n*** invariant broken: %s", invariant);
@@ -239,9 +237,9 @@ void checkClick(const CheckingView& view, const RunReport& report, long surfaceC
     if (report.end == RunEnd::Drawn) {
         if (view.messages != 0)
             broken("a drawn run showed a message");
-        if (!labelsFilled(0, 6))
+        if (!labelsFilled(0, kFirst))
             broken("a drawn run left a label of the triangle empty");
-        if (report.twoSolutions ? !labelsFilled(6, 12) : !labelsEmpty(6, 12))
+        if (report.twoSolutions ? !labelsFilled(kFirst, kLabels) : !labelsEmpty(kFirst, kLabels))
             broken("the labels of the additional triangle disagree with twoSolutions");
         if (view.surface.drawnSinceCls == 0)
             broken("a drawn run drew nothing");
@@ -258,7 +256,7 @@ void checkClick(const CheckingView& view, const RunReport& report, long surfaceC
             broken("something was drawn although the drawing data were refused");
         return;
     }
-    if (!labelsEmpty(0, 12))
+    if (!labelsEmpty(0, kLabels))
         broken("a run that ended before showing results left a label filled");
     if (!pictureTouched || view.surface.drawnSinceCls != 0)
         broken("a run that ended before the drawing stage left a drawing on the picture");
@@ -271,14 +269,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace esferica;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-    TrianguloEsf form;
+    Calculator form;
     CheckingView view;
     std::size_t pos = 0;
     for (int click = 0; click < kMaxClicks && (click == 0 || pos < bytes.size()); ++click) {
         view.inputs.fill("");
         for (int i = 0; i < FormView::kOptionFields; ++i)
             view.options[static_cast<std::size_t>(i)] =
-                kInitialOptions[static_cast<std::size_t>(i)];
+                FormView::kDefaultOptionTexts[static_cast<std::size_t>(i)];
         for (int field = 0; field < 10 && pos < bytes.size(); ++field) {
             const std::size_t end = std::min(bytes.find('\n', pos), bytes.size());
             std::string text(bytes.substr(pos, end - pos));
@@ -292,7 +290,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         view.messages = 0;
         const long surfaceCallsBefore = view.surface.calls;
-        const RunReport report = form.cmdCalcular_Click(view);
+        const RunReport report = form.calculate(view);
         checkClick(view, report, surfaceCallsBefore);
     }
     return 0;

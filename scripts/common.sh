@@ -41,3 +41,12 @@ configure() {
     shift
     cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
 }
+
+# configure_preset PRESET [cmake options...]: configures build/PRESET as the configure preset of
+# that name in CMakePresets.json says (release, core, asan, fuzz, package), keeping an existing
+# cache; the options, if any, go on top of the preset's.
+configure_preset() {
+    local preset="$1"
+    shift
+    (cd "$ROOT" && cmake --preset "$preset" "$@" >/dev/null)
+}

@@ -14,8 +14,8 @@
 // given elements alone.
 #include "solver/triangle.h"
 
-#include "solver/angles.h"
-#include "solver/bounded.h"
+#include "numeric/angles.h"
+#include "numeric/bounded.h"
 
 #include <optional>
 #include <utility>

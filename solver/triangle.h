@@ -7,9 +7,19 @@
 // ArcCos argument at or beyond +-1, or within rounding of +-1 (a triangle with an element of 0 or
 // 180 degrees, which is no triangle), a negative discriminant, a zero divisor. Every element a
 // solver writes lies strictly between 0 and 180 degrees.
+//
+// Names. The parameters are Spanish words for the role an element plays in its case, whichever
+// letter it is: `lad` is a side (lado), `ang` an angle (ángulo); `primer`/`segundo` the first and
+// second of a pair, `restante` the third, remaining one. So `primerlad`, `segundolad` and
+// `ladorestante` are the first, second and remaining sides, `primerang`, `segundoang` and
+// `angrestante` the angles. In SSA `angulo` is the given angle, `opuesto` the given side opposite
+// it, `adyacente` the other given side, `interno` the angle between the two given sides, `externo`
+// the angle opposite `adyacente`, `restante` the third side. A trailing 2 (`int2`, `seglad2`,
+// `angres2`, ...) marks the same element of the additional triangle, and `doble` says whether
+// there is one.
 #pragma once
 
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 #include <array>
 

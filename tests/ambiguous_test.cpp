@@ -1,8 +1,8 @@
 // The ambiguous cases SSA and AAS: which roots give triangles, and what is offered as the
 // additional solution.
-#include "solver/angles.h"
+#include "numeric/angles.h"
 #include "solver/triangle.h"
-#include "triangle_check.h"
+#include "tests/support/triangle_check.h"
 
 #include <gtest/gtest.h>
 #include <optional>

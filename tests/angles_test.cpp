@@ -1,6 +1,6 @@
 // Checked arithmetic and the angle functions.
-#include "solver/angles.h"
-#include "solver/checked.h"
+#include "numeric/angles.h"
+#include "numeric/checked.h"
 
 #include <cmath>
 #include <functional>
@@ -71,6 +71,7 @@ TEST(ResumeNext, AFailedStepIsAbandonedAndTheNextStillRuns) {
     EXPECT_TRUE(run.pending()) << "a later success does not clear the failure";
 }
 
+// Kept on purpose: pi with 14 decimals, not the double nearest to pi.
 TEST(Conversions, UseThe14DecimalPi) {
     EXPECT_EQ(GradtoRad(180).value(), 3.14159265358979);
     EXPECT_EQ(GradtoRad(90).value(), 3.14159265358979 / 2);
@@ -104,6 +105,7 @@ TEST(InverseFunctions, Values) {
     EXPECT_LT(ArcCos(std::nextafter(-1.0, 0.0)).value(), pi);
 }
 
+// Kept on purpose: no clamping, so an argument that rounding pushes to +-1 fails too.
 TEST(InverseFunctions, FailAtAndBeyondPlusMinusOne) {
     struct Case {
         double x;

@@ -1,7 +1,7 @@
 // The unambiguous cases: three sides, three angles, SAS and ASA.
-#include "solver/angles.h"
+#include "numeric/angles.h"
 #include "solver/triangle.h"
-#include "triangle_check.h"
+#include "tests/support/triangle_check.h"
 
 #include <gtest/gtest.h>
 

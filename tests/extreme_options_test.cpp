@@ -2,9 +2,9 @@
 // option fields, with a few triangles, through the real calculate command. Every click must come
 // back within a liveness bound and end either with the drawing or with exactly one fixed message,
 // the one for unusable drawing data exactly when an option cannot be drawn with.
+#include "command/calculate.h"
 #include "drawing/scene.h"
-#include "fake_view.h"
-#include "form/calculate.h"
+#include "tests/support/fake_view.h"
 
 #include <algorithm>
 #include <array>
@@ -104,10 +104,10 @@ struct Click {
     Clock::duration took;
 };
 
-Click click(TrianguloEsf& form, CountingView& view) {
+Click click(Calculator& form, CountingView& view) {
     view.messages.clear();
     const Clock::time_point start = Clock::now();
-    RunReport report = form.cmdCalcular_Click(view);
+    RunReport report = form.calculate(view);
     return {report, Clock::now() - start};
 }
 
@@ -122,7 +122,7 @@ TEST(ExtremeOptions, EveryCombinationReturnsPromptlyWithTheDrawingOrOneMessage) 
     int failures = 0;
     for (const Triangle& triangle : kTriangles) {
         // One window per triangle, clicked again and again, as a user would.
-        TrianguloEsf form;
+        Calculator form;
         CountingView view;
         view.type(triangle.inputs);
         // Combination k takes digit i of k, written in base n, as the value of option field i.
@@ -159,7 +159,7 @@ TEST(ExtremeOptions, EveryCombinationReturnsPromptlyWithTheDrawingOrOneMessage) 
 // the slowest drawing a user can ask for; it must still come back promptly, and one step denser is
 // refused.
 TEST(ExtremeOptions, DensestAcceptedGridReturnsPromptly) {
-    TrianguloEsf form;
+    Calculator form;
     CountingView view;
     view.type(kTriangles[0].inputs);
     const double latitude = 180 / kMaxGridLines, longitude = 360 / kMaxGridLines;

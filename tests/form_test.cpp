@@ -1,10 +1,11 @@
 // The window, driven offscreen as a user drives it: controls are found by their object names,
 // keys and clicks go through QTest, and message boxes are read and closed as they open.
 
-#include "form/drawingsurface.h"
-#include "form/frmTrianguloEsf.h"
-#include "form/spanish.h"
-#include "qt_test.h"
+#include "qt/drawingsurface.h"
+#include "qt/frmTrianguloEsf.h"
+#include "qt/spanish.h"
+#include "tests/support/messages.h"
+#include "tests/support/qt_test.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QTranslator>
 #include <array>
 #include <functional>
@@ -29,53 +29,14 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
+using esferica::testing::answerMessages;
 using esferica::testing::QtTest;
+using esferica::testing::SeenMessage;
 
 const QString kTitle = QStringLiteral("Resolución de triángulos esféricos");
 
 QString indexed(const char* name, int i) {
     return QStringLiteral("%1(%2)").arg(name).arg(i);
-}
-
-// What a message box showed before the test closed it with its OK button.
-struct SeenMessage {
-    QString text;
-    QString title;
-    int buttons = 0;
-    bool hasOk = false;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString okText;
-};
-
-// Runs `action` and answers every modal box that it opens, recording what each one showed.
-std::vector<SeenMessage> answerMessages(const std::function<void()>& action) {
-    std::vector<SeenMessage> seen;
-    QTimer closer;
-    closer.setInterval(0);
-    QObject::connect(&closer, &QTimer::timeout, [&seen] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        if (!box) {
-            SeenMessage other;
-            other.text = QStringLiteral("<not a QMessageBox>");
-            seen.push_back(other);
-            modal->close();
-            return;
-        }
-        QAbstractButton* ok = box->button(QMessageBox::Ok);
-        seen.push_back({box->text(), box->windowTitle(), static_cast<int>(box->buttons().size()),
-                        ok != nullptr, box->icon(), ok ? ok->text() : QString()});
-        if (ok)
-            ok->click();
-        else
-            box->reject();
-    });
-    closer.start();
-    action();
-    closer.stop();
-    return seen;
 }
 
 int countPixels(const QImage& image, const std::function<bool(QColor)>& matches) {

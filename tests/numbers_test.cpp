@@ -1,6 +1,7 @@
 // Reading field texts and writing result texts.
-#include "form/numbers.h"
-#include "solver/angles.h"
+#include "command/numbers.h"
+#include "numeric/angles.h"
+#include "tests/support/names.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -56,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         // radix prefixes: unsigned hexadecimal and octal integers
         ValCase{"&HFF", 255}, ValCase{"&hff", 255}, ValCase{"&H10xyz", 16}, ValCase{"&O17", 15},
         ValCase{"&o78", 7}, ValCase{"&H", 0}, ValCase{"&HFFFF", 65535}, ValCase{"& H 1 0", 16},
-        ValCase{"&X10", 0}, ValCase{"&", 0}));
+        ValCase{"&X10", 0}, ValCase{"&", 0}),
+    [](const auto& info) { return testing::testName(info.param.text); });
 
 TEST(ValOverflow, ANumberBeyondTheDoubleRangeFailsInsteadOfBecomingInfinite) {
     for (const char* text : {
@@ -111,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // products above 2^52 round, but the exact value decides
                       TextCase{999999999999999.12, "999999999999999.12"},
                       TextCase{70000000000000.125, "70000000000000.12"},
-                      TextCase{70000000000000.375, "70000000000000.38"}));
+                      TextCase{70000000000000.375, "70000000000000.38"}),
+    [](const auto& info) { return testing::testName(info.param.degrees); });
 
 TEST(DegreesText, UsesTheLocaleSeparator) {
     EXPECT_EQ(degreesText(70.52877936550931, ","), "70,53");

@@ -6,15 +6,15 @@
 // Expected positions come from the triangle's vertices on the unit sphere: the sides are
 // great-circle arcs between 3-D vectors, turned by the inclination and mapped from user
 // coordinates (-1.2 to 1.2, y up) onto the picture's pixels.
-#include "form/frmTrianguloEsf.h"
-#include "qt_test.h"
+#include "qt/frmTrianguloEsf.h"
+#include "tests/support/messages.h"
+#include "tests/support/qt_test.h"
+#include "tests/support/sphere.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <array>
@@ -27,12 +27,21 @@
 
 namespace {
 
+using esferica::testing::answerMessages;
+using esferica::testing::defaultOptions;
+using esferica::testing::greatArc;
+using esferica::testing::onSphere;
+using esferica::testing::Options;
+using esferica::testing::pictured;
+using esferica::testing::Point;
 using esferica::testing::QtTest;
+using esferica::testing::typeInto;
+using esferica::testing::Vec3;
 
 constexpr double kDeg = std::numbers::pi / 180;
 // Default view: inclination 30 degrees; rotation 10 puts vertex A at longitude -90 - 10.
-constexpr double kInclination = 30 * kDeg;
-constexpr double kLongitudeA = -100 * kDeg;
+constexpr double kInclinationDeg = 30;
+constexpr double kLongitudeADeg = -100;
 // Antialiased one-pixel lines: a drawn point shows within this many pixels of where it belongs.
 constexpr int kReach = 2;
 // The centre of a pixel that an antialiased line of the outline touches is this close to it.
@@ -40,31 +49,10 @@ constexpr double kOnOutline = 1.5;
 // Long enough for the platform's update timer to have repainted the window.
 constexpr int kRepaintWait = 30;
 
-struct Vec3 {
-    double x, y, z;
-};
-
-Vec3 onSphere(double lat, double lon) {
-    return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
-}
-
-// The shorter great-circle arc from p to q, n + 1 points.
-std::vector<Vec3> greatArc(Vec3 p, Vec3 q, int n) {
-    const double omega = std::acos(std::clamp(p.x * q.x + p.y * q.y + p.z * q.z, -1.0, 1.0));
-    std::vector<Vec3> out;
-    for (int k = 0; k <= n; ++k) {
-        const double s = static_cast<double>(k) / n;
-        const double u = std::sin((1 - s) * omega) / std::sin(omega);
-        const double v = std::sin(s * omega) / std::sin(omega);
-        out.push_back({u * p.x + v * q.x, u * p.y + v * q.y, u * p.z + v * q.z});
-    }
-    return out;
-}
-
-// The user coordinates of a sphere point: the sphere turned about the x axis by the inclination
-// (the north pole tips towards the viewer), seen along the depth axis.
+// The user coordinates of a sphere point under the default view.
 QPointF userPoint(Vec3 v) {
-    return {v.x, v.z * std::cos(kInclination) + v.y * std::sin(kInclination)};
+    const Point p = pictured(v, kInclinationDeg);
+    return {p.x, p.y};
 }
 
 // User coordinates to pixels of an image covering the picture: (-1.2, 1.2) is the top-left
@@ -103,9 +91,9 @@ struct Sides {
     std::vector<QPointF> b, a, c; // user coordinates along C-A, C-B and A-B
 };
 Sides equilateralSides() {
-    const double C = std::acos(1.0 / 3);
-    const Vec3 north{0, 0, 1}, A = onSphere(30 * kDeg, kLongitudeA),
-                               B = onSphere(30 * kDeg, kLongitudeA + C);
+    const double C = std::acos(1.0 / 3) / kDeg;
+    const Vec3 north{0, 0, 1}, A = onSphere(30, kLongitudeADeg),
+                               B = onSphere(30, kLongitudeADeg + C);
     const auto pictured = [](const std::vector<Vec3>& arc) {
         std::vector<QPointF> out;
         for (const Vec3& v : arc)
@@ -198,25 +186,13 @@ protected:
 
     // Types the three sides and the options and clicks Calcular; no message box may open (any that
     // does is closed and reported).
-    void calculateEquilateral(const QStringList& options = {"15", "20", "30", "10"}) {
-        for (int i = 0; i < 4; ++i)
-            form_->findChild<QLineEdit*>(QStringLiteral("txtGrid(%1)").arg(i))->setText(options[i]);
-        for (int i = 0; i < 6; ++i)
-            form_->findChild<QLineEdit*>(QStringLiteral("txtInput(%1)").arg(i))
-                ->setText(i < 3 ? QStringLiteral("60") : QString());
-        QTimer closer;
-        int boxes = 0;
-        QObject::connect(&closer, &QTimer::timeout, [&boxes] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ++boxes;
-                modal->close();
-            }
+    void calculateEquilateral(const Options& options = defaultOptions()) {
+        typeInto(*form_, {"60", "60", "60", "", "", ""}, options);
+        const auto boxes = answerMessages([&] {
+            QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
+                              Qt::LeftButton);
         });
-        closer.start(0);
-        QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
-                          Qt::LeftButton);
-        closer.stop();
-        EXPECT_EQ(boxes, 0) << "a message box opened";
+        EXPECT_EQ(boxes.size(), 0u) << "a message box opened";
         QApplication::processEvents();
     }
 

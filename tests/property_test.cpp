@@ -1,8 +1,9 @@
 // Random valid triangles through every combination of three given elements, by the real calculate
 // command: the original triangle must come back, and every triangle shown must be consistent.
-#include "fake_view.h"
-#include "form/calculate.h"
-#include "triangle_check.h"
+#include "command/calculate.h"
+#include "tests/support/fake_view.h"
+#include "tests/support/sphere.h"
+#include "tests/support/triangle_check.h"
 
 #include <array>
 #include <cmath>
@@ -20,61 +21,6 @@ constexpr int kTriangles = 20'000;
 constexpr double kMinElement = 2, kMaxElement = 178; // degrees
 constexpr double kTolerance = 1e-3;                  // degrees, on every element
 constexpr double kConsistency = 1e-9;                // largest law-of-cosines residual
-
-struct Vec3 {
-    double x, y, z;
-};
-Vec3 cross(Vec3 u, Vec3 v) {
-    return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
-}
-double dot(Vec3 u, Vec3 v) {
-    return u.x * v.x + u.y * v.y + u.z * v.z;
-}
-double norm(Vec3 u) {
-    return std::sqrt(dot(u, u));
-}
-Vec3 minus(Vec3 u, Vec3 v) {
-    return {u.x - v.x, u.y - v.y, u.z - v.z};
-}
-Vec3 scaled(Vec3 u, double s) {
-    return {u.x * s, u.y * s, u.z * s};
-}
-
-double arc(Vec3 u, Vec3 v) {
-    return std::atan2(norm(cross(u, v)), dot(u, v));
-}
-
-// The angle at vertex p between the great circles towards q and r.
-double vertexAngle(Vec3 p, Vec3 q, Vec3 r) {
-    const Vec3 tq = minus(q, scaled(p, dot(p, q)));
-    const Vec3 tr = minus(r, scaled(p, dot(p, r)));
-    return std::atan2(norm(cross(tq, tr)), dot(tq, tr));
-}
-
-// A random triangle in degrees (a, b, c, A, B, C) from three random points of the sphere, with
-// every element inside [kMinElement, kMaxElement].
-std::array<double, 6> randomTriangle(std::mt19937_64& rng) {
-    std::uniform_real_distribution<double> z(-1, 1), turn(0, 2 * std::acos(-1.0));
-    const auto point = [&] {
-        const double h = z(rng), t = turn(rng), s = std::sqrt(1 - h * h);
-        return Vec3{s * std::cos(t), s * std::sin(t), h};
-    };
-    const double toDeg = 180 / std::acos(-1.0);
-    for (;;) {
-        const Vec3 A = point(), B = point(), C = point();
-        const std::array<double, 6> t{arc(B, C) * toDeg,
-                                      arc(A, C) * toDeg,
-                                      arc(A, B) * toDeg,
-                                      vertexAngle(A, B, C) * toDeg,
-                                      vertexAngle(B, C, A) * toDeg,
-                                      vertexAngle(C, A, B) * toDeg};
-        bool inside = true;
-        for (double e : t)
-            inside = inside && e >= kMinElement && e <= kMaxElement;
-        if (inside)
-            return t;
-    }
-}
 
 // A real spherical triangle: every element strictly between 0 and 180 degrees, and the laws of
 // cosines hold.
@@ -99,10 +45,11 @@ TEST(RandomTriangles, EveryCombinationOfThreeGivenElementsRecoversTheTriangle) {
     // A zero spacing stops the drawing stage right after the results are shown: the solving is
     // under test here, and the fit of side c would cost ten times as much as the solving.
     view.options = {"0", "0", "30", "10"};
-    TrianguloEsf form;
+    Calculator form;
     int failures = 0;
     for (int n = 0; n < kTriangles && failures < 20; ++n) {
-        const std::array<double, 6> original = randomTriangle(rng);
+        const std::array<double, 6> original =
+            testing::randomTriangle(rng, kMinElement, kMaxElement);
         for (int i = 0; i < 6; ++i)
             for (int j = i + 1; j < 6; ++j)
                 for (int k = j + 1; k < 6; ++k) {
@@ -113,7 +60,7 @@ TEST(RandomTriangles, EveryCombinationOfThreeGivenElementsRecoversTheTriangle) {
                     view.type(texts);
                     view.messages.clear();
                     view.surface.clear();
-                    const RunReport r = form.cmdCalcular_Click(view);
+                    const RunReport r = form.calculate(view);
 
                     const auto matches = [&](const TriangleSolution& t) {
                         for (int e = 0; e < 6; ++e)

@@ -5,9 +5,9 @@
 // triangles that fit: points and great circles on the sphere in long double, the ambiguous cases
 // solved by harmonic addition rather than by the half-tangent quadratic, the angle-heavy cases
 // through the polar triangle.
-#include "fake_view.h"
-#include "form/calculate.h"
-#include "form/numbers.h"
+#include "tests/support/fake_view.h"
+#include "command/calculate.h"
+#include "command/numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -243,7 +243,7 @@ TEST(WholeDegreeData, EveryTripleOfMultiplesOfFiveShowsExactlyTheTrianglesThatFi
     // A zero spacing stops the drawing right after the results are shown: the solving is under
     // test here.
     view.options = {"0", "0", "30", "10"};
-    TrianguloEsf form;
+    Calculator form;
     Verdicts verdicts;
     int failures = 0, solved = 0, twice = 0;
 
@@ -264,7 +264,7 @@ TEST(WholeDegreeData, EveryTripleOfMultiplesOfFiveShowsExactlyTheTrianglesThatFi
                             }
                             view.type(texts);
                             view.messages.clear();
-                            (void)form.cmdCalcular_Click(view);
+                            (void)form.calculate(view);
 
                             const auto fitting = fittingTriangles(given, verdicts);
                             const std::vector<Triangle> none;

@@ -1,4 +1,4 @@
-#include "form/drawingsurface.h"
+#include "qt/drawingsurface.h"
 
 #include <QScreen>
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 namespace esferica {
 

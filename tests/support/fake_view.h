@@ -3,7 +3,7 @@
 // calculate command runs against it headless.
 #pragma once
 
-#include "form/toolkit.h"
+#include "command/view.h"
 
 #include <array>
 #include <cstdint>
@@ -78,6 +78,18 @@ public:
     float cx = 0, cy = 0;
 };
 
+// What the six input fields (a to C) and the four option fields hold.
+using Texts = std::array<std::string, FormView::kInputFields>;
+using Options = std::array<std::string, FormView::kOptionFields>;
+
+// The option texts of a window that has just opened.
+inline Options defaultOptions() {
+    Options texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = FormView::kDefaultOptionTexts[i];
+    return texts;
+}
+
 class FakeView : public FormView {
 public:
     std::string inputText(int i) const override { return inputs.at(static_cast<std::size_t>(i)); }
@@ -94,10 +106,10 @@ public:
     Surface& picture() override { return surface; }
 
     // Sets the six input fields, a to C.
-    void type(std::array<std::string, 6> texts) { inputs = std::move(texts); }
+    void type(Texts texts) { inputs = std::move(texts); }
 
-    std::array<std::string, 6> inputs;
-    std::array<std::string, 4> options{"15", "20", "30", "10"};
+    Texts inputs;
+    Options options = defaultOptions();
     std::array<std::string, 12> results;
     GraphStatus status = GraphStatus::Clear;
     std::vector<GraphStatus> statusWrites;

@@ -19,10 +19,19 @@
 
 namespace esferica {
 
+// What went wrong in one checked operation.
 enum class FailureKind {
+    // A quotient whose divisor is zero, 0/0 included: a degenerate triangle (a side or an angle of
+    // 0 or 180 degrees), an ArcSin/ArcCos argument of exactly +-1, a grid spacing of 0.
     DivisionByZero,
+    // A sum, difference, product or quotient beyond the double range, a number read from a field
+    // that no double holds, or a coordinate beyond the single-precision range of the surface.
     Overflow,
+    // A NaN handed in from outside: a Real is never built from a NaN, and finite operands never
+    // give one.
     InvalidOperation,
+    // The square root of a negative number: an ArcSin/ArcCos argument beyond +-1, a negative
+    // discriminant of the ambiguous cases.
     NegativeSquareRoot,
 };
 

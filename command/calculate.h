@@ -6,13 +6,13 @@
 // abandoned, the failure is recorded as pending and the next step runs; the pending failure is
 // tested once the case is solved ("No existe solución") and again by the drawing stage.
 //
-// TrianguloEsf is the form without its toolkit: the state that lives as long as the window and
+// Calculator is the form without its toolkit: the state that lives as long as the window and
 // the command that works on it through a FormView.
 #pragma once
 
+#include "command/view.h"
 #include "drawing/scene.h"
 #include "fitting/state.h"
-#include "form/toolkit.h"
 #include "solver/triangle.h"
 
 namespace esferica {
@@ -35,18 +35,16 @@ struct RunReport {
     bool twoSolutions = false;
 };
 
-class TrianguloEsf {
+class Calculator {
 public:
-    // The command behind "&Calcular".
-    RunReport cmdCalcular_Click(FormView& view);
+    // The command behind "&Calcular": one whole run, from reading the fields to the drawing.
+    RunReport calculate(FormView& view);
 
     const TriangleSolution& primary() const { return primary_; }
-    const DrawingState& drawing() const { return drawing_; }
-    const FittingState& fitting() const { return fitting_; }
 
 private:
     TriangleSolution primary_;
-    DrawingState drawing_;
+    Placement placement_;
     FittingState fitting_;
 };
 

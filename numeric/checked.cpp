@@ -1,4 +1,4 @@
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 #include <limits>
 

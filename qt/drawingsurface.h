@@ -2,7 +2,7 @@
 // image, so that covering and uncovering the window, or hiding and showing it, never loses it.
 #pragma once
 
-#include "form/toolkit.h"
+#include "drawing/surface.h"
 
 #include <QColor>
 #include <QImage>

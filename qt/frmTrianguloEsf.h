@@ -1,6 +1,6 @@
-// The program's window over the toolkit-free command in form/calculate.h.
+// The program's window over the toolkit-free command in command/calculate.h.
 //
-// A click on "&Calcular" (or Alt+C) runs TrianguloEsf::cmdCalcular_Click against this window,
+// A click on "&Calcular" (or Alt+C) runs Calculator::calculate against this window,
 // which the command sees only as a FormView: it reads the input and option fields, writes the
 // result labels and the status label, opens the fixed message boxes and draws on Grafico. The
 // window adds the Spanish texts of the messages, the layout, the focus behaviour of its fields
@@ -8,8 +8,8 @@
 // name as its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
 #pragma once
 
-#include "form/calculate.h"
-#include "form/toolkit.h"
+#include "command/calculate.h"
+#include "command/view.h"
 
 #include <QWidget>
 #include <array>
@@ -51,7 +51,7 @@ private:
     // Runs the GotFocus handler of a text field; false when `field` is none of them.
     bool fieldGotFocus(QObject* field);
 
-    esferica::TrianguloEsf command_;
+    esferica::Calculator command_;
 
     std::array<QLabel*, kInputFields> lblInput_{};
     std::array<QLineEdit*, kInputFields> txtInput_{};

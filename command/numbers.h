@@ -1,7 +1,7 @@
 // Numbers at the window's edge: reading a field's text and writing a result's text.
 #pragma once
 
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 #include <string>
 #include <string_view>
@@ -29,8 +29,9 @@ Real Val(std::string_view text);
 // double (0.125 gives 0.12, 0.375 gives 0.38, but 1.005, stored just below, gives 1), written as
 // plain decimal text: no thousands separators, no trailing zeros, no separator for a whole number,
 // "0" before the separator when |r| < 1, never "-0" ("70.53", "90", "0.5", "-12.25" with a
-// period). `decimalSeparator` is the user's locale's. A value of 1e15 or more, which only absurd
-// inputs reach, is written with an exponent instead ("1.2345E+20").
+// period). `decimalSeparator` is the user's locale's. A value of kExponentFrom or more, which only
+// absurd inputs reach, is written with an exponent instead ("1.2345E+20").
+inline constexpr double kExponentFrom = 1e15;
 std::string degreesText(double degrees, std::string_view decimalSeparator);
 
 // The text shown for an element x in radians: degreesText of RadtoGrad(x). Raises

@@ -1,7 +1,7 @@
-#include "form/calculate.h"
+#include "command/calculate.h"
 
-#include "form/numbers.h"
-#include "solver/angles.h"
+#include "command/numbers.h"
+#include "numeric/angles.h"
 
 #include <algorithm>
 #include <array>
@@ -13,6 +13,9 @@ namespace {
 
 // Element indices.
 constexpr int a = 0, b = 1, c = 2, A = 3, B = 4, C = 5;
+
+// Option fields.
+enum Option { kLatSpacing = 0, kLongSpacing = 1, kInclination = 2, kRotation = 3 };
 
 enum class Solver { SSA, SAS, AAS, ASA };
 
@@ -60,6 +63,28 @@ const MixedCase& mixedCaseFor(std::span<const int, 3> known) {
                          [&](const MixedCase& row) { return sorted(row.given) == key; });
 }
 
+// The drawing options from the option fields, each read in a step of its own. The spacings are
+// pi / (180 / v) and 2 pi / (360 / v), so a value of 0 (an empty field, a text without a number)
+// fails as a division by zero, and one that needs more than kMaxGridLines lines of its family is
+// refused as a failure too; a negative spacing draws no line of its family.
+DrawingOptions readOptions(ResumeNext& run, const FormView& view) {
+    const auto spacing = [&](int field, Real degrees, Real radians, Real& step) {
+        run([&] {
+            const Real lines = degrees / Val(view.optionText(field));
+            if (lines > kMaxGridLines)
+                run.markPending();
+            else
+                step = radians / lines;
+        });
+    };
+    DrawingOptions options;
+    spacing(kLatSpacing, 180, kPi, options.latstep);
+    spacing(kLongSpacing, 360, 2 * kPi, options.longstep);
+    run([&] { options.inclination = GradtoRad(Val(view.optionText(kInclination))); });
+    run([&] { options.rotation = GradtoRad(Val(view.optionText(kRotation))); });
+    return options;
+}
+
 // Runs the solver of a mixed case on `p` (the primary triangle) and `q` (the additional one).
 void solveMixed(const MixedCase& row, TriangleSolution& p, TriangleSolution& q,
                 bool& twoSolutions) {
@@ -87,7 +112,7 @@ void solveMixed(const MixedCase& row, TriangleSolution& p, TriangleSolution& q,
 
 } // namespace
 
-RunReport TrianguloEsf::cmdCalcular_Click(FormView& view) {
+RunReport Calculator::calculate(FormView& view) {
     ResumeNext run;
     TriangleSolution additional;
     bool twoSolutions = false;
@@ -158,11 +183,25 @@ RunReport TrianguloEsf::cmdCalcular_Click(FormView& view) {
         run([&] { view.setResult(i, resultText(primary_.element(i), separator)); });
     if (twoSolutions)
         for (int i = 0; i < TriangleSolution::kElements; ++i)
-            run([&] { view.setResult(6 + i, resultText(additional.element(i), separator)); });
+            run([&] {
+                view.setResult(FormView::kFirstAdditionalLabel + i,
+                               resultText(additional.element(i), separator));
+            });
 
-    const bool drawn =
-        drawScene(run, view, primary_, twoSolutions ? &additional : nullptr, drawing_, fitting_);
-    return report(drawn ? RunEnd::Drawn : RunEnd::BadDrawingData);
+    // The drawing stage: the picture is cleared before the options are read, so that unusable
+    // options leave it empty.
+    Surface& picture = view.picture();
+    clearScene(run, picture);
+    const DrawingOptions options = readOptions(run, view);
+    if (run.pending()) {
+        view.showMessage(Message::BadDrawingData);
+        return report(RunEnd::BadDrawingData);
+    }
+    const int notFitted = drawScene(run, picture, options, primary_,
+                                    twoSolutions ? &additional : nullptr, placement_, fitting_);
+    for (int i = 0; i < notFitted; ++i)
+        view.setGraphStatus(GraphStatus::SideNotFitted);
+    return report(RunEnd::Drawn);
 }
 
 } // namespace esferica

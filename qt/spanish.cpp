@@ -1,4 +1,4 @@
-#include "form/spanish.h"
+#include "qt/spanish.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -13,8 +13,8 @@
 // terms (products of two errors) are left out; they are smaller by a further factor of 1e-15.
 #pragma once
 
-#include "solver/angles.h"
-#include "solver/checked.h"
+#include "numeric/angles.h"
+#include "numeric/checked.h"
 
 #include <cmath>
 #include <limits>

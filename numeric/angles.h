@@ -1,7 +1,7 @@
 // Degree-radian conversions and the inverse sine and cosine used by every solver.
 #pragma once
 
-#include "solver/checked.h"
+#include "numeric/checked.h"
 
 namespace esferica {
 

@@ -1,5 +1,5 @@
-#include "form/frmTrianguloEsf.h"
-#include "form/spanish.h"
+#include "qt/frmTrianguloEsf.h"
+#include "qt/spanish.h"
 
 #include <QApplication>
 #include <QTranslator>

@@ -1,7 +1,7 @@
-#include "form/frmTrianguloEsf.h"
+#include "qt/frmTrianguloEsf.h"
 
-#include "form/diagram.h"
-#include "form/drawingsurface.h"
+#include "qt/diagram.h"
+#include "qt/drawingsurface.h"
 
 #include <QFocusEvent>
 #include <QFontMetricsF>
@@ -130,13 +130,12 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 
     static const char* const gridCaptions[kOptionFields] = {"º red lat.", "º red long",
                                                             "Inclinación", "Rotación"};
-    static const char* const gridTexts[kOptionFields] = {"15", "20", "30", "10"};
     for (int i = 0; i < kOptionFields; ++i) {
         lblgrid_[i] =
             addLabel(arrayName("lblgrid", i), twips(360, 4560 + 360 * i, i < 2 ? 735 : 855, 255),
                      QString::fromUtf8(gridCaptions[i]));
         txtGrid_[i] = addTextBox(arrayName("txtGrid", i), twips(1320, 4560 + 360 * i, 735, 285),
-                                 QString::fromLatin1(gridTexts[i]));
+                                 QString::fromLatin1(kDefaultOptionTexts[i]));
     }
 
     Picture1_ = new QLabel(this);
@@ -188,7 +187,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 frmTrianguloEsf::~frmTrianguloEsf() = default;
 
 void frmTrianguloEsf::cmdCalcular_Click() {
-    command_.cmdCalcular_Click(*this);
+    command_.calculate(*this);
     Grafico_->flush();
 }
 

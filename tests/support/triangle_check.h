@@ -1,7 +1,7 @@
 // Helpers for checking triangles in degrees, computed independently of the solvers.
 #pragma once
 
-#include "solver/angles.h"
+#include "numeric/angles.h"
 #include "solver/triangle.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "form/numbers.h"
+#include "command/numbers.h"
 
-#include "solver/angles.h"
+#include "numeric/angles.h"
 
 #include <charconv>
 #include <cmath>
@@ -40,9 +40,9 @@ Real radixValue(std::string_view digits, int base) {
     return v;
 }
 
-// d * 100 rounded to an integer, ties to even, on the exact product of the double d (|d| < 1e15):
-// fma gives the rounding error of the product, so a product that only rounds to a half-integer is
-// not taken for a tie, and one that rounds past an integer is brought back.
+// d * 100 rounded to an integer, ties to even, on the exact product of the double d
+// (|d| < kExponentFrom): fma gives the rounding error of the product, so a product that only rounds
+// to a half-integer is not taken for a tie, and one that rounds past an integer is brought back.
 std::int64_t roundedHundredths(double d) {
     const double p = d * 100;
     const double err = std::fma(d, 100.0, -p);       // d * 100 == p + err exactly
@@ -142,7 +142,7 @@ std::string resultText(Real x, std::string_view decimalSeparator) {
 }
 
 std::string degreesText(double d, std::string_view decimalSeparator) {
-    if (std::fabs(d) >= 1e15) {
+    if (std::fabs(d) >= kExponentFrom) {
         char buf[40];
         const auto [end, ec] =
             std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific, 14);

@@ -1,4 +1,4 @@
-#include "form/diagram.h"
+#include "qt/diagram.h"
 
 #include <QPainter>
 

@@ -1,9 +1,11 @@
-// The toolkit boundary: every operation that the calculate command and the drawing need of the
-// window, as two small interfaces. The Qt form implements them over its widgets; the tests and the
-// fuzzer implement them with a recording fake, so the whole command runs headless.
+// The toolkit boundary: every operation that the calculate command needs of the window, and the
+// drawing surface of drawing/surface.h. The Qt form implements it over its widgets; the tests and
+// the fuzzer implement it with a recording fake, so the whole command runs headless.
 #pragma once
 
-#include <cstdint>
+#include "drawing/surface.h"
+
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -23,38 +25,19 @@ enum class GraphStatus {
     SideNotFitted, // side c could not be fitted and was not drawn
 };
 
-// A picture used as a drawing surface. Coordinates are single precision user coordinates set by
-// Scale; colours are red + 256 * green + 65536 * blue. Every operation takes effect before the
-// next one is called.
-class Surface {
-public:
-    virtual ~Surface() = default;
-
-    // (left, top) becomes the top-left corner and (right, bottom) the bottom-right corner; a
-    // larger top than bottom makes y point up.
-    virtual void Scale(float left, float top, float right, float bottom) = 0;
-    // Erase everything to the background colour.
-    virtual void Cls() = 0;
-    // The colour of later lines and circles.
-    virtual void setForeColor(std::int32_t color) = 0;
-    // Move the current point.
-    virtual void setCurrentX(float x) = 0;
-    virtual void setCurrentY(float y) = 0;
-    // A straight segment from the current point to (x, y); (x, y) becomes the current point.
-    virtual void Line(float x, float y) = 0;
-    // The outline of the circle of radius r about (x, y), full turn, aspect 1.
-    virtual void Circle(float x, float y, float r) = 0;
-};
-
 // The window's controls as the calculate command sees them. Indices follow the controls: input
 // field i holds element i (0 = a, 1 = b, 2 = c, 3 = A, 4 = B, 5 = C), result label i shows element
-// i of the solution and label 6 + i element i of the additional solution, option field 0 to 3 the
-// parallel spacing, meridian spacing, inclination and rotation.
+// i of the solution and label kFirstAdditionalLabel + i element i of the additional solution,
+// option field 0 to 3 the parallel spacing, meridian spacing, inclination and rotation (degrees).
 class FormView {
 public:
     static constexpr int kInputFields = 6;
     static constexpr int kResultLabels = 12;
+    static constexpr int kFirstAdditionalLabel = 6;
     static constexpr int kOptionFields = 4;
+    // What the option fields hold when the window opens.
+    static constexpr std::array<const char*, kOptionFields> kDefaultOptionTexts{"15", "20", "30",
+                                                                                "10"};
 
     virtual ~FormView() = default;
 

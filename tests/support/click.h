@@ -1,0 +1,30 @@
+// The fixture of the tests that click "&Calcular" headless: the command with its recording view.
+#pragma once
+
+#include "command/calculate.h"
+#include "tests/support/fake_view.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace esferica::testing {
+
+class ClickTest : public ::testing::Test {
+protected:
+    // Types the six input fields and the four option fields, forgets what earlier clicks
+    // recorded, and runs the command.
+    RunReport click(const Texts& inputs, const Options& options = defaultOptions()) {
+        view.type(inputs);
+        view.options = options;
+        view.messages.clear();
+        view.statusWrites.clear();
+        view.surface.clear();
+        return form.calculate(view);
+    }
+
+    FakeView view;
+    Calculator form;
+};
+
+} // namespace esferica::testing
