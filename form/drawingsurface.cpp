@@ -18,12 +18,6 @@ QColor fromForeColor(std::int32_t color) {
                   static_cast<int>((c >> 16) & 0xFFu));
 }
 
-QPen linePen(const QColor& color) {
-    QPen pen(color, 1);
-    pen.setCosmetic(true);
-    return pen;
-}
-
 } // namespace
 
 DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
@@ -55,6 +49,7 @@ void DrawingSurface::Cls() {
     endPainting();
     fitImage();
     image_.fill(Qt::white);
+    strokes_.clear(size());
 }
 
 void DrawingSurface::setForeColor(std::int32_t color) {
@@ -64,7 +59,7 @@ void DrawingSurface::setForeColor(std::int32_t color) {
     drawPending();
     foreColor_ = next;
     if (painter_.isActive())
-        painter_.setPen(linePen(foreColor_));
+        painter_.setPen(surfacePen(foreColor_));
 }
 
 void DrawingSurface::setCurrentX(float x) {
@@ -88,6 +83,7 @@ void DrawingSurface::Circle(float x, float y, float r) {
     // Aspect 1: the radius is measured along x and the outline is round on the screen.
     const double radius = std::abs(r * scaleX_);
     painter().drawEllipse(toPixels(x, y), radius, radius);
+    strokes_.addCircle(foreColor_, toPixels(x, y), radius);
 }
 
 void DrawingSurface::flush() {
@@ -133,7 +129,7 @@ QPainter& DrawingSurface::painter() {
     if (!painter_.isActive()) {
         painter_.begin(&image_);
         painter_.setRenderHint(QPainter::Antialiasing);
-        painter_.setPen(linePen(foreColor_));
+        painter_.setPen(surfacePen(foreColor_));
         painter_.setBrush(Qt::NoBrush);
     }
     return painter_;
@@ -143,6 +139,7 @@ void DrawingSurface::drawPending() {
     if (pending_.empty())
         return;
     painter().drawLines(pending_.data(), static_cast<int>(pending_.size()));
+    strokes_.addLines(foreColor_, pending_);
     pending_.clear();
 }
 

@@ -1,7 +1,9 @@
 #include "form/frmTrianguloEsf.h"
 
+#include "form/accessibility.h"
 #include "form/diagram.h"
 #include "form/drawingsurface.h"
+#include "form/export.h"
 
 #include <QFocusEvent>
 #include <QFontMetricsF>
@@ -182,14 +184,17 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     follow(Picture1_);
     follow(txtInput_[0]);
 
+    exporter_ = new esferica::Exporter(*this);
+    esferica::nameForScreenReaders(*this);
     txtInput_[0]->setFocus();
 }
 
 frmTrianguloEsf::~frmTrianguloEsf() = default;
 
 void frmTrianguloEsf::cmdCalcular_Click() {
-    command_.cmdCalcular_Click(*this);
+    const esferica::RunReport report = command_.cmdCalcular_Click(*this);
     Grafico_->flush();
+    exporter_->showResults(report, decimalSeparator());
 }
 
 void frmTrianguloEsf::txtInput_GotFocus(int index) {
@@ -262,6 +267,7 @@ void frmTrianguloEsf::setResult(int i, std::string_view caption) {
 
 void frmTrianguloEsf::setGraphStatus(GraphStatus status) {
     Resolvergraf_->setText(graphStatusText(status));
+    Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
 }
 
 void frmTrianguloEsf::showMessage(Message message) {
