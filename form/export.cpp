@@ -60,8 +60,7 @@ QString writeFailure(const QString& path, const QSaveFile& file) {
         reason = QStringLiteral("error al escribir el archivo");
         break;
     }
-    return QStringLiteral("No se pudo guardar la imagen en «%1»: %2. El archivo no se ha "
-                          "modificado.")
+    return QStringLiteral("No se pudo guardar la imagen en «%1»: %2. No se ha escrito nada.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -77,7 +76,6 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
         QLabel* label = control<QLabel>(form, indexed("lblOutcome", i));
         outcomes_[static_cast<std::size_t>(i)] = label;
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        label->setFocusPolicy(Qt::NoFocus); // until it shows a value
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label, &QWidget::customContextMenuRequested, this,
                 [this, label](const QPoint& at) { showResultsMenu(label, at); });
@@ -93,13 +91,17 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
                 [this, caption](const QPoint& at) { showResultsMenu(caption, at); });
     }
 
-    // Filled labels are reached by the keyboard between the button and the picture.
+    // Filled labels are reached by the keyboard between the button and the picture. The order
+    // is set while they take the focus: setTabOrder passes over a widget that takes none.
     QWidget* previous = control<QWidget>(form, QStringLiteral("cmdCalcular"));
     for (QLabel* label : outcomes_) {
+        label->setFocusPolicy(Qt::StrongFocus);
         QWidget::setTabOrder(previous, label);
         previous = label;
     }
     QWidget::setTabOrder(previous, picture_);
+    for (QLabel* label : outcomes_)
+        label->setFocusPolicy(Qt::NoFocus); // until it shows a value
 
     copyResults_ = new QAction(QStringLiteral("Copiar resultados"), &form);
     copyResults_->setObjectName(QStringLiteral("actCopiarResultados"));
@@ -207,11 +209,12 @@ QString Exporter::writeImage(const QString& path) const {
         QImageWriter writer(&file, "png");
         written = writer.write(picture_->image());
     }
-    if (!written || !file.commit()) {
-        file.cancelWriting();
-        return writeFailure(path, file);
+    if (!written) {
+        const QString failure = writeFailure(path, file);
+        file.cancelWriting(); // the temporary file goes, and any file at `path` stays as it was
+        return failure;
     }
-    return {};
+    return file.commit() ? QString() : writeFailure(path, file);
 }
 
 void Exporter::saveImage() {
@@ -227,7 +230,8 @@ void Exporter::saveImage() {
     dialog.setDirectory(lastFolder_.isEmpty()
                             ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
                             : lastFolder_);
-    dialog.selectFile(QStringLiteral("triangulo.png"));
+    // No suffix: the chosen type adds its own.
+    dialog.selectFile(QStringLiteral("triangulo"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
