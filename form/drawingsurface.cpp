@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
+#include <utility>
 
 namespace esferica {
 
@@ -139,8 +140,14 @@ void DrawingSurface::drawPending() {
     if (pending_.empty())
         return;
     painter().drawLines(pending_.data(), static_cast<int>(pending_.size()));
-    strokes_.addLines(foreColor_, pending_);
-    pending_.clear();
+    // A full batch is handed over whole, a short one copied to its size.
+    if (pending_.size() < kMaxPendingSegments) {
+        strokes_.addLines(foreColor_, std::vector<QLineF>(pending_));
+        pending_.clear();
+    } else {
+        strokes_.addLines(foreColor_, std::exchange(pending_, {}));
+        pending_.reserve(kMaxPendingSegments);
+    }
 }
 
 void DrawingSurface::endPainting() {

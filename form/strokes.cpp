@@ -10,12 +10,9 @@ void StrokeRecord::clear(QSizeF frame) {
     segments_ = 0;
 }
 
-void StrokeRecord::addLines(const QColor& color, std::span<const QLineF> lines) {
-    // The surface draws a long run of one colour in batches: keep the run as one stroke.
-    if (strokes_.empty() || strokes_.back().lines.empty() || strokes_.back().color != color)
-        strokes_.push_back({color, {}, {}, 0});
-    strokes_.back().lines.insert(strokes_.back().lines.end(), lines.begin(), lines.end());
+void StrokeRecord::addLines(const QColor& color, std::vector<QLineF>&& lines) {
     segments_ += lines.size();
+    strokes_.push_back({color, std::move(lines), {}, 0});
 }
 
 void StrokeRecord::addCircle(const QColor& color, QPointF centre, qreal radius) {

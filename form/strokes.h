@@ -7,7 +7,6 @@
 #include <QLineF>
 #include <QPen>
 #include <QSizeF>
-#include <span>
 #include <vector>
 
 class QPainter;
@@ -18,7 +17,9 @@ class StrokeRecord {
 public:
     // Forgets everything; later strokes are in pixels of a picture of size `frame`.
     void clear(QSizeF frame);
-    void addLines(const QColor& color, std::span<const QLineF> lines);
+    // Takes the batch of segments over: the surface hands over a full buffer rather than copy it,
+    // so that recording a fine grid costs little more than drawing it.
+    void addLines(const QColor& color, std::vector<QLineF>&& lines);
     void addCircle(const QColor& color, QPointF centre, qreal radius);
 
     // The size of the picture that the coordinates refer to.
