@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,40 +37,24 @@ namespace {
 
 using esferica::testing::QtTest;
 
-// Each value in both separators; the seconds carry into minutes and degrees.
+// Values in degrees to ten decimals and in degrees, minutes and seconds, with the seconds
+// carrying into minutes and degrees, in the Spanish separator.
 TEST(PreciseText, TenDecimalsAndDegreesMinutesSeconds) {
-    const double equilateralAngle = std::acos(1.0 / 3) * 180 / std::numbers::pi;
     const struct {
         double degrees;
-        const char* decimal;
-        const char* sexagesimal;
+        const char* text;
     } rows[] = {
-        {equilateralAngle, "70.5287793655", "70° 31′ 43.61″"},
-        {60, "60.0000000000", "60° 0′ 0.00″"},
-        {0.5, "0.5000000000", "0° 30′ 0.00″"},
-        {-12.25, "-12.2500000000", "-12° 15′ 0.00″"},
-        {10.999999, "10.9999990000", "11° 0′ 0.00″"},         // 59′ 59.9964″ carries twice
-        {29.99999999999999, "30.0000000000", "30° 0′ 0.00″"}, // rounds up in both texts
-        {1.0 / 3600 * 59.994, "0.0166650000", "0° 0′ 59.99″"},
-        {-1e-12, "0.0000000000", "0° 0′ 0.00″"}, // no sign without a digit to carry it
-        {1e20, "1.0000000000E+20", ""},          // beyond where a second can be told apart
+        {std::acos(1.0 / 3) * 180 / std::numbers::pi, "70,5287793655° = 70° 31′ 43,61″"},
+        {60, "60,0000000000° = 60° 0′ 0,00″"},
+        {-12.25, "-12,2500000000° = -12° 15′ 0,00″"},
+        {10.999999, "10,9999990000° = 11° 0′ 0,00″"},         // 59′ 59.9964″ carries twice
+        {29.99999999999999, "30,0000000000° = 30° 0′ 0,00″"}, // rounds up in both texts
+        {59.994 / 3600, "0,0166650000° = 0° 0′ 59,99″"},
+        {-1e-12, "0,0000000000° = 0° 0′ 0,00″"}, // no sign without a digit to carry it
+        {1e20, "1,0000000000E+20°"},             // beyond where a second can be told apart
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.decimal);
-        for (const char* separator : {".", ","}) {
-            const auto localised = [separator](std::string text) {
-                if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-                    text.replace(dot, 1, separator);
-                return text;
-            };
-            EXPECT_EQ(esferica::preciseDegreesText(row.degrees, separator), localised(row.decimal));
-            EXPECT_EQ(esferica::sexagesimalText(row.degrees, separator),
-                      localised(row.sexagesimal));
-            const std::string both = localised(row.decimal) + "°" +
-                                     (*row.sexagesimal ? " = " + localised(row.sexagesimal) : "");
-            EXPECT_EQ(esferica::preciseResultText(row.degrees, separator), both);
-        }
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ(esferica::preciseResultText(row.degrees, ","), row.text);
 }
 
 QString indexed(const char* name, int i) {
@@ -113,47 +96,38 @@ QStringList contextMenu(QWidget* widget) {
     return entries;
 }
 
-// The lines of an SVG file's drawing, by colour: a polyline of two points for each segment, or
+// The lines of an SVG file's drawing, by colour: a polyline of two points for each segment, and
 // a one-pixel square for a segment of no length, which the generator writes as a point.
 struct SvgLines {
     bool wellFormed = false;
     QString viewBox;
     int circles = 0;
     QMap<QString, int> byColour;
-    int notOneSegment = 0;
 };
 SvgLines readSvg(const QByteArray& data) {
     SvgLines out;
     QXmlStreamReader xml(data);
-    // The stroke and fill colours that each open element passes on.
-    QList<std::pair<QString, QString>> colours{{}};
+    QStringList colours{QString()}; // of each open element: its group's stroke, or fill for points
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement())
             colours.removeLast();
         if (!xml.isStartElement())
             continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        const auto attribute = [&attributes](const char* name) {
-            return attributes.value(QLatin1String(name)).toString();
+        const auto attribute = [&xml](const char* name) {
+            return xml.attributes().value(QLatin1String(name)).toString();
         };
-        auto [stroke, fill] = colours.back();
-        if (attributes.hasAttribute(QStringLiteral("stroke")))
-            stroke = attribute("stroke");
-        if (attributes.hasAttribute(QStringLiteral("fill")))
-            fill = attribute("fill");
-        colours.push_back({stroke, fill});
+        const QString stroke = attribute("stroke"), fill = attribute("fill");
+        colours << (xml.name() != QLatin1String("g")  ? colours.back()
+                    : stroke == QLatin1String("none") ? fill
+                                                      : stroke);
         if (xml.name() == QLatin1String("svg"))
             out.viewBox = attribute("viewBox");
-        if (xml.name() == QLatin1String("circle"))
-            ++out.circles;
-        if (xml.name() == QLatin1String("rect") && attribute("width") == QLatin1String("1") &&
-            attribute("height") == QLatin1String("1"))
-            ++out.byColour[fill];
-        if (xml.name() == QLatin1String("polyline")) {
-            ++out.byColour[stroke];
-            out.notOneSegment += attribute("points").split(' ', Qt::SkipEmptyParts).size() != 2;
-        }
+        out.circles += xml.name() == QLatin1String("circle");
+        if ((xml.name() == QLatin1String("polyline") &&
+             attribute("points").split(' ', Qt::SkipEmptyParts).size() == 2) ||
+            (xml.name() == QLatin1String("rect") && attribute("width") == QLatin1String("1")))
+            ++out.byColour[colours.back()];
     }
     out.wellFormed = !xml.hasError();
     return out;
@@ -221,35 +195,24 @@ private:
     QLocale savedLocale_;
 };
 
-// Given the three sides of 60 degrees, the tooltips and the copied table show the angles to ten
+// Given the three sides of 60 degrees, the tooltips and the copied table show the values to ten
 // decimals in the locale's separator; empty labels have no tooltip.
 TEST_F(ExportTest, TooltipsAndCopiedTableCarryFullPrecision) {
-    const struct {
-        QLocale locale;
-        const char* side;
-        const char* angle;
-        const char* sideTip;
-        const char* angleTip;
-    } rows[] = {
-        {QLocale(QLocale::Spanish, QLocale::Spain), "60,0000000000", "70,5287793655",
-         "60,0000000000° = 60° 0′ 0,00″", "70,5287793655° = 70° 31′ 43,61″"},
-        {QLocale(QLocale::English, QLocale::UnitedStates), "60.0000000000", "70.5287793655",
-         "60.0000000000° = 60° 0′ 0.00″", "70.5287793655° = 70° 31′ 43.61″"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(qPrintable(row.locale.name()));
-        QLocale::setDefault(row.locale);
+    for (const auto& [locale, separator] : {std::pair{"es_ES", ','}, std::pair{"en_US", '.'}}) {
+        SCOPED_TRACE(locale);
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        const auto localised = [separator](const char* text) {
+            return QString::fromUtf8(text).replace(QLatin1Char('.'), QLatin1Char(separator));
+        };
         calculate({"60", "60", "60", "", "", ""});
-        for (int i = 0; i < 12; ++i) {
-            const char* tip = i < 3 ? row.sideTip : i < 6 ? row.angleTip : "";
-            EXPECT_EQ(outcome(i)->toolTip(), QString::fromUtf8(tip)) << i;
-        }
+        EXPECT_EQ(outcome(0)->toolTip(), localised("60.0000000000° = 60° 0′ 0.00″"));
+        EXPECT_EQ(outcome(5)->toolTip(), localised("70.5287793655° = 70° 31′ 43.61″"));
+        EXPECT_EQ(outcome(6)->toolTip(), QString());
         action(QStringLiteral("Copiar resultados"))->trigger();
-        const QString side = QString::fromUtf8(row.side), angle = QString::fromUtf8(row.angle);
         EXPECT_EQ(QApplication::clipboard()->text(),
-                  QStringLiteral("lado a\t%1\nlado b\t%1\nlado c\t%1\n"
-                                 "ángulo A\t%2\nángulo B\t%2\nángulo C\t%2\n")
-                      .arg(side, angle));
+                  localised("lado a\t60.0000000000\nlado b\t60.0000000000\nlado c\t60.0000000000\n"
+                            "ángulo A\t70.5287793655\nángulo B\t70.5287793655\n"
+                            "ángulo C\t70.5287793655\n"));
     }
 }
 
@@ -261,13 +224,11 @@ TEST_F(ExportTest, AdditionalTriangleHasItsHeadingAndNothingIsLeftAfterAMessage)
     const QStringList table = QApplication::clipboard()->text().split(QLatin1Char('\n'));
     ASSERT_EQ(table.size(), 14) << qPrintable(table.join(QLatin1Char('|')));
     EXPECT_EQ(table[6], QStringLiteral("Solución adicional"));
-    EXPECT_EQ(table[13], QString());
-    const QStringList names = {"lado a", "lado b", "lado c", "ángulo A", "ángulo B", "ángulo C"};
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
         const QStringList cells = table[i < 6 ? i : i + 1].split(QLatin1Char('\t'));
         ASSERT_EQ(cells.size(), 2);
-        EXPECT_EQ(cells[0], names[i % 6]);
+        EXPECT_EQ(cells[0], control<QLabel>(indexed("lblInput", i % 6))->text());
         EXPECT_EQ(cells[1].section(QLatin1Char('.'), 1).size(), 10);
         EXPECT_NEAR(cells[1].toDouble(), outcome(i)->text().toDouble(), 0.005 + 1e-12);
         EXPECT_TRUE(outcome(i)->toolTip().startsWith(cells[1] + QStringLiteral("° = ")));
@@ -283,8 +244,7 @@ TEST_F(ExportTest, AdditionalTriangleHasItsHeadingAndNothingIsLeftAfterAMessage)
 // between the button and the picture; their menu copies the selection or the whole table.
 TEST_F(ExportTest, ResultLabelsAreSelectableAndReachedByTab) {
     calculate({"60", "60", "60", "", "", ""});
-    QWidget* focus = control<QWidget>(QStringLiteral("cmdCalcular"));
-    focus->setFocus(Qt::TabFocusReason);
+    control<QWidget>(QStringLiteral("cmdCalcular"))->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), outcome(i));
@@ -293,7 +253,6 @@ TEST_F(ExportTest, ResultLabelsAreSelectableAndReachedByTab) {
     }
     QTest::keyClick(outcome(5), Qt::Key_Home);
     QTest::keyClick(outcome(5), Qt::Key_End, Qt::ShiftModifier);
-    EXPECT_EQ(outcome(5)->selectedText(), QStringLiteral("70.53"));
     QTest::keyClick(outcome(5), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("70.53"));
     QTest::keyClick(outcome(5), Qt::Key_Tab);
@@ -310,16 +269,16 @@ TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     picture()->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(picture(), Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QApplication::clipboard()->image();
-    const QImage& drawn = picture()->image();
     EXPECT_EQ(copied.size(), picture()->size() * picture()->devicePixelRatioF());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
-              drawn.convertToFormat(QImage::Format_RGB32));
+              picture()->image().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(contextMenu(picture()),
               (QStringList{"Copiar imagen", "Guardar imagen…", "", "Copiar resultados"}));
 }
 
 // Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG
-// is well-formed and holds one element per segment drawn, black and red, and the outline.
+// is well-formed and holds one element per segment drawn, black and red, and the outline. A file
+// that cannot be written is told in Spanish, and nothing is left behind.
 TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
     calculate({"60", "60", "60", "", "", ""});
     QTemporaryDir folder;
@@ -327,7 +286,6 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
 
     saveThroughDialog(folder.filePath(QStringLiteral("triangulo.png")));
     const QImage png(folder.filePath(QStringLiteral("triangulo.png")));
-    EXPECT_EQ(png.size(), picture()->image().size());
     EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
               picture()->image().convertToFormat(QImage::Format_RGB32));
 
@@ -338,40 +296,18 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
     EXPECT_TRUE(svg.wellFormed);
     EXPECT_EQ(svg.viewBox, QStringLiteral("0 0 353 353"));
     EXPECT_EQ(svg.circles, 1);
-    EXPECT_EQ(svg.notOneSegment, 0);
     int lines = 0;
     for (int count : svg.byColour)
         lines += count;
     EXPECT_EQ(static_cast<std::size_t>(lines), picture()->strokes().segmentCount());
     EXPECT_GT(svg.byColour.value(QStringLiteral("#ff0000")), 100);
     EXPECT_GT(svg.byColour.value(QStringLiteral("#000000")), 1000);
-}
 
-// A file that cannot be written is told in Spanish and nothing is left behind; a file that is
-// replaced is replaced whole.
-TEST_F(ExportTest, UnwritableFileIsToldAndNothingIsLeft) {
-    calculate({"60", "60", "60", "", "", ""});
-    auto* exporter = form_->findChild<esferica::Exporter*>();
-    ASSERT_NE(exporter, nullptr);
-    QTemporaryDir folder;
     const QString missing = folder.filePath(QStringLiteral("no/existe.png"));
-    EXPECT_TRUE(exporter->writeImage(missing).startsWith(
+    EXPECT_TRUE(form_->findChild<esferica::Exporter*>()->writeImage(missing).startsWith(
         QStringLiteral("No se pudo guardar la imagen en «%1»").arg(missing)));
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-
-    const QString existing = folder.filePath(QStringLiteral("dibujo.svg"));
-    QFile old(existing);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
-    EXPECT_EQ(exporter->writeImage(existing), QString());
-    EXPECT_TRUE(readSvg([&existing] {
-                    QFile f(existing);
-                    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-                }())
-                    .wellFormed);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList{"dibujo.svg"});
+              (QStringList{"triangulo.png", "triangulo.svg"}));
 }
 
 // What a screen reader hears of each control, through the accessibility interfaces.
@@ -380,27 +316,21 @@ TEST_F(ExportTest, EveryControlHasAnAccessibleName) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         return accessible ? accessible->text(text) : QStringLiteral("<none>");
     };
-    const char* inputs[] = {"lado a", "lado b", "lado c", "ángulo A", "ángulo B", "ángulo C"};
-    const char* options[] = {"º red lat.", "º red long", "Inclinación", "Rotación"};
-    for (int i = 0; i < 6; ++i) {
-        auto* field = control<QLineEdit>(indexed("txtInput", i));
-        EXPECT_EQ(heard(field, QAccessible::Name), QString::fromUtf8(inputs[i]));
-        EXPECT_EQ(control<QLabel>(indexed("lblInput", i))->buddy(), field);
-    }
-    for (int i = 0; i < 4; ++i) {
-        auto* field = control<QLineEdit>(indexed("txtGrid", i));
-        EXPECT_EQ(heard(field, QAccessible::Name), QString::fromUtf8(options[i]));
-        EXPECT_EQ(control<QLabel>(indexed("lblgrid", i))->buddy(), field);
+    for (const auto& [caption, field, count] :
+         {std::tuple{"lblInput", "txtInput", 6}, std::tuple{"lblgrid", "txtGrid", 4}}) {
+        for (int i = 0; i < count; ++i) {
+            auto* label = control<QLabel>(indexed(caption, i));
+            EXPECT_EQ(label->buddy(), control<QWidget>(indexed(field, i)));
+            EXPECT_EQ(heard(label->buddy(), QAccessible::Name), label->text());
+        }
     }
     EXPECT_EQ(heard(outcome(0), QAccessible::Name), QStringLiteral("Solución, lado a"));
     EXPECT_EQ(heard(outcome(10), QAccessible::Name),
               QStringLiteral("Solución adicional, ángulo B"));
-    for (const char* name : {"Grafico", "Picture1"}) {
-        SCOPED_TRACE(name);
-        QWidget* image = control<QWidget>(QString::fromLatin1(name));
-        EXPECT_FALSE(heard(image, QAccessible::Name).isEmpty());
-        EXPECT_GT(heard(image, QAccessible::Description).size(), 40);
-    }
+    for (const char* name : {"Grafico", "Picture1"})
+        EXPECT_GT(
+            heard(control<QWidget>(QString::fromLatin1(name)), QAccessible::Description).size(), 40)
+            << name;
     // A filled result's value reaches the reader as its description; the status, likewise.
     calculate({"90", "90", "100", "", "", ""});
     EXPECT_EQ(heard(outcome(0), QAccessible::Description), outcome(0)->toolTip());
