@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
+#include <utility>
 
 namespace esferica {
 
@@ -16,12 +17,6 @@ QColor fromForeColor(std::int32_t color) {
     const auto c = static_cast<std::uint32_t>(color);
     return QColor(static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu),
                   static_cast<int>((c >> 16) & 0xFFu));
-}
-
-QPen linePen(const QColor& color) {
-    QPen pen(color, 1);
-    pen.setCosmetic(true);
-    return pen;
 }
 
 } // namespace
@@ -55,6 +50,7 @@ void DrawingSurface::Cls() {
     endPainting();
     fitImage();
     image_.fill(Qt::white);
+    strokes_.clear(size());
 }
 
 void DrawingSurface::setForeColor(std::int32_t color) {
@@ -64,7 +60,7 @@ void DrawingSurface::setForeColor(std::int32_t color) {
     drawPending();
     foreColor_ = next;
     if (painter_.isActive())
-        painter_.setPen(linePen(foreColor_));
+        painter_.setPen(surfacePen(foreColor_));
 }
 
 void DrawingSurface::setCurrentX(float x) {
@@ -88,6 +84,7 @@ void DrawingSurface::Circle(float x, float y, float r) {
     // Aspect 1: the radius is measured along x and the outline is round on the screen.
     const double radius = std::abs(r * scaleX_);
     painter().drawEllipse(toPixels(x, y), radius, radius);
+    strokes_.addCircle(foreColor_, toPixels(x, y), radius);
 }
 
 void DrawingSurface::flush() {
@@ -133,7 +130,7 @@ QPainter& DrawingSurface::painter() {
     if (!painter_.isActive()) {
         painter_.begin(&image_);
         painter_.setRenderHint(QPainter::Antialiasing);
-        painter_.setPen(linePen(foreColor_));
+        painter_.setPen(surfacePen(foreColor_));
         painter_.setBrush(Qt::NoBrush);
     }
     return painter_;
@@ -143,7 +140,14 @@ void DrawingSurface::drawPending() {
     if (pending_.empty())
         return;
     painter().drawLines(pending_.data(), static_cast<int>(pending_.size()));
-    pending_.clear();
+    // A full batch is handed over whole, a short one copied to its size.
+    if (pending_.size() < kMaxPendingSegments) {
+        strokes_.addLines(foreColor_, std::vector<QLineF>(pending_));
+        pending_.clear();
+    } else {
+        strokes_.addLines(foreColor_, std::exchange(pending_, {}));
+        pending_.reserve(kMaxPendingSegments);
+    }
 }
 
 void DrawingSurface::endPainting() {

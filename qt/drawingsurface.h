@@ -3,6 +3,7 @@
 #pragma once
 
 #include "drawing/surface.h"
+#include "qt/strokes.h"
 
 #include <QColor>
 #include <QImage>
@@ -38,6 +39,8 @@ public:
     void flush();
     // The drawing as it stands after the last flush(), at the widget's device pixel ratio.
     const QImage& image() const { return image_; }
+    // Every segment and circle drawn since the last Cls, as drawn.
+    const StrokeRecord& strokes() const { return strokes_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +65,7 @@ private:
     double scaleX_ = 1, scaleY_ = 1; // pixels per user unit, recomputed when either side changes
     float currentX_ = 0, currentY_ = 0;
     bool screenWatched_ = false;
+    StrokeRecord strokes_;
 };
 
 } // namespace esferica

@@ -1,7 +1,9 @@
 #include "qt/frmTrianguloEsf.h"
 
+#include "qt/accessibility.h"
 #include "qt/diagram.h"
 #include "qt/drawingsurface.h"
+#include "qt/export.h"
 
 #include <QFocusEvent>
 #include <QFontMetricsF>
@@ -181,14 +183,17 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     follow(Picture1_);
     follow(txtInput_[0]);
 
+    exporter_ = new esferica::Exporter(*this);
+    esferica::nameForScreenReaders(*this);
     txtInput_[0]->setFocus();
 }
 
 frmTrianguloEsf::~frmTrianguloEsf() = default;
 
 void frmTrianguloEsf::cmdCalcular_Click() {
-    command_.calculate(*this);
+    const esferica::RunReport report = command_.calculate(*this);
     Grafico_->flush();
+    exporter_->showResults(report, decimalSeparator());
 }
 
 void frmTrianguloEsf::txtInput_GotFocus(int index) {
@@ -261,6 +266,7 @@ void frmTrianguloEsf::setResult(int i, std::string_view caption) {
 
 void frmTrianguloEsf::setGraphStatus(GraphStatus status) {
     Resolvergraf_->setText(graphStatusText(status));
+    Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
 }
 
 void frmTrianguloEsf::showMessage(Message message) {

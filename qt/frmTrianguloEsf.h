@@ -20,7 +20,8 @@ class QPushButton;
 
 namespace esferica {
 class DrawingSurface;
-}
+class Exporter;
+} // namespace esferica
 
 class frmTrianguloEsf : public QWidget, private esferica::FormView {
     Q_OBJECT
@@ -63,6 +64,7 @@ private:
     QLabel* Picture1_ = nullptr;
     esferica::DrawingSurface* Grafico_ = nullptr;
     QLabel* Resolvergraf_ = nullptr;
+    esferica::Exporter* exporter_ = nullptr; // copying and saving results and the picture
 
     // The field that a mouse press has just focused: that press, and the drag and release that
     // follow it, must not move the caret and so undo the selection made on focus.

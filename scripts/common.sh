@@ -4,9 +4,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Packages that configure, build, run and test the program on Debian 12 (the last one: Qt's own
-# texts in Spanish).
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
+# Packages that configure, build, run and test the program on Debian 12 (qt6-svg-dev: pictures
+# saved as SVG; the last one: Qt's own texts in Spanish).
+BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
     qt6-translations-l10n)
 
 # Installs whichever of the given packages are missing: directly as root, through sudo otherwise;

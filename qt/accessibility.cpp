@@ -1,0 +1,63 @@
+#include "qt/accessibility.h"
+
+#include "command/view.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace esferica {
+
+namespace {
+
+QString indexed(const char* name, int i) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
+}
+
+template <class T> T* control(const QWidget& form, const QString& name) {
+    T* found = form.findChild<T*>(name);
+    Q_ASSERT(found);
+    return found;
+}
+
+// The caption `caption(i)` names the field `field(i)` and takes it as its buddy.
+void nameFields(QWidget& form, const char* caption, const char* field, int count) {
+    for (int i = 0; i < count; ++i) {
+        auto* label = control<QLabel>(form, indexed(caption, i));
+        auto* widget = control<QWidget>(form, indexed(field, i));
+        label->setBuddy(widget);
+        widget->setAccessibleName(label->text());
+    }
+}
+
+} // namespace
+
+void nameForScreenReaders(QWidget& form) {
+    nameFields(form, "lblInput", "txtInput", FormView::kInputFields);
+    nameFields(form, "lblgrid", "txtGrid", FormView::kOptionFields);
+
+    constexpr int kElements = FormView::kInputFields;
+    for (int i = 0; i < FormView::kResultLabels; ++i) {
+        const QString element = control<QLabel>(form, indexed("lblInput", i % kElements))->text();
+        const QString block =
+            i < kElements ? QStringLiteral("Solución") : QStringLiteral("Solución adicional");
+        control<QWidget>(form, indexed("lblOutcome", i))
+            ->setAccessibleName(QStringLiteral("%1, %2").arg(block, element));
+    }
+    control<QWidget>(form, QStringLiteral("Resolvergraf"))
+        ->setAccessibleName(QStringLiteral("Estado del gráfico"));
+
+    auto* sphere = control<QWidget>(form, QStringLiteral("Grafico"));
+    sphere->setAccessibleName(QStringLiteral("Esfera con el triángulo"));
+    sphere->setAccessibleDescription(
+        QStringLiteral("La esfera en una red de paralelos y meridianos, vista con la inclinación "
+                       "y la rotación de las opciones de gráfico, con el triángulo resuelto en "
+                       "rojo: el vértice C en el polo norte y los lados a y b sobre meridianos."));
+    auto* diagram = control<QWidget>(form, QStringLiteral("Picture1"));
+    diagram->setAccessibleName(QStringLiteral("Diagrama de los seis elementos"));
+    diagram->setAccessibleDescription(
+        QStringLiteral("Un triángulo con los vértices A a la izquierda, B abajo a la derecha y C "
+                       "arriba; cada lado lleva la letra del vértice opuesto: a entre B y C, b "
+                       "entre A y C, c entre A y B."));
+}
+
+} // namespace esferica

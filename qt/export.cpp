@@ -1,0 +1,260 @@
+#include "qt/export.h"
+
+#include "qt/drawingsurface.h"
+#include "command/precise.h"
+#include "numeric/angles.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <utility>
+
+namespace esferica {
+
+namespace {
+
+constexpr int kElements = TriangleSolution::kElements;
+
+QString indexed(const char* name, int i) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
+}
+
+template <class T> T* control(const QWidget& form, const QString& name) {
+    T* found = form.findChild<T*>(name);
+    Q_ASSERT(found);
+    return found;
+}
+
+QString fromStd(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Why a file could not be written, for the user.
+QString writeFailure(const QString& path, const QSaveFile& file) {
+    QString reason;
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        reason = QStringLiteral("no se puede crear un archivo ahí (compruebe que la carpeta "
+                                "existe y que tiene permiso de escritura)");
+        break;
+    case QFileDevice::WriteError:
+    case QFileDevice::ResourceError:
+        reason = QStringLiteral("la escritura falló (¿está lleno el disco?)");
+        break;
+    case QFileDevice::RenameError:
+        reason = QStringLiteral("no se pudo reemplazar el archivo que ya existía");
+        break;
+    default:
+        reason = QStringLiteral("error al escribir el archivo");
+        break;
+    }
+    return QStringLiteral("No se pudo guardar la imagen en «%1»: %2. No se ha escrito nada.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+bool isSvgName(const QString& path) {
+    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
+    picture_ = control<DrawingSurface>(form, QStringLiteral("Grafico"));
+    for (int i = 0; i < FormView::kResultLabels; ++i) {
+        QLabel* label = control<QLabel>(form, indexed("lblOutcome", i));
+        outcomes_[static_cast<std::size_t>(i)] = label;
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(label, &QWidget::customContextMenuRequested, this,
+                [this, label](const QPoint& at) { showResultsMenu(label, at); });
+    }
+    // The captions of the results open the same menu.
+    QList<QLabel*> captions = {control<QLabel>(form, QStringLiteral("Label2")),
+                               control<QLabel>(form, QStringLiteral("lbladicional"))};
+    for (int i = 0; i < FormView::kResultLabels; ++i)
+        captions << control<QLabel>(form, indexed("lblout", i));
+    for (QLabel* caption : captions) {
+        caption->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(caption, &QWidget::customContextMenuRequested, this,
+                [this, caption](const QPoint& at) { showResultsMenu(caption, at); });
+    }
+
+    // Filled labels are reached by the keyboard between the button and the picture. The order
+    // is set while they take the focus: setTabOrder passes over a widget that takes none.
+    QWidget* previous = control<QWidget>(form, QStringLiteral("cmdCalcular"));
+    for (QLabel* label : outcomes_) {
+        label->setFocusPolicy(Qt::StrongFocus);
+        QWidget::setTabOrder(previous, label);
+        previous = label;
+    }
+    QWidget::setTabOrder(previous, picture_);
+    for (QLabel* label : outcomes_)
+        label->setFocusPolicy(Qt::NoFocus); // until it shows a value
+
+    copyResults_ = new QAction(QStringLiteral("Copiar resultados"), &form);
+    copyResults_->setObjectName(QStringLiteral("actCopiarResultados"));
+    copyResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyResults_->setEnabled(false);
+    connect(copyResults_, &QAction::triggered, this, &Exporter::copyResults);
+    form.addAction(copyResults_);
+
+    copyImage_ = new QAction(QStringLiteral("Copiar imagen"), &form);
+    copyImage_->setObjectName(QStringLiteral("actCopiarImagen"));
+    copyImage_->setShortcut(QKeySequence::Copy);
+    copyImage_->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyImage_, &QAction::triggered, this, &Exporter::copyImage);
+
+    saveImage_ = new QAction(QStringLiteral("Guardar imagen…"), &form);
+    saveImage_->setObjectName(QStringLiteral("actGuardarImagen"));
+    saveImage_->setShortcut(QKeySequence::Save);
+    saveImage_->setShortcutContext(Qt::WidgetShortcut);
+    connect(saveImage_, &QAction::triggered, this, &Exporter::saveImage);
+
+    auto* separator = new QAction(&form);
+    separator->setSeparator(true);
+    picture_->addActions({copyImage_, saveImage_, separator, copyResults_});
+    picture_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void Exporter::showResults(const RunReport& report, const std::string& decimalSeparator) {
+    bool any = false;
+    for (int i = 0; i < FormView::kResultLabels; ++i) {
+        QLabel* label = outcomes_[static_cast<std::size_t>(i)];
+        QString& value = values_[static_cast<std::size_t>(i)];
+        value.clear();
+        QString tip;
+        if (!label->text().isEmpty()) {
+            const TriangleSolution& triangle = i < kElements ? report.primary : report.additional;
+            try {
+                const double degrees = RadtoGrad(triangle.element(i % kElements)).value();
+                value = fromStd(preciseDegreesText(degrees, decimalSeparator));
+                tip = fromStd(preciseResultText(degrees, decimalSeparator));
+            } catch (const ArithmeticFailure&) {
+                // Not reached: the label was written from the same conversion.
+            }
+        }
+        label->setToolTip(tip);
+        label->setFocusPolicy(value.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+        any = any || !value.isEmpty();
+    }
+    copyResults_->setEnabled(any);
+}
+
+QString Exporter::resultsTable() const {
+    QString table;
+    bool headed = false;
+    for (int i = 0; i < FormView::kResultLabels; ++i) {
+        const QString& value = values_[static_cast<std::size_t>(i)];
+        if (value.isEmpty())
+            continue;
+        if (i >= kElements && !std::exchange(headed, true))
+            table += QStringLiteral("Solución adicional\n");
+        const QString name = control<QLabel>(form_, indexed("lblInput", i % kElements))->text();
+        table += name + QLatin1Char('\t') + value + QLatin1Char('\n');
+    }
+    return table;
+}
+
+void Exporter::copyResults() const {
+    const QString table = resultsTable();
+    if (!table.isEmpty())
+        QGuiApplication::clipboard()->setText(table);
+}
+
+void Exporter::copyImage() const {
+    QGuiApplication::clipboard()->setImage(picture_->image());
+}
+
+QByteArray Exporter::svgImage() const {
+    const StrokeRecord& strokes = picture_->strokes();
+    const QSizeF frame = strokes.frame().isEmpty() ? QSizeF(picture_->size()) : strokes.frame();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(picture_->size());
+    svg.setViewBox(QRectF(QPointF(0, 0), frame));
+    svg.setResolution(96); // a pixel of the picture is a pixel of a 96-dpi screen
+    svg.setTitle(picture_->accessibleName());
+    svg.setDescription(picture_->accessibleDescription());
+    QPainter painter(&svg);
+    painter.fillRect(QRectF(QPointF(0, 0), frame), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing);
+    strokes.replay(painter);
+    painter.end();
+    return buffer.data();
+}
+
+QString Exporter::writeImage(const QString& path) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(path, file);
+    bool written = false;
+    if (isSvgName(path)) {
+        const QByteArray svg = svgImage();
+        written = file.write(svg) == svg.size();
+    } else {
+        QImageWriter writer(&file, "png");
+        written = writer.write(picture_->image());
+    }
+    if (!written) {
+        const QString failure = writeFailure(path, file);
+        file.cancelWriting(); // the temporary file goes, and any file at `path` stays as it was
+        return failure;
+    }
+    return file.commit() ? QString() : writeFailure(path, file);
+}
+
+void Exporter::saveImage() {
+    QFileDialog dialog(&form_, QStringLiteral("Guardar imagen"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QString png = QStringLiteral("Imagen PNG (*.png)"),
+                  svg = QStringLiteral("Imagen SVG (*.svg)");
+    dialog.setNameFilters({png, svg});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& filter) {
+        dialog.setDefaultSuffix(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    });
+    dialog.setDirectory(lastFolder_.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                            : lastFolder_);
+    // No suffix: the chosen type adds its own.
+    dialog.selectFile(QStringLiteral("triangulo"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    if (const QString failure = writeImage(path); !failure.isEmpty())
+        QMessageBox::warning(&form_, form_.windowTitle(), failure);
+}
+
+void Exporter::showResultsMenu(QLabel* label, const QPoint& at) {
+    QMenu menu(label);
+    if (label->textInteractionFlags() & Qt::TextSelectableByMouse) {
+        QAction* copy = menu.addAction(QStringLiteral("&Copiar"));
+        copy->setEnabled(label->hasSelectedText());
+        connect(copy, &QAction::triggered, label,
+                [label] { QGuiApplication::clipboard()->setText(label->selectedText()); });
+        QAction* all = menu.addAction(QStringLiteral("Seleccionar todo"));
+        all->setEnabled(!label->text().isEmpty());
+        connect(all, &QAction::triggered, label,
+                [label] { label->setSelection(0, static_cast<int>(label->text().size())); });
+        menu.addSeparator();
+    }
+    menu.addAction(copyResults_);
+    menu.exec(label->mapToGlobal(at));
+}
+
+} // namespace esferica

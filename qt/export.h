@@ -1,0 +1,68 @@
+// Taking results and pictures out of the window: the selectable result labels with their
+// full-precision tooltips, and the window's three actions, in context menus on the results and
+// on the picture:
+//   - "Copiar resultados" puts the results on the clipboard as a table, one tab-separated line per
+//     element ("lado a", TAB, the value in degrees to ten decimals), the additional triangle under
+//     its own heading; also Ctrl+Shift+C anywhere in the window;
+//   - "Copiar imagen" puts the picture on the clipboard at its device pixels (Ctrl+C on it);
+//   - "Guardar imagen…" asks for a file and writes the picture there as PNG, at its device pixels,
+//     or as SVG, the very segments and circle that the picture drew (Ctrl+S on it).
+#pragma once
+
+#include "command/calculate.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QWidget;
+
+namespace esferica {
+
+class DrawingSurface;
+
+class Exporter : public QObject {
+    Q_OBJECT
+
+public:
+    // Finds the result labels and the picture in `form` by their object names, makes the labels
+    // selectable and gives `form` the three actions.
+    explicit Exporter(QWidget& form);
+
+    // After every run of the command, with the decimal separator that its labels were written
+    // with: keeps the full-precision values behind the labels that show one, sets their tooltips
+    // and lets the keyboard reach them (an empty label takes no focus and has no tooltip).
+    void showResults(const RunReport& report, const std::string& decimalSeparator);
+
+    // The table that "Copiar resultados" copies; empty while no result is shown.
+    QString resultsTable() const;
+    void copyResults() const;
+    void copyImage() const;
+    // Writes the picture to `path`: SVG when its name ends in ".svg" (any case), PNG otherwise.
+    // The file is written whole or not at all, an existing one staying as it was. Returns why it
+    // could not be written, in Spanish, or an empty text when it was.
+    QString writeImage(const QString& path) const;
+    // "Guardar imagen…": asks for a file name, writes the picture there, and tells the user in a
+    // message box when that failed.
+    void saveImage();
+
+private:
+    QByteArray svgImage() const;
+    void showResultsMenu(QLabel* label, const QPoint& at);
+
+    QWidget& form_;
+    DrawingSurface* picture_ = nullptr;
+    std::array<QLabel*, FormView::kResultLabels> outcomes_{};
+    // The full-precision text in degrees behind each filled label; empty for an empty one.
+    std::array<QString, FormView::kResultLabels> values_{};
+    QAction* copyResults_ = nullptr;
+    QAction* copyImage_ = nullptr;
+    QAction* saveImage_ = nullptr;
+    QString lastFolder_; // where the last picture was saved, for the next dialog
+};
+
+} // namespace esferica

@@ -1,0 +1,46 @@
+// What the drawing surface has drawn since it was last cleared, kept so that the picture can be
+// taken out as vector lines: the very segments and circles it painted, in their colours and in
+// the order painted, in the surface's pixel coordinates.
+#pragma once
+
+#include <QColor>
+#include <QLineF>
+#include <QPen>
+#include <QSizeF>
+#include <vector>
+
+class QPainter;
+
+namespace esferica {
+
+class StrokeRecord {
+public:
+    // Forgets everything; later strokes are in pixels of a picture of size `frame`.
+    void clear(QSizeF frame);
+    // Takes the batch of segments over: the surface hands over a full buffer rather than copy it,
+    // so that recording a fine grid costs little more than drawing it.
+    void addLines(const QColor& color, std::vector<QLineF>&& lines);
+    void addCircle(const QColor& color, QPointF centre, qreal radius);
+
+    // The size of the picture that the coordinates refer to.
+    QSizeF frame() const { return frame_; }
+    std::size_t segmentCount() const { return segments_; }
+    // Paints every stroke again, in order, with the pens the surface used.
+    void replay(QPainter& painter) const;
+
+private:
+    struct Stroke {
+        QColor color;
+        std::vector<QLineF> lines; // empty for a circle
+        QPointF centre;
+        qreal radius = 0;
+    };
+    std::vector<Stroke> strokes_;
+    QSizeF frame_;
+    std::size_t segments_ = 0;
+};
+
+// The pen of every line and circle of the surface: one device pixel wide at any scale.
+QPen surfacePen(const QColor& color);
+
+} // namespace esferica

@@ -1,0 +1,347 @@
+// Taking results and pictures out of the window: the full-precision texts, the three actions
+// through the keyboard, the menus and the file dialog, and the names that screen readers hear.
+
+#include "qt/drawingsurface.h"
+#include "qt/export.h"
+#include "qt/frmTrianguloEsf.h"
+#include "command/precise.h"
+#include "tests/support/qt_test.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <numbers>
+
+// Readable failure messages for Qt strings.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using esferica::testing::QtTest;
+
+// Values in degrees to ten decimals and in degrees, minutes and seconds, with the seconds
+// carrying into minutes and degrees, in the Spanish separator.
+TEST(PreciseText, TenDecimalsAndDegreesMinutesSeconds) {
+    const struct {
+        double degrees;
+        const char* text;
+    } rows[] = {
+        {std::acos(1.0 / 3) * 180 / std::numbers::pi, "70,5287793655° = 70° 31′ 43,61″"},
+        {60, "60,0000000000° = 60° 0′ 0,00″"},
+        {-12.25, "-12,2500000000° = -12° 15′ 0,00″"},
+        {10.999999, "10,9999990000° = 11° 0′ 0,00″"},         // 59′ 59.9964″ carries twice
+        {29.99999999999999, "30,0000000000° = 30° 0′ 0,00″"}, // rounds up in both texts
+        {59.994 / 3600, "0,0166650000° = 0° 0′ 59,99″"},
+        {-1e-12, "0,0000000000° = 0° 0′ 0,00″"}, // no sign without a digit to carry it
+        {1e20, "1,0000000000E+20°"},             // beyond where a second can be told apart
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(esferica::preciseResultText(row.degrees, ","), row.text);
+}
+
+QString indexed(const char* name, int i) {
+    return QStringLiteral("%1(%2)").arg(name).arg(i);
+}
+
+// Runs `action`, handing every popup menu or modal dialog that it opens to `answer`, which must
+// close it.
+void whileOpen(const std::function<void()>& action, const std::function<void(QWidget*)>& answer) {
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&answer] {
+        QWidget* open = QApplication::activePopupWidget();
+        if (!open)
+            open = QApplication::activeModalWidget();
+        if (open)
+            answer(open);
+    });
+    timer.start();
+    action();
+    timer.stop();
+}
+
+// The entries of the context menu that `widget` opens from the keyboard, without shortcuts.
+QStringList contextMenu(QWidget* widget) {
+    QStringList entries;
+    whileOpen(
+        [widget] {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, widget->rect().center(),
+                                    widget->mapToGlobal(widget->rect().center()));
+            QApplication::sendEvent(widget, &event);
+        },
+        [&entries](QWidget* open) {
+            if (auto* menu = qobject_cast<QMenu*>(open))
+                for (const QAction* action : menu->actions())
+                    entries << action->text().section(QLatin1Char('\t'), 0, 0);
+            open->close();
+        });
+    return entries;
+}
+
+// The lines of an SVG file's drawing, by colour: a polyline of two points for each segment, and
+// a one-pixel square for a segment of no length, which the generator writes as a point.
+struct SvgLines {
+    bool wellFormed = false;
+    QString viewBox;
+    int circles = 0;
+    QMap<QString, int> byColour;
+};
+SvgLines readSvg(const QByteArray& data) {
+    SvgLines out;
+    QXmlStreamReader xml(data);
+    QStringList colours{QString()}; // of each open element: its group's stroke, or fill for points
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement())
+            colours.removeLast();
+        if (!xml.isStartElement())
+            continue;
+        const auto attribute = [&xml](const char* name) {
+            return xml.attributes().value(QLatin1String(name)).toString();
+        };
+        const QString stroke = attribute("stroke"), fill = attribute("fill");
+        colours << (xml.name() != QLatin1String("g")  ? colours.back()
+                    : stroke == QLatin1String("none") ? fill
+                                                      : stroke);
+        if (xml.name() == QLatin1String("svg"))
+            out.viewBox = attribute("viewBox");
+        out.circles += xml.name() == QLatin1String("circle");
+        if ((xml.name() == QLatin1String("polyline") &&
+             attribute("points").split(' ', Qt::SkipEmptyParts).size() == 2) ||
+            (xml.name() == QLatin1String("rect") && attribute("width") == QLatin1String("1")))
+            ++out.byColour[colours.back()];
+    }
+    out.wellFormed = !xml.hasError();
+    return out;
+}
+
+class ExportTest : public QtTest {
+protected:
+    void SetUp() override {
+        savedLocale_ = QLocale();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        form_ = std::make_unique<frmTrianguloEsf>();
+        form_->show();
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        QApplication::clipboard()->clear();
+    }
+
+    void TearDown() override {
+        form_.reset();
+        QLocale::setDefault(savedLocale_);
+    }
+
+    template <class T> T* control(const QString& name) const {
+        T* found = form_->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << qPrintable(name);
+        return found;
+    }
+    QLabel* outcome(int i) const { return control<QLabel>(indexed("lblOutcome", i)); }
+    esferica::DrawingSurface* picture() const {
+        return control<esferica::DrawingSurface>(QStringLiteral("Grafico"));
+    }
+    QAction* action(const QString& text) const {
+        for (QAction* found : form_->findChildren<QAction*>())
+            if (found->text() == text)
+                return found;
+        ADD_FAILURE() << "no action " << qPrintable(text);
+        return nullptr;
+    }
+
+    // Types the elements and clicks Calcular, closing any message the run shows.
+    void calculate(const std::array<const char*, 6>& inputs) const {
+        for (int i = 0; i < 6; ++i)
+            control<QLineEdit>(indexed("txtInput", i))
+                ->setText(QString::fromUtf8(inputs[static_cast<std::size_t>(i)]));
+        whileOpen([this] { control<QPushButton>(QStringLiteral("cmdCalcular"))->click(); },
+                  [](QWidget* open) { open->close(); });
+    }
+    // Ctrl+S on the picture, answering the file dialog with `path`.
+    void saveThroughDialog(const QString& path) const {
+        form_->activateWindow(); // back from the previous dialog
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        picture()->setFocus(Qt::OtherFocusReason);
+        whileOpen([this] { QTest::keyClick(picture(), Qt::Key_S, Qt::ControlModifier); },
+                  [&path](QWidget* open) {
+                      auto* dialog = qobject_cast<QFileDialog*>(open);
+                      ASSERT_NE(dialog, nullptr);
+                      dialog->selectFile(path);
+                      static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own
+                  });
+    }
+
+    std::unique_ptr<frmTrianguloEsf> form_;
+
+private:
+    QLocale savedLocale_;
+};
+
+// Given the three sides of 60 degrees, the tooltips and the copied table show the values to ten
+// decimals in the locale's separator; empty labels have no tooltip.
+TEST_F(ExportTest, TooltipsAndCopiedTableCarryFullPrecision) {
+    for (const auto& [locale, separator] : {std::pair{"es_ES", ','}, std::pair{"en_US", '.'}}) {
+        SCOPED_TRACE(locale);
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        const auto localised = [separator](const char* text) {
+            return QString::fromUtf8(text).replace(QLatin1Char('.'), QLatin1Char(separator));
+        };
+        calculate({"60", "60", "60", "", "", ""});
+        EXPECT_EQ(outcome(0)->toolTip(), localised("60.0000000000° = 60° 0′ 0.00″"));
+        EXPECT_EQ(outcome(5)->toolTip(), localised("70.5287793655° = 70° 31′ 43.61″"));
+        EXPECT_EQ(outcome(6)->toolTip(), QString());
+        action(QStringLiteral("Copiar resultados"))->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  localised("lado a\t60.0000000000\nlado b\t60.0000000000\nlado c\t60.0000000000\n"
+                            "ángulo A\t70.5287793655\nángulo B\t70.5287793655\n"
+                            "ángulo C\t70.5287793655\n"));
+    }
+}
+
+// Two triangles fit a = 40, b = 60, A = 30: the second comes under its own heading, and every
+// value rounds to what its label shows. A run that ends in a message leaves nothing to copy.
+TEST_F(ExportTest, AdditionalTriangleHasItsHeadingAndNothingIsLeftAfterAMessage) {
+    calculate({"40", "60", "", "30", "", ""});
+    action(QStringLiteral("Copiar resultados"))->trigger();
+    const QStringList table = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(table.size(), 14) << qPrintable(table.join(QLatin1Char('|')));
+    EXPECT_EQ(table[6], QStringLiteral("Solución adicional"));
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE(i);
+        const QStringList cells = table[i < 6 ? i : i + 1].split(QLatin1Char('\t'));
+        ASSERT_EQ(cells.size(), 2);
+        EXPECT_EQ(cells[0], control<QLabel>(indexed("lblInput", i % 6))->text());
+        EXPECT_EQ(cells[1].section(QLatin1Char('.'), 1).size(), 10);
+        EXPECT_NEAR(cells[1].toDouble(), outcome(i)->text().toDouble(), 0.005 + 1e-12);
+        EXPECT_TRUE(outcome(i)->toolTip().startsWith(cells[1] + QStringLiteral("° = ")));
+    }
+
+    calculate({"40", "", "", "", "", ""}); // too few elements
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(outcome(i)->toolTip(), QString()) << i;
+    EXPECT_FALSE(action(QStringLiteral("Copiar resultados"))->isEnabled());
+}
+
+// The results are selectable with the mouse and the keyboard, which reaches the filled ones
+// between the button and the picture; their menu copies the selection or the whole table.
+TEST_F(ExportTest, ResultLabelsAreSelectableAndReachedByTab) {
+    calculate({"60", "60", "60", "", "", ""});
+    control<QWidget>(QStringLiteral("cmdCalcular"))->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), outcome(i));
+        EXPECT_TRUE(outcome(i)->textInteractionFlags().testFlags(Qt::TextSelectableByMouse |
+                                                                 Qt::TextSelectableByKeyboard));
+    }
+    QTest::keyClick(outcome(5), Qt::Key_Home);
+    QTest::keyClick(outcome(5), Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(outcome(5), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("70.53"));
+    QTest::keyClick(outcome(5), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), picture());
+    EXPECT_EQ(contextMenu(outcome(5)),
+              (QStringList{"&Copiar", "Seleccionar todo", "", "Copiar resultados"}));
+    EXPECT_EQ(contextMenu(control<QLabel>(QStringLiteral("lbladicional"))),
+              QStringList{"Copiar resultados"});
+}
+
+// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions.
+TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
+    calculate({"60", "60", "60", "", "", ""});
+    picture()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(picture(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), picture()->size() * picture()->devicePixelRatioF());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              picture()->image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(contextMenu(picture()),
+              (QStringList{"Copiar imagen", "Guardar imagen…", "", "Copiar resultados"}));
+}
+
+// Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG
+// is well-formed and holds one element per segment drawn, black and red, and the outline. A file
+// that cannot be written is told in Spanish, and nothing is left behind.
+TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
+    calculate({"60", "60", "60", "", "", ""});
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+
+    saveThroughDialog(folder.filePath(QStringLiteral("triangulo.png")));
+    const QImage png(folder.filePath(QStringLiteral("triangulo.png")));
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+              picture()->image().convertToFormat(QImage::Format_RGB32));
+
+    saveThroughDialog(folder.filePath(QStringLiteral("triangulo.svg")));
+    QFile file(folder.filePath(QStringLiteral("triangulo.svg")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const SvgLines svg = readSvg(file.readAll());
+    EXPECT_TRUE(svg.wellFormed);
+    EXPECT_EQ(svg.viewBox, QStringLiteral("0 0 353 353"));
+    EXPECT_EQ(svg.circles, 1);
+    int lines = 0;
+    for (int count : svg.byColour)
+        lines += count;
+    EXPECT_EQ(static_cast<std::size_t>(lines), picture()->strokes().segmentCount());
+    EXPECT_GT(svg.byColour.value(QStringLiteral("#ff0000")), 100);
+    EXPECT_GT(svg.byColour.value(QStringLiteral("#000000")), 1000);
+
+    const QString missing = folder.filePath(QStringLiteral("no/existe.png"));
+    EXPECT_TRUE(form_->findChild<esferica::Exporter*>()->writeImage(missing).startsWith(
+        QStringLiteral("No se pudo guardar la imagen en «%1»").arg(missing)));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              (QStringList{"triangulo.png", "triangulo.svg"}));
+}
+
+// What a screen reader hears of each control, through the accessibility interfaces.
+TEST_F(ExportTest, EveryControlHasAnAccessibleName) {
+    const auto heard = [](QWidget* widget, QAccessible::Text text) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        return accessible ? accessible->text(text) : QStringLiteral("<none>");
+    };
+    for (const auto& [caption, field, count] :
+         {std::tuple{"lblInput", "txtInput", 6}, std::tuple{"lblgrid", "txtGrid", 4}}) {
+        for (int i = 0; i < count; ++i) {
+            auto* label = control<QLabel>(indexed(caption, i));
+            EXPECT_EQ(label->buddy(), control<QWidget>(indexed(field, i)));
+            EXPECT_EQ(heard(label->buddy(), QAccessible::Name), label->text());
+        }
+    }
+    EXPECT_EQ(heard(outcome(0), QAccessible::Name), QStringLiteral("Solución, lado a"));
+    EXPECT_EQ(heard(outcome(10), QAccessible::Name),
+              QStringLiteral("Solución adicional, ángulo B"));
+    for (const char* name : {"Grafico", "Picture1"})
+        EXPECT_GT(
+            heard(control<QWidget>(QString::fromLatin1(name)), QAccessible::Description).size(), 40)
+            << name;
+    // A filled result's value reaches the reader as its description; the status, likewise.
+    calculate({"90", "90", "100", "", "", ""});
+    EXPECT_EQ(heard(outcome(0), QAccessible::Description), outcome(0)->toolTip());
+    EXPECT_EQ(heard(control<QWidget>(QStringLiteral("Resolvergraf")), QAccessible::Description),
+              QStringLiteral("No se encontró solución gráfica para el lado c"));
+    for (QWidget* widget : form_->findChildren<QWidget*>()) {
+        if (!widget->objectName().isEmpty()) {
+            EXPECT_FALSE(heard(widget, QAccessible::Name).isEmpty())
+                << qPrintable(widget->objectName());
+        }
+    }
+}
+
+} // namespace
