@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form/desktop.h"
+
+#include <QGuiApplication>
+#include <QString>
+#include <cstring>
+
+namespace esferica {
+
+namespace {
+
+bool setAndNotEmpty(const char* value) {
+    return value != nullptr && *value != '\0';
+}
+
+// The sizes packaging/esferica.svg is rendered at (form/CMakeLists.txt): the usual sizes of menus,
+// title bars, task bars and task switchers.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+} // namespace
+
+bool lacksDisplay(int argc, const char* const* argv, EnvironmentReader environment) {
+    if (setAndNotEmpty(environment("DISPLAY")) || setAndNotEmpty(environment("WAYLAND_DISPLAY")) ||
+        setAndNotEmpty(environment("QT_QPA_PLATFORM")))
+        return false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return false;
+    }
+    return true;
+}
+
+QIcon windowIcon() {
+    QIcon icon;
+    for (int size : kIconSizes) {
+        const QString file = QStringLiteral(":/icons/esferica/%1.png").arg(size);
+        icon.addFile(file, QSize(size, size));
+    }
+    return icon;
+}
+
+void presentToDesktop() {
+    QGuiApplication::setWindowIcon(windowIcon());
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+}
+
+} // namespace esferica
