@@ -62,7 +62,7 @@ class DesktopIconTest : public QtTest {};
 
 TEST_F(DesktopIconTest, EveryWindowGetsTheIconAtEachUsualSize) {
     esferica::presentToDesktop();
-    EXPECT_EQ(QGuiApplication::desktopFileName(), QString::fromLatin1(esferica::kDesktopId));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral(INSTALLED_DESKTOP_ID));
     const QIcon icon = QGuiApplication::windowIcon();
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QPixmap pixmap = icon.pixmap(QSize(size, size));
