@@ -3,6 +3,9 @@
 
 #include <QGuiApplication>
 #include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace esferica {
@@ -28,6 +31,42 @@ bool lacksDisplay(int argc, const char* const* argv, EnvironmentReader environme
             return false;
     }
     return true;
+}
+
+namespace {
+
+QtMessageHandler handlerBeforeStart = nullptr;
+
+void handleStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        handlerBeforeStart(type, context, text);
+        return;
+    }
+    QStringList named;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (setAndNotEmpty(value))
+            named << QStringLiteral("%1=%2").arg(QLatin1String(name),
+                                                 QString::fromLocal8Bit(value));
+    }
+    const QString which =
+        named.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(named.join(", "));
+    std::fprintf(stderr, "esferica no pudo abrir su ventana en la sesión gráfica indicada%s.\n",
+                 qPrintable(which));
+    std::fflush(stderr);
+    std::_Exit(1); // the window never opened: nothing to save or close
+}
+
+} // namespace
+
+StartGuard::StartGuard() : previous_(qInstallMessageHandler(&handleStartMessage)) {
+    handlerBeforeStart = previous_;
+}
+
+void StartGuard::release() {
+    if (!released_)
+        qInstallMessageHandler(previous_);
+    released_ = true;
 }
 
 QIcon windowIcon() {

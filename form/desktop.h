@@ -24,6 +24,26 @@ using EnvironmentReader = const char* (*)(const char* name);
 // a -platform argument (offscreen, vnc, ... need no display).
 bool lacksDisplay(int argc, const char* const* argv, EnvironmentReader environment);
 
+// Around the construction of the QApplication: a display that is named but cannot be opened (an X
+// server that is gone, a platform that does not exist) ends Qt with a fatal message and an abort.
+// From a StartGuard's construction until its release, such a message prints instead one line in
+// Spanish naming the display variables that are set, after Qt's own warnings, and exits with
+// status 1.
+class StartGuard {
+public:
+    StartGuard();
+    ~StartGuard() { release(); }
+    StartGuard(const StartGuard&) = delete;
+    StartGuard& operator=(const StartGuard&) = delete;
+
+    // Gives Qt's messages back to the handler that was in place before.
+    void release();
+
+private:
+    QtMessageHandler previous_;
+    bool released_ = false;
+};
+
 // The program's icon: packaging/esferica.svg rendered at 16 to 256 pixels when the program was
 // built, from the program's resources.
 QIcon windowIcon();

@@ -14,7 +14,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", esferica::kNoDisplayMessage);
         return 1;
     }
+    esferica::StartGuard startGuard; // a display that cannot be opened: one line, status 1
     QApplication app(argc, argv);
+    startGuard.release();
     esferica::presentToDesktop();
     QTranslator toolkitTexts;
     esferica::installSpanishToolkitTexts(toolkitTexts);
