@@ -5,6 +5,7 @@
 // shows text must.
 //
 //   startup_probe form|bare|text show|calc <fd>
+#include "qt/desktop.h"
 #include "qt/frmTrianguloEsf.h"
 #include "qt/spanish.h"
 
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     } else {
         // What the program's main does before it shows its window.
         esferica::installSpanishToolkitTexts(toolkitTexts);
-        QGuiApplication::setDesktopFileName(QStringLiteral("esferica"));
+        esferica::presentToDesktop();
         window = std::make_unique<frmTrianguloEsf>();
     }
     window->show();

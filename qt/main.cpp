@@ -1,13 +1,23 @@
+#include "qt/desktop.h"
 #include "qt/frmTrianguloEsf.h"
 #include "qt/spanish.h"
 
 #include <QApplication>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    // Without a display Qt would print a hint about reinstalling and abort; say what is missing.
+    if (esferica::lacksDisplay(argc, argv,
+                               [](const char* name) -> const char* { return std::getenv(name); })) {
+        std::fprintf(stderr, "%s\n", esferica::kNoDisplayMessage);
+        return 1;
+    }
+    esferica::StartGuard startGuard; // a display that cannot be opened: one line, status 1
     QApplication app(argc, argv);
-    // The installed menu entry, esferica.desktop: the desktop takes the window's icon from it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("esferica"));
+    startGuard.release();
+    esferica::presentToDesktop();
     QTranslator toolkitTexts;
     esferica::installSpanishToolkitTexts(toolkitTexts);
     frmTrianguloEsf form;

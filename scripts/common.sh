@@ -4,10 +4,23 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Packages that configure, build, run and test the program on Debian 12 (qt6-svg-dev: pictures
-# saved as SVG; the last one: Qt's own texts in Spanish).
+# Packages that configure, build, run and test the program on Debian 12: qt6-svg-dev renders the
+# window icon, qt6-wayland opens the window on a Wayland session (the X11 plugin comes with
+# libqt6gui6), qt6-translations-l10n holds Qt's own texts in Spanish.
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
-    qt6-translations-l10n)
+    qt6-wayland qt6-translations-l10n)
+
+# The one line that says there is no display to open the window on (the program prints the same).
+NO_DISPLAY_MESSAGE="esferica necesita una sesión gráfica: no están definidas ni DISPLAY ni WAYLAND_DISPLAY."
+
+# require_display: stops with NO_DISPLAY_MESSAGE and status 1 when there is neither an X display
+# nor a Wayland one, and no Qt platform chosen through QT_QPA_PLATFORM.
+require_display() {
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "$NO_DISPLAY_MESSAGE" >&2
+        exit 1
+    fi
+}
 
 # Installs whichever of the given packages are missing: directly as root, through sudo otherwise;
 # without either it prints the one command to run and stops.
