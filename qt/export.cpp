@@ -1,8 +1,8 @@
 #include "qt/export.h"
 
-#include "qt/drawingsurface.h"
 #include "command/precise.h"
 #include "numeric/angles.h"
+#include "qt/drawingsurface.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -1,10 +1,10 @@
 // Taking results and pictures out of the window: the full-precision texts, the three actions
 // through the keyboard, the menus and the file dialog, and the names that screen readers hear.
 
+#include "command/precise.h"
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
 #include "qt/frmTrianguloEsf.h"
-#include "command/precise.h"
 #include "tests/support/qt_test.h"
 
 #include <QAccessible>

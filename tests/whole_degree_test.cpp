@@ -5,9 +5,9 @@
 // triangles that fit: points and great circles on the sphere in long double, the ambiguous cases
 // solved by harmonic addition rather than by the half-tangent quadratic, the angle-heavy cases
 // through the polar triangle.
-#include "tests/support/fake_view.h"
 #include "command/calculate.h"
 #include "command/numbers.h"
+#include "tests/support/fake_view.h"
 
 #include <algorithm>
 #include <array>
