@@ -22,7 +22,8 @@ namespace esferica {
 // What went wrong in one checked operation.
 enum class FailureKind {
     // A quotient whose divisor is zero, 0/0 included: a degenerate triangle (a side or an angle of
-    // 0 or 180 degrees), an ArcSin/ArcCos argument of exactly +-1, a grid spacing of 0.
+    // 0 or 180 degrees), an ArcSin/ArcCos argument of exactly +-1 (or, in the solvers, within
+    // rounding of it: numeric/bounded.h), a grid spacing of 0.
     DivisionByZero,
     // A sum, difference, product or quotient beyond the double range, a number read from a field
     // that no double holds, or a coordinate beyond the single-precision range of the surface.
