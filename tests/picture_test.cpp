@@ -6,6 +6,7 @@
 // Expected positions come from the triangle's vertices on the unit sphere: the sides are
 // great-circle arcs between 3-D vectors, turned by the inclination and mapped from user
 // coordinates (-1.2 to 1.2, y up) onto the picture's pixels.
+#include "qt/drawingsurface.h"
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/messages.h"
 #include "tests/support/qt_test.h"
@@ -35,6 +36,7 @@ using esferica::testing::Options;
 using esferica::testing::pictured;
 using esferica::testing::Point;
 using esferica::testing::QtTest;
+using esferica::testing::Texts;
 using esferica::testing::typeInto;
 using esferica::testing::Vec3;
 
@@ -184,16 +186,24 @@ protected:
     }
     void TearDown() override { form_.reset(); }
 
-    // Types the three sides and the options and clicks Calcular; no message box may open (any that
-    // does is closed and reported).
-    void calculateEquilateral(const Options& options = defaultOptions()) {
-        typeInto(*form_, {"60", "60", "60", "", "", ""}, options);
+    // Types the fields and clicks Calcular; no message box may open (any that does is closed and
+    // reported).
+    void calculate(const Texts& inputs, const Options& options) {
+        typeInto(*form_, inputs, options);
         const auto boxes = answerMessages([&] {
             QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
                               Qt::LeftButton);
         });
         EXPECT_EQ(boxes.size(), 0u) << "a message box opened";
         QApplication::processEvents();
+    }
+    void calculateEquilateral(const Options& options = defaultOptions()) {
+        calculate({"60", "60", "60", "", "", ""}, options);
+    }
+
+    // The drawing in the picture's backing image, which the focus frame does not cover.
+    const QImage& drawn() const {
+        return static_cast<esferica::DrawingSurface*>(grafico_)->image();
     }
 
     // Whether shownPicture() can see the window: the offscreen platform grabs a window only in
@@ -294,6 +304,55 @@ TEST_F(PictureTest, HiddenAndShownAgainStillShowsTheDrawing) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
     SCOPED_TRACE("shown again");
     expectSphereAndTriangle(shownPicture());
+}
+
+// The pictures that clicks drew at the designed size before the picture could turn or grow, kept
+// in tests/data: at one device pixel per pixel the same clicks must draw them to the last pixel.
+// ESFERICA_WRITE_REFERENCES=DIR writes them into DIR instead.
+struct Reference {
+    const char* file;
+    Texts inputs;
+    Options options;
+};
+const Reference kReferences[] = {
+    {"equilateral.png", {"60", "60", "60", "", "", ""}, defaultOptions()},
+    {"equilateral-1-degree.png", {"60", "60", "60", "", "", ""}, {"1", "1", "30", "10"}},
+    {"ambiguous.png", {"40", "60", "", "30", "", ""}, defaultOptions()},
+    {"side-c-not-fitted.png", {"90", "90", "100", "", "", ""}, defaultOptions()},
+};
+
+QString referencePath(const char* file) {
+    return QStringLiteral(ESFERICA_TEST_DATA "/") + QLatin1String(file);
+}
+
+class ReferencePictureTest : public PictureTest {
+protected:
+    void SetUp() override {
+        PictureTest::SetUp();
+        if (form_->devicePixelRatioF() != 1)
+            GTEST_SKIP() << "the reference pictures are drawn at one device pixel per pixel";
+    }
+    // Compares the picture with the reference image of `row`, or writes it.
+    void expectReference(const Reference& row) {
+        SCOPED_TRACE(row.file);
+        const QImage image = drawn().convertToFormat(QImage::Format_RGB32);
+        if (const QByteArray dir = qgetenv("ESFERICA_WRITE_REFERENCES"); !dir.isEmpty()) {
+            ASSERT_TRUE(image.save(QString::fromLocal8Bit(dir) + "/" + QLatin1String(row.file)));
+            return;
+        }
+        const QImage reference(referencePath(row.file));
+        ASSERT_FALSE(reference.isNull()) << "no reference image";
+        ASSERT_EQ(image.size(), reference.size());
+        EXPECT_TRUE(image == reference.convertToFormat(QImage::Format_RGB32))
+            << "the picture differs from the reference";
+    }
+};
+
+TEST_F(ReferencePictureTest, AClickDrawsTheReferencePixels) {
+    for (const Reference& row : kReferences) {
+        calculate(row.inputs, row.options);
+        expectReference(row);
+    }
 }
 
 } // namespace
