@@ -1,6 +1,10 @@
 #include "qt/drawingsurface.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWindow>
 #include <cmath>
 #include <utility>
@@ -94,7 +98,65 @@ void DrawingSurface::flush() {
 }
 
 void DrawingSurface::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(QPointF(0, 0), image_);
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), image_);
+    // Over the drawing, not in the backing image: copies and exports leave it out.
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = Qt::white;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+void DrawingSurface::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    dragFrom_ = event->position();
+}
+
+void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragFrom_ || !(event->buttons() & Qt::LeftButton))
+        return QWidget::mouseMoveEvent(event);
+    const QPointF moved = event->position() - *dragFrom_;
+    dragFrom_ = event->position();
+    if (!moved.isNull())
+        emit turnRequested(moved.y() * kDegreesPerPixel, -moved.x() * kDegreesPerPixel);
+}
+
+void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    dragFrom_.reset();
+}
+
+void DrawingSurface::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QWidget::keyPressEvent(event);
+    const double step =
+        event->modifiers() & Qt::ShiftModifier ? kDegreesPerFineKey : kDegreesPerKey;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return emit turnRequested(0, step);
+    case Qt::Key_Right:
+        return emit turnRequested(0, -step);
+    case Qt::Key_Up:
+        return emit turnRequested(-step, 0);
+    case Qt::Key_Down:
+        return emit turnRequested(step, 0);
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+}
+
+void DrawingSurface::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void DrawingSurface::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* event) {

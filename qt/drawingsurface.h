@@ -10,6 +10,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 namespace esferica {
@@ -20,6 +21,10 @@ namespace esferica {
 // takes effect in the order it was called. The owner calls flush() when a command has finished and
 // before anything may show the widget in between (a modal message box runs an event loop);
 // flush() also schedules the one repaint that the command needs.
+//
+// The picture is also where the user turns the sphere: dragging with the left button and the
+// arrow keys ask for a turn through turnRequested, which the window answers by drawing its scene
+// again under the turned view.
 class DrawingSurface : public QWidget, public Surface {
     Q_OBJECT
 
@@ -42,8 +47,25 @@ public:
     // Every segment and circle drawn since the last Cls, as drawn.
     const StrokeRecord& strokes() const { return strokes_; }
 
+    // Degrees of turn per pixel of drag, and per press of an arrow key without and with Shift.
+    static constexpr double kDegreesPerPixel = 0.5;
+    static constexpr double kDegreesPerKey = 5;
+    static constexpr double kDegreesPerFineKey = 1;
+
+signals:
+    // The user asks to turn the view by the given degrees, like grabbing the sphere: the near side
+    // follows the mouse. A drag to the right lowers the rotation and a drag down raises the
+    // inclination; the arrow keys turn the same ways as a drag in their direction.
+    void turnRequested(double inclinationDeg, double rotationDeg);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -66,6 +88,7 @@ private:
     float currentX_ = 0, currentY_ = 0;
     bool screenWatched_ = false;
     StrokeRecord strokes_;
+    std::optional<QPointF> dragFrom_; // where the left button was last seen in a drag
 };
 
 } // namespace esferica
