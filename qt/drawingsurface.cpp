@@ -100,10 +100,13 @@ void DrawingSurface::flush() {
 void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image_);
-    // Over the drawing, not in the backing image: copies and exports leave it out.
+    // Over the drawing, not in the backing image: copies and exports leave it out. Shown however
+    // the focus came, since it says that the arrow keys turn the picture (some styles draw focus
+    // frames only after a key has moved the focus).
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
+        option.state |= QStyle::State_KeyboardFocusChange;
         option.backgroundColor = Qt::white;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
