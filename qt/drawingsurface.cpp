@@ -32,9 +32,7 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
     fitImage();
 }
 
-DrawingSurface::~DrawingSurface() {
-    endPainting();
-}
+DrawingSurface::~DrawingSurface() = default;
 
 void DrawingSurface::Scale(float left, float top, float right, float bottom) {
     // A zero-width or zero-height range maps nothing anywhere; keep the previous mapping.
@@ -51,20 +49,18 @@ void DrawingSurface::Scale(float left, float top, float right, float bottom) {
 
 void DrawingSurface::Cls() {
     pending_.clear();
-    endPainting();
+    strokes_.clear(size());
+    painted_ = 0;
     fitImage();
     image_.fill(Qt::white);
-    strokes_.clear(size());
 }
 
 void DrawingSurface::setForeColor(std::int32_t color) {
     const QColor next = fromForeColor(color);
     if (next == foreColor_)
         return;
-    drawPending();
+    recordPending();
     foreColor_ = next;
-    if (painter_.isActive())
-        painter_.setPen(surfacePen(foreColor_));
 }
 
 void DrawingSurface::setCurrentX(float x) {
@@ -80,20 +76,17 @@ void DrawingSurface::Line(float x, float y) {
     currentX_ = x;
     currentY_ = y;
     if (pending_.size() >= kMaxPendingSegments)
-        drawPending();
+        recordPending();
 }
 
 void DrawingSurface::Circle(float x, float y, float r) {
-    drawPending();
+    recordPending();
     // Aspect 1: the radius is measured along x and the outline is round on the screen.
-    const double radius = std::abs(r * scaleX_);
-    painter().drawEllipse(toPixels(x, y), radius, radius);
-    strokes_.addCircle(foreColor_, toPixels(x, y), radius);
+    strokes_.addCircle(foreColor_, toPixels(x, y), std::abs(r * scaleX_));
 }
 
 void DrawingSurface::flush() {
-    drawPending();
-    endPainting();
+    paintRecorded();
     update();
 }
 
@@ -191,20 +184,9 @@ void DrawingSurface::updateMapping() {
     scaleY_ = height() / userHeight_;
 }
 
-QPainter& DrawingSurface::painter() {
-    if (!painter_.isActive()) {
-        painter_.begin(&image_);
-        painter_.setRenderHint(QPainter::Antialiasing);
-        painter_.setPen(surfacePen(foreColor_));
-        painter_.setBrush(Qt::NoBrush);
-    }
-    return painter_;
-}
-
-void DrawingSurface::drawPending() {
+void DrawingSurface::recordPending() {
     if (pending_.empty())
         return;
-    painter().drawLines(pending_.data(), static_cast<int>(pending_.size()));
     // A full batch is handed over whole, a short one copied to its size.
     if (pending_.size() < kMaxPendingSegments) {
         strokes_.addLines(foreColor_, std::vector<QLineF>(pending_));
@@ -215,9 +197,10 @@ void DrawingSurface::drawPending() {
     }
 }
 
-void DrawingSurface::endPainting() {
-    if (painter_.isActive())
-        painter_.end();
+void DrawingSurface::paintRecorded() {
+    recordPending();
+    strokes_.paint(image_, painted_);
+    painted_ = strokes_.strokeCount();
 }
 
 void DrawingSurface::fitImage() {
@@ -225,8 +208,7 @@ void DrawingSurface::fitImage() {
     const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
     if (image_.size() == pixels && image_.devicePixelRatio() == ratio)
         return;
-    drawPending();
-    endPainting();
+    paintRecorded();
     QImage next(pixels, QImage::Format_ARGB32_Premultiplied);
     next.setDevicePixelRatio(ratio);
     next.fill(Qt::white);

@@ -16,11 +16,12 @@
 namespace esferica {
 
 // A calculation makes thousands of Line calls (a fine grid, hundreds of thousands), so the
-// operations do not paint one by one: segments of one colour are collected and drawn together
-// through one painter that stays open on the backing image until flush(). Every operation still
-// takes effect in the order it was called. The owner calls flush() when a command has finished and
-// before anything may show the widget in between (a modal message box runs an event loop);
-// flush() also schedules the one repaint that the command needs.
+// operations do not paint one by one: segments of one colour are collected into the stroke record,
+// and flush() paints what has been recorded since the last one into the backing image, in bands
+// side by side on the cores (StrokeRecord::paint). Every operation still takes effect in the order
+// it was called. The owner calls flush() when a command has finished and before anything may show
+// the widget in between (a modal message box runs an event loop); flush() also schedules the one
+// repaint that the command needs.
 //
 // The picture is also where the user turns the sphere: dragging with the left button and the
 // arrow keys ask for a turn through turnRequested, which the window answers by drawing its scene
@@ -72,15 +73,16 @@ protected:
 private:
     QPointF toPixels(float x, float y) const;
     void updateMapping();
-    QPainter& painter();
-    void drawPending();
-    void endPainting();
+    // Moves the collected segments into the stroke record.
+    void recordPending();
+    // Paints what the stroke record holds beyond what the image shows.
+    void paintRecorded();
     // Makes the backing image match the widget's size and device pixel ratio, keeping the drawing.
     void fitImage();
 
     QImage image_;
-    QPainter painter_;
-    std::vector<QLineF> pending_; // segments in foreColor_, not yet in the image
+    std::vector<QLineF> pending_; // segments in foreColor_, not yet in the stroke record
+    std::size_t painted_ = 0;     // the strokes of the record already in the image
     QColor foreColor_ = Qt::black;
     // The user coordinate range set by Scale; until then one unit is one pixel from the top left.
     double userLeft_ = 0, userTop_ = 0, userWidth_ = 0, userHeight_ = 0;
