@@ -3,8 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QWindow>
 #include <cmath>
 #include <utility>
@@ -16,6 +14,9 @@ namespace {
 // Segments held back before they are drawn anyway, so that a very fine grid does not pile up
 // megabytes of them between two colour changes.
 constexpr std::size_t kMaxPendingSegments = 8192;
+
+// The focus frame, in pixels from the picture's edges inwards.
+constexpr int kFocusFrameWidth = 2;
 
 QColor fromForeColor(std::int32_t color) {
     const auto c = static_cast<std::uint32_t>(color);
@@ -93,15 +94,15 @@ void DrawingSurface::flush() {
 void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), image_);
-    // Over the drawing, not in the backing image: copies and exports leave it out. Shown however
-    // the focus came, since it says that the arrow keys turn the picture (some styles draw focus
-    // frames only after a key has moved the focus).
+    // Over the drawing, not in the backing image: copies and exports leave it out. A plain frame
+    // in the highlight colour along the edges, however the focus came, since it says that the
+    // arrow keys turn the picture (the styles' own focus frames show only after a key has moved
+    // the focus, or tint the whole picture).
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.state |= QStyle::State_KeyboardFocusChange;
-        option.backgroundColor = Qt::white;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        const qreal inset = kFocusFrameWidth / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
     }
 }
 
