@@ -76,8 +76,12 @@ void StrokeRecord::paint(QImage& image, std::size_t from) const {
 void StrokeRecord::paintBanded(QImage& image, std::size_t from, std::size_t to) const {
     const qreal ratio = image.devicePixelRatio();
     const int height = image.height();
-    const int count = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
-                                 std::max(1, height / (4 * kBandMargin)));
+    // A band is shifted by a whole number of device pixels, which a fractional pixel ratio cannot
+    // express exactly in the painter's coordinates: such a picture is painted in one piece.
+    const int count = ratio != std::floor(ratio)
+                          ? 1
+                          : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
+                                       std::max(1, height / (4 * kBandMargin)));
     std::vector<Band> bands;
     for (int k = 0; k < count; ++k) {
         const int keepTop = height * k / count, keepBottom = height * (k + 1) / count;
