@@ -131,9 +131,8 @@ ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg) {
         return std::round(degrees * kTenthsPerDegree);
     };
     // Into range before the step, so that the sums stay small and exact in tenths.
-    const double startInclination = std::clamp(
-        tenths(std::clamp(from.inclination, -kMaxTurnedInclination, kMaxTurnedInclination)),
-        -maxTenths, maxTenths);
+    const double startInclination =
+        tenths(std::clamp(from.inclination, -kMaxTurnedInclination, kMaxTurnedInclination));
     const double startRotation = tenths(std::remainder(from.rotation, 360));
     const double inclination =
         std::clamp(startInclination + tenths(inclinationDeg), -maxTenths, maxTenths);

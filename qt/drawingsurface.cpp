@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
@@ -11,8 +12,9 @@ namespace esferica {
 
 namespace {
 
-// Segments held back before they are drawn anyway, so that a very fine grid does not pile up
-// megabytes of them between two colour changes.
+// Segments collected before they go to the stroke record as one batch: the record takes a full
+// batch over without copying it, so a fine grid is recorded at little more than the cost of
+// collecting it.
 constexpr std::size_t kMaxPendingSegments = 8192;
 
 // The focus frame, in pixels from the picture's edges inwards.

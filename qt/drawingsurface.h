@@ -8,7 +8,6 @@
 #include <QColor>
 #include <QImage>
 #include <QLineF>
-#include <QPainter>
 #include <QWidget>
 #include <optional>
 #include <vector>
