@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <span>
 
 namespace esferica {
@@ -66,8 +67,9 @@ const MixedCase& mixedCaseFor(std::span<const int, 3> known) {
 // The drawing options from the option fields, each read in a step of its own. The spacings are
 // pi / (180 / v) and 2 pi / (360 / v), so a value of 0 (an empty field, a text without a number)
 // fails as a division by zero, and one that needs more than kMaxGridLines lines of its family is
-// refused as a failure too; a negative spacing draws no line of its family.
-DrawingOptions readOptions(ResumeNext& run, const FormView& view) {
+// refused as a failure too; a negative spacing draws no line of its family. `angles` receives the
+// view in degrees.
+DrawingOptions readOptions(ResumeNext& run, const FormView& view, ViewAngles& angles) {
     const auto spacing = [&](int field, Real degrees, Real radians, Real& step) {
         run([&] {
             const Real lines = degrees / Val(view.optionText(field));
@@ -80,10 +82,21 @@ DrawingOptions readOptions(ResumeNext& run, const FormView& view) {
     DrawingOptions options;
     spacing(kLatSpacing, 180, kPi, options.latstep);
     spacing(kLongSpacing, 360, 2 * kPi, options.longstep);
-    run([&] { options.inclination = GradtoRad(Val(view.optionText(kInclination))); });
-    run([&] { options.rotation = GradtoRad(Val(view.optionText(kRotation))); });
+    run([&] {
+        angles.inclination = Val(view.optionText(kInclination)).value();
+        options.inclination = GradtoRad(angles.inclination);
+    });
+    run([&] {
+        angles.rotation = Val(view.optionText(kRotation)).value();
+        options.rotation = GradtoRad(angles.rotation);
+    });
     return options;
 }
+
+// Tenths of a degree: the steps of a turned view, which the option fields show exactly.
+constexpr double kTenthsPerDegree = 10;
+constexpr double kTenthsPerTurn = 3600;
+constexpr double kTenthsPerHalfTurn = 1800;
 
 // Runs the solver of a mixed case on `p` (the primary triangle) and `q` (the additional one).
 void solveMixed(const MixedCase& row, TriangleSolution& p, TriangleSolution& q,
@@ -112,6 +125,72 @@ void solveMixed(const MixedCase& row, TriangleSolution& p, TriangleSolution& q,
 
 } // namespace
 
+ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg) {
+    const double maxTenths = kMaxTurnedInclination * kTenthsPerDegree;
+    const auto tenths = [](double degrees) {
+        return std::round(degrees * kTenthsPerDegree);
+    };
+    // Into range before the step, so that the sums stay small and exact in tenths.
+    const double startInclination =
+        tenths(std::clamp(from.inclination, -kMaxTurnedInclination, kMaxTurnedInclination));
+    const double startRotation = tenths(std::remainder(from.rotation, 360));
+    const double inclination =
+        std::clamp(startInclination + tenths(inclinationDeg), -maxTenths, maxTenths);
+    double rotation = std::remainder(startRotation + tenths(rotationDeg), kTenthsPerTurn);
+    if (rotation == -kTenthsPerHalfTurn)
+        rotation = kTenthsPerHalfTurn;
+    // +0 rather than -0, which the fields would show as "-0".
+    return {inclination / kTenthsPerDegree + 0.0, rotation / kTenthsPerDegree + 0.0};
+}
+
+ViewAngles Calculator::sceneView() const {
+    return scene_ ? scene_->angles : ViewAngles{};
+}
+
+bool Calculator::redraw(FormView& view) {
+    if (!scene_)
+        return false;
+    ResumeNext run;
+    clearScene(run, view.picture());
+    drawSceneOf(run, view, *scene_);
+    return true;
+}
+
+bool Calculator::turnTo(FormView& view, ViewAngles angles) {
+    if (!scene_)
+        return false;
+    const std::string separator = view.decimalSeparator();
+    view.setOptionText(kInclination, degreesText(angles.inclination, separator));
+    view.setOptionText(kRotation, degreesText(angles.rotation, separator));
+    // The view is read back from the fields as a click reads it: what is drawn is exactly what
+    // the next Calcular draws. Texts of tenths of a degree always read.
+    ResumeNext run;
+    ViewAngles read;
+    DrawingOptions options = scene_->options;
+    run([&] {
+        read.inclination = Val(view.optionText(kInclination)).value();
+        read.rotation = Val(view.optionText(kRotation)).value();
+        options.inclination = GradtoRad(read.inclination);
+        options.rotation = GradtoRad(read.rotation);
+    });
+    if (run.pending())
+        return false;
+    scene_->options = options;
+    scene_->angles = read;
+    clearScene(run, view.picture());
+    drawSceneOf(run, view, *scene_);
+    return true;
+}
+
+void Calculator::drawSceneOf(ResumeNext& run, FormView& view, Scene& scene) {
+    const int notFitted =
+        drawScene(run, view.picture(), scene.options, scene.primary,
+                  scene.twoSolutions ? &scene.additional : nullptr, placement_, fitting_);
+    view.setGraphStatus(GraphStatus::Clear);
+    for (int i = 0; i < notFitted; ++i)
+        view.setGraphStatus(GraphStatus::SideNotFitted);
+}
+
 RunReport Calculator::calculate(FormView& view) {
     ResumeNext run;
     TriangleSolution additional;
@@ -121,6 +200,7 @@ RunReport Calculator::calculate(FormView& view) {
     };
     // A run that ends with a message shows no results, and so no picture of them either.
     const auto refuse = [&](Message message, RunEnd end) {
+        scene_.reset();
         view.picture().Cls();
         view.showMessage(message);
         return report(end);
@@ -192,11 +272,14 @@ RunReport Calculator::calculate(FormView& view) {
     // options leave it empty.
     Surface& picture = view.picture();
     clearScene(run, picture);
-    const DrawingOptions options = readOptions(run, view);
+    ViewAngles angles;
+    const DrawingOptions options = readOptions(run, view, angles);
     if (run.pending()) {
+        scene_.reset();
         view.showMessage(Message::BadDrawingData);
         return report(RunEnd::BadDrawingData);
     }
+    scene_ = Scene{options, angles, primary_, additional, twoSolutions};
     const int notFitted = drawScene(run, picture, options, primary_,
                                     twoSolutions ? &additional : nullptr, placement_, fitting_);
     for (int i = 0; i < notFitted; ++i)

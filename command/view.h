@@ -43,6 +43,9 @@ public:
 
     virtual std::string inputText(int i) const = 0;  // as typed, UTF-8
     virtual std::string optionText(int i) const = 0; // as typed, UTF-8
+    // Replaces the text of option field i: a turned picture writes its view into the fields of
+    // the inclination and the rotation.
+    virtual void setOptionText(int i, std::string_view text) = 0;
     virtual void setResult(int i, std::string_view caption) = 0;
     virtual void setGraphStatus(GraphStatus status) = 0;
     // A modal message box with one OK button; returns when the user has closed it.

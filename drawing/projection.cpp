@@ -3,11 +3,11 @@
 namespace esferica {
 
 Real Posx(Real latitud, Real longitud, Real /*incfront*/) {
-    return cos(latitud) * cos(longitud);
+    return PosxOf(cos(latitud), cos(longitud));
 }
 
 Real Posy(Real latitud, Real longitud, Real incfront) {
-    return sin(latitud) * cos(incfront) + (cos(latitud) * sin(incfront)) * sin(longitud);
+    return PosyOf(sin(latitud), cos(latitud), sin(incfront), cos(incfront), sin(longitud));
 }
 
 } // namespace esferica

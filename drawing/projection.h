@@ -16,4 +16,14 @@ Real Posx(Real latitud, Real longitud, Real incfront);
 // the far hemisphere project as near ones do.
 Real Posy(Real latitud, Real longitud, Real incfront);
 
+// Posx and Posy from the sines and cosines of their angles, for the plotters, whose points share
+// latitudes, longitudes and the inclination: the very operations of Posx and Posy, in their order,
+// so the results are the same to the last bit.
+inline Real PosxOf(Real cosLat, Real cosLong) {
+    return cosLat * cosLong;
+}
+inline Real PosyOf(Real sinLat, Real cosLat, Real sinInc, Real cosInc, Real sinLong) {
+    return sinLat * cosInc + (cosLat * sinInc) * sinLong;
+}
+
 } // namespace esferica

@@ -13,8 +13,8 @@ namespace esferica {
 // The most lines a family of the grid may have. A spacing that needs more is refused as unusable
 // drawing data, as a spacing of zero is: its lines could not be told apart (at 0.018 degrees the
 // parallels are a tenth of a pixel apart), it would keep the window busy for seconds (this many
-// parallels and as many meridians take half a second to draw, ten times as many five seconds), and
-// small enough it would never advance the accumulated angle.
+// parallels and as many meridians take a quarter of a second to draw, ten times as many over two
+// seconds), and small enough it would never advance the accumulated angle.
 inline constexpr double kMaxGridLines = 10'000;
 
 // The four drawing options, in radians: the spacing of the parallels and of the meridians (a

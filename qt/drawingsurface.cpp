@@ -1,5 +1,8 @@
 #include "qt/drawingsurface.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 #include <cmath>
@@ -9,9 +12,13 @@ namespace esferica {
 
 namespace {
 
-// Segments held back before they are drawn anyway, so that a very fine grid does not pile up
-// megabytes of them between two colour changes.
+// Segments collected before they go to the stroke record as one batch: the record takes a full
+// batch over without copying it, so a fine grid is recorded at little more than the cost of
+// collecting it.
 constexpr std::size_t kMaxPendingSegments = 8192;
+
+// The focus frame, in pixels from the picture's edges inwards.
+constexpr int kFocusFrameWidth = 2;
 
 QColor fromForeColor(std::int32_t color) {
     const auto c = static_cast<std::uint32_t>(color);
@@ -28,9 +35,7 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
     fitImage();
 }
 
-DrawingSurface::~DrawingSurface() {
-    endPainting();
-}
+DrawingSurface::~DrawingSurface() = default;
 
 void DrawingSurface::Scale(float left, float top, float right, float bottom) {
     // A zero-width or zero-height range maps nothing anywhere; keep the previous mapping.
@@ -47,20 +52,18 @@ void DrawingSurface::Scale(float left, float top, float right, float bottom) {
 
 void DrawingSurface::Cls() {
     pending_.clear();
-    endPainting();
+    strokes_.clear(size());
+    painted_ = 0;
     fitImage();
     image_.fill(Qt::white);
-    strokes_.clear(size());
 }
 
 void DrawingSurface::setForeColor(std::int32_t color) {
     const QColor next = fromForeColor(color);
     if (next == foreColor_)
         return;
-    drawPending();
+    recordPending();
     foreColor_ = next;
-    if (painter_.isActive())
-        painter_.setPen(surfacePen(foreColor_));
 }
 
 void DrawingSurface::setCurrentX(float x) {
@@ -76,25 +79,83 @@ void DrawingSurface::Line(float x, float y) {
     currentX_ = x;
     currentY_ = y;
     if (pending_.size() >= kMaxPendingSegments)
-        drawPending();
+        recordPending();
 }
 
 void DrawingSurface::Circle(float x, float y, float r) {
-    drawPending();
+    recordPending();
     // Aspect 1: the radius is measured along x and the outline is round on the screen.
-    const double radius = std::abs(r * scaleX_);
-    painter().drawEllipse(toPixels(x, y), radius, radius);
-    strokes_.addCircle(foreColor_, toPixels(x, y), radius);
+    strokes_.addCircle(foreColor_, toPixels(x, y), std::abs(r * scaleX_));
 }
 
 void DrawingSurface::flush() {
-    drawPending();
-    endPainting();
+    paintRecorded();
     update();
 }
 
 void DrawingSurface::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(QPointF(0, 0), image_);
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), image_);
+    // Over the drawing, not in the backing image: copies and exports leave it out. A plain frame
+    // in the highlight colour along the edges, however the focus came, since it says that the
+    // arrow keys turn the picture (the styles' own focus frames show only after a key has moved
+    // the focus, or tint the whole picture).
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        const qreal inset = kFocusFrameWidth / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+}
+
+void DrawingSurface::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    dragFrom_ = event->position();
+}
+
+void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragFrom_ || !(event->buttons() & Qt::LeftButton))
+        return QWidget::mouseMoveEvent(event);
+    const QPointF moved = event->position() - *dragFrom_;
+    dragFrom_ = event->position();
+    if (!moved.isNull())
+        emit turnRequested(moved.y() * kDegreesPerPixel, -moved.x() * kDegreesPerPixel);
+}
+
+void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    dragFrom_.reset();
+}
+
+void DrawingSurface::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return QWidget::keyPressEvent(event);
+    const double step =
+        event->modifiers() & Qt::ShiftModifier ? kDegreesPerFineKey : kDegreesPerKey;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return emit turnRequested(0, step);
+    case Qt::Key_Right:
+        return emit turnRequested(0, -step);
+    case Qt::Key_Up:
+        return emit turnRequested(-step, 0);
+    case Qt::Key_Down:
+        return emit turnRequested(step, 0);
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+}
+
+void DrawingSurface::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void DrawingSurface::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* event) {
@@ -126,20 +187,9 @@ void DrawingSurface::updateMapping() {
     scaleY_ = height() / userHeight_;
 }
 
-QPainter& DrawingSurface::painter() {
-    if (!painter_.isActive()) {
-        painter_.begin(&image_);
-        painter_.setRenderHint(QPainter::Antialiasing);
-        painter_.setPen(surfacePen(foreColor_));
-        painter_.setBrush(Qt::NoBrush);
-    }
-    return painter_;
-}
-
-void DrawingSurface::drawPending() {
+void DrawingSurface::recordPending() {
     if (pending_.empty())
         return;
-    painter().drawLines(pending_.data(), static_cast<int>(pending_.size()));
     // A full batch is handed over whole, a short one copied to its size.
     if (pending_.size() < kMaxPendingSegments) {
         strokes_.addLines(foreColor_, std::vector<QLineF>(pending_));
@@ -150,9 +200,10 @@ void DrawingSurface::drawPending() {
     }
 }
 
-void DrawingSurface::endPainting() {
-    if (painter_.isActive())
-        painter_.end();
+void DrawingSurface::paintRecorded() {
+    recordPending();
+    strokes_.paint(image_, painted_);
+    painted_ = strokes_.strokeCount();
 }
 
 void DrawingSurface::fitImage() {
@@ -160,8 +211,7 @@ void DrawingSurface::fitImage() {
     const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
     if (image_.size() == pixels && image_.devicePixelRatio() == ratio)
         return;
-    drawPending();
-    endPainting();
+    paintRecorded();
     QImage next(pixels, QImage::Format_ARGB32_Premultiplied);
     next.setDevicePixelRatio(ratio);
     next.fill(Qt::white);

@@ -8,18 +8,23 @@
 #include <QColor>
 #include <QImage>
 #include <QLineF>
-#include <QPainter>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 namespace esferica {
 
 // A calculation makes thousands of Line calls (a fine grid, hundreds of thousands), so the
-// operations do not paint one by one: segments of one colour are collected and drawn together
-// through one painter that stays open on the backing image until flush(). Every operation still
-// takes effect in the order it was called. The owner calls flush() when a command has finished and
-// before anything may show the widget in between (a modal message box runs an event loop);
-// flush() also schedules the one repaint that the command needs.
+// operations do not paint one by one: segments of one colour are collected into the stroke record,
+// and flush() paints what has been recorded since the last one into the backing image, in bands
+// side by side on the cores (StrokeRecord::paint). Every operation still takes effect in the order
+// it was called. The owner calls flush() when a command has finished and before anything may show
+// the widget in between (a modal message box runs an event loop); flush() also schedules the one
+// repaint that the command needs.
+//
+// The picture is also where the user turns the sphere: dragging with the left button and the
+// arrow keys ask for a turn through turnRequested, which the window answers by drawing its scene
+// again under the turned view.
 class DrawingSurface : public QWidget, public Surface {
     Q_OBJECT
 
@@ -42,23 +47,41 @@ public:
     // Every segment and circle drawn since the last Cls, as drawn.
     const StrokeRecord& strokes() const { return strokes_; }
 
+    // Degrees of turn per pixel of drag, and per press of an arrow key without and with Shift.
+    static constexpr double kDegreesPerPixel = 0.5;
+    static constexpr double kDegreesPerKey = 5;
+    static constexpr double kDegreesPerFineKey = 1;
+
+signals:
+    // The user asks to turn the view by the given degrees, like grabbing the sphere: the near side
+    // follows the mouse. A drag to the right lowers the rotation and a drag down raises the
+    // inclination; the arrow keys turn the same ways as a drag in their direction.
+    void turnRequested(double inclinationDeg, double rotationDeg);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     QPointF toPixels(float x, float y) const;
     void updateMapping();
-    QPainter& painter();
-    void drawPending();
-    void endPainting();
+    // Moves the collected segments into the stroke record.
+    void recordPending();
+    // Paints what the stroke record holds beyond what the image shows.
+    void paintRecorded();
     // Makes the backing image match the widget's size and device pixel ratio, keeping the drawing.
     void fitImage();
 
     QImage image_;
-    QPainter painter_;
-    std::vector<QLineF> pending_; // segments in foreColor_, not yet in the image
+    std::vector<QLineF> pending_; // segments in foreColor_, not yet in the stroke record
+    std::size_t painted_ = 0;     // the strokes of the record already in the image
     QColor foreColor_ = Qt::black;
     // The user coordinate range set by Scale; until then one unit is one pixel from the top left.
     double userLeft_ = 0, userTop_ = 0, userWidth_ = 0, userHeight_ = 0;
@@ -66,6 +89,7 @@ private:
     float currentX_ = 0, currentY_ = 0;
     bool screenWatched_ = false;
     StrokeRecord strokes_;
+    std::optional<QPointF> dragFrom_; // where the left button was last seen in a drag
 };
 
 } // namespace esferica

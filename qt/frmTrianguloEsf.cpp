@@ -13,8 +13,10 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 using esferica::GraphStatus;
 using esferica::Message;
@@ -28,6 +30,12 @@ constexpr QRect twips(int left, int top, int width, int height) {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
             height / kTwipsPerPixel};
 }
+
+// The designed size of the window, the smallest it can be made, and the places of the picture
+// and of the status label under it, which move as the window grows.
+constexpr QSize kDesignedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
+constexpr QRect kPictureGeometry = twips(5280, 360, 5295, 5295);
+constexpr QRect kStatusGeometry = twips(5400, 5760, 4575, 375);
 
 QString arrayName(const char* control, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
@@ -106,7 +114,8 @@ void shrinkFontToFit(QWidget& form) {
 
 frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Resolución de triángulos esféricos"));
-    setFixedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
+    setMinimumSize(kDesignedSize);
+    resize(kDesignedSize);
 
     // Created in the keyboard focus order, which setTabOrder below also states.
     static const char* const inputCaptions[kInputFields] = {"lado a",   "lado b",   "lado c",
@@ -127,8 +136,10 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 
     Grafico_ = new esferica::DrawingSurface(this);
     Grafico_->setObjectName(QStringLiteral("Grafico"));
-    Grafico_->setGeometry(twips(5280, 360, 5295, 5295));
+    Grafico_->setGeometry(kPictureGeometry);
     Grafico_->setFocusPolicy(Qt::StrongFocus);
+    connect(Grafico_, &esferica::DrawingSurface::turnRequested, this,
+            &frmTrianguloEsf::Grafico_Turn);
 
     static const char* const gridCaptions[kOptionFields] = {"º red lat.", "º red long",
                                                             "Inclinación", "Rotación"};
@@ -164,7 +175,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
         ->setWordWrap(true);
     addLabel(QStringLiteral("Label3"), twips(240, 4200, 2175, 255),
              QStringLiteral("Opciones de gráfico:"));
-    Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), twips(5400, 5760, 4575, 375), {});
+    Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), kStatusGeometry, {});
     shrinkFontToFit(*this);
     // Drawn in the window's own font, whose engine is already loaded.
     Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF(), font()));
@@ -191,9 +202,59 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 frmTrianguloEsf::~frmTrianguloEsf() = default;
 
 void frmTrianguloEsf::cmdCalcular_Click() {
+    // A turn or a resize still waiting is drawn by the click itself.
+    wantedView_.reset();
+    resized_ = false;
     const esferica::RunReport report = command_.calculate(*this);
     Grafico_->flush();
     exporter_->showResults(report, decimalSeparator());
+}
+
+void frmTrianguloEsf::Grafico_Turn(double inclinationDeg, double rotationDeg) {
+    if (!command_.hasScene())
+        return;
+    wantedView_ =
+        esferica::turned(wantedView_.value_or(command_.sceneView()), inclinationDeg, rotationDeg);
+    queueRedraw();
+}
+
+void frmTrianguloEsf::queueRedraw() {
+    if (std::exchange(redrawQueued_, true))
+        return;
+    QMetaObject::invokeMethod(this, &frmTrianguloEsf::redrawPicture, Qt::QueuedConnection);
+}
+
+void frmTrianguloEsf::redrawPicture() {
+    redrawQueued_ = false;
+    bool drawn = false;
+    if (const auto view = std::exchange(wantedView_, std::nullopt))
+        drawn = command_.turnTo(*this, *view);
+    else if (std::exchange(resized_, false))
+        drawn = command_.redraw(*this);
+    if (!drawn)
+        return;
+    Grafico_->flush();
+    emit pictureRedrawn();
+}
+
+void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!Grafico_)
+        return; // not yet built
+    // The picture takes the growth as a square from its designed top-left corner; the status label
+    // keeps to its bottom edge.
+    const int growth =
+        std::max(0, std::min(width() - kDesignedSize.width(), height() - kDesignedSize.height()));
+    const QRect picture(kPictureGeometry.topLeft(),
+                        kPictureGeometry.size() + QSize(growth, growth));
+    if (picture == Grafico_->geometry())
+        return;
+    Grafico_->setGeometry(picture);
+    Resolvergraf_->move(kStatusGeometry.topLeft() + QPoint(0, growth));
+    if (command_.hasScene()) {
+        resized_ = true;
+        queueRedraw();
+    }
 }
 
 void frmTrianguloEsf::txtInput_GotFocus(int index) {
@@ -257,6 +318,10 @@ std::string frmTrianguloEsf::inputText(int i) const {
 
 std::string frmTrianguloEsf::optionText(int i) const {
     return txtGrid_.at(i)->text().toStdString();
+}
+
+void frmTrianguloEsf::setOptionText(int i, std::string_view text) {
+    txtGrid_.at(i)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void frmTrianguloEsf::setResult(int i, std::string_view caption) {

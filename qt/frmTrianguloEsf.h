@@ -6,6 +6,11 @@
 // window adds the Spanish texts of the messages, the layout, the focus behaviour of its fields
 // and the one repaint of the picture when the command has finished. Every control carries its
 // name as its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
+//
+// The picture is a view the user can explore: dragging on it or the arrow keys turn the last drawn
+// scene (Calculator::turnTo), and a larger window gives it a larger square (Calculator::redraw).
+// Those redraws run from the event loop, at most one queued at a time and always to the latest
+// wanted view, so that mouse moves arriving during a redraw are coalesced, never queued behind it.
 #pragma once
 
 #include "command/calculate.h"
@@ -13,6 +18,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -34,13 +40,21 @@ public:
     void cmdCalcular_Click();
     void txtInput_GotFocus(int index);
     void txtGrid_GotFocus(int index);
+    // Asks for the picture turned by the given degrees (Grafico's turnRequested).
+    void Grafico_Turn(double inclinationDeg, double rotationDeg);
+
+signals:
+    // A turn or a change of size has drawn the picture again.
+    void pictureRedrawn();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::string inputText(int i) const override;
     std::string optionText(int i) const override;
+    void setOptionText(int i, std::string_view text) override;
     void setResult(int i, std::string_view caption) override;
     void setGraphStatus(esferica::GraphStatus status) override;
     void showMessage(esferica::Message message) override;
@@ -51,6 +65,11 @@ private:
     QLineEdit* addTextBox(const QString& name, const QRect& geometry, const QString& text);
     // Runs the GotFocus handler of a text field; false when `field` is none of them.
     bool fieldGotFocus(QObject* field);
+    // Runs redrawPicture from the event loop, unless it is already waiting to run.
+    void queueRedraw();
+    // Draws the scene once, turned to the latest wanted view or as it stands at the picture's new
+    // size.
+    void redrawPicture();
 
     esferica::Calculator command_;
 
@@ -69,4 +88,8 @@ private:
     // The field that a mouse press has just focused: that press, and the drag and release that
     // follow it, must not move the caret and so undo the selection made on focus.
     QObject* focusClick_ = nullptr;
+
+    std::optional<esferica::ViewAngles> wantedView_; // where the next redraw turns the picture
+    bool resized_ = false;      // the picture has changed size since it was last drawn
+    bool redrawQueued_ = false; // redrawPicture waits in the event loop
 };

@@ -9,6 +9,7 @@
 #include <QSizeF>
 #include <vector>
 
+class QImage;
 class QPainter;
 
 namespace esferica {
@@ -28,13 +29,25 @@ public:
     // Paints every stroke again, in order, with the pens the surface used.
     void replay(QPainter& painter) const;
 
+    // How many strokes (batches of segments, circles) are recorded.
+    std::size_t strokeCount() const { return strokes_.size(); }
+    // Paints strokes `from` to the last onto `image` (ARGB32 premultiplied, whose device pixels
+    // the coordinates scaled by its device pixel ratio address), antialiased, with the pens of
+    // replay(), to exactly the pixels that replay() paints. Segments are painted in horizontal
+    // bands, one per core, each band on its own copy of its rows: every pixel still receives the
+    // same segments in the same order.
+    void paint(QImage& image, std::size_t from) const;
+
 private:
     struct Stroke {
         QColor color;
         std::vector<QLineF> lines; // empty for a circle
         QPointF centre;
         qreal radius = 0;
+        qreal tallest = 0; // the greatest height of a segment, in the coordinates' pixels
     };
+    // Paints strokes [from, to), all of segments, in bands.
+    void paintBanded(QImage& image, std::size_t from, std::size_t to) const;
     std::vector<Stroke> strokes_;
     QSizeF frame_;
     std::size_t segments_ = 0;

@@ -3,7 +3,9 @@
 #include "tests/support/click.h"
 #include "tests/support/triangle_check.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -259,6 +261,153 @@ TEST_F(Command, EveryCombinationOfThreeElementsSolves) {
                 ++rows;
             }
     EXPECT_EQ(rows, 20); // 18 mixed rows, three sides and three angles
+}
+
+// Turning the view: the option fields show tenths of a degree, the inclination stops at the poles
+// and the rotation stays within one revolution.
+TEST(Turned, RoundsToTenthsClampsTheInclinationAndWrapsTheRotation) {
+    struct Row {
+        const char* name;
+        ViewAngles from;
+        double inclination, rotation; // the turn
+        ViewAngles expected;
+    };
+    const Row rows[] = {
+        {"half degrees add up", {30, 10}, 0.5, -1.5, {30.5, 8.5}},
+        {"a step rounds to tenths", {30, 10}, 0.26, 0.04, {30.3, 10}},
+        {"a view typed finer rounds to tenths", {30.37, -10.01}, 0, 0, {30.4, -10}},
+        {"inclination stops at 90", {88, 0}, 5, 0, {90, 0}},
+        {"inclination stops at -90", {-88, 0}, -5, 0, {-90, 0}},
+        {"a typed inclination beyond 90 starts from 90", {400, 0}, -5, 0, {85, 0}},
+        {"rotation past 180 comes round to -175", {30, 178}, 0, 7, {30, -175}},
+        {"-180 is written as 180", {30, -175}, 0, -5, {30, 180}},
+        {"a typed rotation of many turns starts from its place", {30, 7210}, 0, 1, {30, 11}},
+        {"back to zero is +0", {-0.5, 0.5}, 0.5, -0.5, {0, 0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ViewAngles got = turned(row.from, row.inclination, row.rotation);
+        EXPECT_EQ(got, row.expected);
+        for (double angle : {got.inclination, got.rotation})
+            EXPECT_FALSE(angle == 0 && std::signbit(angle)) << "-0 would be shown as \"-0\"";
+    }
+}
+
+class Turning : public Command {
+protected:
+    // The calls of a click, on a fresh command, of the triangle with the given options.
+    std::vector<FakeSurface::Call> clickCalls(const Texts& inputs,
+                                              const testing::Options& options) {
+        testing::FakeView fresh;
+        fresh.type(inputs);
+        fresh.options = options;
+        Calculator().calculate(fresh);
+        return fresh.surface.calls;
+    }
+    static bool sameCalls(const std::vector<FakeSurface::Call>& a,
+                          const std::vector<FakeSurface::Call>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& p, const auto& q) {
+            return p.op == q.op && p.x == q.x && p.y == q.y && p.r == q.r && p.w == q.w &&
+                   p.color == q.color;
+        });
+    }
+};
+
+// A turn draws the last scene through the click's drawing, under the view it writes into the
+// fields: exactly what Calcular then draws, with the spacings of the last run and not those typed
+// since. Nothing else changes, and no message opens.
+TEST_F(Turning, DrawsWhatCalcularDrawsUnderTheViewItWritesIntoTheFields) {
+    struct Row {
+        const char* name;
+        Texts inputs;
+        ViewAngles to;
+        const char* separator;
+        testing::Options fields; // the option fields after the turn
+        GraphStatus status;
+    };
+    const Row rows[] = {
+        {"equilateral",
+         {"60", "60", "60", "", "", ""},
+         {32.5, -4},
+         ".",
+         {"15", "20", "32.5", "-4"},
+         GraphStatus::Clear},
+        {"decimal comma",
+         {"60", "60", "60", "", "", ""},
+         {-90, 179.5},
+         ",",
+         {"15", "20", "-90", "179,5"},
+         GraphStatus::Clear},
+        {"ambiguous",
+         {"40", "60", "", "30", "", ""},
+         {45, 90},
+         ".",
+         {"15", "20", "45", "90"},
+         GraphStatus::Clear},
+        {"side c not fitted",
+         {"90", "90", "100", "", "", ""},
+         {30.5, 10},
+         ".",
+         {"15", "20", "30.5", "10"},
+         GraphStatus::SideNotFitted},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        view.separator = row.separator;
+        ASSERT_EQ(click(row.inputs).end, RunEnd::Drawn);
+        const auto results = view.results;
+        const Texts inputs = view.inputs;
+        view.options[0] = "5"; // typed after the click: not drawn until the next one
+        view.surface.clear();
+        view.statusWrites.clear();
+        ASSERT_TRUE(form.turnTo(view, row.to));
+        testing::Options expectedFields = row.fields;
+        expectedFields[0] = "5";
+        EXPECT_EQ(view.options, expectedFields);
+        EXPECT_TRUE(sameCalls(view.surface.calls, clickCalls(row.inputs, row.fields)));
+        EXPECT_EQ(view.status, row.status);
+        EXPECT_EQ(view.messages, std::vector<Message>{});
+        EXPECT_EQ(view.results, results);
+        EXPECT_EQ(view.inputs, inputs);
+        EXPECT_EQ(form.sceneView(), row.to);
+
+        // At a new size the same scene is drawn again as it stands, fields untouched.
+        view.surface.clear();
+        ASSERT_TRUE(form.redraw(view));
+        EXPECT_EQ(view.options, expectedFields);
+        EXPECT_TRUE(sameCalls(view.surface.calls, clickCalls(row.inputs, row.fields)));
+    }
+}
+
+// Before any drawing, and after any message has cleared the picture, there is nothing to turn.
+TEST_F(Turning, DoesNothingWithoutADrawnScene) {
+    struct Row {
+        const char* name;
+        Texts inputs;
+        testing::Options options;
+    };
+    const Row rows[] = {
+        {"too few elements", {"60", "", "", "", "", ""}, testing::defaultOptions()},
+        {"too many elements", {"60", "60", "60", "60", "", ""}, testing::defaultOptions()},
+        {"no triangle", {"30", "40", "80", "", "", ""}, testing::defaultOptions()},
+        {"unusable drawing data", {"60", "60", "60", "", "", ""}, {"0", "20", "30", "10"}},
+    };
+    EXPECT_FALSE(form.hasScene()) << "before any click";
+    EXPECT_FALSE(form.turnTo(view, {40, 10}));
+    EXPECT_FALSE(form.redraw(view));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(click({"60", "60", "60", "", "", ""}).end, RunEnd::Drawn);
+        EXPECT_TRUE(form.hasScene());
+        click(row.inputs, row.options);
+        const testing::Options fields = view.options;
+        view.surface.clear();
+        EXPECT_FALSE(form.hasScene());
+        EXPECT_FALSE(form.turnTo(view, {40, 10}));
+        EXPECT_FALSE(form.redraw(view));
+        EXPECT_TRUE(view.surface.calls.empty());
+        EXPECT_EQ(view.options, fields);
+    }
 }
 
 } // namespace

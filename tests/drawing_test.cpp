@@ -352,6 +352,70 @@ TEST(Arco, EqualEndsDraw100ZeroLengthSegmentsAtThePoint) {
         EXPECT_TRUE(g.x0 == x && g.y0 == y && g.x1 == x && g.y1 == y);
 }
 
+// The plotters keep the sines and cosines of the parameters and latitudes they step through for
+// the next call; whatever was drawn before, every point is the one the formulas give afresh, to
+// the last bit: the points of Posx and Posy for the arcs, and of the documented parameter formula
+// for the ellipses, in the same order of operations. Rows repeat and interleave so that some calls
+// find their values kept and others find another sequence's.
+TEST(Plotters, KeptSinesAndCosinesGiveTheFormulasBitForBit) {
+    struct Row {
+        const char* name;
+        bool ellipse;
+        double p[7]; // arco: lat1, long1, lat2, long2, incfront; elipse: x0, y0, a, b, incl, stang,
+                     // stpang
+    };
+    const double h = kPi / 2;
+    const Row rows[] = {
+        {"meridian", false, {-h, -0.3, h, -0.3, 0.5}},
+        {"next meridian", false, {-h, 0.1, h, 0.1, 0.5}},
+        {"meridian at -0", false, {-h, -0.0, h, -0.0, -0.2}},
+        {"triangle side", false, {h, 1.2, 0.4, 1.2, 0.5}},
+        {"path across longitudes", false, {-0.3, -1, 0.8, 2, 0.7}},
+        {"meridian again", false, {-h, -0.3, h, -0.3, 0.5}},
+        {"parallel", true, {0, 0.3, 0.9, 0.2, 0, 0, 2 * kPi}},
+        {"side arc", true, {0, 0, 1, 0.4, 0.3, 1.1, 2.5}},
+        {"next parallel", true, {0, 0.4, 0.8, 0.25, 0, 0, 2 * kPi}},
+        {"shorter arc from the same start", true, {0, 0, 1, -0.4, 1.3, 0, 1}},
+        {"parallel again", true, {0, 0.3, 0.9, 0.2, 0, 0, 2 * kPi}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakeSurface s;
+        std::vector<std::pair<Real, Real>> expected;
+        const double* p = r.p;
+        if (r.ellipse) {
+            elipse(s, p[0], p[1], p[2], p[3], p[4], p[5], p[6]);
+            const Real ci = cos(Real(p[4])), si = sin(Real(p[4]));
+            const auto point = [&](Real t) {
+                return std::pair(p[0] + (p[2] * cos(t)) * ci - (p[3] * sin(t)) * si,
+                                 p[1] + (p[2] * cos(t)) * si + (p[3] * sin(t)) * ci);
+            };
+            expected.push_back(point(p[5]));
+            for (Real t = p[5]; t <= p[6] + kPi / 200; t = t + kPi / 100)
+                expected.push_back(point(t));
+        } else {
+            arco(s, p[0], p[1], p[2], p[3], p[4]);
+            Real lat = p[0], lon = p[1];
+            expected.push_back({Posx(lat, lon, p[4]), Posy(lat, lon, p[4])});
+            for (int i = 1; i <= 100; ++i) {
+                lat += (p[2] - p[0]) / 100;
+                lon += (p[3] - p[1]) / 100;
+                expected.push_back({Posx(lat, lon, p[4]), Posy(lat, lon, p[4])});
+            }
+        }
+        ASSERT_EQ(s.segments.size() + 1, expected.size());
+        for (std::size_t k = 0; k < s.segments.size(); ++k) {
+            const FakeSurface::Segment& g = s.segments[k];
+            EXPECT_TRUE(std::signbit(g.x1) == std::signbit(toSingle(expected[k + 1].first)) &&
+                        g.x1 == toSingle(expected[k + 1].first) &&
+                        g.y1 == toSingle(expected[k + 1].second))
+                << "point " << k + 1;
+        }
+        EXPECT_TRUE(s.segments[0].x0 == toSingle(expected[0].first) &&
+                    s.segments[0].y0 == toSingle(expected[0].second));
+    }
+}
+
 // A failure passes to the caller: the arc is abandoned before its first segment.
 TEST(Arco, OverflowingStepFailsBeforeDrawing) {
     FakeSurface s;

@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
@@ -20,6 +21,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
 #include <vector>
 
 // Readable failure messages for Qt strings.
@@ -103,11 +105,12 @@ private:
     QLocale savedLocale_;
 };
 
-TEST_F(FormTest, WindowHasItsCaptionAndAFixedClientArea) {
+// The window opens at its designed size, which is also the smallest it can be made; it can grow.
+TEST_F(FormTest, WindowHasItsCaptionAndOpensAtItsDesignedSize) {
     EXPECT_EQ(form_->windowTitle(), kTitle);
     EXPECT_EQ(form_->size(), QSize(736, 451));
     EXPECT_EQ(form_->minimumSize(), QSize(736, 451));
-    EXPECT_EQ(form_->maximumSize(), QSize(736, 451));
+    EXPECT_EQ(form_->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
 // Every control by name, with its kind, its place in pixels and its caption or initial text.
@@ -580,6 +583,36 @@ TEST_F(FormSurfaceTest, ManySegmentsAreAllDrawn) {
                        -1 + 2.0f * static_cast<float>(i) / kSegments);
     for (double t : {-0.9, -0.3, 0.2, 0.8, 0.99})
         EXPECT_LT(at(t, t).lightness(), 160) << t;
+}
+
+// The surface paints its segments in bands side by side; whatever the bands, every pixel must come
+// out as one painter painting every stroke in order makes it: short segments of a fine grid
+// across the bands' edges, circles, and long lines that are painted whole.
+TEST_F(FormSurfaceTest, PaintsInBandsTheSamePixelsAsOnePainter) {
+    std::mt19937 random(12);
+    std::uniform_real_distribution<float> at(-1.2f, 1.2f), step(-0.03f, 0.03f);
+    for (int curve = 0; curve < 300; ++curve) {
+        surface_->setForeColor(curve % 7 == 0 ? 255 : 0);
+        float x = at(random), y = at(random);
+        surface_->setCurrentX(x);
+        surface_->setCurrentY(y);
+        for (int k = 0; k < 100; ++k)
+            surface_->Line(x += step(random), y += step(random));
+        if (curve % 50 == 0)
+            surface_->Circle(x, y, 0.5f);
+        if (curve % 60 == 0)
+            line(-1.1f, 1.1f, 1.1f, -1.1f);
+    }
+    surface_->flush();
+    QImage one(surface_->image().size(), QImage::Format_ARGB32_Premultiplied);
+    one.setDevicePixelRatio(surface_->image().devicePixelRatio());
+    one.fill(Qt::white);
+    {
+        QPainter painter(&one);
+        painter.setRenderHint(QPainter::Antialiasing);
+        surface_->strokes().replay(painter);
+    }
+    EXPECT_TRUE(one == surface_->image());
 }
 
 } // namespace

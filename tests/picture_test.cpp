@@ -6,12 +6,15 @@
 // Expected positions come from the triangle's vertices on the unit sphere: the sides are
 // great-circle arcs between 3-D vectors, turned by the inclination and mapped from user
 // coordinates (-1.2 to 1.2, y up) onto the picture's pixels.
+#include "qt/drawingsurface.h"
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/messages.h"
 #include "tests/support/qt_test.h"
 #include "tests/support/sphere.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -19,7 +22,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <numbers>
 #include <utility>
@@ -35,6 +40,7 @@ using esferica::testing::Options;
 using esferica::testing::pictured;
 using esferica::testing::Point;
 using esferica::testing::QtTest;
+using esferica::testing::Texts;
 using esferica::testing::typeInto;
 using esferica::testing::Vec3;
 
@@ -184,16 +190,24 @@ protected:
     }
     void TearDown() override { form_.reset(); }
 
-    // Types the three sides and the options and clicks Calcular; no message box may open (any that
-    // does is closed and reported).
-    void calculateEquilateral(const Options& options = defaultOptions()) {
-        typeInto(*form_, {"60", "60", "60", "", "", ""}, options);
+    // Types the fields and clicks Calcular; no message box may open (any that does is closed and
+    // reported).
+    void calculate(const Texts& inputs, const Options& options) {
+        typeInto(*form_, inputs, options);
         const auto boxes = answerMessages([&] {
             QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
                               Qt::LeftButton);
         });
         EXPECT_EQ(boxes.size(), 0u) << "a message box opened";
         QApplication::processEvents();
+    }
+    void calculateEquilateral(const Options& options = defaultOptions()) {
+        calculate({"60", "60", "60", "", "", ""}, options);
+    }
+
+    // The drawing in the picture's backing image, which the focus frame does not cover.
+    const QImage& drawn() const {
+        return static_cast<esferica::DrawingSurface*>(grafico_)->image();
     }
 
     // Whether shownPicture() can see the window: the offscreen platform grabs a window only in
@@ -294,6 +308,282 @@ TEST_F(PictureTest, HiddenAndShownAgainStillShowsTheDrawing) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
     SCOPED_TRACE("shown again");
     expectSphereAndTriangle(shownPicture());
+}
+
+// The pictures that clicks drew at the designed size before the picture could turn or grow, kept
+// in tests/data: at one device pixel per pixel the same clicks must draw them to the last pixel.
+// ESFERICA_WRITE_REFERENCES=DIR writes them into DIR instead.
+struct Reference {
+    const char* file;
+    Texts inputs;
+    Options options;
+};
+const Reference kReferences[] = {
+    {"equilateral.png", {"60", "60", "60", "", "", ""}, defaultOptions()},
+    {"equilateral-1-degree.png", {"60", "60", "60", "", "", ""}, {"1", "1", "30", "10"}},
+    {"ambiguous.png", {"40", "60", "", "30", "", ""}, defaultOptions()},
+    {"side-c-not-fitted.png", {"90", "90", "100", "", "", ""}, defaultOptions()},
+};
+
+QString referencePath(const char* file) {
+    return QStringLiteral(ESFERICA_TEST_DATA "/") + QLatin1String(file);
+}
+
+class ReferencePictureTest : public PictureTest {
+protected:
+    void SetUp() override {
+        PictureTest::SetUp();
+        if (form_->devicePixelRatioF() != 1)
+            GTEST_SKIP() << "the reference pictures are drawn at one device pixel per pixel";
+    }
+    // Compares the picture with the reference image of `row`, or writes it.
+    void expectReference(const Reference& row) {
+        SCOPED_TRACE(row.file);
+        const QImage image = drawn().convertToFormat(QImage::Format_RGB32);
+        if (const QByteArray dir = qgetenv("ESFERICA_WRITE_REFERENCES"); !dir.isEmpty()) {
+            ASSERT_TRUE(image.save(QString::fromLocal8Bit(dir) + "/" + QLatin1String(row.file)));
+            return;
+        }
+        const QImage reference(referencePath(row.file));
+        ASSERT_FALSE(reference.isNull()) << "no reference image";
+        ASSERT_EQ(image.size(), reference.size());
+        EXPECT_TRUE(image == reference.convertToFormat(QImage::Format_RGB32))
+            << "the picture differs from the reference";
+    }
+};
+
+// The window grown by `growth` pixels both ways, once its events have been handled.
+void resizeBy(QWidget& form, int growth) {
+    form.resize(QSize(736, 451) + QSize(growth, growth));
+    QApplication::processEvents();
+}
+
+TEST_F(ReferencePictureTest, AClickDrawsTheReferencePixelsAndSoDoesTheDesignedSizeAfterGrowing) {
+    for (const Reference& row : kReferences) {
+        calculate(row.inputs, row.options);
+        expectReference(row);
+        resizeBy(*form_, 120);
+        ASSERT_EQ(drawn().size(), QSize(473, 473));
+        resizeBy(*form_, 0);
+        SCOPED_TRACE("grown and back at the designed size");
+        expectReference(row);
+    }
+}
+
+// Turning and growing, through the real window.
+class ExploreTest : public PictureTest {
+protected:
+    QLineEdit* option(int i) const {
+        return form_->findChild<QLineEdit*>(QStringLiteral("txtGrid(%1)").arg(i));
+    }
+    // What the fields of the inclination and the rotation show.
+    QStringList view() const { return {option(2)->text(), option(3)->text()}; }
+    // Runs `action` on the window and then its queued events; returns how many times the picture
+    // was drawn again and checks that no message box opened.
+    int redrawsOf(const std::function<void()>& action) {
+        int redraws = 0;
+        const QMetaObject::Connection counting = QObject::connect(
+            form_.get(), &frmTrianguloEsf::pictureRedrawn, [&redraws] { ++redraws; });
+        const auto boxes = answerMessages([&] {
+            action();
+            QApplication::processEvents();
+        });
+        QObject::disconnect(counting);
+        EXPECT_EQ(boxes.size(), 0u) << "a message box opened";
+        return redraws;
+    }
+    // A drag with the left button from the centre of the picture through `moves`, each relative
+    // to the previous point, every move handled as it comes.
+    void drag(const std::vector<QPoint>& moves) {
+        QPoint at = grafico_->rect().center();
+        QTest::mousePress(grafico_, Qt::LeftButton, {}, at);
+        for (const QPoint& move : moves) {
+            at += move;
+            QTest::mouseMove(grafico_, at);
+            QApplication::processEvents();
+        }
+        QTest::mouseRelease(grafico_, Qt::LeftButton, {}, at);
+    }
+    // The centre of the red pixels of the picture.
+    QPointF redCentre() const {
+        const QImage& image = drawn();
+        QPointF sum;
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (isRed(image.pixelColor(x, y))) {
+                    sum += QPointF(x, y);
+                    ++n;
+                }
+        return n ? sum / n : QPointF();
+    }
+};
+
+// Given the drawn equilateral triangle (inclination 30, rotation 10), dragging or pressing the
+// arrow keys turns it like grabbing the sphere: the near side, where the triangle is, follows the
+// mouse. The fields show the new view, under which the next Calcular draws the very same picture.
+TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
+    struct Row {
+        const char* name;
+        std::function<void()> turn;
+        QStringList view;
+        QPoint redMoves; // the way the red centre moves along the axis of the turn
+    };
+    const auto keys = [this](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
+        return [=, this] {
+            grafico_->setFocus(Qt::TabFocusReason);
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(grafico_, key, modifiers);
+        };
+    };
+    const Row rows[] = {
+        {"drag right",
+         [this] {
+             drag({{10, 0}, {10, 0}});
+         },
+         {"30", "0"},
+         {1, 0}},
+        {"drag left",
+         [this] {
+             drag({{-5, 0}, {-2, 0}});
+         },
+         {"30", "13.5"},
+         {-1, 0}},
+        {"drag down",
+         [this] {
+             drag({{0, 30}});
+         },
+         {"45", "10"},
+         {0, 1}},
+        {"drag up past the pole",
+         [this] {
+             drag({{0, -200}, {0, -200}});
+         },
+         {"-90", "10"},
+         {0, -1}},
+        {"right arrow", keys(Qt::Key_Right, {}, 2), {"30", "0"}, {1, 0}},
+        {"left arrow with shift", keys(Qt::Key_Left, Qt::ShiftModifier, 3), {"30", "13"}, {-1, 0}},
+        {"down arrow", keys(Qt::Key_Down, {}, 1), {"35", "10"}, {0, 1}},
+        {"up arrow with shift", keys(Qt::Key_Up, Qt::ShiftModifier, 1), {"29", "10"}, {0, -1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        calculateEquilateral();
+        const QPointF before = redCentre();
+        EXPECT_GE(redrawsOf(row.turn), 1);
+        EXPECT_EQ(view(), row.view);
+        const QPointF moved = redCentre() - before;
+        const double along = moved.x() * row.redMoves.x() + moved.y() * row.redMoves.y();
+        EXPECT_GT(along, 0.5) << "red centre moved by (" << moved.x() << ", " << moved.y() << ")";
+        const QImage turned = drawn();
+        QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
+                          Qt::LeftButton);
+        EXPECT_TRUE(drawn() == turned) << "Calcular draws the turned view again";
+        EXPECT_EQ(view(), row.view);
+    }
+}
+
+// Mouse moves that arrive before the picture is drawn again are drawn together, once, at the
+// latest view.
+TEST_F(ExploreTest, MovesArrivingTogetherAreDrawnOnce) {
+    calculateEquilateral();
+    const int redraws = redrawsOf([this] {
+        QPoint at = grafico_->rect().center();
+        QTest::mousePress(grafico_, Qt::LeftButton, {}, at);
+        for (int i = 0; i < 40; ++i)
+            QTest::mouseMove(grafico_, at += QPoint(1, 0));
+        QTest::mouseRelease(grafico_, Qt::LeftButton, {}, at);
+    });
+    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(view(), (QStringList{"30", "-10"}));
+}
+
+// Before any drawing, and after each of the messages has cleared the picture, turning does
+// nothing: the picture stays white and the fields as they are.
+TEST_F(ExploreTest, NothingToTurnWithoutADrawing) {
+    struct Row {
+        const char* name;
+        Texts inputs; // clicked after a drawing, unless empty
+        Options options;
+    };
+    const Row rows[] = {
+        {"before any drawing", {}, defaultOptions()},
+        {"too few elements", {"60", "60", "", "", "", ""}, defaultOptions()},
+        {"too many elements", {"60", "60", "60", "60", "", ""}, defaultOptions()},
+        {"no triangle", {"30", "40", "80", "", "", ""}, defaultOptions()},
+        {"unusable drawing data", {"60", "60", "60", "", "", ""}, {"15", "0", "30", "10"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.inputs == Texts{}) {
+            typeInto(*form_, row.inputs, row.options);
+        } else {
+            calculateEquilateral();
+            typeInto(*form_, row.inputs, row.options);
+            answerMessages([this] {
+                QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
+                                  Qt::LeftButton);
+            });
+        }
+        const QStringList fields = view();
+        EXPECT_EQ(redrawsOf([this] {
+                      drag({{10, 10}});
+                      grafico_->setFocus(Qt::TabFocusReason);
+                      QTest::keyClick(grafico_, Qt::Key_Left);
+                      resizeBy(*form_, 50);
+                      resizeBy(*form_, 0);
+                  }),
+                  0);
+        EXPECT_EQ(view(), fields);
+        EXPECT_TRUE(std::all_of(drawn().constBits(), drawn().constBits() + drawn().sizeInBytes(),
+                                [](uchar byte) { return byte == 0xff; }))
+            << "the picture is white";
+    }
+}
+
+// The picture grows as a square from its top-left corner by the lesser growth of the window; the
+// status label follows its bottom edge, every other control stays; the window never shrinks below
+// its designed size. The grown picture is drawn anew at its size, as Calcular draws it there.
+TEST_F(ExploreTest, ThePictureGrowsWithTheWindowAndIsDrawnAgainAtItsSize) {
+    std::map<QString, QRect> places;
+    for (const QWidget* child : form_->findChildren<QWidget*>())
+        if (!child->objectName().isEmpty())
+            places[child->objectName()] = child->geometry();
+    calculate({"60", "60", "60", "", "", ""}, {"1", "1", "30", "10"});
+    EXPECT_EQ(redrawsOf([this] { form_->resize(736 + 200, 451 + 90); }), 1);
+    for (const auto& [name, place] : places) {
+        SCOPED_TRACE(qPrintable(name));
+        const QRect now = form_->findChild<QWidget*>(name)->geometry();
+        if (name == QLatin1String("Grafico"))
+            EXPECT_EQ(now, QRect(352, 24, 353 + 90, 353 + 90));
+        else if (name == QLatin1String("Resolvergraf"))
+            EXPECT_EQ(now, place.translated(0, 90));
+        else
+            EXPECT_EQ(now, place);
+    }
+    const QImage grown = drawn();
+    ASSERT_EQ(grown.size(), QSize(443, 443) * grown.devicePixelRatio());
+    calculate({"60", "60", "60", "", "", ""}, {"1", "1", "30", "10"});
+    EXPECT_TRUE(drawn() == grown) << "drawn as Calcular draws at this size, not stretched";
+
+    form_->resize(500, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(form_->size(), QSize(736, 451));
+    EXPECT_EQ(grafico_->geometry(), QRect(352, 24, 353, 353));
+}
+
+// The picture shows a frame while it has the keyboard focus; the drawing itself (what is copied
+// and saved) does not change.
+TEST_F(ExploreTest, ThePictureShowsAFocusFrame) {
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    calculateEquilateral();
+    form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular"))->setFocus();
+    const QImage unfocused = grafico_->grab().toImage();
+    const QImage drawing = drawn();
+    grafico_->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(grafico_->grab().toImage() == unfocused);
+    EXPECT_TRUE(drawn() == drawing);
 }
 
 } // namespace

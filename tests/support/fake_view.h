@@ -94,6 +94,9 @@ class FakeView : public FormView {
 public:
     std::string inputText(int i) const override { return inputs.at(static_cast<std::size_t>(i)); }
     std::string optionText(int i) const override { return options.at(static_cast<std::size_t>(i)); }
+    void setOptionText(int i, std::string_view text) override {
+        options.at(static_cast<std::size_t>(i)) = text;
+    }
     void setResult(int i, std::string_view caption) override {
         results.at(static_cast<std::size_t>(i)) = caption;
     }
