@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of a click that draws: the calculate command on the real window, into the picture's
 // backing image, flush included, for the triangle with three sides of 60 degrees under the default
 // view and under grids of 1 and 0.05 degrees. Goals (medians on a 2-core machine): default under

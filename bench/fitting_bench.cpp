@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the Newton iteration of the side fit. The drawing of one side tries up to 71 starts of
 // up to 100 passes each; the goal is that this worst case stays under 2 ms.
 //

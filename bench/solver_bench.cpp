@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the six solving cases, and of the checked arithmetic: each case is timed through the
 // solvers (every operation checked by Real) and through the same formulas written in plain double
 // with no checks, on the same 64 triangles in the same run. The goal: checked at most 1.5 times

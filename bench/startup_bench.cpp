@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and peak memory of the program's window against a bare Qt window of the same size
 // built in this project, launched in turn in the same run:
 //   - startup: from launching the process to its window being shown, as the probe reports through

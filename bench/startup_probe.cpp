@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the start-up benchmark launches: opens a window, lets it be shown, says so by writing one
 // byte to the file descriptor given, optionally calculates once, and closes. "form" is the
 // program's window; "bare" is a plain Qt window of the same size, the baseline; "text" is that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a click flows: the calculate command reads the six input fields (degrees, Val rules),
 // counts the given elements and refuses anything but three, picks the case from which three were
 // given and runs its solver, shows the six elements (and the additional triangle of an ambiguous

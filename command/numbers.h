@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers at the window's edge: reading a field's text and writing a result's text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results at full precision, for the tooltips of the result labels and the table of results that
 // the window copies: the labels themselves show two decimals (command/numbers.h).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit boundary: every operation that the calculate command needs of the window, and the
 // drawing surface of drawing/surface.h. The Qt form implements it over its widgets; the tests and
 // the fuzzer implement it with a recording fake, so the whole command runs headless.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Polyline plotters on a drawing surface. Both draw in the surface's current colour, each segment
 // from the current point to the next point of the curve, and let arithmetic failures pass to the
 // caller (segments already drawn remain).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture shows the unit sphere in orthographic projection, its polar axis tilted out of the
 // picture plane by the inclination. The sphere's centre is the origin of the picture's user
 // coordinates and its outline the unit circle, x to the right and y up.

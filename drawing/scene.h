@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing stage of the calculate command: the wire-frame sphere under a view, and the solved
 // triangles on it in red. It takes numbers only: the command reads the option fields, checks them
 // and shows the messages, so the same scene can be drawn again under another view.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Side c of a triangle does not lie on a meridian: its great circle projects to an ellipse
 // centred on the origin with semi-axis 1, found by fitting through the side's two projected end
 // points.

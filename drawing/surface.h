@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surface the drawing draws on: the picture of the window, or a recording fake in the tests.
 // The Qt picture (qt/drawingsurface.h) implements it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four equations of the great-circle fit and their Jacobian.
 //
 // A great circle of the unit sphere, seen in the picture's orthographic view, is an ellipse centred

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The linear algebra of the Newton iteration, written for exactly these sizes: the length of a
 // four-element vector, the 3 x 3 minors of the 4 x 4 Jacobian, and its inverse by cofactors.
 #pragma once

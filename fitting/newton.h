@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The damped Newton iteration of the great-circle fit.
 #pragma once
 

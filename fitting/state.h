@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the great-circle fit: the vectors and matrices of the Newton iteration and the two
 // projected points it fits. It lives as long as the form and starts as zeros; every procedure of
 // the fit reads and writes it through a reference, so that the inverse kept across passes and

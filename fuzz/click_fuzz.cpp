@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the whole calculate command, headless, on arbitrary field texts.
 //
 // Input format, so that the corpus stays readable text: the bytes are split into lines at '\n'.

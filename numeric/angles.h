@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Degree-radian conversions and the inverse sine and cosine used by every solver.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values that carry a bound on their error, so that the solvers can tell a triangle from data that
 // sit exactly on a limit: a double root of the ambiguous cases, a side or angle of 0 or 180
 // degrees. Rounding moves such data a few units in the last place to one side of the limit or the

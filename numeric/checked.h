@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked arithmetic: every floating-point operation of the solver, the fitting and the drawing
 // goes through Real, so that no infinity or NaN is ever produced or stored.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small diagram beside the input fields that shows which letter names which element.
 #pragma once
 

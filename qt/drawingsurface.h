@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture that the drawing stage draws on: a white widget that keeps its drawing in a backing
 // image, so that covering and uncovering the window, or hiding and showing it, never loses it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking results and pictures out of the window: the selectable result labels with their
 // full-precision tooltips, and the window's three actions, in context menus on the results and
 // on the picture:

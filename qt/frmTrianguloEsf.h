@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's window over the toolkit-free command in command/calculate.h.
 //
 // A click on "&Calcular" (or Alt+C) runs Calculator::calculate against this window,

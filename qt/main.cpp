@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/desktop.h"
 #include "qt/frmTrianguloEsf.h"
 #include "qt/spanish.h"

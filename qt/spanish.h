@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's own texts in Spanish, like the window's: a text field's context menu ("&Deshacer",
 // "Co&piar", ...) and the message box's button, which Qt writes in English unless it is given its
 // Spanish translation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the drawing surface has drawn since it was last cleared, kept so that the picture can be
 // taken out as vector lines: the very segments and circles it painted, in their colours and in
 // the order painted, in the surface's pixel coordinates.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up for the project's scripts: installs the Debian packages the build needs and
 # configures a build directory. Sourced, not run.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notation: the formulas are written as the laws of cosines read, operation by operation, because
 // the order of evaluation decides the last bits of every result. They run on Bounded values, which
 // carry an error bound beside the same Real value: an ArcCos argument within its bound of +-1 fails

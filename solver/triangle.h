@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One spherical triangle and the solvers of the six cases.
 //
 // Sides a, b, c are arcs of the unit sphere and angles A, B, C lie opposite the side of the same

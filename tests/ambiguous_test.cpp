@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ambiguous cases SSA and AAS: which roots give triangles, and what is offered as the
 // additional solution.
 #include "numeric/angles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unambiguous cases: three sides, three angles, SAS and ASA.
 #include "numeric/angles.h"
 #include "solver/triangle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculate command, headless through the recording view: counting, case choice, messages,
 // result text and the failure regime.
 #include "tests/support/click.h"

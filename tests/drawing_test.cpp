@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sphere drawing through the recording surface: the projection, the ellipse and arc plotters,
 // the fitted side c and the drawing stage of the calculate command. Expected positions come from
 // 3-D vectors on the unit sphere turned by Rodrigues' formula, not from the drawing code's own

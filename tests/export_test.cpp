@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking results and pictures out of the window: the full-precision texts, the three actions
 // through the keyboard, the menus and the file dialog, and the names that screen readers hear.
 

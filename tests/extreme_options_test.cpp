@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No option text may freeze the window: every combination of extreme values across the four
 // option fields, with a few triangles, through the real calculate command. Every click must come
 // back within a liveness bound and end either with the drawing or with exactly one fixed message,

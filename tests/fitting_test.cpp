@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The great-circle fit: equations and Jacobian, inversion by cofactors, Newton iteration.
 #include "fitting/equations.h"
 #include "fitting/inversion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window, driven offscreen as a user drives it: controls are found by their object names,
 // keys and clicks go through QTest, and message boxes are read and closed as they open.
 

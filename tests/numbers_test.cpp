@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading field texts and writing result texts.
 #include "command/numbers.h"
 #include "numeric/angles.h"

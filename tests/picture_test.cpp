@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture on the real window, offscreen. Given the three sides of 60 degrees and the default
 // view, when Calcular is clicked, then the sphere's outline is black and the triangle's three
 // sides are red where the geometry puts them, and so they stay after the picture has been covered

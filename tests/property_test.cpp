@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random valid triangles through every combination of three given elements, by the real calculate
 // command: the original triangle must come back, and every triangle shown must be consistent.
 #include "command/calculate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-degree data, as textbook exercises give them, hit the exact coincidences that random data
 // never do: double roots of the ambiguous cases, perimeters of exactly 360 degrees, sides that add
 // up exactly. Every triple of multiples of 5 degrees, in each of the 20 ways of giving three

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixture of the tests that click "&Calcular" headless: the command with its recording view.
 #pragma once
 

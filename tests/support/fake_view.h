@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recording stand-in for the window: input and option fields as plain strings, result labels,
 // status and messages as recorded values, and a drawing surface that logs every call. The
 // calculate command runs against it headless.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driving the real window from a test or a benchmark: typing into its fields, and answering the
 // modal message boxes that a click opens, so that it can be clicked without anyone at the keyboard.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the rows of parameterised tests, so that a failure line says which row broke.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base fixture of the tests that drive Qt widgets offscreen: one QApplication for the whole test
 // program, created before the first suite that needs it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geometry of the unit sphere in plain double, for checking the program against values found
 // another way than its own formulas: points as 3-D vectors, great-circle arcs, the picture of a
 // point under an inclination (by Rodrigues' rotation formula), and random triangles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for checking triangles in degrees, computed independently of the solvers.
 #pragma once
 
