@@ -2,11 +2,17 @@
 #include "qt/desktop.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <map>
 
 namespace esferica {
 
@@ -69,13 +75,59 @@ void StartGuard::release() {
     released_ = true;
 }
 
-QIcon windowIcon() {
-    QIcon icon;
-    for (int size : kIconSizes) {
-        const QString file = QStringLiteral(":/icons/esferica/%1.png").arg(size);
-        icon.addFile(file, QSize(size, size));
+namespace {
+
+// The icon's images, read from the resources only when a size is asked for. A QIcon built with
+// addFile decodes every file at once, which took a fifth of the work done before the window was
+// first shown; most sizes are never needed (the X11 window icon takes those up to 128 pixels, an
+// offscreen window none).
+class ResourceIconEngine : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new ResourceIconEngine(*this); }
+    QString key() const override { return QStringLiteral("esferica-resources"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : kIconSizes)
+            sizes << QSize(size, size);
+        return sizes;
     }
-    return icon;
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side =
+            std::min({size.width(), size.height(), kIconSizes[std::size(kIconSizes) - 1]});
+        return {side, side};
+    }
+    // The image of the size asked for, or the nearest larger one scaled down to it (the largest
+    // scaled up, beyond 256 pixels); window icons are never drawn disabled or selected, so the
+    // mode and state are not told apart.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int wanted = std::max(size.width(), size.height());
+        int side = kIconSizes[std::size(kIconSizes) - 1];
+        for (int candidate : kIconSizes)
+            if (candidate >= wanted) {
+                side = candidate;
+                break;
+            }
+        QPixmap& image = loaded_[side];
+        if (image.isNull())
+            image.load(QStringLiteral(":/icons/esferica/%1.png").arg(side));
+        return image.size() == size
+                   ? image
+                   : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+private:
+    std::map<int, QPixmap> loaded_;
+};
+
+} // namespace
+
+QIcon windowIcon() {
+    return QIcon(new ResourceIconEngine);
 }
 
 void presentToDesktop() {
