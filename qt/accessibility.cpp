@@ -2,6 +2,7 @@
 #include "qt/accessibility.h"
 
 #include "command/view.h"
+#include "qt/controls.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -10,21 +11,11 @@ namespace esferica {
 
 namespace {
 
-QString indexed(const char* name, int i) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
-}
-
-template <class T> T* control(const QWidget& form, const QString& name) {
-    T* found = form.findChild<T*>(name);
-    Q_ASSERT(found);
-    return found;
-}
-
 // The caption `caption(i)` names the field `field(i)` and takes it as its buddy.
 void nameFields(QWidget& form, const char* caption, const char* field, int count) {
     for (int i = 0; i < count; ++i) {
-        auto* label = control<QLabel>(form, indexed(caption, i));
-        auto* widget = control<QWidget>(form, indexed(field, i));
+        auto* label = control<QLabel>(form, arrayName(caption, i));
+        auto* widget = control<QWidget>(form, arrayName(field, i));
         label->setBuddy(widget);
         widget->setAccessibleName(label->text());
     }
@@ -38,10 +29,10 @@ void nameForScreenReaders(QWidget& form) {
 
     constexpr int kElements = FormView::kInputFields;
     for (int i = 0; i < FormView::kResultLabels; ++i) {
-        const QString element = control<QLabel>(form, indexed("lblInput", i % kElements))->text();
+        const QString element = control<QLabel>(form, arrayName("lblInput", i % kElements))->text();
         const QString block =
             i < kElements ? QStringLiteral("Solución") : QStringLiteral("Solución adicional");
-        control<QWidget>(form, indexed("lblOutcome", i))
+        control<QWidget>(form, arrayName("lblOutcome", i))
             ->setAccessibleName(QStringLiteral("%1, %2").arg(block, element));
     }
     control<QWidget>(form, QStringLiteral("Resolvergraf"))

@@ -3,6 +3,7 @@
 
 #include "command/precise.h"
 #include "numeric/angles.h"
+#include "qt/controls.h"
 #include "qt/drawingsurface.h"
 
 #include <QAction>
@@ -26,16 +27,6 @@ namespace esferica {
 namespace {
 
 constexpr int kElements = TriangleSolution::kElements;
-
-QString indexed(const char* name, int i) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
-}
-
-template <class T> T* control(const QWidget& form, const QString& name) {
-    T* found = form.findChild<T*>(name);
-    Q_ASSERT(found);
-    return found;
-}
 
 QString fromStd(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -74,7 +65,7 @@ bool isSvgName(const QString& path) {
 Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     picture_ = control<DrawingSurface>(form, QStringLiteral("Grafico"));
     for (int i = 0; i < FormView::kResultLabels; ++i) {
-        QLabel* label = control<QLabel>(form, indexed("lblOutcome", i));
+        QLabel* label = control<QLabel>(form, arrayName("lblOutcome", i));
         outcomes_[static_cast<std::size_t>(i)] = label;
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         label->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -85,7 +76,7 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     QList<QLabel*> captions = {control<QLabel>(form, QStringLiteral("Label2")),
                                control<QLabel>(form, QStringLiteral("lbladicional"))};
     for (int i = 0; i < FormView::kResultLabels; ++i)
-        captions << control<QLabel>(form, indexed("lblout", i));
+        captions << control<QLabel>(form, arrayName("lblout", i));
     for (QLabel* caption : captions) {
         caption->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(caption, &QWidget::customContextMenuRequested, this,
@@ -162,7 +153,7 @@ QString Exporter::resultsTable() const {
             continue;
         if (i >= kElements && !std::exchange(headed, true))
             table += QStringLiteral("Solución adicional\n");
-        const QString name = control<QLabel>(form_, indexed("lblInput", i % kElements))->text();
+        const QString name = control<QLabel>(form_, arrayName("lblInput", i % kElements))->text();
         table += name + QLatin1Char('\t') + value + QLatin1Char('\n');
     }
     return table;

@@ -2,6 +2,7 @@
 #include "qt/frmTrianguloEsf.h"
 
 #include "qt/accessibility.h"
+#include "qt/controls.h"
 #include "qt/diagram.h"
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <utility>
 
+using esferica::arrayName;
 using esferica::GraphStatus;
 using esferica::Message;
 
@@ -37,10 +39,6 @@ constexpr QRect twips(int left, int top, int width, int height) {
 constexpr QSize kDesignedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
 constexpr QRect kPictureGeometry = twips(5280, 360, 5295, 5295);
 constexpr QRect kStatusGeometry = twips(5400, 5760, 4575, 375);
-
-QString arrayName(const char* control, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
-}
 
 QString messageText(Message message) {
     switch (message) {

@@ -7,6 +7,7 @@
 #include "qt/export.h"
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/qt_test.h"
+#include "tests/support/window_test.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -36,7 +37,7 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-using esferica::testing::QtTest;
+using esferica::testing::WindowTest;
 
 // Values in degrees to ten decimals and in degrees, minutes and seconds, with the seconds
 // carrying into minutes and degrees, in the Spanish separator.
@@ -56,10 +57,6 @@ TEST(PreciseText, TenDecimalsAndDegreesMinutesSeconds) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(esferica::preciseResultText(row.degrees, ","), row.text);
-}
-
-QString indexed(const char* name, int i) {
-    return QStringLiteral("%1(%2)").arg(name).arg(i);
 }
 
 // Runs `action`, handing every popup menu or modal dialog that it opens to `answer`, which must
@@ -134,32 +131,13 @@ SvgLines readSvg(const QByteArray& data) {
     return out;
 }
 
-class ExportTest : public QtTest {
+class ExportTest : public WindowTest {
 protected:
     void SetUp() override {
-        savedLocale_ = QLocale();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        form_ = std::make_unique<frmTrianguloEsf>();
-        form_->show();
-        form_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        WindowTest::SetUp();
         QApplication::clipboard()->clear();
     }
 
-    void TearDown() override {
-        form_.reset();
-        QLocale::setDefault(savedLocale_);
-    }
-
-    template <class T> T* control(const QString& name) const {
-        T* found = form_->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << qPrintable(name);
-        return found;
-    }
-    QLabel* outcome(int i) const { return control<QLabel>(indexed("lblOutcome", i)); }
-    esferica::DrawingSurface* picture() const {
-        return control<esferica::DrawingSurface>(QStringLiteral("Grafico"));
-    }
     QAction* action(const QString& text) const {
         for (QAction* found : form_->findChildren<QAction*>())
             if (found->text() == text)
@@ -170,11 +148,8 @@ protected:
 
     // Types the elements and clicks Calcular, closing any message the run shows.
     void calculate(const std::array<const char*, 6>& inputs) const {
-        for (int i = 0; i < 6; ++i)
-            control<QLineEdit>(indexed("txtInput", i))
-                ->setText(QString::fromUtf8(inputs[static_cast<std::size_t>(i)]));
-        whileOpen([this] { control<QPushButton>(QStringLiteral("cmdCalcular"))->click(); },
-                  [](QWidget* open) { open->close(); });
+        typeInputs(inputs);
+        whileOpen([this] { button()->click(); }, [](QWidget* open) { open->close(); });
     }
     // Ctrl+S on the picture, answering the file dialog with `path`.
     void saveThroughDialog(const QString& path) const {
@@ -189,11 +164,6 @@ protected:
                       static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own
                   });
     }
-
-    std::unique_ptr<frmTrianguloEsf> form_;
-
-private:
-    QLocale savedLocale_;
 };
 
 // Given the three sides of 60 degrees, the tooltips and the copied table show the values to ten
@@ -229,7 +199,7 @@ TEST_F(ExportTest, AdditionalTriangleHasItsHeadingAndNothingIsLeftAfterAMessage)
         SCOPED_TRACE(i);
         const QStringList cells = table[i < 6 ? i : i + 1].split(QLatin1Char('\t'));
         ASSERT_EQ(cells.size(), 2);
-        EXPECT_EQ(cells[0], control<QLabel>(indexed("lblInput", i % 6))->text());
+        EXPECT_EQ(cells[0], control<QLabel>(esferica::arrayName("lblInput", i % 6))->text());
         EXPECT_EQ(cells[1].section(QLatin1Char('.'), 1).size(), 10);
         EXPECT_NEAR(cells[1].toDouble(), outcome(i)->text().toDouble(), 0.005 + 1e-12);
         EXPECT_TRUE(outcome(i)->toolTip().startsWith(cells[1] + QStringLiteral("° = ")));
@@ -320,8 +290,8 @@ TEST_F(ExportTest, EveryControlHasAnAccessibleName) {
     for (const auto& [caption, field, count] :
          {std::tuple{"lblInput", "txtInput", 6}, std::tuple{"lblgrid", "txtGrid", 4}}) {
         for (int i = 0; i < count; ++i) {
-            auto* label = control<QLabel>(indexed(caption, i));
-            EXPECT_EQ(label->buddy(), control<QWidget>(indexed(field, i)));
+            auto* label = control<QLabel>(esferica::arrayName(caption, i));
+            EXPECT_EQ(label->buddy(), control<QWidget>(esferica::arrayName(field, i)));
             EXPECT_EQ(heard(label->buddy(), QAccessible::Name), label->text());
         }
     }

@@ -7,6 +7,7 @@
 #include "qt/spanish.h"
 #include "tests/support/messages.h"
 #include "tests/support/qt_test.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,12 +36,9 @@ namespace {
 using esferica::testing::answerMessages;
 using esferica::testing::QtTest;
 using esferica::testing::SeenMessage;
+using esferica::testing::WindowTest;
 
 const QString kTitle = QStringLiteral("Resolución de triángulos esféricos");
-
-QString indexed(const char* name, int i) {
-    return QStringLiteral("%1(%2)").arg(name).arg(i);
-}
 
 int countPixels(const QImage& image, const std::function<bool(QColor)>& matches) {
     int n = 0;
@@ -59,36 +57,8 @@ bool isDark(QColor c) {
     return c.lightness() < 100;
 }
 
-class FormTest : public QtTest {
+class FormTest : public WindowTest {
 protected:
-    void SetUp() override {
-        savedLocale_ = QLocale();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        form_ = std::make_unique<frmTrianguloEsf>();
-        form_->show();
-        form_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-    }
-
-    void TearDown() override {
-        form_.reset();
-        QLocale::setDefault(savedLocale_);
-    }
-
-    template <class T> T* control(const QString& name) const {
-        T* found = form_->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << qPrintable(name);
-        return found;
-    }
-    QLineEdit* input(int i) const { return control<QLineEdit>(indexed("txtInput", i)); }
-    QLineEdit* option(int i) const { return control<QLineEdit>(indexed("txtGrid", i)); }
-    QLabel* outcome(int i) const { return control<QLabel>(indexed("lblOutcome", i)); }
-    QPushButton* button() const { return control<QPushButton>(QStringLiteral("cmdCalcular")); }
-
-    void typeInputs(const std::array<const char*, 6>& texts) const {
-        for (int i = 0; i < 6; ++i)
-            input(i)->setText(QString::fromUtf8(texts[static_cast<std::size_t>(i)]));
-    }
     std::vector<SeenMessage> calculate() const {
         return answerMessages([this] { QTest::mouseClick(button(), Qt::LeftButton); });
     }
@@ -98,12 +68,7 @@ protected:
             texts << outcome(i)->text();
         return texts;
     }
-    QImage drawing() const { return control<QWidget>(QStringLiteral("Grafico"))->grab().toImage(); }
-
-    std::unique_ptr<frmTrianguloEsf> form_;
-
-private:
-    QLocale savedLocale_;
+    QImage drawing() const { return picture()->grab().toImage(); }
 };
 
 // The window opens at its designed size, which is also the smallest it can be made; it can grow.
@@ -136,26 +101,29 @@ TEST_F(FormTest, EveryControlHasItsKindPlaceAndCaption) {
     const char* inputCaptions[] = {"lado a",   "lado b",   "lado c",
                                    "ángulo A", "ángulo B", "ángulo C"};
     for (int i = 0; i < 6; ++i) {
-        rows.push_back({indexed("lblInput", i),
+        rows.push_back({esferica::arrayName("lblInput", i),
                         Label,
                         {16, 96 + 24 * i, 57, 25},
                         QString::fromUtf8(inputCaptions[i])});
-        rows.push_back({indexed("txtInput", i), TextBox, {72, 96 + 24 * i, 49, 19}, ""});
+        rows.push_back(
+            {esferica::arrayName("txtInput", i), TextBox, {72, 96 + 24 * i, 49, 19}, ""});
     }
     const char* elements[] = {"a", "b", "c", "A", "B", "C"};
     for (int i = 0; i < 12; ++i) {
         const int top = i < 6 ? 32 + 24 * i : 216 + 24 * (i - 6);
-        rows.push_back({indexed("lblout", i), Label, {224, top, 17, 25}, elements[i % 6]});
-        rows.push_back({indexed("lblOutcome", i), Label, {248, top, 57, 17}, ""});
+        rows.push_back(
+            {esferica::arrayName("lblout", i), Label, {224, top, 17, 25}, elements[i % 6]});
+        rows.push_back({esferica::arrayName("lblOutcome", i), Label, {248, top, 57, 17}, ""});
     }
     const char* gridCaptions[] = {"º red lat.", "º red long", "Inclinación", "Rotación"};
     const char* gridTexts[] = {"15", "20", "30", "10"};
     for (int i = 0; i < 4; ++i) {
-        rows.push_back({indexed("lblgrid", i),
+        rows.push_back({esferica::arrayName("lblgrid", i),
                         Label,
                         {24, 304 + 24 * i, i < 2 ? 49 : 57, 17},
                         QString::fromUtf8(gridCaptions[i])});
-        rows.push_back({indexed("txtGrid", i), TextBox, {88, 304 + 24 * i, 49, 19}, gridTexts[i]});
+        rows.push_back(
+            {esferica::arrayName("txtGrid", i), TextBox, {88, 304 + 24 * i, 49, 19}, gridTexts[i]});
     }
 
     for (const Row& row : rows) {
@@ -217,11 +185,11 @@ TEST_F(FormTest, OpensWithEmptyResultsBlankPictureAndFocusOnSideA) {
 TEST_F(FormTest, TabWalksTheControlsInOrderAndBackRound) {
     QStringList order;
     for (int i = 1; i < 6; ++i)
-        order << indexed("txtInput", i);
+        order << esferica::arrayName("txtInput", i);
     order << "cmdCalcular"
           << "Grafico";
     for (int i = 0; i < 4; ++i)
-        order << indexed("txtGrid", i);
+        order << esferica::arrayName("txtGrid", i);
     order << "Picture1"
           << "txtInput(0)";
 

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Base fixture of the tests that drive the program's window offscreen, as a user would: a fresh
+// window per test, shown and active, under an English locale (results with a decimal point), and
+// its controls found by their object names.
+#pragma once
+
+#include "qt/controls.h"
+#include "qt/drawingsurface.h"
+#include "qt/frmTrianguloEsf.h"
+#include "tests/support/qt_test.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <array>
+#include <memory>
+
+namespace esferica::testing {
+
+class WindowTest : public QtTest {
+protected:
+    void SetUp() override {
+        savedLocale_ = QLocale();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        form_ = std::make_unique<frmTrianguloEsf>();
+        form_->show();
+        form_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    void TearDown() override {
+        form_.reset();
+        QLocale::setDefault(savedLocale_);
+    }
+
+    template <class T> T* control(const QString& name) const {
+        T* found = form_->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << qPrintable(name);
+        return found;
+    }
+    QLineEdit* input(int i) const { return control<QLineEdit>(arrayName("txtInput", i)); }
+    QLineEdit* option(int i) const { return control<QLineEdit>(arrayName("txtGrid", i)); }
+    QLabel* outcome(int i) const { return control<QLabel>(arrayName("lblOutcome", i)); }
+    QPushButton* button() const { return control<QPushButton>(QStringLiteral("cmdCalcular")); }
+    DrawingSurface* picture() const { return control<DrawingSurface>(QStringLiteral("Grafico")); }
+
+    // Sets the six input fields, a to C.
+    void typeInputs(const std::array<const char*, 6>& texts) const {
+        for (int i = 0; i < 6; ++i)
+            input(i)->setText(QString::fromUtf8(texts[static_cast<std::size_t>(i)]));
+    }
+
+    std::unique_ptr<frmTrianguloEsf> form_;
+
+private:
+    QLocale savedLocale_;
+};
+
+} // namespace esferica::testing
