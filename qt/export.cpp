@@ -83,15 +83,8 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
                 [this, caption](const QPoint& at) { showResultsMenu(caption, at); });
     }
 
-    // Filled labels are reached by the keyboard between the button and the picture. The order
-    // is set while they take the focus: setTabOrder passes over a widget that takes none.
-    QWidget* previous = control<QWidget>(form, QStringLiteral("cmdCalcular"));
-    for (QLabel* label : outcomes_) {
-        label->setFocusPolicy(Qt::StrongFocus);
-        QWidget::setTabOrder(previous, label);
-        previous = label;
-    }
-    QWidget::setTabOrder(previous, picture_);
+    // A filled label takes the focus when it is clicked, so that the keyboard can then select in
+    // it; Tab passes over the results, keeping the window's focus order.
     for (QLabel* label : outcomes_)
         label->setFocusPolicy(Qt::NoFocus); // until it shows a value
 
@@ -138,7 +131,7 @@ void Exporter::showResults(const RunReport& report, const std::string& decimalSe
             }
         }
         label->setToolTip(tip);
-        label->setFocusPolicy(value.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+        label->setFocusPolicy(value.isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
         any = any || !value.isEmpty();
     }
     copyResults_->setEnabled(any);
