@@ -94,7 +94,8 @@ std::vector<FakeSurface::Call> recordedClick(const Options& options) {
     FakeView view;
     view.type({"60", "60", "60", "", "", ""});
     view.options = options;
-    esferica::Calculator().calculate(view);
+    esferica::Calculator form;
+    view.click(form);
     return view.surface.calls;
 }
 

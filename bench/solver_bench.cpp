@@ -142,37 +142,32 @@ void checked(benchmark::State& state) {
     std::vector<TriangleSolution> in;
     for (const auto& t : triangles()) {
         TriangleSolution s;
-        for (int i = 0; i < 6; ++i)
-            s.element(i) = t[static_cast<std::size_t>(i)];
+        for (const Element e : kAllElements)
+            s[e] = t[index(e)];
         in.push_back(s);
     }
     for (auto _ : state) {
-        for (TriangleSolution t : in) {
-            TriangleSolution t2;
-            bool doble = false;
-            ResumeNext run;
+        for (const TriangleSolution& t : in) {
             switch (which) {
             case kSSS:
-                SSS(run, t);
+                benchmark::DoNotOptimize(SSS(t.a, t.b, t.c));
                 break;
             case kAAA:
-                AAA(run, t);
+                benchmark::DoNotOptimize(AAA(t.A, t.B, t.C));
                 break;
             case kSAS:
-                SAS(t.A, t.b, t.c, t.B, t.C, t.a);
+                benchmark::DoNotOptimize(SAS(t.A, t.b, t.c));
                 break;
             case kASA:
-                ASA(t.A, t.B, t.c, t.a, t.b, t.C);
+                benchmark::DoNotOptimize(ASA(t.A, t.B, t.c));
                 break;
             case kSSA:
-                SSA(t.A, t.a, t.b, t.C, t.B, t.c, t2.C, t2.B, t2.c, doble);
+                benchmark::DoNotOptimize(SSA(t.A, t.a, t.b));
                 break;
             case kAAS:
-                AAS(t.A, t.B, t.a, t.b, t.c, t.C, t2.b, t2.c, t2.C, doble);
+                benchmark::DoNotOptimize(AAS(t.A, t.B, t.a));
                 break;
             }
-            benchmark::DoNotOptimize(t);
-            benchmark::DoNotOptimize(t2);
         }
     }
     state.SetItemsProcessed(state.iterations() * kTriangles);
@@ -230,13 +225,13 @@ void click(benchmark::State& state) {
     }
     esferica::testing::FakeView view;
     view.options = {"0", "0", "30", "10"};
+    view.surface.record = false;
     Calculator form;
     for (auto _ : state) {
         for (const auto& row : texts) {
             view.type(row);
             view.messages.clear();
-            view.surface.clear();
-            benchmark::DoNotOptimize(form.calculate(view));
+            benchmark::DoNotOptimize(view.click(form));
         }
     }
     state.SetItemsProcessed(state.iterations() * kTriangles);

@@ -138,26 +138,36 @@ Real Val(std::string_view text) {
     return v;
 }
 
+std::string exponentText(double value, int decimals, std::string_view decimalSeparator) {
+    char buf[64];
+    const auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, decimals);
+    (void)ec; // a double with at most 17 decimals fits
+    std::string text(buf, end);
+    text[text.find('e')] = 'E';
+    if (const std::size_t dot = text.find('.'); dot != std::string::npos)
+        text.replace(dot, 1, decimalSeparator);
+    return text;
+}
+
 std::string resultText(Real x, std::string_view decimalSeparator) {
     return degreesText(RadtoGrad(x).value(), decimalSeparator);
 }
 
 std::string degreesText(double d, std::string_view decimalSeparator) {
     if (std::fabs(d) >= kExponentFrom) {
-        char buf[40];
-        const auto [end, ec] =
-            std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific, 14);
-        (void)ec;
-        std::string text(buf, end);
-        const std::size_t e = text.find('e');
-        std::string mantissa = text.substr(0, e);
-        while (mantissa.back() == '0')
-            mantissa.pop_back();
-        if (mantissa.back() == '.')
-            mantissa.pop_back();
-        if (const std::size_t dot = mantissa.find('.'); dot != std::string::npos)
-            mantissa.replace(dot, 1, decimalSeparator);
-        return mantissa + 'E' + text.substr(e + 1);
+        // Fourteen decimals, the trailing zeros of the mantissa dropped.
+        std::string text = exponentText(d, 14, ".");
+        const std::size_t e = text.find('E');
+        std::size_t end = e;
+        while (text[end - 1] == '0')
+            --end;
+        if (text[end - 1] == '.')
+            --end;
+        text.erase(end, e - end);
+        if (const std::size_t dot = text.find('.'); dot != std::string::npos)
+            text.replace(dot, 1, decimalSeparator);
+        return text;
     }
 
     const std::int64_t hundredths = roundedHundredths(d);

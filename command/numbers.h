@@ -35,6 +35,11 @@ Real Val(std::string_view text);
 inline constexpr double kExponentFrom = 1e15;
 std::string degreesText(double degrees, std::string_view decimalSeparator);
 
+// `value` in scientific notation with `decimals` digits after the separator and an upper-case E
+// followed by the exponent's sign and at least two digits ("1.2345000000E+20"), as the texts of
+// huge values write it.
+std::string exponentText(double value, int decimals, std::string_view decimalSeparator);
+
 // The text shown for an element x in radians: degreesText of RadtoGrad(x). Raises
 // ArithmeticFailure when RadtoGrad overflows.
 std::string resultText(Real x, std::string_view decimalSeparator);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command/precise.h"
 
+#include "command/numbers.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -8,9 +10,6 @@
 namespace esferica {
 
 namespace {
-
-// Where degreesText (command/numbers.h) switches to an exponent.
-constexpr double kExponentFrom = 1e15;
 
 // |value| with `decimals` decimals, as std::to_chars rounds it: from the exact binary value.
 std::string fixed(double value, int decimals) {
@@ -33,19 +32,11 @@ bool showsNonZeroDigit(std::string_view text) {
 } // namespace
 
 std::string preciseDegreesText(double degrees, std::string_view decimalSeparator) {
-    std::string text;
-    if (std::fabs(degrees) >= kExponentFrom) {
-        char buf[64];
-        const auto [end, ec] =
-            std::to_chars(buf, buf + sizeof buf, degrees, std::chars_format::scientific, 10);
-        (void)ec;
-        text.assign(buf, end);
-        text[text.find('e')] = 'E';
-    } else {
-        const std::string digits = fixed(degrees, 10);
-        text.append(degrees < 0 && showsNonZeroDigit(digits) ? 1 : 0, '-');
-        text += digits;
-    }
+    if (std::fabs(degrees) >= kExponentFrom)
+        return exponentText(degrees, 10, decimalSeparator);
+    const std::string digits = fixed(degrees, 10);
+    std::string text(degrees < 0 && showsNonZeroDigit(digits) ? 1 : 0, '-');
+    text += digits;
     replacePoint(text, decimalSeparator);
     return text;
 }

@@ -33,12 +33,24 @@ template <class Line> void sweep(Real from, Real to, Real step, Line line) {
     }
 }
 
-// Draws sides b and a along their meridians, then fits and draws side c between the projected A
-// and B. Each call is a step of its own, as are the four targets. Returns whether side c was
-// fitted; a failure inside the drawing of a fitted arc is a failed step, not a missing fit.
-bool drawTriangle(ResumeNext& run, Surface& dib, const Placement& at, Real c, Real inclination,
-                  FittingState& fitting) {
+// Where a triangle with vertex C at the north pole has its vertices A and B on the sphere
+// (radians): A on the reference meridian, B at angle C from it.
+struct Placement {
+    Real latA, longA, latB, longB;
+};
+
+// Places the triangle's vertices A and B, each coordinate a step of its own, then draws sides b
+// and a along their meridians and fits and draws side c between the projected A and B. Each call
+// is a step of its own, as are the four targets. Returns whether side c was fitted; a failure
+// inside the drawing of a fitted arc is a failed step, not a missing fit.
+bool drawTriangle(ResumeNext& run, Surface& dib, const TriangleSolution& t, Real reference,
+                  Real inclination, FittingState& fitting) {
     const Real northPole = kPi / 2;
+    Placement at;
+    run([&] { at.longA = reference; });
+    run([&] { at.longB = at.longA + t.C; });
+    run([&] { at.latA = northPole - t.b; });
+    run([&] { at.latB = northPole - t.a; });
     run([&] { arco(dib, northPole, at.longA, at.latA, at.longA, inclination); });
     run([&] { arco(dib, at.latB, at.longB, northPole, at.longB, inclination); });
     run([&] { fitting.x1 = Posx(at.latA, at.longA, inclination); });
@@ -46,7 +58,7 @@ bool drawTriangle(ResumeNext& run, Surface& dib, const Placement& at, Real c, Re
     run([&] { fitting.x2 = Posx(at.latB, at.longB, inclination); });
     run([&] { fitting.y2 = Posy(at.latB, at.longB, inclination); });
     bool fitted = true;
-    run([&] { fitted = calcularydibujarelipse(c, fitting, dib); });
+    run([&] { fitted = calcularydibujarelipse(t.c, fitting, dib); });
     return fitted;
 }
 
@@ -58,9 +70,8 @@ void clearScene(ResumeNext& run, Surface& dib) {
     run([&] { dib.setForeColor(kBlack); });
 }
 
-int drawScene(ResumeNext& run, Surface& dib, const DrawingOptions& view,
-              const TriangleSolution& primary, const TriangleSolution* additional,
-              Placement& placement, FittingState& fitting) {
+SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, FittingState& fitting) {
+    const DrawingOptions& view = scene.options;
     const Real halfPi = kPi / 2, twoPi = 2 * kPi;
     const Real inclination = view.inclination;
 
@@ -87,25 +98,14 @@ int drawScene(ResumeNext& run, Surface& dib, const DrawingOptions& view,
 
     run([&] { dib.setForeColor(kRed); });
 
-    int notFitted = 0;
-    run([&] { placement.longA = reference; });
-    run([&] { placement.longB = placement.longA + primary.C; });
-    run([&] { placement.latA = halfPi - primary.b; });
-    run([&] { placement.latB = halfPi - primary.a; });
-    if (!drawTriangle(run, dib, placement, primary.c, inclination, fitting))
-        ++notFitted;
-
-    if (additional) {
-        Placement second;
-        run([&] { second.longA = reference; });
-        run([&] { second.longB = second.longA + additional->C; });
-        run([&] { second.latA = halfPi - additional->b; });
-        run([&] { second.latB = halfPi - additional->a; });
-        // Side c2 is drawn whatever its length, so the additional triangle is always whole.
-        if (!drawTriangle(run, dib, second, additional->c, inclination, fitting))
-            ++notFitted;
-    }
-    return notFitted;
+    SceneDrawing drawn;
+    drawn.primarySideMissing =
+        !drawTriangle(run, dib, scene.primary, reference, inclination, fitting);
+    // Side c2 is drawn whatever its length, so the additional triangle is always whole.
+    if (scene.additional)
+        drawn.additionalSideMissing =
+            !drawTriangle(run, dib, *scene.additional, reference, inclination, fitting);
+    return drawn;
 }
 
 } // namespace esferica

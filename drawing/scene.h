@@ -9,6 +9,8 @@
 #include "numeric/checked.h"
 #include "solver/triangle.h"
 
+#include <optional>
+
 namespace esferica {
 
 // The most lines a family of the grid may have. A spacing that needs more is refused as unusable
@@ -25,10 +27,18 @@ struct DrawingOptions {
     Real latstep, longstep, inclination, rotation;
 };
 
-// Where a triangle with vertex C at the north pole has its vertices A and B on the sphere
-// (radians): A on the reference meridian, B at angle C from it.
-struct Placement {
-    Real latA, longA, latB, longB;
+// What the picture shows: the sphere and its grid under the options, and the solved triangles.
+struct Scene {
+    DrawingOptions options;
+    TriangleSolution primary;
+    std::optional<TriangleSolution> additional;
+};
+
+// Which sides c a drawing left out, because no fit was found for them.
+struct SceneDrawing {
+    bool primarySideMissing = false;
+    bool additionalSideMissing = false;
+    int missingSides() const { return int{primarySideMissing} + int{additionalSideMissing}; }
 };
 
 // The first steps of the drawing stage, before the options are read: sets the user coordinates
@@ -37,13 +47,10 @@ struct Placement {
 void clearScene(ResumeNext& run, Surface& dib);
 
 // Draws on the cleared picture the outline, the parallels and the meridians in black, then the
-// primary triangle in red with vertex C at the north pole (its vertices placed in `placement`)
-// and, when `additional` is given, the additional triangle whole. Shares the calculate command's
-// resume-next regime: every statement is a step of `run`, and a failing one leaves the rest of
-// the picture to be drawn. Returns how many sides c could not be fitted (0, 1 or 2), each one
-// missing from the picture.
-int drawScene(ResumeNext& run, Surface& dib, const DrawingOptions& view,
-              const TriangleSolution& primary, const TriangleSolution* additional,
-              Placement& placement, FittingState& fitting);
+// primary triangle in red with vertex C at the north pole, side b on the meridian at longitude
+// -90 degrees - rotation and side a at angle C from it, and the additional triangle likewise.
+// Every statement is a step of `run`, and a failing one leaves the rest of the picture to be
+// drawn; a side c that finds no fit is missing from the picture, and from the result.
+SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, FittingState& fitting);
 
 } // namespace esferica

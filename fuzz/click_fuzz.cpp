@@ -22,10 +22,11 @@
 //   - every element of a triangle shown lies strictly between 0 and 180 degrees;
 //   - the picture received only finite coordinates and radii, only black and red, and nothing
 //     drawn after "Error en datos de dibujo" cleared it.
+// The window is the recording view of the tests, its surface keeping counters only.
 #include "command/calculate.h"
 #include "command/numbers.h"
-#include "command/view.h"
 #include "numeric/angles.h"
+#include "tests/support/fake_view.h"
 
 #include <array>
 #include <cctype>
@@ -41,8 +42,8 @@ namespace esferica {
 namespace {
 
 constexpr int kMaxClicks = 4;
-// Labels kFirst to 11 show the additional triangle.
-constexpr int kFirst = FormView::kFirstAdditionalLabel, kLabels = FormView::kResultLabels;
+// Labels kFirst to kLabels - 1 show the additional triangle.
+constexpr int kFirst = kElements, kLabels = 2 * kElements;
 
 [[noreturn]] void broken(const char* invariant, std::string_view detail = {}) {
     std::fprintf(stderr, "\n*** invariant broken: %s", invariant);
@@ -52,77 +53,15 @@ constexpr int kFirst = FormView::kFirstAdditionalLabel, kLabels = FormView::kRes
     std::abort();
 }
 
-// A drawing surface that checks every call as it comes and keeps only counters, so that a grid
-// of a hundred thousand lines costs no memory.
-class CheckingSurface : public Surface {
+// The recording surface, told to keep no calls, with the colours checked as they come.
+class CheckingSurface : public testing::FakeSurface {
 public:
-    void Scale(float left, float top, float right, float bottom) override {
-        finite(left), finite(top), finite(right), finite(bottom);
-        ++calls;
-    }
-    void Cls() override {
-        ++calls;
-        drawnSinceCls = 0;
-    }
+    CheckingSurface() { record = false; }
     void setForeColor(std::int32_t color) override {
         if (color != kBlack && color != kRed)
             broken("a colour other than black and red", std::to_string(color));
-        ++calls;
+        FakeSurface::setForeColor(color);
     }
-    void setCurrentX(float x) override {
-        finite(x);
-        ++calls;
-    }
-    void setCurrentY(float y) override {
-        finite(y);
-        ++calls;
-    }
-    void Line(float x, float y) override {
-        finite(x), finite(y);
-        ++calls;
-        ++drawnSinceCls;
-    }
-    void Circle(float x, float y, float r) override {
-        finite(x), finite(y), finite(r);
-        ++calls;
-        ++drawnSinceCls;
-    }
-
-    long calls = 0;
-    long drawnSinceCls = 0;
-
-private:
-    static void finite(float v) {
-        if (!std::isfinite(v))
-            broken("a non-finite coordinate reached the picture");
-    }
-};
-
-class CheckingView : public FormView {
-public:
-    std::string inputText(int i) const override { return inputs.at(static_cast<std::size_t>(i)); }
-    std::string optionText(int i) const override { return options.at(static_cast<std::size_t>(i)); }
-    void setOptionText(int i, std::string_view text) override {
-        options.at(static_cast<std::size_t>(i)) = text;
-    }
-    void setResult(int i, std::string_view caption) override {
-        results.at(static_cast<std::size_t>(i)) = caption;
-    }
-    void setGraphStatus(GraphStatus s) override { status = s; }
-    void showMessage(Message m) override {
-        message = m;
-        ++messages;
-    }
-    std::string decimalSeparator() const override { return "."; }
-    Surface& picture() override { return surface; }
-
-    std::array<std::string, kInputFields> inputs;
-    std::array<std::string, kOptionFields> options;
-    std::array<std::string, kResultLabels> results;
-    GraphStatus status = GraphStatus::Clear;
-    Message message = Message::Underdetermined;
-    int messages = 0;
-    CheckingSurface surface;
 };
 
 bool isDigit(char ch) {
@@ -193,26 +132,14 @@ void checkLabel(const std::string& label) {
         broken("a result label is not a number of the result format", label);
 }
 
-Message messageFor(RunEnd end) {
-    switch (end) {
-    case RunEnd::Underdetermined:
-        return Message::Underdetermined;
-    case RunEnd::Overdetermined:
-        return Message::Overdetermined;
-    case RunEnd::NoSolution:
-        return Message::NoSolution;
-    case RunEnd::BadDrawingData:
-    case RunEnd::Drawn:
-        break;
-    }
-    return Message::BadDrawingData;
-}
-
-void checkClick(const CheckingView& view, const RunReport& report, long surfaceCallsBefore) {
+void checkClick(const testing::FakeView& view, const Calculation& calc, long surfaceCallsBefore,
+                const CheckingSurface& surface) {
     for (const std::string& label : view.results)
         checkLabel(label);
+    if (!surface.allFinite)
+        broken("a non-finite coordinate reached the picture");
 
-    const bool pictureTouched = view.surface.calls != surfaceCallsBefore;
+    const bool pictureTouched = surface.callCount != surfaceCallsBefore;
     const auto labelsFilled = [&](int from, int to) {
         for (int i = from; i < to; ++i)
             if (view.results[static_cast<std::size_t>(i)].empty())
@@ -227,42 +154,42 @@ void checkClick(const CheckingView& view, const RunReport& report, long surfaceC
     };
 
     // Every element of a triangle lies strictly between 0 and 180 degrees.
-    if (report.end == RunEnd::Drawn || report.end == RunEnd::BadDrawingData) {
+    if (calc.hasTriangles()) {
         const auto inside = [](const TriangleSolution& t) {
-            for (int i = 0; i < TriangleSolution::kElements; ++i)
-                if (!(t.element(i) > 0 && t.element(i) < kPi))
+            for (const Element e : kAllElements)
+                if (!(t[e] > 0 && t[e] < kPi))
                     return false;
             return true;
         };
-        if (!inside(report.primary) || (report.twoSolutions && !inside(report.additional)))
+        if (!inside(calc.primary) || (calc.additional && !inside(*calc.additional)))
             broken("a triangle was shown with an element outside (0, 180) degrees");
     }
 
-    if (report.end == RunEnd::Drawn) {
-        if (view.messages != 0)
+    if (calc.outcome == Outcome::Solved) {
+        if (!view.messages.empty())
             broken("a drawn run showed a message");
         if (!labelsFilled(0, kFirst))
             broken("a drawn run left a label of the triangle empty");
-        if (report.twoSolutions ? !labelsFilled(kFirst, kLabels) : !labelsEmpty(kFirst, kLabels))
-            broken("the labels of the additional triangle disagree with twoSolutions");
-        if (view.surface.drawnSinceCls == 0)
+        if (calc.additional ? !labelsFilled(kFirst, kLabels) : !labelsEmpty(kFirst, kLabels))
+            broken("the labels of the additional triangle disagree with the additional triangle");
+        if (surface.drawnSinceCls == 0)
             broken("a drawn run drew nothing");
         return;
     }
 
-    if (view.messages != 1)
+    if (view.messages.size() != 1)
         broken("a run that did not draw showed other than exactly one message",
-               std::to_string(view.messages));
-    if (view.message != messageFor(report.end))
+               std::to_string(view.messages.size()));
+    if (view.messages.back() != calc.outcome)
         broken("the message does not match how the run ended");
-    if (report.end == RunEnd::BadDrawingData) {
-        if (view.surface.drawnSinceCls != 0)
+    if (calc.outcome == Outcome::BadDrawingData) {
+        if (surface.drawnSinceCls != 0)
             broken("something was drawn although the drawing data were refused");
         return;
     }
     if (!labelsEmpty(0, kLabels))
         broken("a run that ended before showing results left a label filled");
-    if (!pictureTouched || view.surface.drawnSinceCls != 0)
+    if (!pictureTouched || surface.drawnSinceCls != 0)
         broken("a run that ended before the drawing stage left a drawing on the picture");
 }
 
@@ -274,28 +201,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     Calculator form;
-    CheckingView view;
+    testing::FakeView view;
+    CheckingSurface surface;
+    view.picture = &surface;
     std::size_t pos = 0;
     for (int click = 0; click < kMaxClicks && (click == 0 || pos < bytes.size()); ++click) {
         view.inputs.fill("");
-        for (int i = 0; i < FormView::kOptionFields; ++i)
-            view.options[static_cast<std::size_t>(i)] =
-                FormView::kDefaultOptionTexts[static_cast<std::size_t>(i)];
-        for (int field = 0; field < 10 && pos < bytes.size(); ++field) {
+        view.options = testing::defaultOptions();
+        for (int field = 0; field < kElements + kOptionFields && pos < bytes.size(); ++field) {
             const std::size_t end = std::min(bytes.find('\n', pos), bytes.size());
             std::string text(bytes.substr(pos, end - pos));
             pos = end + 1;
-            if (field < FormView::kInputFields)
+            if (field < kElements)
                 view.inputs[static_cast<std::size_t>(field)] = std::move(text);
             else
-                view.options[static_cast<std::size_t>(field - FormView::kInputFields)] =
-                    std::move(text);
+                view.options[static_cast<std::size_t>(field - kElements)] = std::move(text);
         }
 
-        view.messages = 0;
-        const long surfaceCallsBefore = view.surface.calls;
-        const RunReport report = form.calculate(view);
-        checkClick(view, report, surfaceCallsBefore);
+        view.messages.clear();
+        const long surfaceCallsBefore = surface.callCount;
+        const Calculation& calc = view.click(form);
+        checkClick(view, calc, surfaceCallsBefore, surface);
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/accessibility.h"
 
-#include "command/view.h"
+#include "command/texts.h"
 #include "qt/controls.h"
 
 #include <QLabel>
@@ -24,14 +24,15 @@ void nameFields(QWidget& form, const char* caption, const char* field, int count
 } // namespace
 
 void nameForScreenReaders(QWidget& form) {
-    nameFields(form, "lblInput", "txtInput", FormView::kInputFields);
-    nameFields(form, "lblgrid", "txtGrid", FormView::kOptionFields);
+    nameFields(form, "lblInput", "txtInput", kElements);
+    nameFields(form, "lblgrid", "txtGrid", kOptionFields);
 
-    constexpr int kElements = FormView::kInputFields;
-    for (int i = 0; i < FormView::kResultLabels; ++i) {
+    for (int i = 0; i < 2 * kElements; ++i) {
         const QString element = control<QLabel>(form, arrayName("lblInput", i % kElements))->text();
         const QString block =
-            i < kElements ? QStringLiteral("Solución") : QStringLiteral("Solución adicional");
+            i < kElements ? QStringLiteral("Solución")
+                          : QString::fromUtf8(kAdditionalHeading.data(),
+                                              static_cast<qsizetype>(kAdditionalHeading.size()));
         control<QWidget>(form, arrayName("lblOutcome", i))
             ->setAccessibleName(QStringLiteral("%1, %2").arg(block, element));
     }

@@ -2,6 +2,7 @@
 #include "qt/export.h"
 
 #include "command/precise.h"
+#include "command/texts.h"
 #include "numeric/angles.h"
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
@@ -26,9 +27,9 @@ namespace esferica {
 
 namespace {
 
-constexpr int kElements = TriangleSolution::kElements;
+constexpr int kResultLabels = 2 * kElements;
 
-QString fromStd(const std::string& text) {
+QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -64,7 +65,7 @@ bool isSvgName(const QString& path) {
 
 Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     picture_ = control<DrawingSurface>(form, QStringLiteral("Grafico"));
-    for (int i = 0; i < FormView::kResultLabels; ++i) {
+    for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = control<QLabel>(form, arrayName("lblOutcome", i));
         outcomes_[static_cast<std::size_t>(i)] = label;
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -75,7 +76,7 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     // The captions of the results open the same menu.
     QList<QLabel*> captions = {control<QLabel>(form, QStringLiteral("Label2")),
                                control<QLabel>(form, QStringLiteral("lbladicional"))};
-    for (int i = 0; i < FormView::kResultLabels; ++i)
+    for (int i = 0; i < kResultLabels; ++i)
         captions << control<QLabel>(form, arrayName("lblout", i));
     for (QLabel* caption : captions) {
         caption->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -113,43 +114,25 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     picture_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void Exporter::showResults(const RunReport& report, const std::string& decimalSeparator) {
-    bool any = false;
-    for (int i = 0; i < FormView::kResultLabels; ++i) {
+void Exporter::show(const Calculation& calc, const std::string& decimalSeparator) {
+    table_ = fromStd(esferica::resultsTable(calc, decimalSeparator));
+    for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = outcomes_[static_cast<std::size_t>(i)];
-        QString& value = values_[static_cast<std::size_t>(i)];
-        value.clear();
+        const bool additional = i >= kElements;
         QString tip;
-        if (!label->text().isEmpty()) {
-            const TriangleSolution& triangle = i < kElements ? report.primary : report.additional;
-            try {
-                const double degrees = RadtoGrad(triangle.element(i % kElements)).value();
-                value = fromStd(preciseDegreesText(degrees, decimalSeparator));
-                tip = fromStd(preciseResultText(degrees, decimalSeparator));
-            } catch (const ArithmeticFailure&) {
-                // Not reached: the label was written from the same conversion.
-            }
+        if (calc.hasTriangles() && (!additional || calc.additional)) {
+            const TriangleSolution& t = additional ? *calc.additional : calc.primary;
+            const Element e = kAllElements[static_cast<std::size_t>(i % kElements)];
+            tip = fromStd(preciseResultText(RadtoGrad(t[e]).value(), decimalSeparator));
         }
         label->setToolTip(tip);
-        label->setFocusPolicy(value.isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
-        any = any || !value.isEmpty();
+        label->setFocusPolicy(tip.isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
     }
-    copyResults_->setEnabled(any);
+    copyResults_->setEnabled(!table_.isEmpty());
 }
 
 QString Exporter::resultsTable() const {
-    QString table;
-    bool headed = false;
-    for (int i = 0; i < FormView::kResultLabels; ++i) {
-        const QString& value = values_[static_cast<std::size_t>(i)];
-        if (value.isEmpty())
-            continue;
-        if (i >= kElements && !std::exchange(headed, true))
-            table += QStringLiteral("Solución adicional\n");
-        const QString name = control<QLabel>(form_, arrayName("lblInput", i % kElements))->text();
-        table += name + QLatin1Char('\t') + value + QLatin1Char('\n');
-    }
-    return table;
+    return table_;
 }
 
 void Exporter::copyResults() const {

@@ -34,10 +34,10 @@ public:
     // selectable and gives `form` the three actions.
     explicit Exporter(QWidget& form);
 
-    // After every run of the command, with the decimal separator that its labels were written
-    // with: keeps the full-precision values behind the labels that show one, sets their tooltips
-    // and lets the keyboard reach them (an empty label takes no focus and has no tooltip).
-    void showResults(const RunReport& report, const std::string& decimalSeparator);
+    // After every click, with the decimal separator of its labels: keeps the table of the click's
+    // results, sets the tooltips of the labels that show a value to its full precision, and lets
+    // the keyboard reach them (an empty label takes no focus and has no tooltip).
+    void show(const Calculation& calc, const std::string& decimalSeparator);
 
     // The table that "Copiar resultados" copies; empty while no result is shown.
     QString resultsTable() const;
@@ -57,9 +57,8 @@ private:
 
     QWidget& form_;
     DrawingSurface* picture_ = nullptr;
-    std::array<QLabel*, FormView::kResultLabels> outcomes_{};
-    // The full-precision text in degrees behind each filled label; empty for an empty one.
-    std::array<QString, FormView::kResultLabels> values_{};
+    std::array<QLabel*, 2 * kElements> outcomes_{};
+    QString table_; // the results table of the last click
     QAction* copyResults_ = nullptr;
     QAction* copyImage_ = nullptr;
     QAction* saveImage_ = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/frmTrianguloEsf.h"
 
+#include "command/numbers.h"
+#include "command/texts.h"
 #include "qt/accessibility.h"
 #include "qt/controls.h"
 #include "qt/diagram.h"
@@ -21,8 +23,6 @@
 #include <utility>
 
 using esferica::arrayName;
-using esferica::GraphStatus;
-using esferica::Message;
 
 namespace {
 
@@ -40,29 +40,8 @@ constexpr QSize kDesignedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
 constexpr QRect kPictureGeometry = twips(5280, 360, 5295, 5295);
 constexpr QRect kStatusGeometry = twips(5400, 5760, 4575, 375);
 
-QString messageText(Message message) {
-    switch (message) {
-    case Message::Underdetermined:
-        return QStringLiteral("Sistema subdeterminado, por favor ingrese 3 datos");
-    case Message::Overdetermined:
-        return QStringLiteral("El programa no está preparado para verificar sistemas "
-                              "sobredeterminados. Por favor ingrese sólo 3 datos");
-    case Message::NoSolution:
-        return QStringLiteral("No existe solución");
-    case Message::BadDrawingData:
-        return QStringLiteral("Error en datos de dibujo");
-    }
-    return {};
-}
-
-QString graphStatusText(GraphStatus status) {
-    switch (status) {
-    case GraphStatus::Clear:
-        return {};
-    case GraphStatus::SideNotFitted:
-        return QStringLiteral("No se encontró solución gráfica para el lado c");
-    }
-    return {};
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The smallest size that shrinkFontToFit goes down to, in points.
@@ -73,7 +52,9 @@ constexpr qreal kSmallestPointSize = 6;
 // the longest text it shows.
 qreal fitRatio(const QWidget& form, const QFont& font) {
     const QFontMetricsF metrics(font);
-    const QString status = graphStatusText(GraphStatus::SideNotFitted);
+    esferica::SceneDrawing missing;
+    missing.primarySideMissing = true;
+    const QString status = fromStd(esferica::statusText(missing));
     qreal ratio = 1;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
         const QString text =
@@ -117,11 +98,10 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     resize(kDesignedSize);
 
     // Created in the keyboard focus order, which setTabOrder below also states.
-    static const char* const inputCaptions[kInputFields] = {"lado a",   "lado b",   "lado c",
-                                                            "ángulo A", "ángulo B", "ángulo C"};
     for (int i = 0; i < kInputFields; ++i) {
+        const auto element = esferica::kAllElements[static_cast<std::size_t>(i)];
         lblInput_[i] = addLabel(arrayName("lblInput", i), twips(240, 1440 + 360 * i, 855, 375),
-                                QString::fromUtf8(inputCaptions[i]));
+                                fromStd(esferica::elementCaption(element)));
         txtInput_[i] =
             addTextBox(arrayName("txtInput", i), twips(1080, 1440 + 360 * i, 735, 285), QString());
     }
@@ -147,7 +127,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
             addLabel(arrayName("lblgrid", i), twips(360, 4560 + 360 * i, i < 2 ? 735 : 855, 255),
                      QString::fromUtf8(gridCaptions[i]));
         txtGrid_[i] = addTextBox(arrayName("txtGrid", i), twips(1320, 4560 + 360 * i, 735, 285),
-                                 QString::fromLatin1(kDefaultOptionTexts[i]));
+                                 QString::fromLatin1(esferica::kDefaultOptionTexts[i]));
     }
 
     Picture1_ = new QLabel(this);
@@ -158,11 +138,11 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1_->setFocusPolicy(Qt::StrongFocus);
 
-    static const char* const elementCaptions[] = {"a", "b", "c", "A", "B", "C"};
     for (int i = 0; i < kResultLabels; ++i) {
         const int top = i <= 5 ? 480 + 360 * i : 3240 + 360 * (i - 6);
+        const auto element = esferica::kAllElements[static_cast<std::size_t>(i % kInputFields)];
         lblout_[i] = addLabel(arrayName("lblout", i), twips(3360, top, 255, 375),
-                              QString::fromLatin1(elementCaptions[i % 6]));
+                              fromStd(esferica::elementLetter(element)));
         lblOutcome_[i] = addLabel(arrayName("lblOutcome", i), twips(3720, top, 855, 255), {});
     }
 
@@ -204,9 +184,23 @@ void frmTrianguloEsf::cmdCalcular_Click() {
     // A turn or a resize still waiting is drawn by the click itself.
     wantedView_.reset();
     resized_ = false;
-    const esferica::RunReport report = command_.calculate(*this);
+    present(command_.calculate(fieldTexts()));
+}
+
+void frmTrianguloEsf::present(const esferica::Calculation& calc) {
+    const std::string separator = decimalSeparator();
+    const auto labels = esferica::resultLabels(calc, separator);
+    for (int i = 0; i < kResultLabels; ++i)
+        lblOutcome_[i]->setText(fromStd(labels[static_cast<std::size_t>(i)]));
+    exporter_->show(calc, separator);
+    showStatus(command_.drawPicture(*Grafico_));
+    // The box runs an event loop that repaints the window: the picture must be final by then.
     Grafico_->flush();
-    exporter_->showResults(report, decimalSeparator());
+    if (const std::string_view message = esferica::messageText(calc.outcome); !message.empty()) {
+        QMessageBox box(QMessageBox::NoIcon, windowTitle(), fromStd(message), QMessageBox::Ok,
+                        this);
+        box.exec();
+    }
 }
 
 void frmTrianguloEsf::Grafico_Turn(double inclinationDeg, double rotationDeg) {
@@ -225,13 +219,24 @@ void frmTrianguloEsf::queueRedraw() {
 
 void frmTrianguloEsf::redrawPicture() {
     redrawQueued_ = false;
-    bool drawn = false;
-    if (const auto view = std::exchange(wantedView_, std::nullopt))
-        drawn = command_.turnTo(*this, *view);
-    else if (std::exchange(resized_, false))
-        drawn = command_.redraw(*this);
-    if (!drawn)
+    if (!command_.hasScene())
         return;
+    const bool resized = std::exchange(resized_, false);
+    if (const auto view = std::exchange(wantedView_, std::nullopt)) {
+        // The fields show the view in tenths of a degree, and the picture is drawn under what
+        // they read as, which is what the next click draws.
+        using esferica::OptionField;
+        const std::string separator = decimalSeparator();
+        const std::string inclination = esferica::degreesText(view->inclination, separator);
+        const std::string rotation = esferica::degreesText(view->rotation, separator);
+        txtGrid_[index(OptionField::Inclination)]->setText(fromStd(inclination));
+        txtGrid_[index(OptionField::Rotation)]->setText(fromStd(rotation));
+        if (!command_.turnTo(inclination, rotation))
+            return;
+    } else if (!resized) {
+        return;
+    }
+    showStatus(command_.drawPicture(*Grafico_));
     Grafico_->flush();
     emit pictureRedrawn();
 }
@@ -311,42 +316,22 @@ bool frmTrianguloEsf::fieldGotFocus(QObject* field) {
     return false;
 }
 
-std::string frmTrianguloEsf::inputText(int i) const {
-    return txtInput_.at(i)->text().toStdString();
+esferica::FieldTexts frmTrianguloEsf::fieldTexts() const {
+    esferica::FieldTexts fields;
+    for (int i = 0; i < kInputFields; ++i)
+        fields.inputs[static_cast<std::size_t>(i)] = txtInput_[i]->text().toStdString();
+    for (int i = 0; i < kOptionFields; ++i)
+        fields.options[static_cast<std::size_t>(i)] = txtGrid_[i]->text().toStdString();
+    return fields;
 }
 
-std::string frmTrianguloEsf::optionText(int i) const {
-    return txtGrid_.at(i)->text().toStdString();
-}
-
-void frmTrianguloEsf::setOptionText(int i, std::string_view text) {
-    txtGrid_.at(i)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void frmTrianguloEsf::setResult(int i, std::string_view caption) {
-    lblOutcome_.at(i)->setText(
-        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-}
-
-void frmTrianguloEsf::setGraphStatus(GraphStatus status) {
-    Resolvergraf_->setText(graphStatusText(status));
+void frmTrianguloEsf::showStatus(const esferica::SceneDrawing& drawing) {
+    Resolvergraf_->setText(fromStd(esferica::statusText(drawing)));
     Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
-}
-
-void frmTrianguloEsf::showMessage(Message message) {
-    // The box runs an event loop that may repaint the picture: put what is drawn so far in it.
-    Grafico_->flush();
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(), messageText(message), QMessageBox::Ok,
-                    this);
-    box.exec();
 }
 
 std::string frmTrianguloEsf::decimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
-}
-
-esferica::Surface& frmTrianguloEsf::picture() {
-    return *Grafico_;
 }
 
 QLabel* frmTrianguloEsf::addLabel(const QString& name, const QRect& geometry,

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's window over the toolkit-free command in command/calculate.h.
 //
-// A click on "&Calcular" (or Alt+C) runs Calculator::calculate against this window,
-// which the command sees only as a FormView: it reads the input and option fields, writes the
-// result labels and the status label, opens the fixed message boxes and draws on Grafico. The
-// window adds the Spanish texts of the messages, the layout, the focus behaviour of its fields
-// and the one repaint of the picture when the command has finished. Every control carries its
-// name as its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
+// A click on "&Calcular" (or Alt+C) hands the texts of the ten fields to Calculator::calculate,
+// which computes the click's value without touching the window, and present() then shows that
+// value in one pass: the result labels with their tooltips, the exporter's table, the picture
+// (through Calculator::drawPicture), the status label and, last, the message box. The window
+// itself adds the layout and the focus behaviour of its fields. Every control carries its name as
+// its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
 //
 // The picture is a view the user can explore: dragging on it or the arrow keys turn the last drawn
 // scene (Calculator::turnTo), and a larger window gives it a larger square (Calculator::redraw).
@@ -15,7 +15,6 @@
 #pragma once
 
 #include "command/calculate.h"
-#include "command/view.h"
 
 #include <QWidget>
 #include <array>
@@ -30,7 +29,7 @@ class DrawingSurface;
 class Exporter;
 } // namespace esferica
 
-class frmTrianguloEsf : public QWidget, private esferica::FormView {
+class frmTrianguloEsf : public QWidget {
     Q_OBJECT
 
 public:
@@ -53,14 +52,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::string inputText(int i) const override;
-    std::string optionText(int i) const override;
-    void setOptionText(int i, std::string_view text) override;
-    void setResult(int i, std::string_view caption) override;
-    void setGraphStatus(esferica::GraphStatus status) override;
-    void showMessage(esferica::Message message) override;
-    std::string decimalSeparator() const override;
-    esferica::Surface& picture() override;
+    static constexpr int kInputFields = esferica::kElements;
+    static constexpr int kResultLabels = 2 * esferica::kElements;
+    static constexpr int kOptionFields = esferica::kOptionFields;
+
+    // The texts of the ten fields, as the command reads them.
+    esferica::FieldTexts fieldTexts() const;
+    // Shows the value of a click in the window, in one pass.
+    void present(const esferica::Calculation& calc);
+    // The decimal separator of the user's locale, for the results.
+    std::string decimalSeparator() const;
+    void showStatus(const esferica::SceneDrawing& drawing);
 
     QLabel* addLabel(const QString& name, const QRect& geometry, const QString& caption);
     QLineEdit* addTextBox(const QString& name, const QRect& geometry, const QString& text);

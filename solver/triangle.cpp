@@ -40,49 +40,47 @@ Trig derived(Real x) {
 
 } // namespace
 
-// No step of SSS or AAA reads an element that an earlier step writes, so the sines and cosines of
-// the three given elements are taken once.
-void SSS(ResumeNext& run, TriangleSolution& t) {
-    const Trig a = given(t.a), b = given(t.b), c = given(t.c);
-    run([&] { t.A = ArcCos((a.c - b.c * c.c) / (b.s * c.s)); });
-    run([&] { t.B = ArcCos((b.c - a.c * c.c) / (a.s * c.s)); });
-    run([&] { t.C = ArcCos((c.c - a.c * b.c) / (a.s * b.s)); });
+TriangleSolution SSS(Real a, Real b, Real c) {
+    const Trig sa = given(a), sb = given(b), sc = given(c);
+    return {a,
+            b,
+            c,
+            ArcCos((sa.c - sb.c * sc.c) / (sb.s * sc.s)),
+            ArcCos((sb.c - sa.c * sc.c) / (sa.s * sc.s)),
+            ArcCos((sc.c - sa.c * sb.c) / (sa.s * sb.s))};
 }
 
-void AAA(ResumeNext& run, TriangleSolution& t) {
-    const Trig A = given(t.A), B = given(t.B), C = given(t.C);
-    run([&] { t.a = ArcCos((A.c + B.c * C.c) / (B.s * C.s)); });
-    run([&] { t.b = ArcCos((B.c + A.c * C.c) / (A.s * C.s)); });
-    run([&] { t.c = ArcCos((C.c + A.c * B.c) / (A.s * B.s)); });
+TriangleSolution AAA(Real A, Real B, Real C) {
+    const Trig sA = given(A), sB = given(B), sC = given(C);
+    return {ArcCos((sA.c + sB.c * sC.c) / (sB.s * sC.s)),
+            ArcCos((sB.c + sA.c * sC.c) / (sA.s * sC.s)),
+            ArcCos((sC.c + sA.c * sB.c) / (sA.s * sB.s)),
+            A,
+            B,
+            C};
 }
 
-void SAS(Real angulo, Real primerlad, Real segundolad, Real& primerang, Real& segundoang,
-         Real& ladorestante) {
+SASResult SAS(Real angulo, Real primerlad, Real segundolad) {
     const Trig ang = given(angulo), lad1 = given(primerlad), lad2 = given(segundolad);
-    ladorestante = ArcCos(lad1.c * lad2.c + (lad1.s * lad2.s) * ang.c);
+    const Real ladorestante = ArcCos(lad1.c * lad2.c + (lad1.s * lad2.s) * ang.c);
     const Trig rest = derived(ladorestante);
-    primerang = ArcCos((lad1.c - lad2.c * rest.c) / (lad2.s * rest.s));
-    segundoang = ArcCos((lad2.c - lad1.c * rest.c) / (lad1.s * rest.s));
+    const Real primerang = ArcCos((lad1.c - lad2.c * rest.c) / (lad2.s * rest.s));
+    const Real segundoang = ArcCos((lad2.c - lad1.c * rest.c) / (lad1.s * rest.s));
+    return {primerang, segundoang, ladorestante};
 }
 
-void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Real& segundolad,
-         Real& angrestante) {
+ASAResult ASA(Real primerang, Real segundoang, Real ladorestante) {
     const Trig ang1 = given(primerang), ang2 = given(segundoang), lad = given(ladorestante);
-    angrestante = ArcCos((ang1.s * ang2.s) * lad.c - ang1.c * ang2.c);
+    const Real angrestante = ArcCos((ang1.s * ang2.s) * lad.c - ang1.c * ang2.c);
     const Trig rest = derived(angrestante);
     // The law of cosines for angles, not the law of sines: an inverse sine cannot tell a side
     // from its supplement, and its argument is exactly 1 for a side of 90 degrees.
-    segundolad = ArcCos((ang2.c + ang1.c * rest.c) / (ang1.s * rest.s));
-    primerlad = ArcCos((ang1.c + ang2.c * rest.c) / (ang2.s * rest.s));
+    const Real segundolad = ArcCos((ang2.c + ang1.c * rest.c) / (ang1.s * rest.s));
+    const Real primerlad = ArcCos((ang1.c + ang2.c * rest.c) / (ang2.s * rest.s));
+    return {primerlad, segundolad, angrestante};
 }
 
 namespace {
-
-// One candidate triangle of an ambiguous case: the missing element x = 2 atan(t) found from a root
-// t of the quadratic, and the two elements derived from it.
-struct Candidate {
-    Real x, first, second;
-};
 
 // The roots of p t^2 + q t + r = 0, labelled by the sign before the square root (t1 with +, t2
 // with -), not by size; either may be missing.
@@ -117,16 +115,17 @@ std::pair<std::optional<Bounded>, std::optional<Bounded>> halfTangentRoots(Bound
 }
 
 // Keeps the roots of the quadratic in t = tan(x/2) that give a triangle; `derive(x)` computes the
-// rest of a candidate triangle.
+// triangle of the missing element x, or fails.
 template <class Derive>
-void solveAmbiguous(Bounded p, Bounded q, Bounded r, Derive derive, Candidate& first,
-                    Candidate& second, bool& doble) {
+auto solveAmbiguous(Bounded p, Bounded q, Bounded r, Derive derive)
+    -> Ambiguous<decltype(derive(Real()))> {
+    using Triangle = decltype(derive(Real()));
     const auto [t1, t2] = halfTangentRoots(p, q, r);
 
     // A root fits only when its x lies strictly between 0 and 180 degrees by more than its error
     // (the two other elements divide by sin x, and would come out as noise), and every step of its
     // triangle succeeds; a failure in one root's triangle must not discard the other.
-    const auto fit = [&](std::optional<Bounded> t) -> std::optional<Candidate> {
+    const auto fit = [&](std::optional<Bounded> t) -> std::optional<Triangle> {
         if (!t)
             return std::nullopt;
         try {
@@ -138,58 +137,41 @@ void solveAmbiguous(Bounded p, Bounded q, Bounded r, Derive derive, Candidate& f
             return std::nullopt;
         }
     };
-    std::optional<Candidate> primary = fit(t1);
-    std::optional<Candidate> additional = fit(t2);
-    if (!primary)
-        std::swap(primary, additional);
-    if (!primary)
+    std::optional<Triangle> first = fit(t1);
+    std::optional<Triangle> second = fit(t2);
+    if (!first)
+        std::swap(first, second);
+    if (!first)
         throw NoTriangle();
-    first = *primary;
-    if (additional)
-        second = *additional;
-    doble = additional.has_value();
+    return {*first, second};
 }
 
 } // namespace
 
-void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo, Real& restante,
-         Real& int2, Real& ext2, Real& res2, bool& doble) {
-    doble = true;
+Ambiguous<SSATriangle> SSA(Real angulo, Real opuesto, Real adyacente) {
     const Trig ang = given(angulo), op = given(opuesto), ady = given(adyacente);
     const Bounded p = ady.c + op.c;
     const Bounded q = (ady.s * (-2)) * ang.c;
     const Bounded r = op.c - ady.c;
-    const auto derive = [&](Real x) {
+    return solveAmbiguous(p, q, r, [&](Real x) {
         const Trig t = derived(x);
-        const Real inner = ArcCos((t.c - ady.c * op.c) / (ady.s * op.s));
-        const Real outer = ArcCos((ady.c - op.c * t.c) / (op.s * t.s));
-        return Candidate{x, inner, outer};
-    };
-    Candidate first{restante, interno, externo};
-    Candidate second{res2, int2, ext2};
-    solveAmbiguous(p, q, r, derive, first, second, doble);
-    restante = first.x, interno = first.first, externo = first.second;
-    res2 = second.x, int2 = second.first, ext2 = second.second;
+        const Real interno = ArcCos((t.c - ady.c * op.c) / (ady.s * op.s));
+        const Real externo = ArcCos((ady.c - op.c * t.c) / (op.s * t.s));
+        return SSATriangle{interno, externo, x};
+    });
 }
 
-void AAS(Real primerang, Real segundoang, Real primerlad, Real& segundolad, Real& ladorestante,
-         Real& angrestante, Real& seglad2, Real& ladores2, Real& angres2, bool& doble) {
-    doble = true;
+Ambiguous<AASTriangle> AAS(Real primerang, Real segundoang, Real primerlad) {
     const Trig ang1 = given(primerang), ang2 = given(segundoang), lad = given(primerlad);
     const Bounded p = ang2.c - ang1.c;
     const Bounded q = (ang2.s * 2) * lad.c;
     const Bounded r = -ang1.c - ang2.c;
-    const auto derive = [&](Real x) {
+    return solveAmbiguous(p, q, r, [&](Real x) {
         const Trig t = derived(x);
-        const Real side = ArcCos((ang2.c + ang1.c * t.c) / (ang1.s * t.s));
-        const Real third = ArcCos((t.c + ang1.c * ang2.c) / (ang1.s * ang2.s));
-        return Candidate{x, side, third};
-    };
-    Candidate first{angrestante, segundolad, ladorestante};
-    Candidate second{angres2, seglad2, ladores2};
-    solveAmbiguous(p, q, r, derive, first, second, doble);
-    angrestante = first.x, segundolad = first.first, ladorestante = first.second;
-    angres2 = second.x, seglad2 = second.first, ladores2 = second.second;
+        const Real segundolad = ArcCos((ang2.c + ang1.c * t.c) / (ang1.s * t.s));
+        const Real ladorestante = ArcCos((t.c + ang1.c * ang2.c) / (ang1.s * ang2.s));
+        return AASTriangle{segundolad, ladorestante, x};
+    });
 }
 
 } // namespace esferica

@@ -2,12 +2,11 @@
 // One spherical triangle and the solvers of the six cases.
 //
 // Sides a, b, c are arcs of the unit sphere and angles A, B, C lie opposite the side of the same
-// letter; all are in radians. Every solver writes each output at the end of the step that computes
-// it, so a step that fails (a Failure, which no solver catches) leaves the outputs of earlier steps
-// written and the later ones unchanged. Data that no triangle fits show themselves this way: an
-// ArcCos argument at or beyond +-1, or within rounding of +-1 (a triangle with an element of 0 or
-// 180 degrees, which is no triangle), a negative discriminant, a zero divisor. Every element a
-// solver writes lies strictly between 0 and 180 degrees.
+// letter; all are in radians. Each solver takes the given elements and returns the elements it
+// finds; it returns only triangles, every element strictly between 0 and 180 degrees. Data that no
+// triangle fits make it throw a Failure, which no solver catches: an ArcCos argument at or beyond
+// +-1, or within rounding of +-1 (a triangle with an element of 0 or 180 degrees, which is no
+// triangle), a negative discriminant, a zero divisor, or NoTriangle.
 //
 // Names. The parameters are Spanish words for the role an element plays in its case, whichever
 // letter it is: `lad` is a side (lado), `ang` an angle (ángulo); `primer`/`segundo` the first and
@@ -15,14 +14,13 @@
 // `ladorestante` are the first, second and remaining sides, `primerang`, `segundoang` and
 // `angrestante` the angles. In SSA `angulo` is the given angle, `opuesto` the given side opposite
 // it, `adyacente` the other given side, `interno` the angle between the two given sides, `externo`
-// the angle opposite `adyacente`, `restante` the third side. A trailing 2 (`int2`, `seglad2`,
-// `angres2`, ...) marks the same element of the additional triangle, and `doble` says whether
-// there is one.
+// the angle opposite `adyacente`, `restante` the third side.
 #pragma once
 
 #include "numeric/checked.h"
 
 #include <array>
+#include <optional>
 
 namespace esferica {
 
@@ -33,49 +31,64 @@ public:
     const char* what() const noexcept override { return "no triangle fits the data"; }
 };
 
+// The six elements, in the order of the window's fields and labels.
+enum class Element { a, b, c, A, B, C };
+inline constexpr int kElements = 6;
+inline constexpr std::array<Element, kElements> kAllElements{Element::a, Element::b, Element::c,
+                                                             Element::A, Element::B, Element::C};
+
+// The position of an element in that order: 0 for a to 5 for C.
+constexpr std::size_t index(Element e) {
+    return static_cast<std::size_t>(e);
+}
+constexpr bool isSide(Element e) {
+    return e <= Element::c;
+}
+
 struct TriangleSolution {
     Real a, b, c, A, B, C;
 
-    // The fixed element index: 0 = a, 1 = b, 2 = c, 3 = A, 4 = B, 5 = C.
-    static constexpr int kElements = 6;
-    Real& element(int i);
-    Real element(int i) const;
+    Real& operator[](Element e) { return this->*kMembers[index(e)]; }
+    Real operator[](Element e) const { return this->*kMembers[index(e)]; }
+
+private:
+    static constexpr std::array<Real TriangleSolution::*, kElements> kMembers{
+        &TriangleSolution::a, &TriangleSolution::b, &TriangleSolution::c,
+        &TriangleSolution::A, &TriangleSolution::B, &TriangleSolution::C};
 };
 
-inline constexpr std::array<Real TriangleSolution::*, TriangleSolution::kElements> kElementMembers{
-    &TriangleSolution::a, &TriangleSolution::b, &TriangleSolution::c,
-    &TriangleSolution::A, &TriangleSolution::B, &TriangleSolution::C};
+// Three sides: the three angles by the law of cosines for sides.
+TriangleSolution SSS(Real a, Real b, Real c);
 
-inline Real& TriangleSolution::element(int i) {
-    return this->*kElementMembers.at(i);
-}
-inline Real TriangleSolution::element(int i) const {
-    return this->*kElementMembers.at(i);
-}
+// Three angles: the three sides by the law of cosines for angles.
+TriangleSolution AAA(Real A, Real B, Real C);
 
-// Three sides: A, B and C by the law of cosines for sides, one resume-next step each, so a failed
-// angle keeps its old value and the other two are still computed.
-void SSS(ResumeNext& run, TriangleSolution& t);
+// Two sides and the angle between them. `angulo` lies between `primerlad` and `segundolad`.
+struct SASResult {
+    Real primerang;    // opposite primerlad
+    Real segundoang;   // opposite segundolad
+    Real ladorestante; // opposite angulo
+};
+SASResult SAS(Real angulo, Real primerlad, Real segundolad);
 
-// Three angles: a, b and c by the law of cosines for angles, one resume-next step each.
-void AAA(ResumeNext& run, TriangleSolution& t);
+// Two angles and the side between their vertices, by the law of cosines for angles, so sides
+// above 90 degrees come out as such.
+struct ASAResult {
+    Real primerlad;   // opposite primerang
+    Real segundolad;  // opposite segundoang
+    Real angrestante; // opposite ladorestante
+};
+ASAResult ASA(Real primerang, Real segundoang, Real ladorestante);
 
-// Two sides and the angle between them. `angulo` lies between `primerlad` and `segundolad`;
-// writes `ladorestante` (opposite `angulo`), then `primerang` and `segundoang` (opposite the first
-// and the second side). Every result lies in (0, pi).
-void SAS(Real angulo, Real primerlad, Real segundolad, Real& primerang, Real& segundoang,
-         Real& ladorestante);
-
-// Two angles and the side between their vertices. Writes `angrestante` (opposite
-// `ladorestante`), then `segundolad` and `primerlad` (opposite `segundoang` and `primerang`), all
-// by the law of cosines for angles, so sides above 90 degrees come out as such.
-void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Real& segundolad,
-         Real& angrestante);
+// The triangles of an ambiguous case: always a first one, and a second when the data fit two.
+template <class Triangle> struct Ambiguous {
+    Triangle first;
+    std::optional<Triangle> second;
+};
 
 // Two sides and the angle opposite one of them: `opuesto` lies opposite `angulo`, `adyacente` is
 // the other side. The third side x comes from the roots of a quadratic in t = tan(x/2); each root
-// gives a candidate triangle (`interno` between the two sides, `externo` opposite `adyacente`,
-// `restante` the third side).
+// gives a candidate triangle.
 //
 // The given elements are taken as exact up to their rounding (Bounded::given), and every quantity
 // that rounding cannot tell from a limit is taken for the limit:
@@ -85,18 +98,23 @@ void ASA(Real primerang, Real segundoang, Real ladorestante, Real& primerlad, Re
 //   - a root whose x lies within its error of 0 or 180 degrees, or that is not positive, gives no
 //     triangle, and neither does one whose derived elements reach 0 or 180 degrees.
 // The first triangle comes from the root with +sqrt when it yields one, otherwise from the other
-// root; the second is written to int2/ext2/res2, and `doble` is true only when both roots yield
-// triangles. Fails on a negative discriminant (NegativeSquareRoot), with DivisionByZero when the
+// root. Fails on a negative discriminant (NegativeSquareRoot), with DivisionByZero when the
 // linear term vanishes too (the data leave the missing element free, or fit none), and with
-// NoTriangle when no root yields a triangle. `doble` is set on entry, as the caller's flag of an
-// ambiguous case, and may stay true when the call fails.
-void SSA(Real angulo, Real opuesto, Real adyacente, Real& interno, Real& externo, Real& restante,
-         Real& int2, Real& ext2, Real& res2, bool& doble);
+// NoTriangle when no root yields a triangle.
+struct SSATriangle {
+    Real interno;  // between opuesto and adyacente, opposite restante
+    Real externo;  // opposite adyacente
+    Real restante; // the third side
+};
+Ambiguous<SSATriangle> SSA(Real angulo, Real opuesto, Real adyacente);
 
 // Two angles and the side opposite one of them: `primerlad` lies opposite `primerang`. The dual
-// of SSA, solving for the third angle `angrestante`; `segundolad` lies opposite `segundoang`,
-// `ladorestante` opposite `angrestante`. Same limits, choice of roots and failures as SSA.
-void AAS(Real primerang, Real segundoang, Real primerlad, Real& segundolad, Real& ladorestante,
-         Real& angrestante, Real& seglad2, Real& ladores2, Real& angres2, bool& doble);
+// of SSA, solving for the third angle; same limits, choice of roots and failures.
+struct AASTriangle {
+    Real segundolad;   // opposite segundoang
+    Real ladorestante; // opposite angrestante
+    Real angrestante;  // the third angle
+};
+Ambiguous<AASTriangle> AAS(Real primerang, Real segundoang, Real primerlad);
 
 } // namespace esferica

@@ -28,34 +28,46 @@ struct AmbiguousCase {
     std::optional<Expected> additional;
 };
 
-struct Outcome {
-    Real x = -1, first = -1, second = -1, x2 = -1, first2 = -1, second2 = -1;
-    bool doble = false;
+// A candidate triangle: the missing element from the root, then the two derived ones.
+struct Candidate {
+    Real x, first, second;
+};
+struct Found {
+    Candidate first;
+    std::optional<Candidate> second;
 };
 
-Outcome runSSA(const double in[3]) {
-    Outcome o;
-    SSA(rad(in[0]), rad(in[1]), rad(in[2]), o.first, o.second, o.x, o.first2, o.second2, o.x2,
-        o.doble);
+Found runSSA(const double in[3]) {
+    const auto solved = SSA(rad(in[0]), rad(in[1]), rad(in[2]));
+    const auto candidate = [](const SSATriangle& t) {
+        return Candidate{t.restante, t.interno, t.externo};
+    };
+    Found o{candidate(solved.first), std::nullopt};
+    if (solved.second)
+        o.second = candidate(*solved.second);
     return o;
 }
 
-Outcome runAAS(const double in[3]) {
-    Outcome o;
-    AAS(rad(in[0]), rad(in[1]), rad(in[2]), o.first, o.second, o.x, o.first2, o.second2, o.x2,
-        o.doble);
+Found runAAS(const double in[3]) {
+    const auto solved = AAS(rad(in[0]), rad(in[1]), rad(in[2]));
+    const auto candidate = [](const AASTriangle& t) {
+        return Candidate{t.angrestante, t.segundolad, t.ladorestante};
+    };
+    Found o{candidate(solved.first), std::nullopt};
+    if (solved.second)
+        o.second = candidate(*solved.second);
     return o;
 }
 
-void expectOutcome(const AmbiguousCase& c, const Outcome& o) {
-    EXPECT_NEAR(deg(o.x), c.primary.x, kTol);
-    EXPECT_NEAR(deg(o.first), c.primary.first, kTol);
-    EXPECT_NEAR(deg(o.second), c.primary.second, kTol);
-    EXPECT_EQ(o.doble, c.additional.has_value());
+void expectOutcome(const AmbiguousCase& c, const Found& o) {
+    EXPECT_NEAR(deg(o.first.x), c.primary.x, kTol);
+    EXPECT_NEAR(deg(o.first.first), c.primary.first, kTol);
+    EXPECT_NEAR(deg(o.first.second), c.primary.second, kTol);
+    ASSERT_EQ(o.second.has_value(), c.additional.has_value());
     if (c.additional) {
-        EXPECT_NEAR(deg(o.x2), c.additional->x, kTol);
-        EXPECT_NEAR(deg(o.first2), c.additional->first, kTol);
-        EXPECT_NEAR(deg(o.second2), c.additional->second, kTol);
+        EXPECT_NEAR(deg(o.second->x), c.additional->x, kTol);
+        EXPECT_NEAR(deg(o.second->first), c.additional->first, kTol);
+        EXPECT_NEAR(deg(o.second->second), c.additional->second, kTol);
     }
 }
 
@@ -106,10 +118,10 @@ INSTANTIATE_TEST_SUITE_P(
         AmbiguousCase{"equal_angles_on_a_long_side", {30, 30, 20}, {123.0375, 20, 34.9905}, {}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(AmbiguousFailures, NoTriangleFitsAndNothingButTheFlagIsWritten) {
+TEST(AmbiguousFailures, NoTriangleFits) {
     struct Case {
         const char* name;
-        Outcome (*solve)(const double*);
+        Found (*solve)(const double*);
         double in[3];
         std::string failure; // what() of the failure raised
     };
@@ -135,15 +147,6 @@ TEST(AmbiguousFailures, NoTriangleFitsAndNothingButTheFlagIsWritten) {
             EXPECT_EQ(f.what(), c.failure);
         }
     }
-    // The flag is set on entry, the outputs are left alone.
-    Outcome o;
-    EXPECT_THROW(
-        SSA(rad(30), rad(20), rad(60), o.first, o.second, o.x, o.first2, o.second2, o.x2, o.doble),
-        Failure);
-    EXPECT_TRUE(o.doble);
-    EXPECT_EQ(o.x, -1);
-    EXPECT_EQ(o.first, -1);
-    EXPECT_EQ(o.x2, -1);
 }
 
 // Two given sides adding up to 180 degrees make the leading coefficient a rounding residue of
@@ -154,15 +157,12 @@ TEST(AmbiguousSolutions, SupplementarySidesOrAnglesGiveTheExactLuneTriangle) {
         for (double A : {20.0, 45.0, 60.0, 85.0}) {
             SCOPED_TRACE(::testing::Message() << "a = " << a << ", A = " << A);
             // SSA given A, a and b = 180 - a: outputs C, B, c.
-            Real C, B, c, C2, B2, c2;
-            bool doble = false;
-            SSA(rad(A), rad(a), rad(180 - a), C, B, c, C2, B2, c2, doble);
+            const auto [C, B, c] = SSA(rad(A), rad(a), rad(180 - a)).first;
             EXPECT_NEAR(deg(B), 180 - A, 1e-6) << "a + b = 180 requires A + B = 180";
             const TriangleSolution t{rad(a), rad(180 - a), c, rad(A), B, C};
             EXPECT_LT(testing::lawOfCosinesError(t), 1e-9);
             // The dual: AAS given A, B = 180 - A and a: outputs b, c, C.
-            Real b, c3, C3, b2, c4, C4;
-            AAS(rad(A), rad(180 - A), rad(a), b, c3, C3, b2, c4, C4, doble);
+            const auto [b, c3, C3] = AAS(rad(A), rad(180 - A), rad(a)).first;
             EXPECT_NEAR(deg(b), 180 - a, 1e-6);
             EXPECT_NEAR(deg(c3), deg(c), 1e-6);
             EXPECT_NEAR(deg(C3), deg(C), 1e-6);
@@ -172,10 +172,11 @@ TEST(AmbiguousSolutions, SupplementarySidesOrAnglesGiveTheExactLuneTriangle) {
 TEST(AmbiguousSolutions, BothTrianglesAreConsistentAndShareTheGivenElements) {
     // SSA given A = 30, a = 40, b = 60: outputs C, B, c.
     const double given[] = {30, 40, 60};
-    const Outcome o = runSSA(given);
-    ASSERT_TRUE(o.doble);
-    TriangleSolution first{rad(40), rad(60), o.x, rad(30), o.second, o.first};
-    TriangleSolution second{rad(40), rad(60), o.x2, rad(30), o.second2, o.first2};
+    const Found o = runSSA(given);
+    ASSERT_TRUE(o.second);
+    TriangleSolution first{rad(40), rad(60), o.first.x, rad(30), o.first.second, o.first.first};
+    TriangleSolution second{rad(40), rad(60),          o.second->x,
+                            rad(30), o.second->second, o.second->first};
     EXPECT_LT(testing::lawOfCosinesError(first), 1e-12);
     EXPECT_LT(testing::lawOfCosinesError(second), 1e-12);
 }

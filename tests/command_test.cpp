@@ -47,23 +47,23 @@ TEST_F(Command, RefusesFewerThanThreeElements) {
                           Case{"too small for a double", {"1e-400", "60", "60", "", "", ""}}}) {
         SCOPED_TRACE(c.name);
         view.results.fill("stale");
-        EXPECT_EQ(click(c.inputs).end, RunEnd::Underdetermined);
-        EXPECT_EQ(view.messages, std::vector{Message::Underdetermined});
+        EXPECT_EQ(click(c.inputs).outcome, Outcome::Underdetermined);
+        EXPECT_EQ(view.messages, std::vector{Outcome::Underdetermined});
         EXPECT_TRUE(allResultsEmpty());
         EXPECT_TRUE(pictureCleared()) << "no triangle may stay drawn without its results";
     }
 }
 
 TEST_F(Command, RefusesMoreThanThreeElementsEvenWhenTheyAgree) {
-    EXPECT_EQ(click({"60", "60", "60", "70.5288", "", ""}).end, RunEnd::Overdetermined);
-    EXPECT_EQ(view.messages, std::vector{Message::Overdetermined});
-    EXPECT_EQ(click({"1", "2", "3", "4", "5", "6"}).end, RunEnd::Overdetermined);
+    EXPECT_EQ(click({"60", "60", "60", "70.5288", "", ""}).outcome, Outcome::Overdetermined);
+    EXPECT_EQ(view.messages, std::vector{Outcome::Overdetermined});
+    EXPECT_EQ(click({"1", "2", "3", "4", "5", "6"}).outcome, Outcome::Overdetermined);
     EXPECT_TRUE(allResultsEmpty());
     EXPECT_TRUE(pictureCleared());
 }
 
 TEST_F(Command, ThreeSidesShowTheAnglesAndDraw) {
-    EXPECT_EQ(click({"60", "60", "60", "", "", ""}).end, RunEnd::Drawn);
+    EXPECT_EQ(click({"60", "60", "60", "", "", ""}).outcome, Outcome::Solved);
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(shown(0, 6), (std::vector<std::string>{"60", "60", "60", "70.53", "70.53", "70.53"}));
     EXPECT_EQ(shown(6, 6), std::vector<std::string>(6, ""));
@@ -84,15 +84,14 @@ TEST_F(Command, ThreeRightAnglesShowThreeRightSides) {
 
 TEST_F(Command, AZeroFieldCountsAsNotGivenSoTheCaseIsChosenFromTheOthers) {
     // a = 0 is not given: b, c and the angle A between them make an SAS case.
-    const RunReport r = click({"0", "40", "50", "30", "", ""});
-    ASSERT_EQ(r.end, RunEnd::Drawn);
+    const Calculation& r = click({"0", "40", "50", "30", "", ""});
+    ASSERT_EQ(r.outcome, Outcome::Solved);
     EXPECT_EQ(view.results[1], "40");
     EXPECT_EQ(view.results[3], "30");
-    Real B, C, a;
-    SAS(testing::rad(30), testing::rad(40), testing::rad(50), B, C, a);
-    EXPECT_EQ(r.primary.a, a);
-    EXPECT_EQ(r.primary.B, B);
-    EXPECT_EQ(r.primary.C, C);
+    const SASResult sas = SAS(testing::rad(30), testing::rad(40), testing::rad(50));
+    EXPECT_EQ(r.primary.a, sas.ladorestante);
+    EXPECT_EQ(r.primary.B, sas.primerang);
+    EXPECT_EQ(r.primary.C, sas.segundoang);
 }
 
 TEST_F(Command, GivenElementsAreShownBackRounded) {
@@ -105,12 +104,13 @@ TEST_F(Command, NoTriangleEmptiesAllLabelsAndThePicture) {
          {Texts{"10", "10", "100", "", "", ""}, Texts{"30", "40", "80", "", "", ""},
           Texts{"20", "60", "", "30", "", ""}, Texts{"", "", "", "60", "60", "60"}}) {
         SCOPED_TRACE(t[0] + " " + t[1] + " " + t[2] + " " + t[3] + " " + t[4] + " " + t[5]);
-        const RunReport r = click(t);
-        EXPECT_EQ(r.end, RunEnd::NoSolution);
-        EXPECT_EQ(view.messages, std::vector{Message::NoSolution}) << "the message is shown once";
+        const Calculation& r = click(t);
+        EXPECT_EQ(r.outcome, Outcome::NoSolution);
+        EXPECT_EQ(view.messages, std::vector{Outcome::NoSolution}) << "the message is shown once";
         EXPECT_TRUE(allResultsEmpty());
         EXPECT_TRUE(pictureCleared());
-        EXPECT_FALSE(r.twoSolutions) << "the ambiguous case's flag is not a second triangle";
+        EXPECT_FALSE(r.additional.has_value())
+            << "the ambiguous case's flag is not a second triangle";
     }
 }
 
@@ -158,15 +158,15 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const RunReport r = click(c.inputs);
-        EXPECT_FALSE(r.twoSolutions);
+        const Calculation& r = click(c.inputs);
+        EXPECT_FALSE(r.additional.has_value());
         EXPECT_EQ(shown(6, 6), Labels(6, ""));
         if (c.shown.empty()) {
-            EXPECT_EQ(r.end, RunEnd::NoSolution);
-            EXPECT_EQ(view.messages, std::vector{Message::NoSolution});
+            EXPECT_EQ(r.outcome, Outcome::NoSolution);
+            EXPECT_EQ(view.messages, std::vector{Outcome::NoSolution});
             EXPECT_TRUE(pictureCleared());
         } else {
-            EXPECT_EQ(r.end, RunEnd::Drawn);
+            EXPECT_EQ(r.outcome, Outcome::Solved);
             EXPECT_EQ(shown(0, 6), c.shown);
         }
     }
@@ -182,8 +182,8 @@ TEST_F(Command, AmbiguousCaseShowsBothTriangles) {
 
 TEST_F(Command, AmbiguousCaseWithOneTriangleLeavesTheLowerBlockEmpty) {
     // SSA with A = 120, a = 100, b = 120: only the second root gives a triangle.
-    const RunReport r = click({"100", "120", "", "120", "", ""});
-    EXPECT_FALSE(r.twoSolutions);
+    const Calculation& r = click({"100", "120", "", "120", "", ""});
+    EXPECT_FALSE(r.additional.has_value());
     EXPECT_EQ(view.results[2], "115.67");
     EXPECT_EQ(shown(6, 6), std::vector<std::string>(6, ""));
 }
@@ -198,19 +198,19 @@ TEST_F(Command, TwoSidesAddingUpTo180DegreesSolveExactly) {
 // Kept on purpose: a field that cannot be read stores nothing, like every failing step.
 TEST_F(Command, AnInputThatDoesNotFitADoubleKeepsThePreviousValueAndFailsTheRun) {
     // First run: a overflows and stays 0, so only two elements count.
-    EXPECT_EQ(click({"1e400", "60", "60", "", "", ""}).end, RunEnd::Underdetermined);
+    EXPECT_EQ(click({"1e400", "60", "60", "", "", ""}).outcome, Outcome::Underdetermined);
     // After a successful run a is 60: the overflowing text leaves it there, three elements count,
     // and the pending failure ends the case with the no-solution message.
     click({"60", "60", "60", "", "", ""});
-    EXPECT_EQ(click({"1e400", "60", "60", "", "", ""}).end, RunEnd::NoSolution);
-    EXPECT_EQ(deg(form.primary().a), 60);
+    EXPECT_EQ(click({"1e400", "60", "60", "", "", ""}).outcome, Outcome::NoSolution);
+    EXPECT_EQ(deg(form.last().primary.a), 60);
     EXPECT_TRUE(allResultsEmpty());
 }
 
-TEST_F(Command, StatusLabelIsClearedAtTheStartOfEveryRun) {
-    view.status = GraphStatus::SideNotFitted;
+TEST_F(Command, StatusLabelIsClearedByEveryRun) {
+    view.status = "stale";
     click({"", "", "", "", "", ""});
-    EXPECT_EQ(view.status, GraphStatus::Clear);
+    EXPECT_EQ(view.status, "");
 }
 
 TEST_F(Command, UnusableDrawingOptionsKeepTheResultsAndLeaveThePictureEmpty) {
@@ -225,8 +225,9 @@ TEST_F(Command, UnusableDrawingOptionsKeepTheResultsAndLeaveThePictureEmpty) {
                           Case{"overflowing inclination", {"15", "20", "1e308", "10"}},
                           Case{"overflowing rotation", {"15", "20", "30", "1e400"}}}) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(click({"60", "60", "60", "", "", ""}, c.options).end, RunEnd::BadDrawingData);
-        EXPECT_EQ(view.messages, std::vector{Message::BadDrawingData});
+        EXPECT_EQ(click({"60", "60", "60", "", "", ""}, c.options).outcome,
+                  Outcome::BadDrawingData);
+        EXPECT_EQ(view.messages, std::vector{Outcome::BadDrawingData});
         EXPECT_EQ(view.results[3], "70.53");
         EXPECT_EQ(view.surface.count(FakeSurface::Op::Cls), 1);
         EXPECT_EQ(view.surface.count(FakeSurface::Op::Line), 0);
@@ -247,18 +248,17 @@ TEST_F(Command, EveryCombinationOfThreeElementsSolves) {
                 for (int e : {i, j, k})
                     texts[static_cast<std::size_t>(e)] =
                         testing::fullText(triangle[static_cast<std::size_t>(e)]);
-                const RunReport r = click(texts);
+                const Calculation& r = click(texts);
                 SCOPED_TRACE(texts[0] + "|" + texts[1] + "|" + texts[2] + "|" + texts[3] + "|" +
                              texts[4] + "|" + texts[5]);
-                ASSERT_EQ(r.end, RunEnd::Drawn);
+                ASSERT_EQ(r.outcome, Outcome::Solved);
                 const auto matches = [&](const TriangleSolution& t) {
-                    for (int e = 0; e < 6; ++e)
-                        if (std::abs(deg(t.element(e)) - triangle[static_cast<std::size_t>(e)]) >
-                            1e-3)
+                    for (const Element e : kAllElements)
+                        if (std::abs(deg(t[e]) - triangle[index(e)]) > 1e-3)
                             return false;
                     return true;
                 };
-                EXPECT_TRUE(matches(r.primary) || (r.twoSolutions && matches(r.additional)));
+                EXPECT_TRUE(matches(r.primary) || (r.additional && matches(*r.additional)));
                 ++rows;
             }
     EXPECT_EQ(rows, 20); // 18 mixed rows, three sides and three angles
@@ -302,7 +302,8 @@ protected:
         testing::FakeView fresh;
         fresh.type(inputs);
         fresh.options = options;
-        Calculator().calculate(fresh);
+        Calculator form;
+        fresh.click(form);
         return fresh.surface.calls;
     }
     static bool sameCalls(const std::vector<FakeSurface::Call>& a,
@@ -324,7 +325,7 @@ TEST_F(Turning, DrawsWhatCalcularDrawsUnderTheViewItWritesIntoTheFields) {
         ViewAngles to;
         const char* separator;
         testing::Options fields; // the option fields after the turn
-        GraphStatus status;
+        bool sideMissing;
     };
     const Row rows[] = {
         {"equilateral",
@@ -332,49 +333,50 @@ TEST_F(Turning, DrawsWhatCalcularDrawsUnderTheViewItWritesIntoTheFields) {
          {32.5, -4},
          ".",
          {"15", "20", "32.5", "-4"},
-         GraphStatus::Clear},
+         false},
         {"decimal comma",
          {"60", "60", "60", "", "", ""},
          {-90, 179.5},
          ",",
          {"15", "20", "-90", "179,5"},
-         GraphStatus::Clear},
+         false},
         {"ambiguous",
          {"40", "60", "", "30", "", ""},
          {45, 90},
          ".",
          {"15", "20", "45", "90"},
-         GraphStatus::Clear},
+         false},
         {"side c not fitted",
          {"90", "90", "100", "", "", ""},
          {30.5, 10},
          ".",
          {"15", "20", "30.5", "10"},
-         GraphStatus::SideNotFitted},
+         true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         view.separator = row.separator;
-        ASSERT_EQ(click(row.inputs).end, RunEnd::Drawn);
+        ASSERT_EQ(click(row.inputs).outcome, Outcome::Solved);
         const auto results = view.results;
         const Texts inputs = view.inputs;
         view.options[0] = "5"; // typed after the click: not drawn until the next one
         view.surface.clear();
-        view.statusWrites.clear();
-        ASSERT_TRUE(form.turnTo(view, row.to));
+        view.status.clear();
+        ASSERT_TRUE(view.turnTo(form, row.to));
         testing::Options expectedFields = row.fields;
         expectedFields[0] = "5";
         EXPECT_EQ(view.options, expectedFields);
         EXPECT_TRUE(sameCalls(view.surface.calls, clickCalls(row.inputs, row.fields)));
-        EXPECT_EQ(view.status, row.status);
-        EXPECT_EQ(view.messages, std::vector<Message>{});
+        EXPECT_EQ(view.drawing.missingSides() > 0, row.sideMissing);
+        EXPECT_EQ(view.status.empty(), !row.sideMissing);
+        EXPECT_EQ(view.messages, std::vector<Outcome>{});
         EXPECT_EQ(view.results, results);
         EXPECT_EQ(view.inputs, inputs);
         EXPECT_EQ(form.sceneView(), row.to);
 
         // At a new size the same scene is drawn again as it stands, fields untouched.
         view.surface.clear();
-        ASSERT_TRUE(form.redraw(view));
+        ASSERT_TRUE(view.redraw(form));
         EXPECT_EQ(view.options, expectedFields);
         EXPECT_TRUE(sameCalls(view.surface.calls, clickCalls(row.inputs, row.fields)));
     }
@@ -394,18 +396,18 @@ TEST_F(Turning, DoesNothingWithoutADrawnScene) {
         {"unusable drawing data", {"60", "60", "60", "", "", ""}, {"0", "20", "30", "10"}},
     };
     EXPECT_FALSE(form.hasScene()) << "before any click";
-    EXPECT_FALSE(form.turnTo(view, {40, 10}));
-    EXPECT_FALSE(form.redraw(view));
+    EXPECT_FALSE(view.turnTo(form, {40, 10}));
+    EXPECT_FALSE(view.redraw(form));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ASSERT_EQ(click({"60", "60", "60", "", "", ""}).end, RunEnd::Drawn);
+        ASSERT_EQ(click({"60", "60", "60", "", "", ""}).outcome, Outcome::Solved);
         EXPECT_TRUE(form.hasScene());
         click(row.inputs, row.options);
         const testing::Options fields = view.options;
         view.surface.clear();
         EXPECT_FALSE(form.hasScene());
-        EXPECT_FALSE(form.turnTo(view, {40, 10}));
-        EXPECT_FALSE(form.redraw(view));
+        EXPECT_FALSE(view.turnTo(form, {40, 10}));
+        EXPECT_FALSE(view.redraw(form));
         EXPECT_TRUE(view.surface.calls.empty());
         EXPECT_EQ(view.options, fields);
     }

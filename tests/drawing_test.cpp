@@ -26,7 +26,6 @@ namespace {
 
 using testing::distance;
 using testing::FakeSurface;
-using testing::FakeView;
 using testing::onSphere;
 using testing::Options;
 using testing::pictured;
@@ -448,7 +447,7 @@ using Scene = testing::ClickTest;
 // Sides of 60 degrees, so C = acos(1/3), under the default view: parallels every 15 degrees,
 // meridians every 20 from the reference meridian at -90 - 10 degrees, inclination 30.
 TEST_F(Scene, DefaultViewDrawsOutlineGridAndTriangle) {
-    ASSERT_EQ(click(kEquilateral).end, RunEnd::Drawn);
+    ASSERT_EQ(click(kEquilateral).outcome, Outcome::Solved);
     const std::vector<FakeSurface::Call>& calls = view.surface.calls;
     ASSERT_GE(calls.size(), 3u);
     EXPECT_EQ(calls[0].op, Op::Scale);
@@ -485,13 +484,13 @@ TEST_F(Scene, DefaultViewDrawsOutlineGridAndTriangle) {
     EXPECT_AT(red[0].points.back(), pictured(v.A, 30), kOnSurface);
     EXPECT_AT(red[1].points.front(), pictured(v.B, 30), kOnSurface);
     expectFittedSide(red[2], v.A, v.B, 30);
-    EXPECT_EQ(view.status, GraphStatus::Clear);
+    EXPECT_EQ(view.drawing.missingSides(), 0);
 }
 
 TEST_F(Scene, InclinationZeroSeesTheEquatorEdgeOnAndNinetySeesThePoleFromAbove) {
     // Parallels are horizontal segments, the poles at (0, 1) and (0, -1); with no rotation side b
     // runs down the vertical centre line.
-    ASSERT_EQ(click(kEquilateral, {"15", "20", "0", "0"}).end, RunEnd::Drawn);
+    ASSERT_EQ(click(kEquilateral, {"15", "20", "0", "0"}).outcome, Outcome::Solved);
     std::vector<Stroke> black = strokesIn(view.surface, kBlack);
     std::vector<Stroke> parallels = withLines(black, 201);
     ASSERT_EQ(parallels.size(), 13u);
@@ -508,7 +507,7 @@ TEST_F(Scene, InclinationZeroSeesTheEquatorEdgeOnAndNinetySeesThePoleFromAbove) 
         EXPECT_NEAR(p.x, 0, kOnSurface);
 
     // Parallels are circles about the centre, where the north pole is.
-    ASSERT_EQ(click(kEquilateral, {"15", "20", "90", "10"}).end, RunEnd::Drawn);
+    ASSERT_EQ(click(kEquilateral, {"15", "20", "90", "10"}).outcome, Outcome::Solved);
     black = strokesIn(view.surface, kBlack);
     parallels = withLines(black, 201);
     ASSERT_EQ(parallels.size(), 13u);
@@ -539,8 +538,8 @@ TEST_F(Scene, UnusableSpacingClearsThePictureAndDrawsNothing) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(click(kEquilateral, r.options).end, RunEnd::BadDrawingData);
-        EXPECT_EQ(view.messages, std::vector{Message::BadDrawingData});
+        EXPECT_EQ(click(kEquilateral, r.options).outcome, Outcome::BadDrawingData);
+        EXPECT_EQ(view.messages, std::vector{Outcome::BadDrawingData});
         const std::vector<FakeSurface::Call>& calls = view.surface.calls;
         ASSERT_EQ(calls.size(), 3u);
         EXPECT_EQ(calls[0].op, Op::Scale);
@@ -548,7 +547,7 @@ TEST_F(Scene, UnusableSpacingClearsThePictureAndDrawsNothing) {
         EXPECT_EQ(calls[2].op, Op::ForeColor);
         EXPECT_EQ(view.results[0], "60");
         EXPECT_EQ(view.results[5], "70.53");
-        EXPECT_EQ(view.status, GraphStatus::Clear);
+        EXPECT_EQ(view.drawing.missingSides(), 0);
     }
 }
 
@@ -575,7 +574,7 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        ASSERT_EQ(click(kEquilateral, r.options).end, RunEnd::Drawn);
+        ASSERT_EQ(click(kEquilateral, r.options).outcome, Outcome::Solved);
         EXPECT_TRUE(view.messages.empty());
         EXPECT_EQ(view.surface.circles.size(), 1u);
         const std::vector<Stroke> black = strokesIn(view.surface, kBlack);
@@ -599,24 +598,24 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
 // Sides 10 and 30 with C = 80: the first start of the fit (t1 = 10 degrees) is accepted, so the
 // Newton iteration runs once and side c is one elliptic arc.
 TEST_F(Scene, SideAcceptedAtTheFirstStartIsFittedOnce) {
-    const RunReport r = click({"10", "30", "", "", "", "80"});
-    ASSERT_EQ(r.end, RunEnd::Drawn);
+    const Calculation& r = click({"10", "30", "", "", "", "80"});
+    ASSERT_EQ(r.outcome, Outcome::Solved);
     EXPECT_EQ(redColorCalls(view.surface), 1 + 1) << "the triangle's colour, then one start";
     const std::vector<Stroke> red = strokesIn(view.surface, kRed);
     ASSERT_EQ(red.size(), 3u);
     expectFittedSide(red[2], onSphere(60, -100), onSphere(80, -20), 30);
-    EXPECT_EQ(view.status, GraphStatus::Clear);
+    EXPECT_EQ(view.drawing.missingSides(), 0);
 }
 
 // Sides 90, 90, 100 under the default view: no start gives an arc of the side's length.
 // Kept on purpose: the fit tries its fixed starts only, and says so when none fits.
 TEST_F(Scene, SideWithNoAcceptedStartTriesEveryStartAndSaysSo) {
-    ASSERT_EQ(click({"90", "90", "100", "", "", ""}).end, RunEnd::Drawn);
+    ASSERT_EQ(click({"90", "90", "100", "", "", ""}).outcome, Outcome::Solved);
     EXPECT_EQ(redColorCalls(view.surface), 1 + 71) << "t1 = 10, 15, ..., 360 degrees";
     const std::vector<Stroke> red = strokesIn(view.surface, kRed);
     EXPECT_EQ(red.size(), 2u) << "sides a and b only";
-    EXPECT_EQ(view.statusWrites, (std::vector{GraphStatus::Clear, GraphStatus::SideNotFitted}));
-    EXPECT_EQ(view.status, GraphStatus::SideNotFitted);
+    EXPECT_TRUE(view.drawing.primarySideMissing);
+    EXPECT_EQ(view.status, "No se encontró solución gráfica para el lado c");
 }
 
 // Regression: for these triangles one start's iteration runs off to parameters near 1e15 to 1e16,
@@ -628,7 +627,7 @@ TEST_F(Scene, SideFittedAtHugeParametersIsDrawnWhole) {
          {Texts{"85", "85", "114.5916", "", "", ""}, Texts{"120", "95", "100.2676", "", "", ""},
           Texts{"115", "70", "171.8873", "", "", ""}}) {
         SCOPED_TRACE(sides[0] + ", " + sides[1] + ", " + sides[2]);
-        ASSERT_EQ(click(sides).end, RunEnd::Drawn);
+        ASSERT_EQ(click(sides).outcome, Outcome::Solved);
         const double a = std::stod(sides[0]) * kDeg, b = std::stod(sides[1]) * kDeg;
         const double c = std::stod(sides[2]) * kDeg;
         const double C =
@@ -639,13 +638,13 @@ TEST_F(Scene, SideFittedAtHugeParametersIsDrawnWhole) {
         ASSERT_EQ(red.size(), 3u);
         EXPECT_GT(red[2].points.size(), 30u);
         expectFittedSide(red[2], v.A, v.B, 30);
-        EXPECT_EQ(view.status, GraphStatus::Clear);
+        EXPECT_EQ(view.drawing.missingSides(), 0);
     }
 }
 
-// The status is written by each side that fails and never cleared by a later side of the same
-// run; the next run clears it.
-TEST_F(Scene, StatusIsWrittenOncePerFailingSideAndKept) {
+// Each side that finds no fit is missing from the picture and said in the status; a side fitted
+// after a failing one does not clear it.
+TEST_F(Scene, StatusSaysWhenEitherSideIsMissing) {
     struct Row {
         const char* name;
         Texts inputs;
@@ -668,12 +667,9 @@ TEST_F(Scene, StatusIsWrittenOncePerFailingSideAndKept) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        ASSERT_EQ(click(r.inputs, r.options).end, RunEnd::Drawn);
-        // The run starts by clearing the label; each failing side then writes its text.
-        std::vector<GraphStatus> writes{GraphStatus::Clear};
-        writes.resize(1 + static_cast<std::size_t>(r.failingSides), GraphStatus::SideNotFitted);
-        EXPECT_EQ(view.statusWrites, writes);
-        EXPECT_EQ(view.status, r.failingSides ? GraphStatus::SideNotFitted : GraphStatus::Clear);
+        ASSERT_EQ(click(r.inputs, r.options).outcome, Outcome::Solved);
+        EXPECT_EQ(view.drawing.missingSides(), r.failingSides);
+        EXPECT_EQ(view.status.empty(), r.failingSides == 0);
         const std::vector<Stroke> red = strokesIn(view.surface, kRed);
         EXPECT_EQ(static_cast<int>(red.size() - withLines(red, 100).size()), r.fittedArcs);
     }
@@ -696,9 +692,9 @@ TEST_F(Scene, AmbiguousCaseDrawsTheAdditionalTriangleWhole) {
     ASSERT_NEAR(c, 88.11, 0.005);
     ASSERT_NEAR(c2, 24.51, 0.005);
 
-    const RunReport r = click({"40", "60", "", "30", "", ""});
-    ASSERT_EQ(r.end, RunEnd::Drawn);
-    ASSERT_TRUE(r.twoSolutions);
+    const Calculation& r = click({"40", "60", "", "30", "", ""});
+    ASSERT_EQ(r.outcome, Outcome::Solved);
+    ASSERT_TRUE(r.additional);
     // b, a and c of the primary triangle, then b2, a2 and c2 of the additional one.
     const std::vector<Stroke> red = strokesIn(view.surface, kRed);
     ASSERT_EQ(red.size(), 6u);
@@ -709,7 +705,7 @@ TEST_F(Scene, AmbiguousCaseDrawsTheAdditionalTriangleWhole) {
     expectMeridian(red[3], 90, 90 - b, -100, 30);
     expectMeridian(red[4], 90 - a, 90, -100 + angleC(c2), 30);
     expectFittedSide(red[5], second.A, second.B, 30);
-    EXPECT_EQ(view.status, GraphStatus::Clear);
+    EXPECT_EQ(view.drawing.missingSides(), 0);
 }
 
 } // namespace

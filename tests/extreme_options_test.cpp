@@ -4,16 +4,12 @@
 // back within a liveness bound and end either with the drawing or with exactly one fixed message,
 // the one for unusable drawing data exactly when an option cannot be drawn with.
 #include "command/calculate.h"
-#include "drawing/scene.h"
 #include "tests/support/fake_view.h"
 
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cmath>
-#include <cstdint>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,35 +26,10 @@ constexpr std::chrono::milliseconds kClickBound{10'000};
 constexpr std::chrono::milliseconds kClickBound{2'000};
 #endif
 
-// Counts what reaches the picture instead of recording it, so that the densest grid costs no
-// memory; remembers whether any coordinate was not finite.
-class CountingSurface : public Surface {
-public:
-    void Scale(float l, float t, float r, float b) override { check({l, t, r, b}); }
-    void Cls() override {}
-    void setForeColor(std::int32_t) override {}
-    void setCurrentX(float x) override { check({x}); }
-    void setCurrentY(float y) override { check({y}); }
-    void Line(float x, float y) override {
-        check({x, y});
-        ++lines;
-    }
-    void Circle(float x, float y, float r) override { check({x, y, r}); }
-
-    long lines = 0;
-    bool allFinite = true;
-
-private:
-    void check(std::initializer_list<float> values) {
-        for (float v : values)
-            allFinite = allFinite && std::isfinite(v);
-    }
-};
-
-class CountingView : public testing::FakeView {
-public:
-    Surface& picture() override { return counting; }
-    CountingSurface counting;
+// A recording view whose surface only counts what reaches the picture, so that the densest grid
+// costs no memory, and remembers whether any coordinate was not finite.
+struct CountingView : testing::FakeView {
+    CountingView() { surface.record = false; }
 };
 
 struct OptionValue {
@@ -101,15 +72,15 @@ const std::array<Triangle, 3> kTriangles{{
 }};
 
 struct Click {
-    RunReport report;
+    Outcome outcome;
     Clock::duration took;
 };
 
 Click click(Calculator& form, CountingView& view) {
     view.messages.clear();
     const Clock::time_point start = Clock::now();
-    RunReport report = form.calculate(view);
-    return {report, Clock::now() - start};
+    const Outcome outcome = view.click(form).outcome;
+    return {outcome, Clock::now() - start};
 }
 
 long long milliseconds(Clock::duration d) {
@@ -128,28 +99,28 @@ TEST(ExtremeOptions, EveryCombinationReturnsPromptlyWithTheDrawingOrOneMessage) 
         view.type(triangle.inputs);
         // Combination k takes digit i of k, written in base n, as the value of option field i.
         for (std::size_t k = 0; k < n * n * n * n && failures < 20; ++k) {
-            std::array<const OptionValue*, FormView::kOptionFields> option{};
+            std::array<const OptionValue*, kOptionFields> option{};
             for (std::size_t i = 0, rest = k; i < option.size(); ++i, rest /= n) {
                 option[i] = &values[rest % n];
                 view.options[i] = option[i]->text;
             }
-            const auto [report, took] = click(form, view);
+            const auto [outcome, took] = click(form, view);
             slowest = std::max(slowest, took);
 
             const bool usable = option[0]->spacingUsable && option[1]->spacingUsable &&
                                 option[2]->angleUsable && option[3]->angleUsable;
-            const RunEnd expected = usable ? RunEnd::Drawn : RunEnd::BadDrawingData;
-            const std::vector<Message> messages =
-                usable ? std::vector<Message>{} : std::vector<Message>{Message::BadDrawingData};
-            if (took > kClickBound || report.end != expected || view.messages != messages ||
-                !view.counting.allFinite) {
+            const Outcome expected = usable ? Outcome::Solved : Outcome::BadDrawingData;
+            const std::vector<Outcome> messages =
+                usable ? std::vector<Outcome>{} : std::vector<Outcome>{Outcome::BadDrawingData};
+            if (took > kClickBound || outcome != expected || view.messages != messages ||
+                !view.surface.allFinite) {
                 ++failures;
                 ADD_FAILURE() << triangle.name << "; options " << option[0]->name << " | "
                               << option[1]->name << " | " << option[2]->name << " | "
                               << option[3]->name << ": took " << milliseconds(took) << " ms, ended "
-                              << static_cast<int>(report.end) << " (expected "
+                              << static_cast<int>(outcome) << " (expected "
                               << static_cast<int>(expected) << ") with " << view.messages.size()
-                              << " messages" << (view.counting.allFinite ? "" : ", non-finite");
+                              << " messages" << (view.surface.allFinite ? "" : ", non-finite");
             }
         }
     }
@@ -166,23 +137,23 @@ TEST(ExtremeOptions, DensestAcceptedGridReturnsPromptly) {
     const double latitude = 180 / kMaxGridLines, longitude = 360 / kMaxGridLines;
     view.options = {std::to_string(latitude * 1.001), std::to_string(longitude * 1.001), "30",
                     "10"};
-    const auto [report, took] = click(form, view);
-    EXPECT_EQ(report.end, RunEnd::Drawn);
+    const auto [outcome, took] = click(form, view);
+    EXPECT_EQ(outcome, Outcome::Solved);
     EXPECT_TRUE(view.messages.empty());
-    EXPECT_GT(view.counting.lines, 2'900'000) << "the grid was not drawn";
+    EXPECT_GT(view.surface.drawnSinceCls, 2'900'000) << "the grid was not drawn";
     // The window draws some five million segments a second: this counting surface is much faster
     // than the window, so the segment count, not this click's time, is what keeps the window's
     // click well inside the bound (100 000 lines a family made 30 million segments, 5.5 s).
-    EXPECT_LT(view.counting.lines, 3'100'000);
+    EXPECT_LT(view.surface.drawnSinceCls, 3'100'000);
     EXPECT_LE(took, kClickBound) << "took " << milliseconds(took) << " ms";
 
-    using Options = std::array<std::string, FormView::kOptionFields>;
+    using Options = std::array<std::string, kOptionFields>;
     for (const Options& denser : {Options{std::to_string(latitude * 0.999), "20", "30", "10"},
                                   Options{"15", std::to_string(longitude * 0.999), "30", "10"}}) {
         view.options = denser;
-        EXPECT_EQ(click(form, view).report.end, RunEnd::BadDrawingData)
+        EXPECT_EQ(click(form, view).outcome, Outcome::BadDrawingData)
             << denser[0] << ", " << denser[1];
-        EXPECT_EQ(view.messages, std::vector{Message::BadDrawingData});
+        EXPECT_EQ(view.messages, std::vector{Outcome::BadDrawingData});
     }
 }
 

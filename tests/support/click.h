@@ -15,13 +15,12 @@ class ClickTest : public ::testing::Test {
 protected:
     // Types the six input fields and the four option fields, forgets what earlier clicks
     // recorded, and runs the command.
-    RunReport click(const Texts& inputs, const Options& options = defaultOptions()) {
+    const Calculation& click(const Texts& inputs, const Options& options = defaultOptions()) {
         view.type(inputs);
         view.options = options;
         view.messages.clear();
-        view.statusWrites.clear();
         view.surface.clear();
-        return form.calculate(view);
+        return view.click(form);
     }
 
     FakeView view;

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A recording stand-in for the window: input and option fields as plain strings, result labels,
-// status and messages as recorded values, and a drawing surface that logs every call. The
-// calculate command runs against it headless.
+// A recording stand-in for the window: input and option fields as plain strings, and a presenter
+// that shows each click's value as the window does, recording the result labels, the message and
+// the status, and drawing on a surface that logs every call. The calculate command runs against
+// it headless.
 #pragma once
 
-#include "command/view.h"
+#include "command/calculate.h"
+#include "command/numbers.h"
+#include "command/texts.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,34 +31,39 @@ public:
     };
 
     void Scale(float left, float top, float right, float bottom) override {
-        calls.push_back({Op::Scale, left, top, right, bottom});
+        add({Op::Scale, left, top, right, bottom});
     }
     void Cls() override {
-        calls.push_back({Op::Cls});
+        add({Op::Cls});
         segments.clear();
         circles.clear();
+        drawnSinceCls = 0;
     }
     void setForeColor(std::int32_t c) override {
         color = c;
-        calls.push_back({Op::ForeColor, 0, 0, 0, 0, c});
+        add({Op::ForeColor, 0, 0, 0, 0, c});
     }
     void setCurrentX(float x) override {
         cx = x;
-        calls.push_back({Op::CurrentX, x});
+        add({Op::CurrentX, x});
     }
     void setCurrentY(float y) override {
         cy = y;
-        calls.push_back({Op::CurrentY, 0, y});
+        add({Op::CurrentY, 0, y});
     }
     void Line(float x, float y) override {
-        calls.push_back({Op::Line, x, y, 0, 0, color});
-        segments.push_back({cx, cy, x, y, color});
+        add({Op::Line, x, y, 0, 0, color});
+        ++drawnSinceCls;
+        if (record)
+            segments.push_back({cx, cy, x, y, color});
         cx = x;
         cy = y;
     }
     void Circle(float x, float y, float r) override {
-        calls.push_back({Op::Circle, x, y, r, 0, color});
-        circles.push_back(calls.back());
+        add({Op::Circle, x, y, r, 0, color});
+        ++drawnSinceCls;
+        if (record)
+            circles.push_back(calls.back());
     }
 
     int count(Op op) const {
@@ -72,54 +81,84 @@ public:
     }
     void clear() { calls.clear(), segments.clear(), circles.clear(); }
 
+    // With `record` false only the counters and the flags below are kept, so that a grid of
+    // millions of lines costs no memory.
+    bool record = true;
     std::vector<Call> calls;       // every call, in order
     std::vector<Segment> segments; // what is on the picture since the last Cls
     std::vector<Call> circles;
     std::int32_t color = 0;
     float cx = 0, cy = 0;
+    long callCount = 0;     // every call, recorded or not
+    long drawnSinceCls = 0; // lines and circles since the last Cls
+    bool allFinite = true;  // no call has had a non-finite coordinate or radius
+
+private:
+    void add(const Call& call) {
+        ++callCount;
+        allFinite = allFinite && std::isfinite(call.x) && std::isfinite(call.y) &&
+                    std::isfinite(call.r) && std::isfinite(call.w);
+        if (record)
+            calls.push_back(call);
+    }
 };
 
 // What the six input fields (a to C) and the four option fields hold.
-using Texts = std::array<std::string, FormView::kInputFields>;
-using Options = std::array<std::string, FormView::kOptionFields>;
+using Texts = std::array<std::string, kElements>;
+using Options = std::array<std::string, kOptionFields>;
 
 // The option texts of a window that has just opened.
 inline Options defaultOptions() {
-    Options texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = FormView::kDefaultOptionTexts[i];
-    return texts;
+    return FieldTexts{}.options;
 }
 
-class FakeView : public FormView {
+class FakeView {
 public:
-    std::string inputText(int i) const override { return inputs.at(static_cast<std::size_t>(i)); }
-    std::string optionText(int i) const override { return options.at(static_cast<std::size_t>(i)); }
-    void setOptionText(int i, std::string_view text) override {
-        options.at(static_cast<std::size_t>(i)) = text;
-    }
-    void setResult(int i, std::string_view caption) override {
-        results.at(static_cast<std::size_t>(i)) = caption;
-    }
-    void setGraphStatus(GraphStatus s) override {
-        status = s;
-        statusWrites.push_back(s);
-    }
-    void showMessage(Message m) override { messages.push_back(m); }
-    std::string decimalSeparator() const override { return separator; }
-    Surface& picture() override { return surface; }
-
     // Sets the six input fields, a to C.
     void type(Texts texts) { inputs = std::move(texts); }
 
+    // A click on "&Calcular": the value of the fields, presented as the window presents it.
+    const Calculation& click(Calculator& form) {
+        const Calculation& calc = form.calculate(FieldTexts{inputs, options});
+        results = resultLabels(calc, separator);
+        drawing = form.drawPicture(*picture);
+        status = statusText(drawing);
+        if (!messageText(calc.outcome).empty())
+            messages.push_back(calc.outcome);
+        return calc;
+    }
+
+    // A turn of the picture to `angles`, as the window makes it: the fields of the inclination
+    // and the rotation show the view, and the picture is drawn under what they read as.
+    bool turnTo(Calculator& form, ViewAngles angles) {
+        if (!form.hasScene())
+            return false;
+        std::string& inclination = options[index(OptionField::Inclination)];
+        std::string& rotation = options[index(OptionField::Rotation)];
+        inclination = degreesText(angles.inclination, separator);
+        rotation = degreesText(angles.rotation, separator);
+        if (!form.turnTo(inclination, rotation))
+            return false;
+        return redraw(form);
+    }
+    // The picture drawn again as it stands, as when the window changes size.
+    bool redraw(Calculator& form) {
+        if (!form.hasScene())
+            return false;
+        drawing = form.drawPicture(*picture);
+        status = statusText(drawing);
+        return true;
+    }
+
     Texts inputs;
     Options options = defaultOptions();
-    std::array<std::string, 12> results;
-    GraphStatus status = GraphStatus::Clear;
-    std::vector<GraphStatus> statusWrites;
-    std::vector<Message> messages;
+    std::array<std::string, 2 * kElements> results;
+    std::vector<Outcome> messages; // the outcome of every click that showed a message
+    SceneDrawing drawing;          // the sides left out by the last drawing
+    std::string status;            // the status label under the picture
     std::string separator = ".";
     FakeSurface surface;
+    Surface* picture = &surface; // where the picture is drawn
 };
 
 } // namespace esferica::testing

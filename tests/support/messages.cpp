@@ -43,9 +43,9 @@ void typeInto(QWidget& window, const Texts& inputs, const Options& options) {
         window.findChild<QLineEdit*>(QStringLiteral("%1(%2)").arg(QLatin1String(field)).arg(i))
             ->setText(QString::fromStdString(text));
     };
-    for (int i = 0; i < FormView::kInputFields; ++i)
+    for (int i = 0; i < kElements; ++i)
         type("txtInput", i, inputs[static_cast<std::size_t>(i)]);
-    for (int i = 0; i < FormView::kOptionFields; ++i)
+    for (int i = 0; i < kOptionFields; ++i)
         type("txtGrid", i, options[static_cast<std::size_t>(i)]);
 }
 

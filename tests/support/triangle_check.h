@@ -29,8 +29,8 @@ inline std::string fullText(double x) {
 
 inline TriangleSolution triangleOfDegrees(std::array<double, 6> e) {
     TriangleSolution t;
-    for (int i = 0; i < 6; ++i)
-        t.element(i) = rad(e[static_cast<std::size_t>(i)]);
+    for (const Element el : kAllElements)
+        t[el] = rad(e[index(el)]);
     return t;
 }
 

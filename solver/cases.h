@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The six cases of three given elements, and the solving of whichever case they form.
+#pragma once
+
+#include "solver/triangle.h"
+
+#include <array>
+#include <optional>
+
+namespace esferica {
+
+enum class Case {
+    SSS, // three sides
+    AAA, // three angles
+    SAS, // two sides and the angle between them
+    ASA, // two angles and the side between them
+    SSA, // two sides and an angle opposite one of them: ambiguous
+    AAS, // two angles and a side opposite one of them: ambiguous
+};
+
+// Three different elements, in the order of the fields (a before b before ... C).
+using GivenElements = std::array<Element, 3>;
+
+// The case that three different elements form.
+Case caseOf(const GivenElements& given);
+
+// The triangles that fit: always a first one, and for the ambiguous cases a second one when the
+// data fit two.
+struct Solutions {
+    TriangleSolution first;
+    std::optional<TriangleSolution> second;
+};
+
+// Solves the triangle whose elements `given` are those of `data` (radians; its other elements are
+// not read) with the solver of their case, binding each given element to the solver's parameter
+// of its role. Every triangle returned holds the given elements as they are and the ones found.
+// Throws Failure when no triangle fits (see solver/triangle.h).
+Solutions solve(const TriangleSolution& data, const GivenElements& given);
+
+} // namespace esferica
