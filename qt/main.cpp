@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/resolver.h"
 #include "qt/desktop.h"
 #include "qt/frmTrianguloEsf.h"
 #include "qt/spanish.h"
@@ -7,8 +8,18 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
+#include <string_view>
+#include <vector>
 
 int main(int argc, char* argv[]) {
+    // The command line solves without the window, so without a display and before any of Qt.
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    std::ios::sync_with_stdio(false);
+    if (const auto status = esferica::runCommandLine(args, std::cin, std::cout, std::cerr)) {
+        std::cout.flush();
+        return *status;
+    }
     // Without a display Qt would print a hint about reinstalling and abort; say what is missing.
     if (esferica::lacksDisplay(argc, argv,
                                [](const char* name) -> const char* { return std::getenv(name); })) {

@@ -4,7 +4,16 @@
 # QT_QPA_PLATFORM, the program and scripts/run each print one line, the same one, naming both
 # variables, and exit with status 1 (not Qt's abort, status 134); scripts/run builds nothing first.
 # With a display that cannot be opened, the program ends its output with a line naming it, status 1.
+# The command line needs no display at all.
 set -u
+solved="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" --resolver a=60 b=60 c=60 2>&1)"
+status=$?
+if [ "$status" -ne 0 ] || [[ "$solved" != *$'ángulo C\t70.5287793655'* ]]; then
+    printf 'FAIL: --resolver without a display exited with %s, printing:\n%s\n' "$status" \
+        "$solved" >&2
+    exit 1
+fi
+
 unreachable="$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 timeout 60 "$1" 2>&1)"
 status=$?
 if [ "$status" -ne 1 ] || [[ "$(printf '%s\n' "$unreachable" | tail -n 1)" != *"(DISPLAY=:9999)."* ]]; then

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/resolver.h"
+
+#include "command/calculate.h"
+#include "command/texts.h"
+
+#include <algorithm>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace esferica {
+
+namespace {
+
+constexpr std::string_view kSolve = "--resolver";
+constexpr std::string_view kFromInput = "-";
+constexpr std::string_view kHelp = "--help";
+constexpr std::string_view kVersion = "--version";
+
+constexpr std::string_view kUsage =
+    "Uso: esferica --resolver NOMBRE=VALOR NOMBRE=VALOR NOMBRE=VALOR | esferica --resolver - | "
+    "esferica --help\n";
+
+constexpr std::string_view kHelpText =
+    "Uso: esferica [--resolver NOMBRE=VALOR... | --resolver - | --help | --version]\n"
+    "\n"
+    "Sin argumentos, abre la ventana de resolución de triángulos esféricos.\n"
+    "\n"
+    "  --resolver a=60 b=60 c=60  resuelve, sin ventana, el triángulo de los tres elementos\n"
+    "                             dados e imprime sus seis elementos en grados, con diez\n"
+    "                             decimales y punto decimal, y el triángulo adicional si existe\n"
+    "  --resolver -               lee un problema por línea de la entrada estándar\n"
+    "  --help                     muestra esta ayuda\n"
+    "  --version                  muestra la versión\n"
+    "\n"
+    "NOMBRE es a, b o c (lados) o A, B o C (ángulos); VALOR, en grados, se lee como en los\n"
+    "campos de la ventana (60, 60,5, 1.5E2).\n"
+    "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados.\n";
+
+// The longest part of a word quoted back in a message, in characters.
+constexpr std::size_t kQuotedLength = 40;
+
+// Blanks between words: spaces, tabs and a carriage return (a line from another system).
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\v' || ch == '\f';
+}
+
+// The length of the well-formed UTF-8 character at the start of `s`, or 0.
+std::size_t utf8Length(std::string_view s) {
+    const auto byte = [&](std::size_t i) {
+        return static_cast<unsigned char>(s[i]);
+    };
+    const unsigned char lead = byte(0);
+    std::size_t n = 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        n = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        n = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        n = 4;
+    if (n == 0 || s.size() < n)
+        return 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    // Overlong forms, surrogates and code points beyond U+10FFFF.
+    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F) ||
+        (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) > 0x8F))
+        return 0;
+    return n;
+}
+
+// A word as a message may quote it: printable text as it is, any other byte (a control
+// character, a byte of no valid UTF-8 character) as \xNN, cut after kQuotedLength characters.
+std::string quoted(std::string_view word) {
+    std::string text = "«";
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < word.size(); ++shown) {
+        if (shown == kQuotedLength) {
+            text += "…";
+            break;
+        }
+        const auto ch = static_cast<unsigned char>(word[i]);
+        if (ch >= 0x20 && ch < 0x7F) {
+            text += word[i++];
+        } else if (const std::size_t n = ch >= 0x80 ? utf8Length(word.substr(i)) : 0; n > 0) {
+            text += word.substr(i, n);
+            i += n;
+        } else {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            text += "\\x";
+            text += kHex[ch >> 4];
+            text += kHex[ch & 0xF];
+            ++i;
+        }
+    }
+    return text + "»";
+}
+
+// A problem as the words give it: the fields to compute, or why the words cannot be one.
+struct Problem {
+    FieldTexts fields;
+    std::string malformed; // empty when every word is NAME=VALUE with a different NAME
+};
+
+Problem problemOf(std::span<const std::string_view> words) {
+    Problem problem;
+    std::array<bool, kElements> named{};
+    for (const std::string_view word : words) {
+        const std::size_t equals = word.find('=');
+        if (equals == std::string_view::npos) {
+            problem.malformed = quoted(word) + " no tiene la forma NOMBRE=VALOR";
+            return problem;
+        }
+        const std::string_view name = word.substr(0, equals);
+        const auto element = std::find_if(kAllElements.begin(), kAllElements.end(),
+                                          [&](Element e) { return elementLetter(e) == name; });
+        if (element == kAllElements.end()) {
+            problem.malformed = quoted(name) + " no es el nombre de un elemento (a b c A B C)";
+            return problem;
+        }
+        if (std::exchange(named[index(*element)], true)) {
+            problem.malformed = "el elemento " + quoted(name) + " aparece más de una vez";
+            return problem;
+        }
+        problem.fields[*element] = word.substr(equals + 1);
+    }
+    return problem;
+}
+
+ExitStatus statusOf(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Solved:
+    case Outcome::BadDrawingData: // the command line draws nothing
+        return kSolved;
+    case Outcome::NoSolution:
+        return kNoTriangle;
+    case Outcome::Underdetermined:
+    case Outcome::Overdetermined:
+        break;
+    }
+    return kBadRequest;
+}
+
+// A solved problem: its table. Any other: its message, as one line.
+struct Answer {
+    ExitStatus status;
+    std::string text;
+    bool malformed = false; // the words were no problem at all
+};
+
+Answer answer(const Problem& problem) {
+    if (!problem.malformed.empty())
+        return {kBadRequest, "Datos mal escritos: " + problem.malformed, true};
+    const Calculation calc = compute(problem.fields);
+    const ExitStatus status = statusOf(calc.outcome);
+    if (status == kSolved)
+        return {status, resultsTable(calc, ".")};
+    return {status, std::string(messageText(calc.outcome))};
+}
+
+std::vector<std::string_view> wordsOf(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i]))
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+// One problem a line of `in`, each answered by a block on `out`; blocks are separated by one
+// blank line, and a problem that fails is the block "# message". The exit status is the highest
+// of the problems'.
+int solveLines(std::istream& in, std::ostream& out) {
+    int status = kSolved;
+    std::string line, block;
+    bool first = true;
+    while (std::getline(in, line)) {
+        const Answer a = answer(problemOf(wordsOf(line)));
+        status = std::max<int>(status, a.status);
+        block.clear();
+        if (!std::exchange(first, false))
+            block += '\n';
+        if (a.status == kSolved) {
+            block += a.text;
+        } else {
+            block += "# ";
+            block += a.text;
+            block += '\n';
+        }
+        out << block;
+    }
+    return status;
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(std::span<const std::string_view> args, std::istream& in,
+                                  std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return std::nullopt;
+    if (args[0] == kHelp) {
+        out << kHelpText;
+        return kSolved;
+    }
+    if (args[0] == kVersion) {
+        out << "esferica " ESFERICA_VERSION "\n";
+        return kSolved;
+    }
+    if (args[0] != kSolve)
+        return std::nullopt;
+
+    const std::span<const std::string_view> words = args.subspan(1);
+    if (words.size() == 1 && words[0] == kFromInput)
+        return solveLines(in, out);
+    const Answer a = answer(problemOf(words));
+    if (a.status == kSolved) {
+        out << a.text;
+    } else {
+        err << a.text << '\n';
+        if (a.malformed)
+            err << kUsage;
+    }
+    return a.status;
+}
+
+} // namespace esferica

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line: solving without a window, and without a display.
+//
+//   esferica --resolver a=60 b=60 c=60    one problem from the words
+//   esferica --resolver -                 one problem a line of standard input
+//   esferica --help | --version
+//
+// Each word is NAME=VALUE, NAME one of a b c A B C and VALUE read exactly as the window reads its
+// fields. A solved problem prints the table that "Copiar resultados" copies, with a period as the
+// decimal separator in every locale, so that other programs can read it. A problem that fails
+// prints its message: on standard error for the words, as a block "# message" on standard output
+// for a line of input. Exit status 0 solved, 1 no triangle, 2 a count message or a malformed word
+// (which also prints one line of usage); for standard input the highest of its problems'.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace esferica {
+
+// What the command line ends with.
+enum ExitStatus : int {
+    kSolved = 0,
+    kNoTriangle = 1,
+    kBadRequest = 2, // fewer or more than three elements, or a malformed word or option
+};
+
+// Runs the command line that `args` (the program's arguments, without its name) ask for and
+// returns its exit status, or none when they ask for the window: no arguments, or arguments that
+// are none of the command line's own (the toolkit's, such as -platform, pass through).
+std::optional<int> runCommandLine(std::span<const std::string_view> args, std::istream& in,
+                                  std::ostream& out, std::ostream& err);
+
+} // namespace esferica

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line, through its entry point with string streams: what each request prints where,
+// and its exit status.
+#include "cli/resolver.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace esferica {
+namespace {
+
+struct Answer {
+    std::optional<int> status;
+    std::string out, err;
+};
+
+Answer run(const std::vector<std::string_view>& args, const std::string& input = {}) {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    Answer r;
+    r.status = runCommandLine(args, in, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+// Both triangles of a = 40, b = 60, A = 30.
+const std::string kFirst = "lado a\t40.0000000000\nlado b\t60.0000000000\n"
+                           "lado c\t88.1145735353\nángulo A\t30.0000000000\n"
+                           "ángulo B\t42.3492612199\nángulo C\t128.9731497010\n";
+const std::string kSecond = "lado a\t40.0000000000\nlado b\t60.0000000000\n"
+                            "lado c\t24.5052914127\nángulo A\t30.0000000000\n"
+                            "ángulo B\t137.6507387801\nángulo C\t18.8226227950\n";
+const std::string kBoth = kFirst + "Solución adicional\n" + kSecond;
+const std::string kEquilateral = "lado a\t60.0000000000\nlado b\t60.0000000000\n"
+                                 "lado c\t60.0000000000\nángulo A\t70.5287793655\n"
+                                 "ángulo B\t70.5287793655\nángulo C\t70.5287793655\n";
+const std::string kUsage = "Uso: esferica --resolver NOMBRE=VALOR";
+
+TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
+    struct Row {
+        const char* name;
+        std::vector<std::string_view> args;
+        std::string input;
+        std::optional<int> status;
+        std::string out;       // standard output, exactly; "*" for anything not empty
+        std::string errStarts; // the start of standard error; "" for nothing at all
+        bool usage = false;    // standard error ends with the line of usage
+    };
+    const Row rows[] = {
+        {"no arguments open the window", {}, "", std::nullopt, "", ""},
+        {"toolkit arguments open the window", {"-platform", "offscreen"}, "", std::nullopt, "", ""},
+        {"three sides", {"--resolver", "a=60", "b=60", "c=60"}, "", 0, kEquilateral, ""},
+        {"any order, decimal comma",
+         {"--resolver", "c=60", "A=70,5287793655", "b=60"},
+         "",
+         0,
+         "*",
+         ""},
+        {"two triangles under their heading",
+         {"--resolver", "a=40", "b=60", "A=30"},
+         "",
+         0,
+         kBoth,
+         ""},
+        {"no triangle", {"--resolver", "a=30", "b=40", "c=80"}, "", 1, "", "No existe solución"},
+        {"two elements", {"--resolver", "a=60", "b=60"}, "", 2, "", "Sistema subdeterminado"},
+        {"four elements",
+         {"--resolver", "a=60", "b=60", "c=60", "A=70"},
+         "",
+         2,
+         "",
+         "El programa no está preparado"},
+        {"a word without =",
+         {"--resolver", "a=60", "b60", "c=60"},
+         "",
+         2,
+         "",
+         "Datos mal escritos: «b60» no tiene la forma NOMBRE=VALOR",
+         true},
+        {"an unknown name",
+         {"--resolver", "a=60", "d=60", "c=60"},
+         "",
+         2,
+         "",
+         "Datos mal escritos: «d» no es el nombre",
+         true},
+        {"a name twice",
+         {"--resolver", "a=60", "a=60", "c=60"},
+         "",
+         2,
+         "",
+         "Datos mal escritos: el elemento «a» aparece más de una vez",
+         true},
+        {"bytes of no character quoted as such",
+         {"--resolver", "\xff\x01=1"},
+         "",
+         2,
+         "",
+         "Datos mal escritos: «\\xFF\\x01» no es el nombre",
+         true},
+        {"a long word cut short",
+         {"--resolver", "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz"},
+         "",
+         2,
+         "",
+         "Datos mal escritos: «abcdefghijklmnopqrstuvwxyzabcdefghijklmn…» no",
+         true},
+        {"one problem a line, blocks a blank line apart",
+         {"--resolver", "-"},
+         "a=60 b=60 c=60\n\ta=40  b=60 A=30\r\nfoo\na=30 b=40 c=80",
+         2,
+         kEquilateral + "\n" + kBoth +
+             "\n# Datos mal escritos: «foo» no tiene la forma NOMBRE=VALOR\n\n# No existe "
+             "solución\n",
+         ""},
+        {"empty input", {"--resolver", "-"}, "", 0, "", ""},
+        {"help", {"--help"}, "", 0, "*", ""},
+        {"version", {"--version"}, "", 0, "*", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Answer r = run(row.args, row.input);
+        EXPECT_EQ(r.status, row.status);
+        if (row.out == "*") {
+            EXPECT_FALSE(r.out.empty());
+        } else {
+            EXPECT_EQ(r.out, row.out);
+        }
+        EXPECT_TRUE(r.err.starts_with(row.errStarts)) << r.err;
+        EXPECT_EQ(r.err.empty(), row.errStarts.empty()) << r.err;
+        EXPECT_EQ(r.err.find(kUsage) != std::string::npos, row.usage) << r.err;
+    }
+}
+
+// Whatever arrives on standard input, every line gets its block and the status is that of its
+// worst problem: a line of a megabyte, NUL bytes, invalid UTF-8, thousands of words.
+TEST(CommandLine, EveryLineOfAnyInputGetsItsBlock) {
+    std::string input = "a=" + std::string(1 << 20, '6') + " b=60 c=60\n";
+    const char nul[] = "a=6\0"
+                       "0 b=60 c=60\n";
+    input += std::string(nul, sizeof nul - 1);
+    input += "a=\xc3\x28 b=60 c=60\n";
+    for (int i = 0; i < 5000; ++i)
+        input += "a=60 ";
+    input += "\n";
+    const Answer r = run({"--resolver", "-"}, input);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "");
+    std::size_t blocks = 1;
+    for (std::size_t at = r.out.find("\n\n"); at != std::string::npos;
+         at = r.out.find("\n\n", at + 1))
+        ++blocks;
+    EXPECT_EQ(blocks, 4u) << r.out;
+    // A side of a million digits does not fit a double: no element; "6" then a NUL reads as 6.
+    EXPECT_TRUE(r.out.starts_with("# Sistema subdeterminado")) << r.out;
+    EXPECT_NE(r.out.find("\nlado a\t6.0000000000\n"), std::string::npos) << r.out;
+    EXPECT_TRUE(r.out.ends_with("aparece más de una vez\n")) << r.out;
+}
+
+} // namespace
+} // namespace esferica
