@@ -6,23 +6,7 @@
 #include "fitting/state.h"
 #include "numeric/checked.h"
 
-#include <array>
-
 namespace esferica {
-
-// A 3 x 3 minor indexed (row, column) from 1.
-class Mat3 {
-public:
-    Real& operator()(int p, int q) { return e_[index(p, q)]; }
-    Real operator()(int p, int q) const { return e_[index(p, q)]; }
-    friend bool operator==(const Mat3&, const Mat3&) = default;
-
-private:
-    static std::size_t index(int p, int q) {
-        return static_cast<std::size_t>((p - 1) * 3 + (q - 1));
-    }
-    std::array<Real, 9> e_{};
-};
 
 // Euclidean length of `a`, summed as sqrt(((a1^2 + a2^2) + a3^2) + a4^2). Raises
 // ArithmeticFailure (overflow) when a square or the sum leaves the double range, which takes

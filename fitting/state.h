@@ -22,19 +22,23 @@ private:
     std::array<Real, 4> e_{};
 };
 
-// A 4 x 4 matrix indexed (row, column) from 1.
-class Mat4 {
+// An N x N matrix indexed (row, column) from 1, as the equations are written.
+template <int N> class Matrix {
 public:
     Real& operator()(int i, int j) { return e_[index(i, j)]; }
     Real operator()(int i, int j) const { return e_[index(i, j)]; }
-    friend bool operator==(const Mat4&, const Mat4&) = default;
+    friend bool operator==(const Matrix&, const Matrix&) = default;
 
 private:
     static std::size_t index(int i, int j) {
-        return static_cast<std::size_t>((i - 1) * 4 + (j - 1));
+        return static_cast<std::size_t>((i - 1) * N + (j - 1));
     }
-    std::array<Real, 16> e_{};
+    std::array<Real, static_cast<std::size_t>(N* N)> e_{};
 };
+
+// The Jacobian and its inverse, and the 3 x 3 minors of the inversion by cofactors.
+using Mat4 = Matrix<4>;
+using Mat3 = Matrix<3>;
 
 struct FittingState {
     Vec4 xinit;       // starting vector, written by the caller before each run

@@ -22,10 +22,6 @@ bool setAndNotEmpty(const char* value) {
     return value != nullptr && *value != '\0';
 }
 
-// The sizes packaging/esferica.svg is rendered at (packaging/CMakeLists.txt): the usual sizes of
-// menus, title bars, task bars and task switchers.
-constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
-
 } // namespace
 
 bool lacksDisplay(int argc, const char* const* argv, EnvironmentReader environment) {

@@ -44,8 +44,12 @@ private:
     bool released_ = false;
 };
 
-// The program's icon: packaging/esferica.svg rendered at 16 to 256 pixels when the program was
-// built, from the program's resources.
+// The sizes, in pixels, that packaging/esferica.svg is rendered at when the program is built
+// (packaging/CMakeLists.txt), smallest first.
+inline constexpr int kIconSizes[] = {ESFERICA_ICON_SIZES};
+
+// The program's icon: packaging/esferica.svg rendered at each of kIconSizes, from the program's
+// resources.
 QIcon windowIcon();
 
 // Before the window is shown: the icon of every window and the desktop entry that names the

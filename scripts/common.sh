@@ -49,13 +49,6 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}"
 }
 
-# configure DIR [cmake options...]: configures DIR with Ninja, keeping an existing cache.
-configure() {
-    local dir="$1"
-    shift
-    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-}
-
 # configure_preset PRESET [cmake options...]: configures build/PRESET as the configure preset of
 # that name in CMakePresets.json says (release, core, asan, fuzz, package), keeping an existing
 # cache; the options, if any, go on top of the preset's.

@@ -64,7 +64,7 @@ TEST_F(DesktopIconTest, EveryWindowGetsTheIconAtEachUsualSize) {
     esferica::presentToDesktop();
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral(INSTALLED_DESKTOP_ID));
     const QIcon icon = QGuiApplication::windowIcon();
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int size : esferica::kIconSizes) {
         const QPixmap pixmap = icon.pixmap(QSize(size, size));
         ASSERT_EQ(pixmap.size(), QSize(size, size)) << size;
         // Drawn, not blank: the red of the triangle at the north pole vertex, (64, 16.9) of 128.
