@@ -28,8 +28,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 struct Launch {
@@ -45,6 +43,7 @@ Launch launch(const char* kind, const char* extra) {
         throw std::runtime_error("cannot make a pipe");
     std::vector<std::string> args{ESFERICA_STARTUP_PROBE, kind, extra, std::to_string(shown[1])};
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);

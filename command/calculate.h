@@ -95,6 +95,10 @@ struct Calculation {
     }
 };
 
+// The result labels that show a value: the six elements of the solution, then the six of the
+// additional triangle.
+inline constexpr int kResultLabels = 2 * kElements;
+
 // The value of one click, from the ten texts. An input field whose number lies beyond the double
 // range keeps the element of `carried`, the primary triangle of the click before, for the count
 // of given elements (kept on purpose: a field that cannot be read stores nothing); with three

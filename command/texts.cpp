@@ -46,9 +46,9 @@ std::string_view statusText(const SceneDrawing& drawing) {
     return {};
 }
 
-std::array<std::string, 2 * kElements> resultLabels(const Calculation& calc,
+std::array<std::string, kResultLabels> resultLabels(const Calculation& calc,
                                                     std::string_view decimalSeparator) {
-    std::array<std::string, 2 * kElements> labels;
+    std::array<std::string, kResultLabels> labels;
     if (!calc.hasTriangles())
         return labels;
     for (const Element e : kAllElements) {

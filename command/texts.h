@@ -31,7 +31,7 @@ std::string_view statusText(const SceneDrawing& drawing);
 // The texts of the twelve result labels: the six elements of the solution, then the six of the
 // additional triangle, each rounded to two decimals with `decimalSeparator`; empty where there is
 // nothing to show.
-std::array<std::string, 2 * kElements> resultLabels(const Calculation& calc,
+std::array<std::string, kResultLabels> resultLabels(const Calculation& calc,
                                                     std::string_view decimalSeparator);
 
 // The table of results: for each element of the solution a line "caption TAB value", the value in

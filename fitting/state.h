@@ -31,7 +31,7 @@ public:
 
 private:
     static std::size_t index(int i, int j) {
-        return static_cast<std::size_t>((i - 1) * N + (j - 1));
+        return static_cast<std::size_t>(i - 1) * N + static_cast<std::size_t>(j - 1);
     }
     std::array<Real, static_cast<std::size_t>(N* N)> e_{};
 };

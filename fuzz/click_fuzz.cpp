@@ -43,7 +43,7 @@ namespace {
 
 constexpr int kMaxClicks = 4;
 // Labels kFirst to kLabels - 1 show the additional triangle.
-constexpr int kFirst = kElements, kLabels = 2 * kElements;
+constexpr int kFirst = kElements, kLabels = kResultLabels;
 
 [[noreturn]] void broken(const char* invariant, std::string_view detail = {}) {
     std::fprintf(stderr, "\n*** invariant broken: %s", invariant);

@@ -27,7 +27,7 @@ void nameForScreenReaders(QWidget& form) {
     nameFields(form, "lblInput", "txtInput", kElements);
     nameFields(form, "lblgrid", "txtGrid", kOptionFields);
 
-    for (int i = 0; i < 2 * kElements; ++i) {
+    for (int i = 0; i < kResultLabels; ++i) {
         const QString element = control<QLabel>(form, arrayName("lblInput", i % kElements))->text();
         const QString block =
             i < kElements ? QStringLiteral("Solución")

@@ -27,8 +27,6 @@ namespace esferica {
 
 namespace {
 
-constexpr int kResultLabels = 2 * kElements;
-
 QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -178,7 +176,7 @@ QString Exporter::writeImage(const QString& path) const {
         written = writer.write(picture_->image());
     }
     if (!written) {
-        const QString failure = writeFailure(path, file);
+        QString failure = writeFailure(path, file);
         file.cancelWriting(); // the temporary file goes, and any file at `path` stays as it was
         return failure;
     }

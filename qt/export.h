@@ -10,7 +10,7 @@
 //     or as SVG, the very segments and circle that the picture drew (Ctrl+S on it).
 #pragma once
 
-#include "command/calculate.h"
+#include "command/texts.h"
 
 #include <QObject>
 #include <QString>
@@ -57,7 +57,7 @@ private:
 
     QWidget& form_;
     DrawingSurface* picture_ = nullptr;
-    std::array<QLabel*, 2 * kElements> outcomes_{};
+    std::array<QLabel*, kResultLabels> outcomes_{};
     QString table_; // the results table of the last click
     QAction* copyResults_ = nullptr;
     QAction* copyImage_ = nullptr;

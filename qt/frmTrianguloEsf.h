@@ -53,7 +53,7 @@ protected:
 
 private:
     static constexpr int kInputFields = esferica::kElements;
-    static constexpr int kResultLabels = 2 * esferica::kElements;
+    static constexpr int kResultLabels = esferica::kResultLabels;
     static constexpr int kOptionFields = esferica::kOptionFields;
 
     // The texts of the ten fields, as the command reads them.

@@ -84,6 +84,7 @@ void StrokeRecord::paintBanded(QImage& image, std::size_t from, std::size_t to) 
                           : std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
                                        std::max(1, height / (4 * kBandMargin)));
     std::vector<Band> bands;
+    bands.reserve(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) {
         const int keepTop = height * k / count, keepBottom = height * (k + 1) / count;
         bands.push_back({keepTop, keepBottom, std::max(0, keepTop - kBandMargin),
@@ -91,6 +92,7 @@ void StrokeRecord::paintBanded(QImage& image, std::size_t from, std::size_t to) 
     }
     // Each band's image starts as its rows of the picture; copied before any band paints.
     std::vector<QImage> images;
+    images.reserve(bands.size());
     for (const Band& band : bands)
         images.push_back(band.top == 0 && band.bottom == height
                              ? image

@@ -37,26 +37,25 @@ struct Found {
     std::optional<Candidate> second;
 };
 
-Found runSSA(const double in[3]) {
-    const auto solved = SSA(rad(in[0]), rad(in[1]), rad(in[2]));
-    const auto candidate = [](const SSATriangle& t) {
-        return Candidate{t.restante, t.interno, t.externo};
-    };
+// Both triangles of an ambiguous case as candidates, the missing element first.
+Candidate candidate(const SSATriangle& t) {
+    return {t.restante, t.interno, t.externo};
+}
+Candidate candidate(const AASTriangle& t) {
+    return {t.angrestante, t.segundolad, t.ladorestante};
+}
+template <class Triangle> Found found(const Ambiguous<Triangle>& solved) {
     Found o{candidate(solved.first), std::nullopt};
     if (solved.second)
         o.second = candidate(*solved.second);
     return o;
 }
 
+Found runSSA(const double in[3]) {
+    return found(SSA(rad(in[0]), rad(in[1]), rad(in[2])));
+}
 Found runAAS(const double in[3]) {
-    const auto solved = AAS(rad(in[0]), rad(in[1]), rad(in[2]));
-    const auto candidate = [](const AASTriangle& t) {
-        return Candidate{t.angrestante, t.segundolad, t.ladorestante};
-    };
-    Found o{candidate(solved.first), std::nullopt};
-    if (solved.second)
-        o.second = candidate(*solved.second);
-    return o;
+    return found(AAS(rad(in[0]), rad(in[1]), rad(in[2])));
 }
 
 void expectOutcome(const AmbiguousCase& c, const Found& o) {

@@ -172,7 +172,7 @@ TEST_F(ExportTest, TooltipsAndCopiedTableCarryFullPrecision) {
     for (const auto& [locale, separator] : {std::pair{"es_ES", ','}, std::pair{"en_US", '.'}}) {
         SCOPED_TRACE(locale);
         QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
-        const auto localised = [separator](const char* text) {
+        const auto localised = [separator = separator](const char* text) {
             return QString::fromUtf8(text).replace(QLatin1Char('.'), QLatin1Char(separator));
         };
         calculate({"60", "60", "60", "", "", ""});

@@ -94,12 +94,12 @@ TEST(Equations, ResidualsMatchTheModelBitForBit) {
             a(4) = 0; // the great circle seen edge-on
         const double t[2] = {a(1).value(), a(2).value()}, th = a(3).value(), k = a(4).value();
         const double st = std::sin(th), ct = std::cos(th);
-        const double target[4] = {0.25, -0.5, 0.75, 0.125};
+        const double target[2][2] = {{0.25, -0.5}, {0.75, 0.125}};
         const Vec4 F = residualsAt(a, s);
         for (int p = 0; p < 2; ++p) {
             const double c = std::cos(t[p]), sn = std::sin(t[p]);
-            EXPECT_EQ(F(2 * p + 1).value(), (c * ct - st * (sn * k)) - target[2 * p]);
-            EXPECT_EQ(F(2 * p + 2).value(), (c * st + ct * (sn * k)) - target[2 * p + 1]);
+            EXPECT_EQ(F(2 * p + 1).value(), (c * ct - st * (sn * k)) - target[p][0]);
+            EXPECT_EQ(F(2 * p + 2).value(), (c * st + ct * (sn * k)) - target[p][1]);
         }
     }
 }

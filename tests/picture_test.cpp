@@ -103,6 +103,7 @@ Sides equilateralSides() {
                                B = onSphere(30, kLongitudeADeg + C);
     const auto pictured = [](const std::vector<Vec3>& arc) {
         std::vector<QPointF> out;
+        out.reserve(arc.size());
         for (const Vec3& v : arc)
             out.push_back(userPoint(v));
         return out;

@@ -152,7 +152,7 @@ public:
 
     Texts inputs;
     Options options = defaultOptions();
-    std::array<std::string, 2 * kElements> results;
+    std::array<std::string, kResultLabels> results;
     std::vector<Outcome> messages; // the outcome of every click that showed a message
     SceneDrawing drawing;          // the sides left out by the last drawing
     std::string status;            // the status label under the picture
