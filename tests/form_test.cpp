@@ -344,6 +344,8 @@ TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButton) {
         EXPECT_EQ(seen[0].buttons, 1);
         EXPECT_TRUE(seen[0].hasOk);
         EXPECT_EQ(seen[0].icon, QMessageBox::NoIcon);
+        // The labels are final before the box opens.
+        EXPECT_EQ(seen[0].outcomes, outcomes());
         if (row.resultsStay)
             EXPECT_EQ(outcome(3)->text(), QStringLiteral("70.53"));
         else

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -25,8 +26,14 @@ std::vector<SeenMessage> answerMessages(const std::function<void()>& action) {
             return;
         }
         QAbstractButton* ok = box->button(QMessageBox::Ok);
+        QStringList outcomes;
+        if (const QWidget* window = box->parentWidget())
+            for (int i = 0; i < kResultLabels; ++i)
+                if (const auto* label = window->findChild<QLabel*>(
+                        QStringLiteral("lblOutcome(%1)").arg(i)))
+                    outcomes << label->text();
         seen.push_back({box->text(), box->windowTitle(), static_cast<int>(box->buttons().size()),
-                        ok != nullptr, box->icon(), ok ? ok->text() : QString()});
+                        ok != nullptr, box->icon(), ok ? ok->text() : QString(), outcomes});
         if (ok)
             ok->click();
         else

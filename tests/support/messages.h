@@ -7,6 +7,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -21,6 +22,8 @@ struct SeenMessage {
     bool hasOk = false;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString okText;
+    // The texts of the result labels of the window the box belongs to, while it was open.
+    QStringList outcomes;
 };
 
 // Runs `action` and answers every modal box that it opens, recording what each one showed; a
