@@ -40,8 +40,9 @@ constexpr std::string_view kHelpText =
     "campos de la ventana (60, 60,5, 1.5E2).\n"
     "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados.\n";
 
-// The longest part of a word quoted back in a message, in characters.
+// The longest part of a word quoted back in a message, and the longest note, in characters.
 constexpr std::size_t kQuotedLength = 40;
+constexpr std::size_t kNoteLength = 200;
 
 // Blanks between words: spaces, tabs and a carriage return (a line from another system).
 bool isBlank(char ch) {
@@ -73,13 +74,13 @@ std::size_t utf8Length(std::string_view s) {
     return n;
 }
 
-// A word as a message may quote it: printable text as it is, any other byte (a control
-// character, a byte of no valid UTF-8 character) as \xNN, cut after kQuotedLength characters.
-std::string quoted(std::string_view word) {
-    std::string text = "«";
+// A word as a message may show it: printable text as it is, any other byte (a control character,
+// a byte of no valid UTF-8 character) as \xNN, cut after `length` characters.
+std::string printable(std::string_view word, std::size_t length = kQuotedLength) {
+    std::string text;
     std::size_t shown = 0;
     for (std::size_t i = 0; i < word.size(); ++shown) {
-        if (shown == kQuotedLength) {
+        if (shown == length) {
             text += "…";
             break;
         }
@@ -97,7 +98,11 @@ std::string quoted(std::string_view word) {
             ++i;
         }
     }
-    return text + "»";
+    return text;
+}
+
+std::string quoted(std::string_view word) {
+    return "«" + printable(word) + "»";
 }
 
 // A problem as the words give it: the fields to compute, or why the words cannot be one.
@@ -145,21 +150,34 @@ ExitStatus statusOf(Outcome outcome) {
     return kBadRequest;
 }
 
-// A solved problem: its table. Any other: its message, as one line.
+// A solved problem: its table. Any other: its message and why, as one line. And the notes on the
+// values not read whole, one line each.
 struct Answer {
     ExitStatus status;
     std::string text;
     bool malformed = false; // the words were no problem at all
+    std::vector<std::string> notes;
 };
 
 Answer answer(const Problem& problem) {
     if (!problem.malformed.empty())
-        return {kBadRequest, "Datos mal escritos: " + problem.malformed, true};
+        return {kBadRequest, "Datos mal escritos: " + problem.malformed, true, {}};
     const Calculation calc = compute(problem.fields);
     const ExitStatus status = statusOf(calc.outcome);
-    if (status == kSolved)
-        return {status, resultsTable(calc, ".")};
-    return {status, std::string(messageText(calc.outcome))};
+    Answer a{status, {}, false, {}};
+    for (const Element e : kAllElements)
+        if (const std::string note = readingNote(calc.reading(e), "."); !note.empty())
+            a.notes.push_back(printable("aviso: " + std::string(elementLetter(e)) + "=" +
+                                            printable(problem.fields[e]) + ": " + note,
+                                        kNoteLength));
+    if (status == kSolved) {
+        a.text = resultsTable(calc, ".");
+    } else {
+        a.text = messageText(calc.outcome);
+        if (const std::string why = reasonText(calc, "."); !why.empty())
+            a.text += ": " + printable(why, kNoteLength);
+    }
+    return a;
 }
 
 std::vector<std::string_view> wordsOf(std::string_view line) {
@@ -180,12 +198,14 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
 // One problem a line of `in`, each answered by a block on `out`; blocks are separated by one
 // blank line, and a problem that fails is the block "# message". The exit status is the highest
 // of the problems'.
-int solveLines(std::istream& in, std::ostream& out) {
+int solveLines(std::istream& in, std::ostream& out, std::ostream& err) {
     int status = kSolved;
     std::string line, block;
     bool first = true;
-    while (std::getline(in, line)) {
+    for (long number = 1; std::getline(in, line); ++number) {
         const Answer a = answer(problemOf(wordsOf(line)));
+        for (const std::string& note : a.notes)
+            err << "línea " << number << ": " << note << '\n';
         status = std::max<int>(status, a.status);
         block.clear();
         if (!std::exchange(first, false))
@@ -221,8 +241,10 @@ std::optional<int> runCommandLine(std::span<const std::string_view> args, std::i
 
     const std::span<const std::string_view> words = args.subspan(1);
     if (words.size() == 1 && words[0] == kFromInput)
-        return solveLines(in, out);
+        return solveLines(in, out, err);
     const Answer a = answer(problemOf(words));
+    for (const std::string& note : a.notes)
+        err << note << '\n';
     if (a.status == kSolved) {
         out << a.text;
     } else {

@@ -16,39 +16,66 @@ constexpr double kTenthsPerDegree = 10;
 constexpr double kTenthsPerTurn = 3600;
 constexpr double kTenthsPerHalfTurn = 1800;
 
-// The drawing options from the option fields, each read in a step of its own. The spacings are
-// pi / (180 / v) and 2 pi / (360 / v), so a value of 0 (an empty field, a text without a number)
-// fails as a division by zero, and one that needs more than kMaxGridLines lines of its family is
-// refused as a failure too; a negative spacing draws no line of its family. Returns none when a
-// field cannot be drawn with.
-std::optional<DrawingOptions> readOptions(const FieldTexts& fields, Calculation& calc) {
-    ResumeNext run;
-    const auto read = [&](OptionField field) {
-        const Real degrees = Val(fields[field]);
-        calc.options[index(field)].degrees = degrees.value();
-        return degrees;
+// How a field's text reads, keeping its number as a Real for the arithmetic.
+Reading readField(std::string_view text, std::optional<Real>& value) {
+    const NumberReading number = readNumber(text);
+    value = number.value;
+    Reading r;
+    if (number.value)
+        r.degrees = number.value->value();
+    else
+        r.degrees.reset();
+    r.read = text.substr(0, number.read);
+    const std::string_view rest = text.substr(number.read);
+    const std::size_t first = rest.find_first_not_of(" \t\n");
+    if (first != std::string_view::npos)
+        r.left = rest.substr(first, rest.find_last_not_of(" \t\n") + 1 - first);
+    return r;
+}
+
+// The drawing options from the option fields. The spacings are pi / (180 / v) and
+// 2 pi / (360 / v), so a value of 0 (an empty field, a text without a number) cannot be drawn with,
+// nor one that needs more than kMaxGridLines lines of its family; a negative spacing draws no line
+// of its family. The angles convert to radians unless they overflow. Returns none when a field
+// cannot be drawn with, and records the first such field in `calc`.
+using OptionValues = std::array<std::optional<Real>, kOptionFields>;
+std::optional<DrawingOptions> drawingOptions(const OptionValues& values, Calculation& calc) {
+    const auto refuse = [&](OptionField field, OptionProblem problem) {
+        if (!calc.badOption)
+            calc.badOption = BadOption{field, problem};
     };
     const auto spacing = [&](OptionField field, Real degrees, Real radians, Real& step) {
-        run([&] {
-            const Real lines = degrees / read(field);
+        const std::optional<Real>& v = values[index(field)];
+        if (!v)
+            return refuse(field, OptionProblem::TooLarge);
+        if (*v == 0)
+            return refuse(field, OptionProblem::NoSpacing);
+        try {
+            const Real lines = degrees / *v;
             if (lines > kMaxGridLines)
-                run.markPending();
-            else
-                step = radians / lines;
-        });
+                return refuse(field, OptionProblem::TooFine);
+            step = radians / lines;
+        } catch (const Failure&) {
+            refuse(field, OptionProblem::TooFine); // so fine that the count overflows
+        }
+    };
+    const auto angle = [&](OptionField field, double& degrees, Real& radians) {
+        const std::optional<Real>& v = values[index(field)];
+        try {
+            if (!v)
+                fail(FailureKind::Overflow);
+            degrees = v->value();
+            radians = GradtoRad(*v);
+        } catch (const Failure&) {
+            refuse(field, OptionProblem::TooLarge);
+        }
     };
     DrawingOptions options;
     spacing(OptionField::LatSpacing, 180, kPi, options.latstep);
     spacing(OptionField::LongSpacing, 360, 2 * kPi, options.longstep);
-    run([&] {
-        calc.view.inclination = read(OptionField::Inclination).value();
-        options.inclination = GradtoRad(calc.view.inclination);
-    });
-    run([&] {
-        calc.view.rotation = read(OptionField::Rotation).value();
-        options.rotation = GradtoRad(calc.view.rotation);
-    });
-    if (run.pending())
+    angle(OptionField::Inclination, calc.view.inclination, options.inclination);
+    angle(OptionField::Rotation, calc.view.rotation, options.rotation);
+    if (calc.badOption)
         return std::nullopt;
     return options;
 }
@@ -57,17 +84,23 @@ std::optional<DrawingOptions> readOptions(const FieldTexts& fields, Calculation&
 
 Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
     Calculation calc;
+    OptionValues optionValues;
+    for (std::size_t i = 0; i < optionValues.size(); ++i)
+        calc.options[i] = readField(fields.options[i], optionValues[i]);
     calc.primary = carried;
-    bool unreadable = false;
+    std::optional<Element> unreadable;
     for (const Element e : kAllElements) {
+        std::optional<Real> degrees;
+        calc.inputs[index(e)] = readField(fields[e], degrees);
         try {
-            const Real degrees = Val(fields[e]);
-            calc.inputs[index(e)].degrees = degrees.value();
-            calc.primary[e] = GradtoRad(degrees);
+            if (!degrees)
+                fail(FailureKind::Overflow);
+            calc.primary[e] = GradtoRad(*degrees);
         } catch (const Failure&) {
             // Beyond the double range, or beyond what converts to radians: the element keeps its
             // carried value, and no triangle is solved from the click's data.
-            unreadable = true;
+            if (!unreadable)
+                unreadable = e;
         }
     }
 
@@ -90,11 +123,12 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
 
     // Every side and angle of a spherical triangle lies strictly between 0 and 180 degrees: a
     // given element outside that range fits no triangle, whatever a solver would make of it.
-    const bool inRange = std::all_of(known.begin(), known.end(), [&](Element e) {
-        return calc.primary[e] > 0 && calc.primary[e] < kPi;
+    const auto outside = std::find_if(known.begin(), known.end(), [&](Element e) {
+        return !(calc.primary[e] > 0 && calc.primary[e] < kPi);
     });
-    if (unreadable || !inRange) {
+    if (unreadable || outside != known.end()) {
         calc.outcome = Outcome::NoSolution;
+        calc.outOfRange = unreadable ? *unreadable : *outside;
         return calc;
     }
     try {
@@ -103,10 +137,11 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
         calc.additional = solved.second;
     } catch (const Failure&) {
         calc.outcome = Outcome::NoSolution;
+        calc.noTriangle = whyNoTriangle(calc.primary, known);
         return calc;
     }
 
-    const std::optional<DrawingOptions> options = readOptions(fields, calc);
+    const std::optional<DrawingOptions> options = drawingOptions(optionValues, calc);
     if (!options) {
         calc.outcome = Outcome::BadDrawingData;
         return calc;

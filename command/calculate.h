@@ -17,12 +17,14 @@
 #include "drawing/scene.h"
 #include "fitting/state.h"
 #include "solver/cases.h"
+#include "solver/diagnosis.h"
 #include "solver/triangle.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace esferica {
 
@@ -48,11 +50,30 @@ struct FieldTexts {
     const std::string& operator[](OptionField f) const { return options[index(f)]; }
 };
 
-// What one field's text was read as.
+// One of the ten fields.
+using Field = std::variant<Element, OptionField>;
+
+// What one field's text was read as (command/numbers.h).
 struct Reading {
     // The number read, in degrees, or none when it lies beyond what a double holds (the number
     // is 0 when the text does not begin with one).
-    std::optional<double> degrees;
+    std::optional<double> degrees = 0.0;
+    std::string read; // the part of the text that was read, from its start
+    std::string left; // the rest, without its leading and trailing blanks: empty when read whole
+
+    // Whether something of the text was not read: the field is marked.
+    bool partly() const { return !left.empty(); }
+};
+
+// Why an option field cannot be drawn with.
+enum class OptionProblem {
+    NoSpacing, // a spacing of 0: an empty field, or a text that does not begin with a number
+    TooFine,   // a spacing that needs more than kMaxGridLines lines of its family
+    TooLarge,  // a number beyond the double range, or that overflows on the way to radians
+};
+struct BadOption {
+    OptionField field;
+    OptionProblem problem;
 };
 
 // How a click ended.
@@ -86,9 +107,17 @@ struct Calculation {
     std::optional<TriangleSolution> additional;
     // What the picture draws: the triangles under the options read, once solved and drawable.
     std::optional<Scene> scene;
+    // Why no triangle was solved (Outcome::NoSolution): a given element outside (0, 180) degrees
+    // or beyond the double range, or else the reason the case fits no triangle.
+    std::optional<Element> outOfRange;
+    std::optional<NoTriangleReason> noTriangle;
+    // The first option field that cannot be drawn with (Outcome::BadDrawingData).
+    std::optional<BadOption> badOption;
     ViewAngles view; // the scene's view, in degrees, as read from the fields
 
     bool isGiven(Element e) const { return given[index(e)]; }
+    const Reading& reading(Element e) const { return inputs[index(e)]; }
+    const Reading& reading(OptionField f) const { return options[index(f)]; }
     // Whether the triangles are shown: solved, whether or not the picture can be drawn.
     bool hasTriangles() const {
         return outcome == Outcome::Solved || outcome == Outcome::BadDrawingData;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace esferica {
 
@@ -29,16 +30,73 @@ int digitValue(char ch, int base) {
     return d < base ? d : -1;
 }
 
-// "&H..." and "&O...": an unsigned integer in base 16 or 8, exact up to 2^53.
-Real radixValue(std::string_view digits, int base) {
-    Real v = 0;
-    for (char ch : digits) {
-        const int d = digitValue(ch, base);
+// "&H..." and "&O...": an unsigned integer in base 16 or 8, exact up to 2^53. Returns how many
+// digits it read.
+std::size_t radixValue(std::string_view digits, int base, Real& v) {
+    v = 0;
+    std::size_t n = 0;
+    for (; n < digits.size(); ++n) {
+        const int d = digitValue(digits[n], base);
         if (d < 0)
             break;
         v = v * base + d;
     }
-    return v;
+    return n;
+}
+
+// The marks of degrees, minutes and seconds, each in its keyboard and its typographic form.
+constexpr std::string_view kDegreeMarks[] = {"\u00B0", "\u00BA"}; // ° and the ordinal º
+constexpr std::string_view kMinuteMarks[] = {"'", "\u2032"};      // ' and ′
+constexpr std::string_view kSecondMarks[] = {"\"", "\u2033"};     // " and ″
+constexpr std::string_view kTypographicMinus = "\u2212";          // −
+// Minutes and seconds lie below this; a part that does not is not read.
+constexpr double kSexagesimalBase = 60;
+
+// The length of the mark of `marks` that `s` begins with at `at`, or 0.
+template <std::size_t N>
+std::size_t markAt(std::string_view s, std::size_t at, const std::string_view (&marks)[N]) {
+    for (const std::string_view mark : marks)
+        if (s.substr(at).starts_with(mark))
+            return mark.size();
+    return 0;
+}
+
+// An unsigned decimal number at `at`: digits with at most one separator, a period or a comma.
+// Returns its length (0 when it holds no digit) and its value.
+std::size_t decimalAt(std::string_view s, std::size_t at, double& value) {
+    std::string number;
+    bool digit = false, point = false;
+    std::size_t i = at;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i])) {
+            digit = true;
+            number += s[i];
+        } else if ((s[i] == '.' || s[i] == ',') && !point) {
+            point = true;
+            number += '.';
+        } else {
+            break;
+        }
+    }
+    if (!digit)
+        return 0;
+    value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    return i - at;
+}
+
+// A part of minutes or of seconds at `at`: a decimal number below 60 and one of `marks`. Returns
+// its length, 0 when there is none.
+template <std::size_t N>
+std::size_t partAt(std::string_view s, std::size_t at, const std::string_view (&marks)[N],
+                   double& value) {
+    double part = 0;
+    const std::size_t digits = decimalAt(s, at, part);
+    const std::size_t mark = digits > 0 ? markAt(s, at + digits, marks) : 0;
+    if (mark == 0 || !(part < kSexagesimalBase))
+        return 0;
+    value = part;
+    return digits + mark;
 }
 
 // d * 100 rounded to an integer, ties to even, on the exact product of the double d
@@ -65,28 +123,51 @@ std::int64_t roundedHundredths(double d) {
 
 } // namespace
 
-Real Val(std::string_view text) {
+NumberReading readNumber(std::string_view text) {
+    // The text without its blanks, and where each of its characters stands in the text.
     std::string s;
+    std::vector<std::size_t> at;
     s.reserve(text.size());
-    for (char ch : text)
-        if (ch != ' ' && ch != '\t' && ch != '\n')
-            s += ch;
+    at.reserve(text.size());
+    for (std::size_t k = 0; k < text.size(); ++k)
+        if (text[k] != ' ' && text[k] != '\t' && text[k] != '\n') {
+            s += text[k];
+            at.push_back(k);
+        }
+    NumberReading reading;
+    // `n` characters of `s` read: the text up to the last of them.
+    const auto readUpTo = [&](std::size_t n) {
+        reading.read = n == 0 ? 0 : at[n - 1] + 1;
+    };
 
     if (s.size() >= 2 && s[0] == '&') {
-        if (upper(s[1]) == 'H')
-            return radixValue(std::string_view(s).substr(2), 16);
-        if (upper(s[1]) == 'O')
-            return radixValue(std::string_view(s).substr(2), 8);
-        return 0;
+        const int base = upper(s[1]) == 'H' ? 16 : upper(s[1]) == 'O' ? 8 : 0;
+        if (base == 0)
+            return reading; // "&" and "&X...": no number
+        try {
+            Real v;
+            readUpTo(2 + radixValue(std::string_view(s).substr(2), base, v));
+            reading.value = v;
+        } catch (const ArithmeticFailure&) {
+            readUpTo(s.size()); // the digits run beyond the double range
+            reading.value.reset();
+        }
+        return reading;
     }
 
     // Gather the number into a canonical form that std::from_chars reads exactly:
-    // [-]digits[.digits][e[-]digits], with the exponent saturated so that it cannot overflow.
+    // digits[.digits][e[-]digits], with the exponent saturated so that it cannot overflow. The sign
+    // is applied to the whole value, degrees, minutes and seconds, at the end.
     std::size_t i = 0;
+    bool negative = false;
+    if (s.compare(0, 1, "+") == 0 || s.compare(0, 1, "-") == 0) {
+        negative = s[0] == '-';
+        i = 1;
+    } else if (s.starts_with(kTypographicMinus)) {
+        negative = true;
+        i = kTypographicMinus.size();
+    }
     std::string number;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        if (s[i++] == '-')
-            number += '-';
     bool anyDigit = false, nonZero = false, point = false;
     std::int64_t magnitude = 0; // decimal exponent of the leading non-zero digit, plus one
     for (; i < s.size(); ++i) {
@@ -106,36 +187,66 @@ Real Val(std::string_view text) {
             break;
         }
     }
-    if (!anyDigit || !nonZero)
-        return 0; // no number, or a zero whatever its exponent
+    if (!anyDigit)
+        return reading; // no number: nothing is read
 
     if (i < s.size() && (upper(s[i]) == 'E' || upper(s[i]) == 'D')) {
         std::size_t j = i + 1;
-        bool negative = false;
+        bool negativeExponent = false;
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            negative = s[j++] == '-';
+            negativeExponent = s[j++] == '-';
         if (j < s.size() && isDigit(s[j])) {
             constexpr std::int64_t kSaturated = 100'000'000; // far beyond any double's exponent
             std::int64_t e = 0;
             for (; j < s.size() && isDigit(s[j]); ++j)
                 e = std::min(e * 10 + (s[j] - '0'), kSaturated);
-            if (negative)
+            if (negativeExponent)
                 e = -e;
             magnitude += e;
             number += 'e';
             number += std::to_string(e);
+            i = j;
         }
     }
 
-    double v = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        if (magnitude > 0)
-            fail(FailureKind::Overflow);
-        return 0; // too small for a double: it reads as not given
+    double degrees = 0;
+    if (nonZero) {
+        const auto [end, ec] =
+            std::from_chars(number.data(), number.data() + number.size(), degrees);
+        (void)end;
+        if (ec == std::errc::result_out_of_range && magnitude > 0) {
+            readUpTo(i); // beyond the double range: no value
+            reading.value.reset();
+            return reading;
+        }
+        if (ec == std::errc::result_out_of_range)
+            degrees = 0; // too small for a double: it reads as 0, not given
     }
-    return v;
+
+    // Degrees, minutes and seconds: a degrees mark, then minutes, then seconds, each optional.
+    double minutes = 0, seconds = 0;
+    if (const std::size_t mark = markAt(s, i, kDegreeMarks); mark > 0) {
+        i += mark;
+        i += partAt(s, i, kMinuteMarks, minutes);
+        i += partAt(s, i, kSecondMarks, seconds);
+    }
+    readUpTo(i);
+    // The sum rounds once, to the double nearest the value the long double holds: minutes and
+    // seconds add a few units in the last place of a long double at most.
+    const long double sum =
+        static_cast<long double>(degrees) + static_cast<long double>(minutes) / kSexagesimalBase +
+        static_cast<long double>(seconds) / (kSexagesimalBase * kSexagesimalBase);
+    const double value = static_cast<double>(sum);
+    // +0 for a zero whatever its sign: it means "not given" either way.
+    reading.value = value == 0 ? 0.0 : negative ? -value : value;
+    return reading;
+}
+
+Real Val(std::string_view text) {
+    const NumberReading reading = readNumber(text);
+    if (!reading.value)
+        fail(FailureKind::Overflow);
+    return *reading.value;
 }
 
 std::string exponentText(double value, int decimals, std::string_view decimalSeparator) {

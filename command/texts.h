@@ -7,6 +7,7 @@
 #include "command/calculate.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,18 @@ namespace esferica {
 std::string_view elementCaption(Element e);
 // Its letter, as the result captions and the command line name it: "a" ... "C".
 std::string_view elementLetter(Element e);
+// The caption of an option field: "º red lat.", "º red long", "Inclinación", "Rotación".
+std::string_view optionCaption(OptionField f);
+std::string_view fieldCaption(const Field& f);
+
+// What the input fields read, for their tooltips: the forms of a value in degrees.
+inline constexpr std::string_view kInputForms =
+    "Grados: 49,5 · 49°30' · 49°30'15\" (o 49.5, 49º30′15″)";
+
+// What a field not read whole says about it, for its mark: «Se leyó 6; no se leyó «O».», or for a
+// text that does not begin with a number, that nothing was read and the field counts as empty.
+// Empty for a field read whole.
+std::string readingNote(const Reading& reading, std::string_view decimalSeparator);
 
 // The heading of the additional triangle in the table of results.
 inline constexpr std::string_view kAdditionalHeading = "Solución adicional";
@@ -23,6 +36,23 @@ inline constexpr std::string_view kAdditionalHeading = "Solución adicional";
 // The message a click that did not end in a drawing shows: the two about the number of elements,
 // "No existe solución" and "Error en datos de dibujo". Empty for Outcome::Solved.
 std::string_view messageText(Outcome outcome);
+
+// Why a click ended as it did, naming the fields by their captions and the values read: which
+// fields were read for the two count messages, the broken condition for "No existe solución", the
+// option field and what it needs for "Error en datos de dibujo". Empty for a solved triangle.
+std::string reasonText(const Calculation& calc, std::string_view decimalSeparator);
+
+// The field that reasonText names as the one to mend, if there is one: the first field not read
+// whole of a count message, the element that breaks a condition, the option field.
+std::optional<Field> faultField(const Calculation& calc);
+
+// What a screen reader hears after a click: the solution (and the additional triangle) in words,
+// or the message and its reason.
+std::string announcement(const Calculation& calc, std::string_view decimalSeparator);
+
+// A value in degrees as the texts above quote it: to ten decimals at most, trailing zeros
+// dropped, with the degree sign ("60°", "70,5287793655°").
+std::string quotedDegrees(double degrees, std::string_view decimalSeparator);
 
 // What the status label under the picture says after a drawing: empty, or that a side c could not
 // be drawn.

@@ -67,6 +67,7 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
         QLabel* label = control<QLabel>(form, arrayName("lblOutcome", i));
         outcomes_[static_cast<std::size_t>(i)] = label;
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->installEventFilter(this);
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label, &QWidget::customContextMenuRequested, this,
                 [this, label](const QPoint& at) { showResultsMenu(label, at); });
@@ -110,6 +111,17 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     separator->setSeparator(true);
     picture_->addActions({copyImage_, saveImage_, separator, copyResults_});
     picture_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+bool Exporter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (QLabel* label : outcomes_)
+            if (watched == label) {
+                label->setSelection(0, static_cast<int>(label->text().size()));
+                return true;
+            }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Exporter::show(const Calculation& calc, const std::string& decimalSeparator) {

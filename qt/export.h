@@ -51,6 +51,11 @@ public:
     // message box when that failed.
     void saveImage();
 
+protected:
+    // A double-click on a result selects its whole number, which the label's own word selection
+    // would split at the decimal separator.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QByteArray svgImage() const;
     void showResultsMenu(QLabel* label, const QPoint& at);

@@ -8,7 +8,11 @@
 #include "qt/diagram.h"
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
+#include "qt/fields.h"
+#include "qt/help.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -120,12 +124,11 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     connect(Grafico_, &esferica::DrawingSurface::turnRequested, this,
             &frmTrianguloEsf::Grafico_Turn);
 
-    static const char* const gridCaptions[kOptionFields] = {"º red lat.", "º red long",
-                                                            "Inclinación", "Rotación"};
     for (int i = 0; i < kOptionFields; ++i) {
+        const auto field = static_cast<esferica::OptionField>(i);
         lblgrid_[i] =
             addLabel(arrayName("lblgrid", i), twips(360, 4560 + 360 * i, i < 2 ? 735 : 855, 255),
-                     QString::fromUtf8(gridCaptions[i]));
+                     fromStd(esferica::optionCaption(field)));
         txtGrid_[i] = addTextBox(arrayName("txtGrid", i), twips(1320, 4560 + 360 * i, 735, 285),
                                  QString::fromLatin1(esferica::kDefaultOptionTexts[i]));
     }
@@ -155,6 +158,8 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     addLabel(QStringLiteral("Label3"), twips(240, 4200, 2175, 255),
              QStringLiteral("Opciones de gráfico:"));
     Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), kStatusGeometry, {});
+    // What a screen reader announces after a click; it takes no room on the screen.
+    lblAnuncio_ = addLabel(QStringLiteral("lblAnuncio"), QRect(0, 0, 0, 0), {});
     shrinkFontToFit(*this);
     // Drawn in the window's own font, whose engine is already loaded.
     Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF(), font()));
@@ -174,6 +179,18 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     follow(txtInput_[0]);
 
     exporter_ = new esferica::Exporter(*this);
+    marks_ = new esferica::FieldMarks(txtInput_, txtGrid_, this);
+    // Results shown for other data than the fields now hold are greyed until the next click.
+    for (QLineEdit* field : txtInput_)
+        connect(field, &QLineEdit::textChanged, this, [this] {
+            for (QLabel* label : lblOutcome_)
+                label->setEnabled(false);
+        });
+    auto* help = new QAction(QStringLiteral("Ayuda"), this);
+    help->setObjectName(QStringLiteral("actAyuda"));
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
+    addAction(help);
     esferica::nameForScreenReaders(*this);
     txtInput_[0]->setFocus();
 }
@@ -190,17 +207,37 @@ void frmTrianguloEsf::cmdCalcular_Click() {
 void frmTrianguloEsf::present(const esferica::Calculation& calc) {
     const std::string separator = decimalSeparator();
     const auto labels = esferica::resultLabels(calc, separator);
-    for (int i = 0; i < kResultLabels; ++i)
-        lblOutcome_[i]->setText(fromStd(labels[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < kResultLabels; ++i) {
+        QLabel* label = lblOutcome_[i];
+        label->setText(fromStd(labels[static_cast<std::size_t>(i)]));
+        label->setEnabled(true);
+        // The given elements in bold, the solved ones plain.
+        QFont font = label->font();
+        font.setBold(
+            calc.isGiven(esferica::kAllElements[static_cast<std::size_t>(i % kInputFields)]));
+        label->setFont(font);
+    }
     exporter_->show(calc, separator);
+    marks_->show(calc, separator);
     showStatus(command_.drawPicture(*Grafico_));
     // The box runs an event loop that repaints the window: the picture must be final by then.
     Grafico_->flush();
+    announce(fromStd(esferica::announcement(calc, separator)));
     if (const std::string_view message = esferica::messageText(calc.outcome); !message.empty()) {
         QMessageBox box(QMessageBox::NoIcon, windowTitle(), fromStd(message), QMessageBox::Ok,
                         this);
+        box.setInformativeText(fromStd(esferica::reasonText(calc, separator)));
         box.exec();
+        if (const auto fault = esferica::faultField(calc))
+            marks_->lineEdit(*fault)->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void frmTrianguloEsf::announce(const QString& text) {
+    lblAnuncio_->setText(text);
+    lblAnuncio_->setAccessibleName(text);
+    QAccessibleEvent event(lblAnuncio_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
 }
 
 void frmTrianguloEsf::Grafico_Turn(double inclinationDeg, double rotationDeg) {

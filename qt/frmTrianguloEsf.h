@@ -27,6 +27,7 @@ class QPushButton;
 namespace esferica {
 class DrawingSurface;
 class Exporter;
+class FieldMarks;
 } // namespace esferica
 
 class frmTrianguloEsf : public QWidget {
@@ -63,6 +64,8 @@ private:
     // The decimal separator of the user's locale, for the results.
     std::string decimalSeparator() const;
     void showStatus(const esferica::SceneDrawing& drawing);
+    // Tells a screen reader `text` at once, as an alert.
+    void announce(const QString& text);
 
     QLabel* addLabel(const QString& name, const QRect& geometry, const QString& caption);
     QLineEdit* addTextBox(const QString& name, const QRect& geometry, const QString& text);
@@ -87,6 +90,8 @@ private:
     esferica::DrawingSurface* Grafico_ = nullptr;
     QLabel* Resolvergraf_ = nullptr;
     esferica::Exporter* exporter_ = nullptr; // copying and saving results and the picture
+    esferica::FieldMarks* marks_ = nullptr;  // the fields' help, and what a click did not read
+    QLabel* lblAnuncio_ = nullptr;           // what a screen reader hears after a click
 
     // The field that a mouse press has just focused: that press, and the drag and release that
     // follow it, must not move the caret and so undo the selection made on focus.

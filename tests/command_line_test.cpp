@@ -65,8 +65,25 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
          0,
          kBoth,
          ""},
-        {"no triangle", {"--resolver", "a=30", "b=40", "c=80"}, "", 1, "", "No existe solución"},
-        {"two elements", {"--resolver", "a=60", "b=60"}, "", 2, "", "Sistema subdeterminado"},
+        {"no triangle, and why",
+         {"--resolver", "a=30", "b=40", "c=80"},
+         "",
+         1,
+         "",
+         "No existe solución: El lado c = 80° es mayor que a + b = 70°"},
+        {"degrees and minutes, and a value not read whole",
+         {"--resolver", "a=6O", "b=60°", "c=60°0'"},
+         "",
+         0,
+         "*",
+         "aviso: a=6O: Se leyó 6; no se leyó «O».\n"},
+        {"two elements",
+         {"--resolver", "a=60", "b=60"},
+         "",
+         2,
+         "",
+         "Sistema subdeterminado, por favor ingrese 3 datos: Se leyeron 2 datos: «lado a» = 60°, "
+         "«lado b» = 60°; hacen falta 3."},
         {"four elements",
          {"--resolver", "a=60", "b=60", "c=60", "A=70"},
          "",
@@ -114,7 +131,8 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
          2,
          kEquilateral + "\n" + kBoth +
              "\n# Datos mal escritos: «foo» no tiene la forma NOMBRE=VALOR\n\n# No existe "
-             "solución\n",
+             "solución: El lado c = 80° es mayor que a + b = 70°: cada lado de un triángulo es "
+             "menor que la suma de los otros dos.\n",
          ""},
         {"empty input", {"--resolver", "-"}, "", 0, "", ""},
         {"help", {"--help"}, "", 0, "*", ""},
@@ -148,7 +166,10 @@ TEST(CommandLine, EveryLineOfAnyInputGetsItsBlock) {
     input += "\n";
     const Answer r = run({"--resolver", "-"}, input);
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "");
+    // The notes name their lines, their bytes shown printable.
+    EXPECT_EQ(r.err, "línea 2: aviso: a=6\\x000: Se leyó 6; no se leyó «\\x000».\n"
+                     "línea 3: aviso: a=\\xC3(: No se leyó nada: «\\xC3(» no empieza por un "
+                     "número, y el campo cuenta como vacío.\n");
     std::size_t blocks = 1;
     for (std::size_t at = r.out.find("\n\n"); at != std::string::npos;
          at = r.out.find("\n\n", at + 1))

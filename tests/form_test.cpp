@@ -10,6 +10,7 @@
 #include "tests/support/window_test.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTranslator>
 #include <array>
 #include <functional>
@@ -295,36 +297,80 @@ TEST_F(FormTest, ToolkitTextsAreSpanish) {
 // The command's messages: each in its own modal box with the window's caption, one OK button and
 // no icon. Every row runs after a successful calculation, whose results the message run clears,
 // except that the drawing message leaves them standing.
-TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButton) {
+// Every row runs after a successful calculation, whose results the message run clears,
+// except that the drawing message leaves them standing. Under the message its reason names the
+// fields, and the focus then goes to the field at fault, where there is one.
+TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButtonAndItsReason) {
     struct Row {
         const char* name;
         std::array<const char*, 6> inputs;
         const char* latitudeSpacing;
         const char* text;
+        const char* informative; // how the reason begins
+        const char* focus;       // the field focused after the box, or none
         bool resultsStay;
     };
+    const char* const fewer = "Sistema subdeterminado, por favor ingrese 3 datos";
     const Row rows[] = {
         {"no element",
          {"", "", "", "", "", ""},
          "15",
-         "Sistema subdeterminado, por favor ingrese 3 datos",
+         fewer,
+         "No se leyó ningún dato",
+         nullptr,
          false},
         {"two elements",
          {"60", "60", "", "", "", ""},
          "15",
-         "Sistema subdeterminado, por favor ingrese 3 datos",
+         fewer,
+         "Se leyeron 2 datos: «lado a» = 60°, «lado b» = 60°; hacen falta 3.",
+         nullptr,
+         false},
+        {"a letter l for a one",
+         {"l00", "60", "60", "", "", ""},
+         "15",
+         fewer,
+         "Se leyeron 2 datos: «lado b» = 60°, «lado c» = 60°; hacen falta 3. «lado a» no cuenta: "
+         "«l00» no empieza por un número.",
+         "txtInput(0)",
          false},
         {"four elements",
          {"60", "60", "60", "70.53", "", ""},
          "15",
          "El programa no está preparado para verificar sistemas sobredeterminados. Por favor "
          "ingrese sólo 3 datos",
+         "Se leyeron 4 datos",
+         nullptr,
          false},
-        {"no triangle", {"30", "40", "80", "", "", ""}, "15", "No existe solución", false},
+        {"no triangle",
+         {"30", "40", "80", "", "", ""},
+         "15",
+         "No existe solución",
+         "El lado c = 80° es mayor que a + b = 70°",
+         "txtInput(2)",
+         false},
+        {"angles summing to 180",
+         {"", "", "", "60", "60", "60"},
+         "15",
+         "No existe solución",
+         "Los ángulos suman 180°",
+         nullptr,
+         false},
+        {"degrees, minutes and seconds typed together",
+         {"40 25 30", "60", "60", "", "", ""},
+         "15",
+         "No existe solución",
+         "«lado a» = 402530°: cada lado y cada ángulo de un triángulo esférico está "
+         "estrictamente entre 0° y 180°. Si son grados, minutos y segundos, escríbalos con sus "
+         "signos",
+         "txtInput(0)",
+         false},
         {"zero grid spacing",
          {"60", "60", "60", "", "", ""},
          "0",
          "Error en datos de dibujo",
+         "«º red lat.» vale 0: hace falta la separación de los paralelos",
+         "txtGrid(0)",
          true},
     };
     for (const Row& row : rows) {
@@ -336,10 +382,13 @@ TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButton) {
 
         typeInputs(row.inputs);
         option(0)->setText(QString::fromLatin1(row.latitudeSpacing));
+        button()->setFocus();
         const std::vector<SeenMessage> seen = calculate();
 
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0].text, QString::fromUtf8(row.text));
+        EXPECT_TRUE(seen[0].informative.startsWith(QString::fromUtf8(row.informative)))
+            << seen[0].informative.toStdString();
         EXPECT_EQ(seen[0].title, kTitle);
         EXPECT_EQ(seen[0].buttons, 1);
         EXPECT_TRUE(seen[0].hasOk);
@@ -351,7 +400,101 @@ TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButton) {
         else
             EXPECT_EQ(outcomes(), QStringList(12, QString()));
         EXPECT_TRUE(isWhite(drawing())) << "no triangle stays drawn beside a message";
+        ASSERT_NE(form_->focusWidget(), nullptr);
+        EXPECT_EQ(form_->focusWidget()->objectName(),
+                  QString::fromLatin1(row.focus ? row.focus : "cmdCalcular"));
     }
+}
+
+// A field not read whole is marked after a click: a sign at its end, and a tooltip and an
+// accessible description that say what was read; the mark goes when its text changes. Fields read
+// whole, degrees and minutes included, carry none.
+TEST_F(FormTest, FieldsNotReadWholeAreMarkedUntilTheirTextChanges) {
+    typeInputs({"6O", "49°32'", "", "-40", "", "l00"});
+    option(1)->setText(QStringLiteral("20 grados"));
+    calculate();
+    const auto signOf = [](QLineEdit* field) {
+        const QList<QAction*> actions = field->actions();
+        return actions.isEmpty() ? nullptr : actions.first();
+    };
+    const struct {
+        QLineEdit* field;
+        const char* note; // none: no mark
+    } rows[] = {
+        {input(0), "Se leyó 6; no se leyó «O»."},
+        {input(1), nullptr},
+        {input(2), nullptr},
+        {input(3), nullptr},
+        {input(5),
+         "No se leyó nada: «l00» no empieza por un número, y el campo cuenta como vacío."},
+        {option(0), nullptr},
+        {option(1), "Se leyó 20; no se leyó «grados»."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(qPrintable(row.field->objectName()));
+        ASSERT_NE(signOf(row.field), nullptr);
+        EXPECT_EQ(signOf(row.field)->isVisible(), row.note != nullptr);
+        if (row.note) {
+            EXPECT_EQ(row.field->toolTip(), QString::fromUtf8(row.note));
+            EXPECT_EQ(row.field->accessibleDescription(), QString::fromUtf8(row.note));
+        }
+    }
+    EXPECT_TRUE(input(1)->toolTip().contains(QStringLiteral("49°30'15\""))) << "the forms it reads";
+    QTest::keyClick(input(0), Qt::Key_Backspace);
+    EXPECT_FALSE(signOf(input(0))->isVisible());
+    EXPECT_TRUE(input(0)->accessibleDescription().isEmpty());
+    EXPECT_TRUE(signOf(input(5))->isVisible()) << "other marks stay";
+}
+
+// Results of other data than the fields hold are greyed until the next click; the given
+// elements are in bold, and a double-click selects a whole number; F1 opens the help; a screen
+// reader hears the outcome.
+TEST_F(FormTest, ResultsTellTheirDataAndTheirStateAndTheWindowHelps) {
+    // What the screen reader is alerted to (an accessibility event, sent when one is running).
+    const auto heard = [this] {
+        return control<QLabel>(QStringLiteral("lblAnuncio"))->accessibleName();
+    };
+    typeInputs({"40", "60", "", "30", "", ""});
+    calculate();
+    EXPECT_TRUE(heard().startsWith(QStringLiteral("Solución: lado a 40°, lado b 60°, lado c "
+                                                  "88.1145735353°")))
+        << heard().toStdString();
+    EXPECT_TRUE(heard().contains(QStringLiteral("Solución adicional")));
+
+    typeInputs({"30", "40", "80", "", "", ""});
+    calculate();
+    EXPECT_EQ(heard(), QStringLiteral("No existe solución. El lado c = 80° es mayor que a + b = "
+                                      "70°: cada lado de un triángulo es menor que la suma de los "
+                                      "otros dos."));
+    typeInputs({"40", "60", "", "30", "", ""});
+    calculate();
+
+    for (int i : {0, 1, 3, 6, 7, 9})
+        EXPECT_TRUE(outcome(i)->font().bold()) << i;
+    for (int i : {2, 4, 5, 8, 10, 11})
+        EXPECT_FALSE(outcome(i)->font().bold()) << i;
+
+    QTest::mouseDClick(outcome(2), Qt::LeftButton, {}, QPoint(10, 8));
+    EXPECT_EQ(outcome(2)->selectedText(), QStringLiteral("88.11"));
+
+    EXPECT_TRUE(outcome(2)->isEnabled());
+    QTest::keyClick(input(0), Qt::Key_5);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_FALSE(outcome(i)->isEnabled()) << i;
+    typeInputs({"40", "60", "", "30", "", ""});
+    calculate();
+    EXPECT_TRUE(outcome(2)->isEnabled());
+
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    QTest::keyClick(input(0), Qt::Key_F1);
+    auto* help = form_->findChild<QDialog*>(QStringLiteral("frmAyuda"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    const QString text = help->findChild<QTextBrowser*>()->toPlainText();
+    for (const char* part :
+         {"Los seis casos", "49°30'15\"", "No existe solución", "3101,2 millas náuticas", "296,4°"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
 }
 
 TEST_F(FormTest, ResultsUseTheDecimalSeparatorOfTheLocale) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 namespace esferica {
 namespace {
@@ -14,6 +15,7 @@ namespace {
 struct ValCase {
     const char* text;
     double value;
+    const char* left = ""; // what is not read, without its blanks; "" when the text is read whole
 };
 
 class ValReads : public ::testing::TestWithParam<ValCase> {};
@@ -23,6 +25,9 @@ TEST_P(ValReads, TheLeadingNumber) {
     const double v = Val(c.text).value();
     EXPECT_EQ(v, c.value) << "text: \"" << c.text << "\"";
     EXPECT_EQ(std::signbit(v), std::signbit(c.value)) << "text: \"" << c.text << "\"";
+    std::string left(std::string_view(c.text).substr(readNumber(c.text).read));
+    std::erase_if(left, [](char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; });
+    EXPECT_EQ(left, c.left) << "text: \"" << c.text << "\"";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -32,21 +37,23 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"60", 60}, ValCase{"-30", -30}, ValCase{"+30", 30}, ValCase{"30.126", 30.126},
         ValCase{".5", 0.5}, ValCase{"-.5", -0.5}, ValCase{"5.", 5}, ValCase{"007", 7},
         // reading stops at the first character that does not fit
-        ValCase{"30abc", 30}, ValCase{"30 º", 30}, ValCase{"1.2.3", 1.2}, ValCase{"3-4", 3},
-        ValCase{"1\r2", 1},
+        ValCase{"30abc", 30, "abc"}, ValCase{"1.2.3", 1.2, ".3"}, ValCase{"3-4", 3, "-4"},
+        ValCase{"1\r2", 1, "\r2"}, ValCase{"6O", 6, "O"}, ValCase{"6 0 O", 60, "O"},
         // a comma is a decimal separator like the period, and a second one of either ends the
         // number
         ValCase{"60,5", 60.5}, ValCase{"1,5", 1.5}, ValCase{",5e2", 50}, ValCase{"-0,25", -0.25},
-        ValCase{"1,2,3", 1.2}, ValCase{"1.5,2", 1.5}, ValCase{"1,5.2", 1.5}, ValCase{",", 0},
-        // no number at all reads as 0
-        ValCase{"", 0}, ValCase{"abc", 0}, ValCase{"-", 0}, ValCase{".", 0}, ValCase{"+", 0},
-        ValCase{"e5", 0}, ValCase{"º30", 0}, ValCase{"--5", 0},
+        ValCase{"1,2,3", 1.2, ",3"}, ValCase{"1.5,2", 1.5, ",2"}, ValCase{"1,5.2", 1.5, ".2"},
+        // no number at all reads as 0, and nothing of the text is read
+        ValCase{"", 0}, ValCase{"abc", 0, "abc"}, ValCase{"-", 0, "-"}, ValCase{".", 0, "."},
+        ValCase{"+", 0, "+"}, ValCase{",", 0, ","}, ValCase{"e5", 0, "e5"},
+        ValCase{"º30", 0, "º30"}, ValCase{"--5", 0, "--5"}, ValCase{"l00", 0, "l00"},
         // blanks, tabs and line feeds anywhere are ignored
         ValCase{" 6 0 ", 60}, ValCase{"\t-\t3 0", -30}, ValCase{"4\n5", 45}, ValCase{"1 e 2", 100},
+        ValCase{"40 25 30", 402530},
         // exponents: E or D, either case, optional sign; an exponent without digits is not read
         ValCase{"1E2", 100}, ValCase{"1e2", 100}, ValCase{"1D2", 100}, ValCase{"1d-2", 0.01},
-        ValCase{"2.5E+1", 25}, ValCase{"1e", 1}, ValCase{"1e+", 1}, ValCase{"1ex", 1},
-        ValCase{"1E2.5", 100},
+        ValCase{"2.5E+1", 25}, ValCase{"1e", 1, "e"}, ValCase{"1e+", 1, "e+"},
+        ValCase{"1ex", 1, "ex"}, ValCase{"1E2.5", 100, ".5"},
         // zeros, signed: all mean "not given"
         ValCase{"0", 0}, ValCase{"-0", 0}, ValCase{"0.000", 0}, ValCase{"0e999999", 0},
         ValCase{"-0e5", 0},
@@ -56,9 +63,20 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"1.7976931348623157e308", 1.7976931348623157e308}, ValCase{"0.1", 0.1},
         ValCase{"4.9e-324", 4.9e-324},
         // radix prefixes: unsigned hexadecimal and octal integers
-        ValCase{"&HFF", 255}, ValCase{"&hff", 255}, ValCase{"&H10xyz", 16}, ValCase{"&O17", 15},
-        ValCase{"&o78", 7}, ValCase{"&H", 0}, ValCase{"&HFFFF", 65535}, ValCase{"& H 1 0", 16},
-        ValCase{"&X10", 0}, ValCase{"&", 0}),
+        ValCase{"&HFF", 255}, ValCase{"&hff", 255}, ValCase{"&H10xyz", 16, "xyz"},
+        ValCase{"&O17", 15}, ValCase{"&o78", 7, "8"}, ValCase{"&H", 0}, ValCase{"&HFFFF", 65535},
+        ValCase{"& H 1 0", 16}, ValCase{"&X10", 0, "&X10"}, ValCase{"&", 0, "&"},
+        // degrees, minutes and seconds, each part with decimals; the sign covers the whole, and
+        // the typographic minus is a minus sign
+        ValCase{"49°32'", 49.53333333333333}, ValCase{"40º25'", 40.416666666666664},
+        ValCase{"50°25'30\"", 50.425}, ValCase{"49° 32,5'", 49.541666666666664},
+        ValCase{"49°32′15″", 49.5375}, ValCase{"0°30'", 0.5},
+        ValCase{"−40°25'", -40.416666666666664}, ValCase{"−40", -40}, ValCase{"30 º", 30},
+        ValCase{"30°", 30}, ValCase{"-0°30'", -0.5}, ValCase{"10°15\"", 10.004166666666666},
+        ValCase{"1e1°30'", 10.5},
+        // a part of 60 or more, or one without its mark, is not read
+        ValCase{"60°61'", 60, "61'"}, ValCase{"60°30'75\"", 60.5, "75\""},
+        ValCase{"49°32", 49, "32"}, ValCase{"30'", 30, "'"}, ValCase{"49°-32'", 49, "-32'"}),
     [](const auto& info) { return testing::testName(info.param.text); });
 
 TEST(ValOverflow, ANumberBeyondTheDoubleRangeFailsInsteadOfBecomingInfinite) {

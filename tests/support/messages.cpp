@@ -29,11 +29,12 @@ std::vector<SeenMessage> answerMessages(const std::function<void()>& action) {
         QStringList outcomes;
         if (const QWidget* window = box->parentWidget())
             for (int i = 0; i < kResultLabels; ++i)
-                if (const auto* label = window->findChild<QLabel*>(
-                        QStringLiteral("lblOutcome(%1)").arg(i)))
+                if (const auto* label =
+                        window->findChild<QLabel*>(QStringLiteral("lblOutcome(%1)").arg(i)))
                     outcomes << label->text();
         seen.push_back({box->text(), box->windowTitle(), static_cast<int>(box->buttons().size()),
-                        ok != nullptr, box->icon(), ok ? ok->text() : QString(), outcomes});
+                        ok != nullptr, box->icon(), ok ? ok->text() : QString(), outcomes,
+                        box->informativeText()});
         if (ok)
             ok->click();
         else

@@ -24,6 +24,7 @@ struct SeenMessage {
     QString okText;
     // The texts of the result labels of the window the box belongs to, while it was open.
     QStringList outcomes;
+    QString informative; // the box's explanation under its text
 };
 
 // Runs `action` and answers every modal box that it opens, recording what each one showed; a

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The help and the marks of the ten fields. Each input field's tooltip shows the forms of a value
+// it reads. After a click, a field whose text was not read whole (a number followed by something
+// else, or a text that does not begin with a number) carries a mark until its text changes: a
+// warning sign at its right end, not colour alone, and a tooltip and an accessible description
+// that say what was read and what was left.
+#pragma once
+
+#include "command/calculate.h"
+
+#include <QObject>
+#include <array>
+#include <string_view>
+
+class QAction;
+class QLineEdit;
+
+namespace esferica {
+
+class FieldMarks : public QObject {
+    Q_OBJECT
+
+public:
+    // The six input fields and the four option fields, in order.
+    FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
+               const std::array<QLineEdit*, kOptionFields>& options, QObject* parent);
+
+    // Marks the fields that `calc` did not read whole, and clears every other mark.
+    void show(const Calculation& calc, std::string_view decimalSeparator);
+
+    // The field of `field`.
+    QLineEdit* lineEdit(const Field& field) const;
+    // Whether `field` carries a mark.
+    bool isMarked(const QLineEdit* field) const;
+
+private:
+    struct Mark {
+        QLineEdit* field = nullptr;
+        QAction* sign = nullptr; // the warning sign inside the field
+        QString help;            // the tooltip without a mark
+    };
+    void mark(Mark& m, const QString& note);
+    void unmark(Mark& m);
+
+    std::array<Mark, kElements + kOptionFields> marks_;
+};
+
+} // namespace esferica

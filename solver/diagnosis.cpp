@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/diagnosis.h"
+
+#include "numeric/angles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace esferica {
+
+namespace {
+
+using enum Element;
+
+// How close to a limit, in radians, data count as on it: far above the rounding of the typed
+// degrees (a few units in the last place of pi) and far below any difference a user types.
+constexpr double kOnLimit = 1e-9;
+
+double v(const TriangleSolution& t, Element e) {
+    return t[e].value();
+}
+
+// The other two of a, b, c (or of A, B, C).
+std::array<Element, 2> othersOf(Element e) {
+    const auto first = isSide(e) ? a : A;
+    const auto k = index(e) - index(first);
+    return {static_cast<Element>(index(first) + (k + 1) % 3),
+            static_cast<Element>(index(first) + (k + 2) % 3)};
+}
+
+NoTriangleReason threeSides(const TriangleSolution& t) {
+    if (v(t, a) + v(t, b) + v(t, c) >= 2 * kPi - kOnLimit)
+        return {NoTriangleWhy::SidesSum};
+    const Element longest =
+        *std::max_element(kAllElements.begin(), kAllElements.begin() + 3,
+                          [&](Element x, Element y) { return v(t, x) < v(t, y); });
+    const auto [p, q] = othersOf(longest);
+    if (v(t, longest) >= v(t, p) + v(t, q) - kOnLimit)
+        return {NoTriangleWhy::SidesInequality, longest};
+    return {NoTriangleWhy::Degenerate};
+}
+
+NoTriangleReason threeAngles(const TriangleSolution& t) {
+    if (v(t, A) + v(t, B) + v(t, C) <= kPi + kOnLimit)
+        return {NoTriangleWhy::AnglesSum};
+    for (const Element e : {A, B, C}) {
+        const auto [p, q] = othersOf(e);
+        if (v(t, p) + v(t, q) - v(t, e) >= kPi - kOnLimit)
+            return {NoTriangleWhy::AnglesInequality, e};
+    }
+    return {NoTriangleWhy::Degenerate};
+}
+
+// An ambiguous case: `opposite` lies opposite `angle` (SSA) or `side` (AAS), `other` is the other
+// given element of the kind of `opposite`, `between` the given one of the other kind.
+NoTriangleReason ambiguous(const TriangleSolution& t, Element opposite, Element other,
+                           Element between) {
+    const double so = std::sin(v(t, opposite)), sx = std::sin(v(t, other));
+    const double sb = std::sin(v(t, between));
+    if (so < sx * sb - kOnLimit)
+        return {NoTriangleWhy::SineCondition, opposite};
+    // The quadratic in tan(x/2) of the solver, its coefficients up to a common factor: both
+    // vanish when the data leave the missing element free.
+    const bool sides = isSide(opposite);
+    const double p = sides ? std::cos(v(t, other)) + std::cos(v(t, opposite))
+                           : std::cos(v(t, other)) - std::cos(v(t, opposite));
+    const double q = sx * std::cos(v(t, between));
+    if (std::fabs(p) < kOnLimit && std::fabs(q) < kOnLimit)
+        return {NoTriangleWhy::Undetermined};
+    // Within the law of sines the candidates exist; on its limit they merge on an element of 90
+    // degrees, otherwise a candidate that fails has an element at or beyond 0 or 180 degrees.
+    if (std::fabs(so - sx * sb) <= kOnLimit)
+        return {NoTriangleWhy::Degenerate};
+    return {NoTriangleWhy::NoClosure, opposite};
+}
+
+} // namespace
+
+NoTriangleReason whyNoTriangle(const TriangleSolution& data, const GivenElements& given) {
+    const auto sides = std::count_if(given.begin(), given.end(), isSide);
+    if (sides == 3)
+        return threeSides(data);
+    if (sides == 0)
+        return threeAngles(data);
+    const Case kind = caseOf(given);
+    if (kind != Case::SSA && kind != Case::AAS)
+        return {NoTriangleWhy::Degenerate};
+    // The two given elements of one kind, the one of the other kind, and which of the first two
+    // lies opposite the last.
+    std::array<Element, 2> pair{};
+    Element single = a;
+    std::size_t n = 0;
+    for (const Element e : given) {
+        if (isSide(e) == (sides == 2))
+            pair[n++] = e;
+        else
+            single = e;
+    }
+    const bool firstOpposite = index(pair[0]) % 3 == index(single) % 3;
+    const Element opposite = firstOpposite ? pair[0] : pair[1];
+    const Element other = firstOpposite ? pair[1] : pair[0];
+    return ambiguous(data, opposite, other, single);
+}
+
+} // namespace esferica
