@@ -12,7 +12,7 @@
 // Checked after every click, aborting with a message on stderr when one fails:
 //   - the click returns (libFuzzer's -timeout bounds it);
 //   - it ends with a drawing and no message, or with exactly one of the four fixed messages, the
-//     one that matches how the run ended;
+//     one that matches how the run ended, and a reason for it;
 //   - no result label holds "inf" or "nan", and every label holds either nothing or a number in
 //     the result format: [-]digits[.d[d]] without trailing zeros and never "-0", or the exponent
 //     form d[.ddd]E(+|-)dd for a magnitude of 1e15 or more;
@@ -182,6 +182,8 @@ void checkClick(const testing::FakeView& view, const Calculation& calc, long sur
                std::to_string(view.messages.size()));
     if (view.messages.back() != calc.outcome)
         broken("the message does not match how the run ended");
+    if (view.reason.empty())
+        broken("a message without its reason");
     if (calc.outcome == Outcome::BadDrawingData) {
         if (surface.drawnSinceCls != 0)
             broken("something was drawn although the drawing data were refused");

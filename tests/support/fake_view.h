@@ -125,6 +125,12 @@ public:
         status = statusText(drawing);
         if (!messageText(calc.outcome).empty())
             messages.push_back(calc.outcome);
+        reason = reasonText(calc, separator);
+        notes.clear();
+        for (const Reading& r : calc.inputs)
+            notes.push_back(readingNote(r, separator));
+        for (const Reading& r : calc.options)
+            notes.push_back(readingNote(r, separator));
         return calc;
     }
 
@@ -153,9 +159,11 @@ public:
     Texts inputs;
     Options options = defaultOptions();
     std::array<std::string, kResultLabels> results;
-    std::vector<Outcome> messages; // the outcome of every click that showed a message
-    SceneDrawing drawing;          // the sides left out by the last drawing
-    std::string status;            // the status label under the picture
+    std::vector<Outcome> messages;  // the outcome of every click that showed a message
+    std::string reason;             // why the last click showed its message
+    std::vector<std::string> notes; // what each of the ten fields' marks says, or nothing
+    SceneDrawing drawing;           // the sides left out by the last drawing
+    std::string status;             // the status label under the picture
     std::string separator = ".";
     FakeSurface surface;
     Surface* picture = &surface; // where the picture is drawn
