@@ -205,6 +205,7 @@ std::string badOptionReason(const Calculation& calc, std::string_view sep) {
 // The six elements of a triangle in words, for a screen reader.
 std::string inWords(const TriangleSolution& t, std::string_view sep) {
     std::vector<std::string> parts;
+    parts.reserve(kElements);
     for (const Element e : kAllElements)
         parts.push_back(std::string(elementCaption(e)) + " " +
                         quotedDegrees(RadtoGrad(t[e]).value(), sep));
