@@ -25,7 +25,8 @@ inline constexpr std::string_view kAdditionalHeading = "Solución adicional";
 std::string_view messageText(Outcome outcome);
 
 // What the status label under the picture says after a drawing: empty, or that a side c could not
-// be drawn.
+// be drawn ("No se encontró solución gráfica para el lado c"), naming the triangle it belongs to
+// when two are shown, or both.
 std::string_view statusText(const SceneDrawing& drawing);
 
 // The texts of the twelve result labels: the six elements of the solution, then the six of the

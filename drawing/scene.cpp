@@ -99,6 +99,7 @@ SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, Fittin
     run([&] { dib.setForeColor(kRed); });
 
     SceneDrawing drawn;
+    drawn.additionalShown = scene.additional.has_value();
     drawn.primarySideMissing =
         !drawTriangle(run, dib, scene.primary, reference, inclination, fitting);
     // Side c2 is drawn whatever its length, so the additional triangle is always whole.

@@ -38,6 +38,7 @@ struct Scene {
 struct SceneDrawing {
     bool primarySideMissing = false;
     bool additionalSideMissing = false;
+    bool additionalShown = false; // the scene has a second triangle
     int missingSides() const { return int{primarySideMissing} + int{additionalSideMissing}; }
 };
 

@@ -47,26 +47,42 @@ QString fromStd(std::string_view text) {
 // The smallest size that shrinkFontToFit goes down to, in points.
 constexpr qreal kSmallestPointSize = 6;
 
+// Every text the status label shows: one side c missing of one triangle, or of two, or both.
+QStringList statusTexts() {
+    QStringList texts;
+    for (const bool two : {false, true})
+        for (const bool first : {false, true})
+            for (const bool second : {false, true}) {
+                esferica::SceneDrawing drawing;
+                drawing.additionalShown = two;
+                drawing.primarySideMissing = first;
+                drawing.additionalSideMissing = two && second;
+                if (const std::string_view text = esferica::statusText(drawing); !text.empty())
+                    texts << fromStd(text);
+            }
+    return texts;
+}
+
 // How much `font` must shrink for every caption to fit its label: the smallest ratio of the room a
 // label has to the room its text takes, 1 or more when all fit. The status label is measured with
-// the longest text it shows.
+// every text it shows.
 qreal fitRatio(const QWidget& form, const QFont& font) {
     const QFontMetricsF metrics(font);
-    esferica::SceneDrawing missing;
-    missing.primarySideMissing = true;
-    const QString status = fromStd(esferica::statusText(missing));
     qreal ratio = 1;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
-        const QString text =
-            label->objectName() == QLatin1String("Resolvergraf") ? status : label->text();
-        if (text.isEmpty())
-            continue;
-        const QSizeF needed =
-            label->wordWrap()
-                ? metrics.boundingRect(QRectF(label->rect()), Qt::TextWordWrap, text).size()
-                : QSizeF(metrics.horizontalAdvance(text), metrics.height());
-        ratio =
-            std::min({ratio, label->width() / needed.width(), label->height() / needed.height()});
+        const QStringList texts = label->objectName() == QLatin1String("Resolvergraf")
+                                      ? statusTexts()
+                                      : QStringList{label->text()};
+        for (const QString& text : texts) {
+            if (text.isEmpty())
+                continue;
+            const QSizeF needed =
+                label->wordWrap()
+                    ? metrics.boundingRect(QRectF(label->rect()), Qt::TextWordWrap, text).size()
+                    : QSizeF(metrics.horizontalAdvance(text), metrics.height());
+            ratio = std::min(
+                {ratio, label->width() / needed.width(), label->height() / needed.height()});
+        }
     }
     return ratio;
 }
@@ -155,6 +171,8 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     addLabel(QStringLiteral("Label3"), twips(240, 4200, 2175, 255),
              QStringLiteral("Opciones de gráfico:"));
     Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), kStatusGeometry, {});
+    // Naming the triangle of a missing side c takes two lines.
+    Resolvergraf_->setWordWrap(true);
     shrinkFontToFit(*this);
     // Drawn in the window's own font, whose engine is already loaded.
     Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF(), font()));

@@ -642,8 +642,8 @@ TEST_F(Scene, SideFittedAtHugeParametersIsDrawnWhole) {
     }
 }
 
-// Each side that finds no fit is missing from the picture and said in the status; a side fitted
-// after a failing one does not clear it.
+// Each side that finds no fit is missing from the picture and said in the status, which names its
+// triangle when two are shown; a side fitted after a failing one does not clear it.
 TEST_F(Scene, StatusSaysWhenEitherSideIsMissing) {
     struct Row {
         const char* name;
@@ -651,25 +651,40 @@ TEST_F(Scene, StatusSaysWhenEitherSideIsMissing) {
         Options options;
         int failingSides;
         int fittedArcs;
+        const char* status;
     };
     const Row rows[] = {
-        {"both sides fitted", kEquilateral, kDefaultOptions, 0, 1},
+        {"both sides fitted", kEquilateral, kDefaultOptions, 0, 1, ""},
+        {"the side of the only triangle fails",
+         {"90", "90", "100", "", "", ""},
+         kDefaultOptions,
+         1,
+         0,
+         "No se encontró solución gráfica para el lado c"},
         {"primary side fails, additional fits",
          {"40", "100", "", "30", "", ""},
          kDefaultOptions,
          1,
-         1},
+         1,
+         "No se encontró solución gráfica para el lado c de la solución"},
+        {"primary side fits, additional fails",
+         {"105", "100", "", "105", "", ""},
+         kDefaultOptions,
+         1,
+         1,
+         "No se encontró solución gráfica para el lado c de la solución adicional"},
         {"both sides of an ambiguous case fail",
          {"10", "150", "", "10", "", ""},
          {"15", "20", "30", "0"},
          2,
-         0},
+         0,
+         "No se encontró solución gráfica para los lados c de ambas soluciones"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         ASSERT_EQ(click(r.inputs, r.options).outcome, Outcome::Solved);
         EXPECT_EQ(view.drawing.missingSides(), r.failingSides);
-        EXPECT_EQ(view.status.empty(), r.failingSides == 0);
+        EXPECT_EQ(view.status, r.status);
         const std::vector<Stroke> red = strokesIn(view.surface, kRed);
         EXPECT_EQ(static_cast<int>(red.size() - withLines(red, 100).size()), r.fittedArcs);
     }
