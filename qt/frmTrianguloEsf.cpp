@@ -224,9 +224,12 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
 void frmTrianguloEsf::Grafico_Turn(double inclinationDeg, double rotationDeg) {
     if (!command_.hasScene())
         return;
-    wantedView_ =
-        esferica::turned(wantedView_.value_or(command_.sceneView()), inclinationDeg, rotationDeg);
-    queueRedraw();
+    // A turn smaller than the fields show leaves the picture as it is, until it adds up.
+    if (const esferica::ViewAngles view = command_.turnBy(inclinationDeg, rotationDeg);
+        view != command_.sceneView() || wantedView_) {
+        wantedView_ = view;
+        queueRedraw();
+    }
 }
 
 void frmTrianguloEsf::queueRedraw() {

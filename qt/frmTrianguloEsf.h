@@ -12,6 +12,8 @@
 // scene (Calculator::turnTo), and a larger window gives it a larger square (Calculator::redraw).
 // Those redraws run from the event loop, at most one queued at a time and always to the latest
 // wanted view, so that mouse moves arriving during a redraw are coalesced, never queued behind it.
+// The view follows the pointer's whole travel, unrounded (Calculator::turnBy); only the fields
+// show it in tenths.
 #pragma once
 
 #include "command/calculate.h"

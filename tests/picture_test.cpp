@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -394,17 +395,21 @@ protected:
         return redraws;
     }
     // A drag with the left button from the centre of the picture through `moves`, each relative
-    // to the previous point, every move handled as it comes.
-    void drag(const std::vector<QPoint>& moves) {
-        QPoint at = grafico_->rect().center();
-        QTest::mousePress(grafico_, Qt::LeftButton, {}, at);
-        for (const QPoint& move : moves) {
+    // to the previous point, every move handled as it comes. The pointer may stop between pixels,
+    // as touchpads and tablets report it.
+    void drag(const std::vector<QPointF>& moves) {
+        QPointF at = grafico_->rect().center();
+        QTest::mousePress(grafico_, Qt::LeftButton, {}, at.toPoint());
+        for (const QPointF& move : moves) {
             at += move;
-            QTest::mouseMove(grafico_, at);
+            QMouseEvent event(QEvent::MouseMove, at, grafico_->mapToGlobal(at), Qt::NoButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(grafico_, &event);
             QApplication::processEvents();
         }
-        QTest::mouseRelease(grafico_, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(grafico_, Qt::LeftButton, {}, at.toPoint());
     }
+
     // The centre of the red pixels of the picture.
     QPointF redCentre() const {
         const QImage& image = drawn();
@@ -422,13 +427,15 @@ protected:
 
 // Given the drawn equilateral triangle (inclination 30, rotation 10), dragging or pressing the
 // arrow keys turns it like grabbing the sphere: the near side, where the triangle is, follows the
-// mouse. The fields show the new view, under which the next Calcular draws the very same picture.
+// mouse, half a degree per pixel of its whole travel. The fields show the new view, under which
+// the next Calcular draws the very same picture.
 TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
     struct Row {
         const char* name;
         std::function<void()> turn;
         QStringList view;
         QPoint redMoves; // the way the red centre moves along the axis of the turn
+        Options options = defaultOptions();
     };
     const auto keys = [this](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
         return [=, this] {
@@ -466,10 +473,29 @@ TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
         {"left arrow with shift", keys(Qt::Key_Left, Qt::ShiftModifier, 3), {"30", "13"}, {-1, 0}},
         {"down arrow", keys(Qt::Key_Down, {}, 1), {"35", "10"}, {0, 1}},
         {"up arrow with shift", keys(Qt::Key_Up, Qt::ShiftModifier, 1), {"29", "10"}, {0, -1}},
+        {"a hundred moves of 0.09 pixels right",
+         [this] {
+             drag(std::vector<QPointF>(100, {0.09, 0}));
+         },
+         {"30", "5.5"},
+         {1, 0}},
+        {"a hundred moves of 0.15 pixels down",
+         [this] {
+             drag(std::vector<QPointF>(100, {0, 0.15}));
+         },
+         {"37.5", "10"},
+         {0, 1}},
+        {"drag up from a typed inclination beyond 90",
+         [this] {
+             drag({{0, -2}});
+         },
+         {"119", "10"},
+         {0, -1},
+         {"15", "20", "120", "10"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        calculateEquilateral();
+        calculateEquilateral(row.options);
         const QPointF before = redCentre();
         EXPECT_GE(redrawsOf(row.turn), 1);
         EXPECT_EQ(view(), row.view);

@@ -150,6 +150,16 @@ public:
         return true;
     }
 
+    // A drag or an arrow key turning the sphere by the given degrees, as the window answers it:
+    // the command adds the turn to the view's travel, and a turn that changes what the fields
+    // show is drawn as turnTo draws it.
+    bool turnBy(Calculator& form, double inclinationDeg, double rotationDeg) {
+        if (!form.hasScene())
+            return false;
+        const ViewAngles angles = form.turnBy(inclinationDeg, rotationDeg);
+        return angles == form.sceneView() || turnTo(form, angles);
+    }
+
     Texts inputs;
     Options options = defaultOptions();
     std::array<std::string, 2 * kElements> results;
