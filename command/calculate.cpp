@@ -169,11 +169,11 @@ ViewAngles Calculator::turnBy(double inclinationDeg, double rotationDeg) {
     return inTenths(*travelled_);
 }
 
-SceneDrawing Calculator::drawPicture(Surface& picture) {
+SceneDrawing Calculator::drawPicture(Surface& picture, const GridThinning& thinning) {
     ResumeNext run;
     if (scene_) {
         clearScene(run, picture);
-        return drawScene(run, picture, *scene_, fitting_);
+        return drawScene(run, picture, *scene_, fitting_, thinning);
     }
     // Unusable options leave the picture set up and cleared, as the drawing stage left it before
     // it found them unusable; a message about the data leaves it cleared.

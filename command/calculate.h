@@ -144,8 +144,9 @@ public:
 
     // Draws what the picture shows after the last click: the scene (cleared, then the sphere and
     // the triangles), or a cleared picture when there is none. The same after a click, a turn
-    // and a change of size.
-    SceneDrawing drawPicture(Surface& picture);
+    // and a change of size; while the sphere is turned by hand, with the grid thinned as
+    // `thinning` allows.
+    SceneDrawing drawPicture(Surface& picture, const GridThinning& thinning = {});
 
 private:
     Calculation last_;

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -135,6 +136,12 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     Grafico_->setFocusPolicy(Qt::StrongFocus);
     connect(Grafico_, &esferica::DrawingSurface::turnRequested, this,
             &frmTrianguloEsf::Grafico_Turn);
+    connect(Grafico_, &esferica::DrawingSurface::turnEnded, this,
+            &frmTrianguloEsf::Grafico_TurnEnded);
+    settle_ = new QTimer(this);
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMs);
+    connect(settle_, &QTimer::timeout, this, &frmTrianguloEsf::Grafico_TurnEnded);
 
     static const char* const gridCaptions[kOptionFields] = {"º red lat.", "º red long",
                                                             "Inclinación", "Rotación"};
@@ -199,9 +206,12 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 frmTrianguloEsf::~frmTrianguloEsf() = default;
 
 void frmTrianguloEsf::cmdCalcular_Click() {
-    // A turn or a resize still waiting is drawn by the click itself.
+    // A turn or a resize still waiting is drawn by the click itself, whole.
     wantedView_.reset();
-    resized_ = false;
+    redrawAsIs_ = false;
+    moving_ = false;
+    thinned_ = false;
+    settle_->stop();
     present(command_.calculate(fieldTexts()));
 }
 
@@ -224,10 +234,22 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
 void frmTrianguloEsf::Grafico_Turn(double inclinationDeg, double rotationDeg) {
     if (!command_.hasScene())
         return;
+    moving_ = true;
+    settle_->start();
     // A turn smaller than the fields show leaves the picture as it is, until it adds up.
     if (const esferica::ViewAngles view = command_.turnBy(inclinationDeg, rotationDeg);
         view != command_.sceneView() || wantedView_) {
         wantedView_ = view;
+        queueRedraw();
+    }
+}
+
+void frmTrianguloEsf::Grafico_TurnEnded() {
+    if (!std::exchange(moving_, false))
+        return;
+    settle_->stop();
+    if (thinned_ && command_.hasScene()) {
+        redrawAsIs_ = true;
         queueRedraw();
     }
 }
@@ -242,7 +264,7 @@ void frmTrianguloEsf::redrawPicture() {
     redrawQueued_ = false;
     if (!command_.hasScene())
         return;
-    const bool resized = std::exchange(resized_, false);
+    const bool asIs = std::exchange(redrawAsIs_, false);
     if (const auto view = std::exchange(wantedView_, std::nullopt)) {
         // The fields show the view in tenths of a degree, and the picture is drawn under what
         // they read as, which is what the next click draws.
@@ -254,10 +276,14 @@ void frmTrianguloEsf::redrawPicture() {
         txtGrid_[index(OptionField::Rotation)]->setText(fromStd(rotation));
         if (!command_.turnTo(inclination, rotation))
             return;
-    } else if (!resized) {
+    } else if (!asIs) {
         return;
     }
-    showStatus(command_.drawPicture(*Grafico_));
+    const esferica::SceneDrawing drawing = command_.drawPicture(
+        *Grafico_, moving_ ? esferica::GridThinning{static_cast<double>(Grafico_->width())}
+                           : esferica::GridThinning{});
+    thinned_ = drawing.gridThinned;
+    showStatus(drawing);
     Grafico_->flush();
     emit pictureRedrawn();
 }
@@ -277,7 +303,7 @@ void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
     Grafico_->setGeometry(picture);
     Resolvergraf_->move(kStatusGeometry.topLeft() + QPoint(0, growth));
     if (command_.hasScene()) {
-        resized_ = true;
+        redrawAsIs_ = true;
         queueRedraw();
     }
 }

@@ -552,13 +552,16 @@ TEST_F(Scene, UnusableSpacingClearsThePictureAndDrawsNothing) {
 }
 
 // Spacings that draw fewer lines, or none, and angles of any size: every family ends after the
-// lines it needs, and the rest of the picture is drawn as usual.
+// lines it needs, and the rest of the picture is drawn as usual. While the sphere moves, a family
+// whose lines would fall less than 1.5 pixels apart across the sphere's middle draws every k-th of
+// them, from the first, for the least k that does not.
 TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
     struct Row {
         const char* name;
         Options options;
         int parallels, meridians;
-        bool checkPlace; // the first parallel is the south pole, the first meridian at -100
+        bool checkPlace;        // the first parallel is the south pole, the first meridian at -100
+        double movingWidth = 0; // drawn again while the sphere moves in a picture this wide
     };
     const Row rows[] = {
         {"negative parallel spacing", {"-15", "20", "30", "10"}, 0, 19, true},
@@ -571,10 +574,26 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
         {"huge spacings", {"1e300", "1e308", "30", "10"}, 1, 1, true},
         {"huge inclination and rotation", {"15", "20", "1e300", "-1e300"}, 13, 19, false},
         {"negative zero inclination", {"15", "20", "-0", "10"}, 13, 19, false},
+        {"1 degree is 2.6 pixels apart, drawn whole", {"1", "1", "30", "10"}, 180, 361, true, 353},
+        {"0.25 degrees, every third", {"0.25", "0.25", "30", "10"}, 241, 481, true, 353},
+        {"0.25 degrees three times as wide, whole",
+         {"0.25", "0.25", "30", "10"},
+         721,
+         1441,
+         true,
+         1059},
+        {"the densest, every 33rd and 17th", {"0.0181", "0.0361", "30", "10"}, 302, 587, true, 353},
+        {"negative spacings, none", {"-0.01", "-0.01", "30", "10"}, 0, 0, true, 353},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         ASSERT_EQ(click(kEquilateral, r.options).outcome, Outcome::Solved);
+        if (r.movingWidth > 0) {
+            view.moving = true;
+            view.pictureWidth = r.movingWidth;
+            view.surface.clear();
+            view.redraw(form);
+        }
         EXPECT_TRUE(view.messages.empty());
         EXPECT_EQ(view.surface.circles.size(), 1u);
         const std::vector<Stroke> black = strokesIn(view.surface, kBlack);

@@ -409,7 +409,10 @@ protected:
         }
         QTest::mouseRelease(grafico_, Qt::LeftButton, {}, at.toPoint());
     }
-
+    // The segments of the picture's drawing.
+    std::size_t segments() const {
+        return static_cast<esferica::DrawingSurface*>(grafico_)->strokes().segmentCount();
+    }
     // The centre of the red pixels of the picture.
     QPointF redCentre() const {
         const QImage& image = drawn();
@@ -428,7 +431,8 @@ protected:
 // Given the drawn equilateral triangle (inclination 30, rotation 10), dragging or pressing the
 // arrow keys turns it like grabbing the sphere: the near side, where the triangle is, follows the
 // mouse, half a degree per pixel of its whole travel. The fields show the new view, under which
-// the next Calcular draws the very same picture.
+// the next Calcular draws the very same picture. A grid too fine for the picture is thinned while
+// the sphere moves, and drawn whole when the drag ends or the keys pause.
 TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
     struct Row {
         const char* name;
@@ -436,7 +440,10 @@ TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
         QStringList view;
         QPoint redMoves; // the way the red centre moves along the axis of the turn
         Options options = defaultOptions();
+        bool thinned = false;   // while the sphere moves
+        bool keysPause = false; // the turn ends with no release: whole after a pause
     };
+    const Options fine{"0.25", "0.25", "30", "10"};
     const auto keys = [this](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
         return [=, this] {
             grafico_->setFocus(Qt::TabFocusReason);
@@ -492,12 +499,39 @@ TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
          {"119", "10"},
          {0, -1},
          {"15", "20", "120", "10"}},
+        {"drag at a grid too fine for the picture",
+         [this] {
+             drag({{10, 0}, {10, 0}});
+         },
+         {"30", "0"},
+         {1, 0},
+         fine,
+         true},
+        {"arrow keys at a grid too fine for the picture",
+         keys(Qt::Key_Right, {}, 2),
+         {"30", "0"},
+         {1, 0},
+         fine,
+         true,
+         true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         calculateEquilateral(row.options);
+        const std::size_t whole = segments();
         const QPointF before = redCentre();
+        bool thinned = false;
+        const QMetaObject::Connection watching =
+            QObject::connect(form_.get(), &frmTrianguloEsf::pictureRedrawn,
+                             [&] { thinned = thinned || segments() < whole; });
         EXPECT_GE(redrawsOf(row.turn), 1);
+        QObject::disconnect(watching);
+        EXPECT_EQ(thinned, row.thinned);
+        if (row.keysPause) {
+            EXPECT_LT(segments(), whole) << "thinned until the keys pause";
+            EXPECT_TRUE(QTest::qWaitFor([&] { return segments() == whole; }));
+        }
+        EXPECT_EQ(segments(), whole) << "whole once the sphere stops";
         EXPECT_EQ(view(), row.view);
         const QPointF moved = redCentre() - before;
         const double along = moved.x() * row.redMoves.x() + moved.y() * row.redMoves.y();
