@@ -162,12 +162,6 @@ public:
         const ViewAngles angles = form.turnBy(inclinationDeg, rotationDeg);
         return angles == form.sceneView() || turnTo(form, angles);
     }
-    // The sphere stops turning: a thinned picture is drawn again whole.
-    void stop(Calculator& form) {
-        moving = false;
-        if (drawing.gridThinned)
-            redraw(form);
-    }
 
     Texts inputs;
     Options options = defaultOptions();
@@ -176,7 +170,7 @@ public:
     SceneDrawing drawing;          // the sides left out by the last drawing
     std::string status;            // the status label under the picture
     std::string separator = ".";
-    bool moving = false;       // turned by hand since the last click or stop
+    bool moving = false;       // turned by hand since the last click
     double pictureWidth = 353; // the picture's width in pixels, at the window's designed size
     FakeSurface surface;
     Surface* picture = &surface; // where the picture is drawn
