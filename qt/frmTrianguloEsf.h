@@ -9,14 +9,14 @@
 // its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
 //
 // The picture is a view the user can explore: dragging on it or the arrow keys turn the last drawn
-// scene (Calculator::turnTo), and a larger window gives it a larger square (Calculator::redraw).
-// Those redraws run from the event loop, at most one queued at a time and always to the latest
-// wanted view, so that mouse moves arriving during a redraw are coalesced, never queued behind it.
-// The view follows the pointer's whole travel, unrounded (Calculator::turnBy); only the fields
-// show it in tenths. While the sphere moves, a grid too fine for the picture is drawn thinned
-// (GridThinning), so that every redraw keeps up with the hand; the whole grid comes back once the
-// movement stops: the button is released, or no turn has come for kSettleMs (the arrow keys, whose
-// releases X11 cannot always tell from a held key's repeats).
+// scene (Calculator::turnTo), and a larger window gives it a larger square, drawn anew
+// (Calculator::drawPicture). Those redraws run from the event loop, at most one queued at a time
+// and always to the latest wanted view, so that mouse moves arriving during a redraw are
+// coalesced, never queued behind it. The view follows the pointer's whole travel, unrounded
+// (Calculator::turnBy); only the fields show it in tenths. While the sphere moves, a grid too fine
+// for the picture is drawn thinned (GridThinning), so that every redraw keeps up with the hand; the
+// whole grid comes back once the movement stops: the button is released, or no turn has come for
+// kSettleMs (the arrow keys, whose releases X11 cannot always tell from a held key's repeats).
 #pragma once
 
 #include "command/calculate.h"
