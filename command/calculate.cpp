@@ -11,10 +11,9 @@ namespace esferica {
 
 namespace {
 
-// Tenths of a degree: the steps of a turned view, which the option fields show exactly.
+// The option fields show a turned view in tenths of a degree.
 constexpr double kTenthsPerDegree = 10;
-constexpr double kTenthsPerTurn = 3600;
-constexpr double kTenthsPerHalfTurn = 1800;
+constexpr double kTurn = 360, kHalfTurn = 180;
 
 // How a field's text reads, keeping its number as a Real for the arithmetic.
 Reading readField(std::string_view text, std::optional<Real>& value) {
@@ -152,27 +151,30 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
 }
 
 ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg) {
-    const double maxTenths = kMaxTurnedInclination * kTenthsPerDegree;
-    const auto tenths = [](double degrees) {
-        return std::round(degrees * kTenthsPerDegree);
+    const double inclination = from.inclination + inclinationDeg;
+    // Into one turn before the step, so that a rotation of many turns keeps its fraction.
+    const double rotation =
+        std::remainder(std::remainder(from.rotation, kTurn) + rotationDeg, kTurn);
+    return {std::clamp(inclination, std::min(-kMaxTurnedInclination, from.inclination),
+                       std::max(kMaxTurnedInclination, from.inclination)),
+            rotation == -kHalfTurn ? kHalfTurn : rotation};
+}
+
+ViewAngles inTenths(ViewAngles view) {
+    const auto shown = [](double degrees) {
+        const double rounded = std::round(degrees * kTenthsPerDegree) / kTenthsPerDegree;
+        // A typed inclination within a tenth of the double range's end is shown as it is.
+        return (std::isfinite(rounded) ? rounded : degrees) + 0.0;
     };
-    // Into range before the step, so that the sums stay small and exact in tenths.
-    const double startInclination =
-        tenths(std::clamp(from.inclination, -kMaxTurnedInclination, kMaxTurnedInclination));
-    const double startRotation = tenths(std::remainder(from.rotation, 360));
-    const double inclination =
-        std::clamp(startInclination + tenths(inclinationDeg), -maxTenths, maxTenths);
-    double rotation = std::remainder(startRotation + tenths(rotationDeg), kTenthsPerTurn);
-    if (rotation == -kTenthsPerHalfTurn)
-        rotation = kTenthsPerHalfTurn;
-    // +0 rather than -0, which the fields would show as "-0".
-    return {inclination / kTenthsPerDegree + 0.0, rotation / kTenthsPerDegree + 0.0};
+    const double rotation = shown(view.rotation);
+    return {shown(view.inclination), rotation == -kHalfTurn ? kHalfTurn : rotation};
 }
 
 const Calculation& Calculator::calculate(const FieldTexts& fields) {
     last_ = compute(fields, last_.primary);
     scene_ = last_.scene;
     view_ = last_.view;
+    travelled_.reset();
     return last_;
 }
 
@@ -195,11 +197,18 @@ bool Calculator::turnTo(std::string_view inclination, std::string_view rotation)
     return true;
 }
 
-SceneDrawing Calculator::drawPicture(Surface& picture) {
+ViewAngles Calculator::turnBy(double inclinationDeg, double rotationDeg) {
+    if (!scene_)
+        return sceneView();
+    travelled_ = turned(travelled_.value_or(view_), inclinationDeg, rotationDeg);
+    return inTenths(*travelled_);
+}
+
+SceneDrawing Calculator::drawPicture(Surface& picture, const GridThinning& thinning) {
     ResumeNext run;
     if (scene_) {
         clearScene(run, picture);
-        return drawScene(run, picture, *scene_, fitting_);
+        return drawScene(run, picture, *scene_, fitting_, thinning);
     }
     // Unusable options leave the picture set up and cleared, as the drawing stage left it before
     // it found them unusable; a message about the data leaves it cleared.

@@ -138,11 +138,16 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried = 
 // straight away.
 inline constexpr double kMaxTurnedInclination = 90;
 
-// `from` turned by the given degrees and rounded to tenths of a degree, so that the option fields
-// can show it exactly: the inclination kept within +-kMaxTurnedInclination, the rotation wrapped
-// into (-180, 180]. A view from the fields that lies outside those ranges is brought into them
-// first, so a turn never jumps by a whole revolution.
+// `from` turned by the given degrees, unrounded, so that a turn made of many small steps (a drag a
+// fraction of a pixel at a time) adds up to the whole: the rotation wrapped into (-180, 180], the
+// inclination stopped at +-kMaxTurnedInclination. A view typed beyond that range turns from where
+// it is: towards the range by the step, never further out (120 turned by -0.5 is 119.5, by +0.5
+// stays 120). A rotation of many turns starts from its place within one.
 ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg);
+
+// The view as the option fields show it, rounded to tenths of a degree: a rotation of -180 as 180,
+// and +0 rather than -0, which the fields would show as "-0".
+ViewAngles inTenths(ViewAngles view);
 
 // The window's computing half: the value of the last click, and the scene the picture shows,
 // which turning changes. The fit of side c keeps its state between drawings, as the window does.
@@ -164,15 +169,23 @@ public:
     // nothing, without a scene or when a text does not read.
     bool turnTo(std::string_view inclination, std::string_view rotation);
 
+    // A turn by hand: adds the given degrees to the view that the turns since the last click have
+    // reached, unrounded (turned(), from sceneView() at first), and returns that view as the
+    // fields show it (inTenths), for the front-end to write into them and turnTo. Changes no
+    // drawing; without a scene, returns sceneView().
+    ViewAngles turnBy(double inclinationDeg, double rotationDeg);
+
     // Draws what the picture shows after the last click: the scene (cleared, then the sphere and
     // the triangles), or a cleared picture when there is none. The same after a click, a turn
-    // and a change of size.
-    SceneDrawing drawPicture(Surface& picture);
+    // and a change of size; while the sphere is turned by hand, with the grid thinned as
+    // `thinning` allows.
+    SceneDrawing drawPicture(Surface& picture, const GridThinning& thinning = {});
 
 private:
     Calculation last_;
     std::optional<Scene> scene_;
     ViewAngles view_;
+    std::optional<ViewAngles> travelled_; // where turnBy has brought the view since the click
     FittingState fitting_;
 };
 

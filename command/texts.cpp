@@ -343,9 +343,15 @@ std::string_view messageText(Outcome outcome) {
 }
 
 std::string_view statusText(const SceneDrawing& drawing) {
-    if (drawing.missingSides() > 0)
+    if (drawing.missingSides() == 0)
+        return {};
+    if (!drawing.additionalShown)
         return "No se encontró solución gráfica para el lado c";
-    return {};
+    if (drawing.missingSides() == 2)
+        return "No se encontró solución gráfica para los lados c de ambas soluciones";
+    if (drawing.additionalSideMissing)
+        return "No se encontró solución gráfica para el lado c de la solución adicional";
+    return "No se encontró solución gráfica para el lado c de la solución";
 }
 
 std::array<std::string, kResultLabels> resultLabels(const Calculation& calc,

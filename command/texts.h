@@ -55,7 +55,8 @@ std::string announcement(const Calculation& calc, std::string_view decimalSepara
 std::string quotedDegrees(double degrees, std::string_view decimalSeparator);
 
 // What the status label under the picture says after a drawing: empty, or that a side c could not
-// be drawn.
+// be drawn ("No se encontró solución gráfica para el lado c"), naming the triangle it belongs to
+// when two are shown, or both.
 std::string_view statusText(const SceneDrawing& drawing);
 
 // The texts of the twelve result labels: the six elements of the solution, then the six of the

@@ -6,6 +6,9 @@
 #include "drawing/side.h"
 #include "numeric/angles.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace esferica {
 
 namespace {
@@ -16,11 +19,15 @@ constexpr float kExtent = 1.2f;
 // Calls line(x) for x = from, from + step, ... up to `to`, accumulating x by addition, as a
 // counted loop does: a negative step runs while x >= to, so from below `to` it makes no call. Also
 // ends where adding the step no longer changes x, or cannot be done: no loop of the drawing may run
-// forever.
-template <class Line> void sweep(Real from, Real to, Real step, Line line) {
+// forever. With `every` above 1 only the first x and every `every`-th after it are drawn, at the
+// very places where the full sweep draws them.
+template <class Line> void sweep(Real from, Real to, Real step, long every, Line line) {
     const bool up = step >= 0;
+    long skipped = 0;
     for (Real x = from; up ? x <= to : x >= to;) {
-        line(x);
+        if (skipped == 0)
+            line(x);
+        skipped = (skipped + 1) % every;
         Real next = x;
         try {
             next = x + step;
@@ -62,6 +69,19 @@ bool drawTriangle(ResumeNext& run, Surface& dib, const TriangleSolution& t, Real
     return fitted;
 }
 
+// Of a family of lines `step` radians apart, every how many a drawing draws (GridThinning): the
+// lines of a unit sphere `step` apart are the sphere's radius in pixels times `step` apart across
+// its middle.
+long drawnEvery(Real step, const GridThinning& thinning) {
+    if (!(thinning.pixelsAcross > 0 && step > 0))
+        return 1;
+    const double apart = thinning.pixelsAcross / (2 * kExtent) * step.value();
+    if (!(apart < kMovingLinesApart))
+        return 1;
+    // No family has more lines than kMaxGridLines: at most that leaves its first line.
+    return static_cast<long>(std::min(std::ceil(kMovingLinesApart / apart), kMaxGridLines));
+}
+
 } // namespace
 
 void clearScene(ResumeNext& run, Surface& dib) {
@@ -70,10 +90,13 @@ void clearScene(ResumeNext& run, Surface& dib) {
     run([&] { dib.setForeColor(kBlack); });
 }
 
-SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, FittingState& fitting) {
+SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, FittingState& fitting,
+                       const GridThinning& thinning) {
     const DrawingOptions& view = scene.options;
     const Real halfPi = kPi / 2, twoPi = 2 * kPi;
     const Real inclination = view.inclination;
+    const long everyParallel = drawnEvery(view.latstep, thinning);
+    const long everyMeridian = drawnEvery(view.longstep, thinning);
 
     run([&] {
         dib.setForeColor(kBlack);
@@ -81,7 +104,7 @@ SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, Fittin
     });
 
     // Parallels, each drawn as its whole projected ellipse; the poles come out as single points.
-    sweep(-halfPi, halfPi, view.latstep, [&](Real phi) {
+    sweep(-halfPi, halfPi, view.latstep, everyParallel, [&](Real phi) {
         run([&] {
             elipse(dib, 0, sin(phi) * cos(inclination), cos(phi), sin(inclination) * cos(phi), 0, 0,
                    twoPi);
@@ -89,7 +112,7 @@ SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, Fittin
     });
     // Meridians from the south pole to the north pole, starting at the reference meridian.
     const Real reference = -halfPi - view.rotation;
-    sweep(0, twoPi, view.longstep, [&](Real u) {
+    sweep(0, twoPi, view.longstep, everyMeridian, [&](Real u) {
         run([&] {
             const Real lambda = reference + u;
             arco(dib, -halfPi, lambda, halfPi, lambda, inclination);
@@ -99,6 +122,8 @@ SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, Fittin
     run([&] { dib.setForeColor(kRed); });
 
     SceneDrawing drawn;
+    drawn.gridThinned = everyParallel > 1 || everyMeridian > 1;
+    drawn.additionalShown = scene.additional.has_value();
     drawn.primarySideMissing =
         !drawTriangle(run, dib, scene.primary, reference, inclination, fitting);
     // Side c2 is drawn whatever its length, so the additional triangle is always whole.

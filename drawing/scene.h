@@ -34,10 +34,27 @@ struct Scene {
     std::optional<TriangleSolution> additional;
 };
 
-// Which sides c a drawing left out, because no fit was found for them.
+// How much of the grid a drawing may leave out. A still picture draws every line. While the
+// sphere is turned by hand each redraw has to keep up with the hand, and at a fine grid nearly all
+// of its time would go into lines that the picture cannot show apart (at 0.018 degrees the
+// parallels are a tenth of a pixel apart). Such a family is drawn thinned: every k-th of its
+// lines, for the least k that puts them kMovingLinesApart pixels apart across the middle of the
+// sphere, where lines of the grid are farthest apart. The lines of the far side fall between
+// them, and everywhere else they draw closer, so the drawn lines stay about a pixel apart or less,
+// and the picture looks the same at a glance.
+inline constexpr double kMovingLinesApart = 1.5;
+struct GridThinning {
+    // The picture's width in pixels while the sphere moves; 0, or less, draws every line.
+    double pixelsAcross = 0;
+};
+
+// Which sides c a drawing left out, because no fit was found for them, and whether it thinned the
+// grid.
 struct SceneDrawing {
     bool primarySideMissing = false;
     bool additionalSideMissing = false;
+    bool additionalShown = false; // the scene has a second triangle
+    bool gridThinned = false;
     int missingSides() const { return int{primarySideMissing} + int{additionalSideMissing}; }
 };
 
@@ -50,7 +67,9 @@ void clearScene(ResumeNext& run, Surface& dib);
 // primary triangle in red with vertex C at the north pole, side b on the meridian at longitude
 // -90 degrees - rotation and side a at angle C from it, and the additional triangle likewise.
 // Every statement is a step of `run`, and a failing one leaves the rest of the picture to be
-// drawn; a side c that finds no fit is missing from the picture, and from the result.
-SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, FittingState& fitting);
+// drawn; a side c that finds no fit is missing from the picture, and from the result. The grid is
+// thinned as `thinning` allows; the triangles are always drawn whole.
+SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, FittingState& fitting,
+                       const GridThinning& thinning = {});
 
 } // namespace esferica

@@ -127,7 +127,8 @@ void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mouseReleaseEvent(event);
-    dragFrom_.reset();
+    if (std::exchange(dragFrom_, std::nullopt))
+        emit turnEnded();
 }
 
 void DrawingSurface::keyPressEvent(QKeyEvent* event) {

@@ -25,7 +25,7 @@ namespace esferica {
 //
 // The picture is also where the user turns the sphere: dragging with the left button and the
 // arrow keys ask for a turn through turnRequested, which the window answers by drawing its scene
-// again under the turned view.
+// again under the turned view; releasing the button says that the drag is over (turnEnded).
 class DrawingSurface : public QWidget, public Surface {
     Q_OBJECT
 
@@ -58,6 +58,8 @@ signals:
     // follows the mouse. A drag to the right lowers the rotation and a drag down raises the
     // inclination; the arrow keys turn the same ways as a drag in their direction.
     void turnRequested(double inclinationDeg, double rotationDeg);
+    // The left button that dragged the sphere has been released: the drag is over.
+    void turnEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -51,26 +52,42 @@ QString fromStd(std::string_view text) {
 // The smallest size that shrinkFontToFit goes down to, in points.
 constexpr qreal kSmallestPointSize = 6;
 
+// Every text the status label shows: one side c missing of one triangle, or of two, or both.
+QStringList statusTexts() {
+    QStringList texts;
+    for (const bool two : {false, true})
+        for (const bool first : {false, true})
+            for (const bool second : {false, true}) {
+                esferica::SceneDrawing drawing;
+                drawing.additionalShown = two;
+                drawing.primarySideMissing = first;
+                drawing.additionalSideMissing = two && second;
+                if (const std::string_view text = esferica::statusText(drawing); !text.empty())
+                    texts << fromStd(text);
+            }
+    return texts;
+}
+
 // How much `font` must shrink for every caption to fit its label: the smallest ratio of the room a
 // label has to the room its text takes, 1 or more when all fit. The status label is measured with
-// the longest text it shows.
+// every text it shows.
 qreal fitRatio(const QWidget& form, const QFont& font) {
     const QFontMetricsF metrics(font);
-    esferica::SceneDrawing missing;
-    missing.primarySideMissing = true;
-    const QString status = fromStd(esferica::statusText(missing));
     qreal ratio = 1;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
-        const QString text =
-            label->objectName() == QLatin1String("Resolvergraf") ? status : label->text();
-        if (text.isEmpty())
-            continue;
-        const QSizeF needed =
-            label->wordWrap()
-                ? metrics.boundingRect(QRectF(label->rect()), Qt::TextWordWrap, text).size()
-                : QSizeF(metrics.horizontalAdvance(text), metrics.height());
-        ratio =
-            std::min({ratio, label->width() / needed.width(), label->height() / needed.height()});
+        const QStringList texts = label->objectName() == QLatin1String("Resolvergraf")
+                                      ? statusTexts()
+                                      : QStringList{label->text()};
+        for (const QString& text : texts) {
+            if (text.isEmpty())
+                continue;
+            const QSizeF needed =
+                label->wordWrap()
+                    ? metrics.boundingRect(QRectF(label->rect()), Qt::TextWordWrap, text).size()
+                    : QSizeF(metrics.horizontalAdvance(text), metrics.height());
+            ratio = std::min(
+                {ratio, label->width() / needed.width(), label->height() / needed.height()});
+        }
     }
     return ratio;
 }
@@ -123,6 +140,12 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     Grafico_->setFocusPolicy(Qt::StrongFocus);
     connect(Grafico_, &esferica::DrawingSurface::turnRequested, this,
             &frmTrianguloEsf::Grafico_Turn);
+    connect(Grafico_, &esferica::DrawingSurface::turnEnded, this,
+            &frmTrianguloEsf::Grafico_TurnEnded);
+    settle_ = new QTimer(this);
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMs);
+    connect(settle_, &QTimer::timeout, this, &frmTrianguloEsf::Grafico_TurnEnded);
 
     for (int i = 0; i < kOptionFields; ++i) {
         const auto field = static_cast<esferica::OptionField>(i);
@@ -158,6 +181,8 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     addLabel(QStringLiteral("Label3"), twips(240, 4200, 2175, 255),
              QStringLiteral("Opciones de gráfico:"));
     Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), kStatusGeometry, {});
+    // Naming the triangle of a missing side c takes two lines.
+    Resolvergraf_->setWordWrap(true);
     // What a screen reader announces after a click; it takes no room on the screen.
     lblAnuncio_ = addLabel(QStringLiteral("lblAnuncio"), QRect(0, 0, 0, 0), {});
     shrinkFontToFit(*this);
@@ -198,9 +223,12 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 frmTrianguloEsf::~frmTrianguloEsf() = default;
 
 void frmTrianguloEsf::cmdCalcular_Click() {
-    // A turn or a resize still waiting is drawn by the click itself.
+    // A turn or a resize still waiting is drawn by the click itself, whole.
     wantedView_.reset();
-    resized_ = false;
+    redrawAsIs_ = false;
+    moving_ = false;
+    thinned_ = false;
+    settle_->stop();
     present(command_.calculate(fieldTexts()));
 }
 
@@ -243,9 +271,24 @@ void frmTrianguloEsf::announce(const QString& text) {
 void frmTrianguloEsf::Grafico_Turn(double inclinationDeg, double rotationDeg) {
     if (!command_.hasScene())
         return;
-    wantedView_ =
-        esferica::turned(wantedView_.value_or(command_.sceneView()), inclinationDeg, rotationDeg);
-    queueRedraw();
+    moving_ = true;
+    settle_->start();
+    // A turn smaller than the fields show leaves the picture as it is, until it adds up.
+    if (const esferica::ViewAngles view = command_.turnBy(inclinationDeg, rotationDeg);
+        view != command_.sceneView() || wantedView_) {
+        wantedView_ = view;
+        queueRedraw();
+    }
+}
+
+void frmTrianguloEsf::Grafico_TurnEnded() {
+    if (!std::exchange(moving_, false))
+        return;
+    settle_->stop();
+    if (thinned_ && command_.hasScene()) {
+        redrawAsIs_ = true;
+        queueRedraw();
+    }
 }
 
 void frmTrianguloEsf::queueRedraw() {
@@ -258,7 +301,7 @@ void frmTrianguloEsf::redrawPicture() {
     redrawQueued_ = false;
     if (!command_.hasScene())
         return;
-    const bool resized = std::exchange(resized_, false);
+    const bool asIs = std::exchange(redrawAsIs_, false);
     if (const auto view = std::exchange(wantedView_, std::nullopt)) {
         // The fields show the view in tenths of a degree, and the picture is drawn under what
         // they read as, which is what the next click draws.
@@ -270,10 +313,14 @@ void frmTrianguloEsf::redrawPicture() {
         txtGrid_[index(OptionField::Rotation)]->setText(fromStd(rotation));
         if (!command_.turnTo(inclination, rotation))
             return;
-    } else if (!resized) {
+    } else if (!asIs) {
         return;
     }
-    showStatus(command_.drawPicture(*Grafico_));
+    const esferica::SceneDrawing drawing = command_.drawPicture(
+        *Grafico_, moving_ ? esferica::GridThinning{static_cast<double>(Grafico_->width())}
+                           : esferica::GridThinning{});
+    thinned_ = drawing.gridThinned;
+    showStatus(drawing);
     Grafico_->flush();
     emit pictureRedrawn();
 }
@@ -293,7 +340,7 @@ void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
     Grafico_->setGeometry(picture);
     Resolvergraf_->move(kStatusGeometry.topLeft() + QPoint(0, growth));
     if (command_.hasScene()) {
-        resized_ = true;
+        redrawAsIs_ = true;
         queueRedraw();
     }
 }

@@ -9,9 +9,14 @@
 // its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
 //
 // The picture is a view the user can explore: dragging on it or the arrow keys turn the last drawn
-// scene (Calculator::turnTo), and a larger window gives it a larger square (Calculator::redraw).
-// Those redraws run from the event loop, at most one queued at a time and always to the latest
-// wanted view, so that mouse moves arriving during a redraw are coalesced, never queued behind it.
+// scene (Calculator::turnTo), and a larger window gives it a larger square, drawn anew
+// (Calculator::drawPicture). Those redraws run from the event loop, at most one queued at a time
+// and always to the latest wanted view, so that mouse moves arriving during a redraw are
+// coalesced, never queued behind it. The view follows the pointer's whole travel, unrounded
+// (Calculator::turnBy); only the fields show it in tenths. While the sphere moves, a grid too fine
+// for the picture is drawn thinned (GridThinning), so that every redraw keeps up with the hand; the
+// whole grid comes back once the movement stops: the button is released, or no turn has come for
+// kSettleMs (the arrow keys, whose releases X11 cannot always tell from a held key's repeats).
 #pragma once
 
 #include "command/calculate.h"
@@ -23,6 +28,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace esferica {
 class DrawingSurface;
@@ -43,6 +49,13 @@ public:
     void txtGrid_GotFocus(int index);
     // Asks for the picture turned by the given degrees (Grafico's turnRequested).
     void Grafico_Turn(double inclinationDeg, double rotationDeg);
+    // The sphere has stopped turning (Grafico's turnEnded, or no turn for kSettleMs): the picture
+    // is drawn with its whole grid, if it was thinned.
+    void Grafico_TurnEnded();
+
+    // How long the sphere must go without a turn for the picture to be drawn whole again: longer
+    // than the pause between a held arrow key's repeats, short enough to seem at once.
+    static constexpr int kSettleMs = 250;
 
 signals:
     // A turn or a change of size has drawn the picture again.
@@ -73,8 +86,8 @@ private:
     bool fieldGotFocus(QObject* field);
     // Runs redrawPicture from the event loop, unless it is already waiting to run.
     void queueRedraw();
-    // Draws the scene once, turned to the latest wanted view or as it stands at the picture's new
-    // size.
+    // Draws the scene once, turned to the latest wanted view or as it stands (at the picture's new
+    // size, or whole after a thinned drawing).
     void redrawPicture();
 
     esferica::Calculator command_;
@@ -98,6 +111,9 @@ private:
     QObject* focusClick_ = nullptr;
 
     std::optional<esferica::ViewAngles> wantedView_; // where the next redraw turns the picture
-    bool resized_ = false;      // the picture has changed size since it was last drawn
+    bool redrawAsIs_ = false;   // the picture must be drawn again under the view it shows
     bool redrawQueued_ = false; // redrawPicture waits in the event loop
+    bool moving_ = false;       // the sphere is being turned: the grid may be thinned
+    bool thinned_ = false;      // the picture shows a thinned grid
+    QTimer* settle_ = nullptr;  // runs from the last turn while moving_
 };

@@ -552,13 +552,16 @@ TEST_F(Scene, UnusableSpacingClearsThePictureAndDrawsNothing) {
 }
 
 // Spacings that draw fewer lines, or none, and angles of any size: every family ends after the
-// lines it needs, and the rest of the picture is drawn as usual.
+// lines it needs, and the rest of the picture is drawn as usual. While the sphere moves, a family
+// whose lines would fall less than 1.5 pixels apart across the sphere's middle draws every k-th of
+// them, from the first, for the least k that does not.
 TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
     struct Row {
         const char* name;
         Options options;
         int parallels, meridians;
-        bool checkPlace; // the first parallel is the south pole, the first meridian at -100
+        bool checkPlace;        // the first parallel is the south pole, the first meridian at -100
+        double movingWidth = 0; // drawn again while the sphere moves in a picture this wide
     };
     const Row rows[] = {
         {"negative parallel spacing", {"-15", "20", "30", "10"}, 0, 19, true},
@@ -571,10 +574,25 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
         {"huge spacings", {"1e300", "1e308", "30", "10"}, 1, 1, true},
         {"huge inclination and rotation", {"15", "20", "1e300", "-1e300"}, 13, 19, false},
         {"negative zero inclination", {"15", "20", "-0", "10"}, 13, 19, false},
+        {"1 degree is 2.6 pixels apart, drawn whole", {"1", "1", "30", "10"}, 180, 361, true, 353},
+        {"0.25 degrees, every third", {"0.25", "0.25", "30", "10"}, 241, 481, true, 353},
+        {"0.25 degrees three times as wide, whole",
+         {"0.25", "0.25", "30", "10"},
+         721,
+         1441,
+         true,
+         1059},
+        {"the densest, every 33rd and 17th", {"0.0181", "0.0361", "30", "10"}, 302, 587, true, 353},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         ASSERT_EQ(click(kEquilateral, r.options).outcome, Outcome::Solved);
+        if (r.movingWidth > 0) {
+            view.moving = true;
+            view.pictureWidth = r.movingWidth;
+            view.surface.clear();
+            view.redraw(form);
+        }
         EXPECT_TRUE(view.messages.empty());
         EXPECT_EQ(view.surface.circles.size(), 1u);
         const std::vector<Stroke> black = strokesIn(view.surface, kBlack);
@@ -642,8 +660,8 @@ TEST_F(Scene, SideFittedAtHugeParametersIsDrawnWhole) {
     }
 }
 
-// Each side that finds no fit is missing from the picture and said in the status; a side fitted
-// after a failing one does not clear it.
+// Each side that finds no fit is missing from the picture and said in the status, which names its
+// triangle when two are shown; a side fitted after a failing one does not clear it.
 TEST_F(Scene, StatusSaysWhenEitherSideIsMissing) {
     struct Row {
         const char* name;
@@ -651,25 +669,34 @@ TEST_F(Scene, StatusSaysWhenEitherSideIsMissing) {
         Options options;
         int failingSides;
         int fittedArcs;
+        const char* status;
     };
     const Row rows[] = {
-        {"both sides fitted", kEquilateral, kDefaultOptions, 0, 1},
+        {"both sides fitted", kEquilateral, kDefaultOptions, 0, 1, ""},
         {"primary side fails, additional fits",
          {"40", "100", "", "30", "", ""},
          kDefaultOptions,
          1,
-         1},
+         1,
+         "No se encontró solución gráfica para el lado c de la solución"},
+        {"primary side fits, additional fails",
+         {"105", "100", "", "105", "", ""},
+         kDefaultOptions,
+         1,
+         1,
+         "No se encontró solución gráfica para el lado c de la solución adicional"},
         {"both sides of an ambiguous case fail",
          {"10", "150", "", "10", "", ""},
          {"15", "20", "30", "0"},
          2,
-         0},
+         0,
+         "No se encontró solución gráfica para los lados c de ambas soluciones"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         ASSERT_EQ(click(r.inputs, r.options).outcome, Outcome::Solved);
         EXPECT_EQ(view.drawing.missingSides(), r.failingSides);
-        EXPECT_EQ(view.status.empty(), r.failingSides == 0);
+        EXPECT_EQ(view.status, r.status);
         const std::vector<Stroke> red = strokesIn(view.surface, kRed);
         EXPECT_EQ(static_cast<int>(red.size() - withLines(red, 100).size()), r.fittedArcs);
     }

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -395,16 +396,23 @@ protected:
         return redraws;
     }
     // A drag with the left button from the centre of the picture through `moves`, each relative
-    // to the previous point, every move handled as it comes.
-    void drag(const std::vector<QPoint>& moves) {
-        QPoint at = grafico_->rect().center();
-        QTest::mousePress(grafico_, Qt::LeftButton, {}, at);
-        for (const QPoint& move : moves) {
+    // to the previous point, every move handled as it comes. The pointer may stop between pixels,
+    // as touchpads and tablets report it.
+    void drag(const std::vector<QPointF>& moves) {
+        QPointF at = grafico_->rect().center();
+        QTest::mousePress(grafico_, Qt::LeftButton, {}, at.toPoint());
+        for (const QPointF& move : moves) {
             at += move;
-            QTest::mouseMove(grafico_, at);
+            QMouseEvent event(QEvent::MouseMove, at, grafico_->mapToGlobal(at), Qt::NoButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(grafico_, &event);
             QApplication::processEvents();
         }
-        QTest::mouseRelease(grafico_, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(grafico_, Qt::LeftButton, {}, at.toPoint());
+    }
+    // The segments of the picture's drawing.
+    std::size_t segments() const {
+        return static_cast<esferica::DrawingSurface*>(grafico_)->strokes().segmentCount();
     }
     // The centre of the red pixels of the picture.
     QPointF redCentre() const {
@@ -423,13 +431,27 @@ protected:
 
 // Given the drawn equilateral triangle (inclination 30, rotation 10), dragging or pressing the
 // arrow keys turns it like grabbing the sphere: the near side, where the triangle is, follows the
-// mouse. The fields show the new view, under which the next Calcular draws the very same picture.
+// mouse, half a degree per pixel of its whole travel. The fields show the new view, under which
+// the next Calcular draws the very same picture. A grid too fine for the picture is thinned while
+// the sphere moves, and drawn whole when the drag ends or the keys pause.
 TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
     struct Row {
         const char* name;
         std::function<void()> turn;
         QStringList view;
         QPoint redMoves; // the way the red centre moves along the axis of the turn
+        Options options = defaultOptions();
+        bool thinned = false;   // while the sphere moves
+        bool keysPause = false; // the turn ends with no release: whole after a pause
+    };
+    const Options fine{"0.25", "0.25", "30", "10"}, typed120{"15", "20", "120", "10"};
+    const auto drags = [this](const std::vector<QPointF>& moves) {
+        return [=, this] {
+            drag(moves);
+        };
+    };
+    const auto hundred = [&](QPointF move) {
+        return drags(std::vector<QPointF>(100, move));
     };
     const auto keys = [this](Qt::Key key, Qt::KeyboardModifiers modifiers, int times) {
         return [=, this] {
@@ -439,40 +461,35 @@ TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
         };
     };
     const Row rows[] = {
-        {"drag right",
-         [this] {
-             drag({{10, 0}, {10, 0}});
-         },
-         {"30", "0"},
-         {1, 0}},
-        {"drag left",
-         [this] {
-             drag({{-5, 0}, {-2, 0}});
-         },
-         {"30", "13.5"},
-         {-1, 0}},
-        {"drag down",
-         [this] {
-             drag({{0, 30}});
-         },
-         {"45", "10"},
-         {0, 1}},
-        {"drag up past the pole",
-         [this] {
-             drag({{0, -200}, {0, -200}});
-         },
-         {"-90", "10"},
-         {0, -1}},
+        {"drag right", drags({{10, 0}, {10, 0}}), {"30", "0"}, {1, 0}},
+        {"drag left", drags({{-5, 0}, {-2, 0}}), {"30", "13.5"}, {-1, 0}},
+        {"drag down", drags({{0, 30}}), {"45", "10"}, {0, 1}},
+        {"drag up past the pole", drags({{0, -200}, {0, -200}}), {"-90", "10"}, {0, -1}},
         {"right arrow", keys(Qt::Key_Right, {}, 2), {"30", "0"}, {1, 0}},
         {"left arrow with shift", keys(Qt::Key_Left, Qt::ShiftModifier, 3), {"30", "13"}, {-1, 0}},
         {"down arrow", keys(Qt::Key_Down, {}, 1), {"35", "10"}, {0, 1}},
         {"up arrow with shift", keys(Qt::Key_Up, Qt::ShiftModifier, 1), {"29", "10"}, {0, -1}},
+        {"100 moves of 0.09 pixels", hundred({0.09, 0}), {"30", "5.5"}, {1, 0}},
+        {"100 moves of 0.15 pixels", hundred({0, 0.15}), {"37.5", "10"}, {0, 1}},
+        {"up from a typed 120", drags({{0, -2}}), {"119", "10"}, {0, -1}, typed120},
+        {"drag, fine grid", drags({{10, 0}, {10, 0}}), {"30", "0"}, {1, 0}, fine, true},
+        {"arrows, fine grid", keys(Qt::Key_Right, {}, 2), {"30", "0"}, {1, 0}, fine, true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        calculateEquilateral();
+        calculateEquilateral(row.options);
+        const std::size_t whole = segments();
         const QPointF before = redCentre();
+        bool thinned = false;
+        const QMetaObject::Connection watching =
+            QObject::connect(form_.get(), &frmTrianguloEsf::pictureRedrawn,
+                             [&] { thinned = thinned || segments() < whole; });
         EXPECT_GE(redrawsOf(row.turn), 1);
+        QObject::disconnect(watching);
+        EXPECT_EQ(thinned, row.thinned);
+        EXPECT_EQ(segments() < whole, row.keysPause) << "a drag's release draws the whole grid";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return segments() == whole; }))
+            << "whole once the sphere stops";
         EXPECT_EQ(view(), row.view);
         const QPointF moved = redCentre() - before;
         const double along = moved.x() * row.redMoves.x() + moved.y() * row.redMoves.y();

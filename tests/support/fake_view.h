@@ -119,6 +119,7 @@ public:
 
     // A click on "&Calcular": the value of the fields, presented as the window presents it.
     const Calculation& click(Calculator& form) {
+        moving = false;
         const Calculation& calc = form.calculate(FieldTexts{inputs, options});
         results = resultLabels(calc, separator);
         drawing = form.drawPicture(*picture);
@@ -147,13 +148,25 @@ public:
             return false;
         return redraw(form);
     }
-    // The picture drawn again as it stands, as when the window changes size.
+    // The picture drawn again as it stands, as when the window changes size; while the sphere
+    // moves, with the grid thinned for a picture pictureWidth pixels wide.
     bool redraw(Calculator& form) {
         if (!form.hasScene())
             return false;
-        drawing = form.drawPicture(*picture);
+        drawing = form.drawPicture(*picture, moving ? GridThinning{pictureWidth} : GridThinning{});
         status = statusText(drawing);
         return true;
+    }
+
+    // A drag or an arrow key turning the sphere by the given degrees, as the window answers it:
+    // the command adds the turn to the view's travel, and a turn that changes what the fields
+    // show is drawn as turnTo draws it, while the sphere moves.
+    bool turnBy(Calculator& form, double inclinationDeg, double rotationDeg) {
+        if (!form.hasScene())
+            return false;
+        moving = true;
+        const ViewAngles angles = form.turnBy(inclinationDeg, rotationDeg);
+        return angles == form.sceneView() || turnTo(form, angles);
     }
 
     Texts inputs;
@@ -165,6 +178,8 @@ public:
     SceneDrawing drawing;           // the sides left out by the last drawing
     std::string status;             // the status label under the picture
     std::string separator = ".";
+    bool moving = false;       // turned by hand since the last click
+    double pictureWidth = 353; // the picture's width in pixels, at the window's designed size
     FakeSurface surface;
     Surface* picture = &surface; // where the picture is drawn
 };
