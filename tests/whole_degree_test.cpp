@@ -8,10 +8,12 @@
 #include "command/numbers.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/reference.h"
+#include "tests/support/triangle_check.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sstream>
@@ -133,6 +135,65 @@ TEST(WholeDegreeData, EveryTripleOfMultiplesOfFiveShowsExactlyTheTrianglesThatFi
     EXPECT_GT(verdicts.closestMiss, kAmbiguous);
     std::printf("%d of 857500 data solved, %d with two triangles; closest miss %Lg\n", solved,
                 twice, verdicts.closestMiss);
+}
+
+// Data a little beside such a limit keep the triangles that fit them: two on one side of a double
+// root and none on the other, one triangle just inside a triangle inequality, a perimeter of 360
+// degrees or an excess of 0, and none just outside. Each row moves one element of data on a limit
+// by an offset some ten to thirty times what the error bound of that limit amounts to in the
+// data: a bound that many times too wide takes the data on either side for the limit itself.
+TEST(WholeDegreeData, DataJustBesideALimitKeepTheTrianglesOnEachSide) {
+    struct Row {
+        const char* name;
+        std::array<const char*, 6> texts; // a, b, c, A, B, C; "" for not given
+        std::size_t moved;
+        long double offset; // degrees
+    };
+    const Row rows[] = {
+        {"SSA double root", {"30", "90", "", "30", "", ""}, 0, 1e-12L},
+        {"AAS double root", {"30", "", "", "30", "90", ""}, 3, 1e-12L},
+        {"SSA double root of a small triangle",
+         {"0.00099999999984769129", "0.002", "", "30", "", ""},
+         0,
+         1e-15L},
+        {"SSS triangle inequality", {"30", "40", "70", "", "", ""}, 2, 1e-12L},
+        {"SSS perimeter of 360", {"120", "120", "120", "", "", ""}, 2, 2e-12L},
+        {"SSS perimeter of 360 with two sides near 180",
+         {"179.997", "179.996", "0.007", "", "", ""},
+         2,
+         5e-12L},
+        {"AAA excess of 0", {"", "", "", "60", "60", "60"}, 5, 1e-12L},
+        {"SSA third side of 0", {"50", "50", "", "120", "", ""}, 0, 2e-12L},
+        {"SSA third side of 180", {"80", "100", "", "60", "", ""}, 1, 1e-12L},
+        {"AAS third side of 0", {"50", "", "", "70", "70", ""}, 4, 1e-12L},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::array<std::size_t, 2> counts{};
+        for (const int side : {0, 1}) {
+            FieldTexts fields;
+            testing::GivenOf<testing::Quad> given;
+            for (std::size_t e = 0; e < 6; ++e) {
+                if (*row.texts[e] == '\0')
+                    continue;
+                long double value = std::strtold(row.texts[e], nullptr);
+                if (e == row.moved)
+                    value += side == 0 ? -row.offset : row.offset;
+                fields.inputs[e] = testing::fullText(static_cast<double>(value));
+                given[e] = strtoflt128(fields.inputs[e].c_str(), nullptr);
+            }
+            const Calculation r = compute(fields);
+            // In quadruple precision: long double cannot tell the double root of the small
+            // triangle from the data beside it.
+            testing::Verdicts<testing::Quad> verdicts{1e-26L};
+            const std::size_t want =
+                testing::Reference<testing::Quad>::fitting(given, verdicts)->size();
+            counts[static_cast<std::size_t>(side)] = want;
+            EXPECT_EQ(r.hasTriangles() + r.additional.has_value(), want)
+                << fields.inputs[row.moved] << " in field " << row.moved;
+        }
+        EXPECT_NE(counts[0], counts[1]) << "the row does not straddle a limit";
+    }
 }
 
 } // namespace
