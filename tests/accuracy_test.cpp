@@ -69,14 +69,23 @@ constexpr Shape kShapes[] = {
 };
 
 // A number of the README: "0.0001°", "2·10⁻¹¹°" (a middle dot, then superscript digits).
-double readmeNumber(std::string text) {
-    static const std::map<std::string, std::string> kSuperscripts{
-        {"⁰", "0"}, {"¹", "1"}, {"²", "2"}, {"³", "3"}, {"⁴", "4"},   {"⁵", "5"}, {"⁶", "6"},
-        {"⁷", "7"}, {"⁸", "8"}, {"⁹", "9"}, {"⁻", "-"}, {"·10", "e"}, {"°", ""}};
-    for (const auto& [from, to] : kSuperscripts)
-        for (std::size_t at; (at = text.find(from)) != std::string::npos;)
-            text.replace(at, from.size(), to);
-    return std::stod(text);
+double readmeNumber(const std::string& text) {
+    const std::string kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵",
+                                         "⁶", "⁷", "⁸", "⁹", "⁻", "·10"};
+    std::string plain;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t i = 0;
+        while (i < std::size(kSuperscripts) &&
+               text.compare(at, kSuperscripts[i].size(), kSuperscripts[i]) != 0)
+            ++i;
+        if (i == std::size(kSuperscripts)) {
+            plain += text[at++];
+            continue;
+        }
+        plain += i < 10 ? static_cast<char>('0' + i) : i == 10 ? '-' : 'e';
+        at += kSuperscripts[i].size();
+    }
+    return std::stod(plain); // stops at the degree sign
 }
 
 // The README's accuracy table, a row for each size of side: the worst error in degrees of the
@@ -110,16 +119,12 @@ std::string typed(Quad degrees) {
     return buf;
 }
 
-double error(Real radians, Quad truth) {
-    return static_cast<double>(fabsq(RadtoGrad(radians).value() - truth));
-}
-
-// The largest error of a shown triangle against a true one.
-double worstError(const TriangleSolution& shown, const Elements& truth) {
-    double worst = 0;
+// A shown triangle in degrees, in quadruple precision only to compare with the true ones.
+Elements inDegrees(const TriangleSolution& t) {
+    Elements d;
     for (const Element e : kAllElements)
-        worst = std::max(worst, error(shown[e], truth[index(e)]));
-    return worst;
+        d[index(e)] = RadtoGrad(t[e]).value();
+    return d;
 }
 
 bool clearOfTheLimits(const Elements& t) {
@@ -128,43 +133,39 @@ bool clearOfTheLimits(const Elements& t) {
 }
 
 std::string describe(const FieldTexts& fields) {
-    static constexpr const char* kNames[] = {"a", "b", "c", "A", "B", "C"};
     std::string out;
     for (std::size_t e = 0; e < 6; ++e)
         if (!fields.inputs[e].empty())
-            out += std::string(kNames[e]) + " = " + fields.inputs[e] + "  ";
+            out += "abcABC"[e] + (" = " + fields.inputs[e] + "  ");
     return out;
 }
 
-// The largest difference of one element between two lists of triangles, each of `from` against
-// the nearest one of `to`, which are used once each; the triangles of `from` left unpaired.
+// Each triangle of `from` against the nearest one of `to`, which are used once each: the largest
+// difference of one element, and how many of `from` are left unpaired.
 struct Pairing {
     double worst = 0;
     int unpaired = 0;
 };
-template <class From, class Error>
-Pairing pair(const std::vector<From>& from, std::vector<Elements> to, Error error) {
+Pairing pair(const std::vector<Elements>& from, std::vector<Elements> to) {
+    const auto difference = [](const Elements& x, const Elements& y) {
+        Quad worst = 0;
+        for (std::size_t e = 0; e < 6; ++e)
+            worst = std::max(worst, fabsq(x[e] - y[e]));
+        return static_cast<double>(worst);
+    };
     Pairing p;
-    for (const From& t : from) {
-        const auto nearest =
-            std::min_element(to.begin(), to.end(), [&](const Elements& x, const Elements& y) {
-                return error(t, x) < error(t, y);
-            });
+    for (const Elements& t : from) {
+        const auto nearest = std::min_element(to.begin(), to.end(), [&](auto& x, auto& y) {
+            return difference(t, x) < difference(t, y);
+        });
         if (nearest == to.end()) {
             ++p.unpaired;
             continue;
         }
-        p.worst = std::max(p.worst, error(t, *nearest));
+        p.worst = std::max(p.worst, difference(t, *nearest));
         to.erase(nearest);
     }
     return p;
-}
-
-double difference(const Elements& x, const Elements& y) {
-    double worst = 0;
-    for (std::size_t e = 0; e < 6; ++e)
-        worst = std::max(worst, static_cast<double>(fabsq(x[e] - y[e])));
-    return worst;
 }
 
 // How far the true triangles move when one given element moves by a unit in the last place of its
@@ -188,7 +189,7 @@ double roundingOfTheData(const testing::GivenOf<Quad>& given, const std::vector<
             const std::vector<Elements> other = nudged(e, way);
             if (other.size() != truth.size())
                 return std::numeric_limits<double>::infinity();
-            moved = std::max(moved, pair(truth, other, difference).worst);
+            moved = std::max(moved, pair(truth, other).worst);
         }
     }
     return moved;
@@ -234,14 +235,14 @@ TEST_P(Accuracy, TheWorstErrorOfEachSizeIsWithinTheReadmeFigure) {
                         given[e] = strtoflt128(fields.inputs[e].c_str(), nullptr);
                     }
                     const Calculation r = compute(fields);
-                    std::vector<TriangleSolution> shown;
+                    std::vector<Elements> shown;
                     if (r.hasTriangles())
-                        shown.push_back(r.primary);
+                        shown.push_back(inDegrees(r.primary));
                     if (r.additional)
-                        shown.push_back(*r.additional);
+                        shown.push_back(inDegrees(*r.additional));
                     const std::vector<Elements> truth = *Reference::fitting(given, verdicts);
 
-                    const Pairing found = pair(shown, truth, worstError);
+                    const Pairing found = pair(shown, truth);
                     const auto clear = std::count_if(truth.begin(), truth.end(), clearOfTheLimits);
                     const auto paired = static_cast<int>(shown.size()) - found.unpaired;
                     const bool dropped = clear > paired;

@@ -162,7 +162,7 @@ TEST(ReducedAngles, SineAndCosineKeepTheirDigitsNearEveryQuarterTurn) {
         const ReducedAngle angle = (ReducedAngle(Bounded(x)) + ReducedAngle(Bounded(y))).half();
         // The same angle in true radians, from the two doubles exactly.
         const testing::Quad exact = (testing::Quad(x.value()) + testing::Quad(y.value())) / 2 *
-                                    testing::precise::pi<testing::Quad>() / testing::Quad(kPi);
+                                    testing::Math<testing::Quad>::pi() / testing::Quad(kPi);
         const double s = static_cast<double>(sinq(exact)), c = static_cast<double>(cosq(exact));
         const auto values = angle.sincosValues();
         constexpr double kUnits = 4 * std::numeric_limits<double>::epsilon();

@@ -18,59 +18,31 @@ namespace esferica::testing {
 using Quad = __float128;
 
 // The elementary functions of both precisions under one name each.
-namespace precise {
-inline long double sin(long double x) {
-    return std::sin(x);
-}
-inline long double cos(long double x) {
-    return std::cos(x);
-}
-inline long double acos(long double x) {
-    return std::acos(x);
-}
-inline long double atan2(long double y, long double x) {
-    return std::atan2(y, x);
-}
-inline long double sqrt(long double x) {
-    return std::sqrt(x);
-}
-inline long double hypot(long double x, long double y) {
-    return std::hypot(x, y);
-}
-inline long double fabs(long double x) {
-    return std::fabs(x);
-}
-inline long double fmod(long double x, long double y) {
-    return std::fmod(x, y);
-}
-inline Quad sin(Quad x) {
-    return sinq(x);
-}
-inline Quad cos(Quad x) {
-    return cosq(x);
-}
-inline Quad acos(Quad x) {
-    return acosq(x);
-}
-inline Quad atan2(Quad y, Quad x) {
-    return atan2q(y, x);
-}
-inline Quad sqrt(Quad x) {
-    return sqrtq(x);
-}
-inline Quad hypot(Quad x, Quad y) {
-    return hypotq(x, y);
-}
-inline Quad fabs(Quad x) {
-    return fabsq(x);
-}
-inline Quad fmod(Quad x, Quad y) {
-    return fmodq(x, y);
-}
-template <class T> T pi() {
-    return acos(T(-1));
-}
-} // namespace precise
+template <class T> struct Math;
+template <> struct Math<long double> {
+    using T = long double;
+    static T sin(T x) { return std::sin(x); }
+    static T cos(T x) { return std::cos(x); }
+    static T acos(T x) { return std::acos(x); }
+    static T atan2(T y, T x) { return std::atan2(y, x); }
+    static T sqrt(T x) { return std::sqrt(x); }
+    static T hypot(T x, T y) { return std::hypot(x, y); }
+    static T fabs(T x) { return std::fabs(x); }
+    static T fmod(T x, T y) { return std::fmod(x, y); }
+    static T pi() { return std::acos(T(-1)); }
+};
+template <> struct Math<Quad> {
+    using T = Quad;
+    static T sin(T x) { return sinq(x); }
+    static T cos(T x) { return cosq(x); }
+    static T acos(T x) { return acosq(x); }
+    static T atan2(T y, T x) { return atan2q(y, x); }
+    static T sqrt(T x) { return sqrtq(x); }
+    static T hypot(T x, T y) { return hypotq(x, y); }
+    static T fabs(T x) { return fabsq(x); }
+    static T fmod(T x, T y) { return fmodq(x, y); }
+    static T pi() { return acosq(T(-1)); }
+};
 
 template <class T> using Elements = std::array<T, 6>;               // a, b, c, A, B, C in degrees
 template <class T> using GivenOf = std::array<std::optional<T>, 6>; // the three given, in degrees
@@ -82,17 +54,19 @@ template <class T> struct Verdicts {
     T coincident;
     T closestMiss = 1;
     void note(T gap) {
-        gap = precise::fabs(gap);
+        gap = Math<T>::fabs(gap);
         if (gap > coincident)
             closestMiss = std::min(closestMiss, gap);
     }
     bool isCoincident(T gap) {
         note(gap);
-        return precise::fabs(gap) <= coincident;
+        return Math<T>::fabs(gap) <= coincident;
     }
 };
 
 template <class T> class Reference {
+    using M = Math<T>;
+
 public:
     // Every triangle with all six elements strictly inside (0, 180) degrees that has the given
     // elements; nullopt when infinitely many do.
@@ -158,11 +132,11 @@ public:
     static Vec cross(Vec u, Vec v) {
         return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
     }
-    static T norm(Vec u) { return precise::sqrt(dot(u, u)); }
+    static T norm(Vec u) { return M::sqrt(dot(u, u)); }
     // The arc between two points, in degrees.
-    static T arc(Vec u, Vec v) { return deg(precise::atan2(norm(cross(u, v)), dot(u, v))); }
-    static T rad(T degrees) { return degrees * precise::pi<T>() / kHalfTurn; }
-    static T deg(T radians) { return radians * kHalfTurn / precise::pi<T>(); }
+    static T arc(Vec u, Vec v) { return deg(M::atan2(norm(cross(u, v)), dot(u, v))); }
+    static T rad(T degrees) { return degrees * M::pi() / kHalfTurn; }
+    static T deg(T radians) { return radians * kHalfTurn / M::pi(); }
 
     // The triangle of three points.
     static Elements<T> fromVertices(Vec A, Vec B, Vec C) {
@@ -172,9 +146,8 @@ public:
     }
     // The point at `colatitude` from the north pole, on the meridian `longitude` (degrees).
     static Vec point(T colatitude, T longitude) {
-        const T s = precise::sin(rad(colatitude));
-        return {s * precise::cos(rad(longitude)), s * precise::sin(rad(longitude)),
-                precise::cos(rad(colatitude))};
+        const T s = M::sin(rad(colatitude));
+        return {s * M::cos(rad(longitude)), s * M::sin(rad(longitude)), M::cos(rad(colatitude))};
     }
     // Two sides b, c and the angle A between them: always one triangle.
     static Elements<T> sideAngleSide(T A, T b, T c) {
@@ -186,8 +159,7 @@ private:
 
     // The angle at p between the great circles towards q and r.
     static T vertexAngle(Vec p, Vec q, Vec r) {
-        return deg(
-            precise::atan2(precise::fabs(dot(p, cross(q, r))), dot(cross(p, q), cross(p, r))));
+        return deg(M::atan2(M::fabs(dot(p, cross(q, r))), dot(cross(p, q), cross(p, r))));
     }
 
     // Three sides: C from the law of cosines, then the vertices. (The construction carries enough
@@ -196,30 +168,30 @@ private:
         for (T gap : {b + c - a, a + c - b, a + b - c, 2 * kHalfTurn - (a + b + c)})
             if (v.isCoincident(gap) || gap < 0)
                 return {};
-        const T cosC = (precise::cos(rad(c)) - precise::cos(rad(a)) * precise::cos(rad(b))) /
-                       (precise::sin(rad(a)) * precise::sin(rad(b)));
-        v.note(1 - precise::fabs(cosC));
-        return {fromVertices(point(b, 0), point(a, deg(precise::acos(cosC))), point(0, 0))};
+        const T cosC =
+            (M::cos(rad(c)) - M::cos(rad(a)) * M::cos(rad(b))) / (M::sin(rad(a)) * M::sin(rad(b)));
+        v.note(1 - M::fabs(cosC));
+        return {fromVertices(point(b, 0), point(a, deg(M::acos(cosC))), point(0, 0))};
     }
 
     // Two sides a, b and the angle A opposite a. With A at the pole and C on the meridian 0 at
     // colatitude b, B lies on the meridian A at the colatitude s that puts it at distance a from
     // C: cos a = cos b cos s + sin b cos A sin s = R cos(s - phi).
     static std::optional<std::vector<Elements<T>>> sideSideAngle(T a, T b, T A, Verdicts<T>& v) {
-        const T X = precise::cos(rad(b)), Y = precise::sin(rad(b)) * precise::cos(rad(A));
-        const T R = precise::hypot(X, Y), ca = precise::cos(rad(a));
+        const T X = M::cos(rad(b)), Y = M::sin(rad(b)) * M::cos(rad(A));
+        const T R = M::hypot(X, Y), ca = M::cos(rad(a));
         if (v.isCoincident(R))
             return v.isCoincident(ca) ? std::nullopt // any s fits: the data leave it free
                                       : std::optional(std::vector<Elements<T>>{});
-        const T z = ca / R, phi = deg(precise::atan2(Y, X));
+        const T z = ca / R, phi = deg(M::atan2(Y, X));
         std::vector<T> colatitudes;
-        if (v.isCoincident(1 - precise::fabs(z)))
+        if (v.isCoincident(1 - M::fabs(z)))
             colatitudes = {z > 0 ? phi : phi + kHalfTurn};
-        else if (precise::fabs(z) < 1)
-            colatitudes = {phi + deg(precise::acos(z)), phi - deg(precise::acos(z))};
+        else if (M::fabs(z) < 1)
+            colatitudes = {phi + deg(M::acos(z)), phi - deg(M::acos(z))};
         std::vector<Elements<T>> found;
         for (T s : colatitudes) {
-            s = precise::fmod(s + 4 * kHalfTurn, 2 * kHalfTurn);
+            s = M::fmod(s + 4 * kHalfTurn, 2 * kHalfTurn);
             if (v.isCoincident(s) || v.isCoincident(s - kHalfTurn) ||
                 v.isCoincident(s - 2 * kHalfTurn) || s > kHalfTurn)
                 continue;
