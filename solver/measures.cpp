@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// All from the sides, through the half defects of solver/defects.h. With s the half perimeter and
-// S_x the sine of each half defect:
+// All from the sides, through the half defects of solver/defects.h. With s the half perimeter,
+// S_x the sine of a half defect and t_x = S_x / sin s, which stays near 1 on a small triangle:
 //   tan(E/4) = sqrt(tan(s/2) tan((s - a)/2) tan((s - b)/2) tan((s - c)/2))   (l'Huilier)
-//   tan r = sqrt(sin(s - a) sin(s - b) sin(s - c) / sin s)
-//   tan R = 2 sin(a/2) sin(b/2) sin(c/2) / (sin s tan r)
+//   tan r = sin s sqrt(t_a t_b t_c)
+//   tan R = 2 (sin(a/2) / sin s)(sin(b/2) / sin s)(sin(c/2) / sin s) sin s / sqrt(t_a t_b t_c)
 // Every factor is a sine, a cosine or a tangent of a half defect or a half side, each right to
-// its last digits however small, and the products are ordered so that none underflows on a
-// small triangle: each partial product stays near the size of the triangle or its square.
+// its last digits however small, and the products are grouped, and the radii written through
+// ratios, so that none underflows on the smallest triangles the solvers take (sides of 2^-500
+// radians): each partial product stays near 1, the size of the triangle or its square.
 #include "solver/measures.h"
 
 #include "numeric/reduced.h"
@@ -30,17 +31,21 @@ Measures measure(const TriangleSolution& t) {
         return 2 * halves[i].s * halves[i].c;
     };
 
-    // tan(s/2) is the cotangent of (pi - s)/2.
-    const Real quarterExcess =
-        tangent(1) * (tangent(2) * (tangent(3) * (halves[0].c / halves[0].s)));
-    const Real excess = 4 * atan(sqrt(quarterExcess));
+    // tan(s/2) is the cotangent of (pi - s)/2. All four tangents are of the size of a small
+    // triangle, so the root is taken of two pairs, each of the size of its square.
+    const Real halfPerimeter = halves[0].c / halves[0].s;
+    const Real excess = 4 * atan(sqrt(tangent(1) * tangent(2)) * sqrt(tangent(3) * halfPerimeter));
 
     const Real sinS = sine(0);
-    const Real tanInradius = sqrt(sine(1) / sinS * (sine(2) * sine(3)));
-    const Real halfSides = 2 * a.half().sineValue() * (b.half().sineValue() * c.half().sineValue());
+    const Real ta = sine(1) / sinS, tb = sine(2) / sinS, tc = sine(3) / sinS;
+    const Real root = sqrt(ta * tb * tc);
+    const auto halfSide = [&](const ReducedAngle& x) {
+        return x.half().sineValue() / sinS;
+    };
+    const Real circumradius = atan2(2 * halfSide(a) * (halfSide(b) * halfSide(c)) * sinS, root);
 
-    return {toProgram(excess), excess, t.a + t.b + t.c,
-            toProgram(atan2(halfSides, sinS * tanInradius)), toProgram(atan(tanInradius))};
+    return {toProgram(excess), excess, t.a + t.b + t.c, toProgram(circumradius),
+            toProgram(atan(sinS * root))};
 }
 
 } // namespace esferica

@@ -37,11 +37,16 @@ namespace esferica {
 
 namespace {
 
+// Below this a given element is taken for 0. The formulas multiply sines of two half elements,
+// and down to here such a product is still a normal double with all its digits; below it, sides of
+// 1e-160 degrees gave a double root where there are two triangles.
+constexpr double kSmallest = 0x1p-500; // radians: 1.7e-149 degrees
+
 // A given element: inside (0, kPi) by more than the error of its conversion, or no triangle fits
 // (a side or an angle of 0 or 180 degrees).
 ReducedAngle given(Real x) {
     const Bounded b = Bounded::given(x);
-    if (!(x > b.error() && kPi - x > b.error()))
+    if (!(x > kSmallest && x > b.error() && kPi - x > b.error()))
         fail(FailureKind::DivisionByZero);
     return ReducedAngle(b);
 }

@@ -5,9 +5,10 @@
 // letter; all are in the program's radians (numeric/angles.h: kPi is the half turn). Each solver
 // takes the given elements and returns the elements it finds; it returns only triangles, every
 // element strictly between 0 and 180 degrees. Data that no triangle fits make it throw a Failure,
-// which no solver catches: a given element within its rounding of 0 or 180 degrees, data whose
-// triangle would have an element there (DivisionByZero), data beyond what any triangle has
-// (NegativeSquareRoot), or NoTriangle.
+// which no solver catches: a given element within its rounding of 0 or 180 degrees, or under 2^-500
+// radians (1.7e-149 degrees, where the formulas' products would leave the range of full-precision
+// doubles), data whose triangle would have an element at 0 or 180 degrees (DivisionByZero), data
+// beyond what any triangle has (NegativeSquareRoot), or NoTriangle.
 //
 // Accuracy: an element found is right to within a few units in the last place of pi, plus what
 // the rounding of the given elements to doubles moves it by, which is more only where the data

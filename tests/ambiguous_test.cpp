@@ -92,7 +92,13 @@ INSTANTIATE_TEST_SUITE_P(
         // A double root: B = 90 degrees exactly, where the two triangles merge into one, which
         // was also offered as the additional solution.
         AmbiguousCase{"double_root", {30, 30, 90}, {90, 90, 90}, {}},
-        AmbiguousCase{"double_root_at_45", {45, 45, 90}, {90, 90, 90}, {}}),
+        AmbiguousCase{"double_root_at_45", {45, 45, 90}, {90, 90, 90}, {}},
+        // Near the smallest sides solved: the same angles as at any size (sides of 1e-160
+        // degrees gave a double root).
+        AmbiguousCase{"two_tiny_triangles",
+                      {30, 1e-145, 1.5e-145},
+                      {0, 101.4096, 48.5904},
+                      Expected{0, 18.5904, 131.4096}}),
     [](const auto& info) { return info.param.name; });
 
 class AASCase : public ::testing::TestWithParam<AmbiguousCase> {};

@@ -85,6 +85,18 @@ TEST_P(Measured, EveryMeasureAgreesWithTheVertices) {
     }
 }
 
+// Sides of 3, 4 and 5 times 1e-145 degrees, near the smallest that the solvers take: the sphere is
+// the plane there to 1e-290, and no product of the measures may underflow. The right triangle's
+// area is 6, its circumradius 2.5 and its inradius 1 in units of the side.
+TEST(MeasuredTriangle, OfTheSmallestSidesIsPlane) {
+    const TriangleSolution t = testing::triangleOfDegrees({3e-145, 4e-145, 5e-145, 0, 0, 0});
+    const Measures m = measure(t);
+    const double unit = testing::rad(1e-145).value();
+    EXPECT_NEAR(m.area.value(), 6 * unit * unit, 1e-14 * m.area.value());
+    EXPECT_NEAR(m.circumradius.value(), 2.5 * unit, 1e-14 * 2.5 * unit);
+    EXPECT_NEAR(m.inradius.value(), unit, 1e-14 * unit);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sizes, Measured, ::testing::Values(90, 10, 1, 0.01, 0.0001),
                          [](const auto& info) {
                              return "sides_of_" + testing::testName(info.param);
