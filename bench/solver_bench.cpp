@@ -41,94 +41,179 @@ const std::vector<std::array<double, 6>>& triangles() {
     return all;
 }
 
-// The same formulas in plain double: no checks, so a failure would show as NaN or infinity.
+// The same formulas in plain double: no checks and no error bounds, so a failure would show as
+// NaN or infinity, and a limit is only ever an exact zero.
 namespace plain {
 
-double ArcCos(double x) {
-    const double s = (-x) * x + 1;
-    const double d = std::sqrt(s);
-    const double h = std::atan(1.0);
-    return std::atan((-x) / d) + 2 * h;
+constexpr double kShortfall = kPiShortfall / kPi, kQuarter = kPi / 2, kEighth = kPi / 4;
+
+struct Reduced {
+    int quarters;
+    double rest;
+};
+Reduced reduced(double rest, int quarters = 0) {
+    while (rest > kEighth) {
+        rest -= kQuarter;
+        ++quarters;
+    }
+    while (rest < -kEighth) {
+        rest += kQuarter;
+        --quarters;
+    }
+    return {quarters, rest};
+}
+Reduced operator+(Reduced x, Reduced y) {
+    return reduced(x.rest + y.rest, x.quarters + y.quarters);
+}
+Reduced operator-(Reduced x, Reduced y) {
+    return reduced(x.rest - y.rest, x.quarters - y.quarters);
+}
+Reduced supplement(Reduced x) {
+    return reduced(-x.rest, 2 - x.quarters);
+}
+Reduced half(Reduced x) {
+    if (x.quarters % 2 == 0)
+        return {x.quarters / 2, x.rest * 0.5};
+    return reduced(x.rest * 0.5 + kEighth, (x.quarters - 1) / 2);
+}
+struct SinCos {
+    double s, c;
+};
+SinCos sincos(Reduced x) {
+    const double r = x.rest + x.rest * kShortfall;
+    const double s = std::sin(r), c = std::cos(r);
+    switch (x.quarters & 3) {
+    case 0:
+        return {s, c};
+    case 1:
+        return {c, -s};
+    case 2:
+        return {-s, -c};
+    default:
+        return {-c, s};
+    }
+}
+double sine(Reduced x) {
+    const double r = x.rest + x.rest * kShortfall;
+    const double v = x.quarters % 2 == 0 ? std::sin(r) : std::cos(r);
+    return (x.quarters & 2) == 0 ? v : -v;
+}
+// As Real's atan2 (numeric/checked.h): one arctangent of a quotient of at most 1.
+double atan2(double y, double x) {
+    constexpr double kHalfTurn = 3.141592653589793, kQuarterTurn = kHalfTurn / 2;
+    const double ay = std::fabs(y), ax = std::fabs(x);
+    double r = ay <= ax ? std::atan(ay / ax) : kQuarterTurn - std::atan(ax / ay);
+    if (x < 0)
+        r = kHalfTurn - r;
+    return std::copysign(r, y);
+}
+double toProgram(double x) {
+    return x - x * kShortfall;
+}
+
+struct HalfTangents {
+    double k, tp, tq, tr;
+};
+HalfTangents halfTangents(Reduced p, Reduced q, Reduced r) {
+    const double s0 = sine(half(reduced(0, 4) - p - q - r)), s1 = sine(half(q + r - p));
+    const double s2 = sine(half(p + r - q)), s3 = sine(half(p + q - r));
+    const double tp = s1 / s0, tq = s2 / s0, tr = s3 / s0;
+    return {std::sqrt(tp * tq * tr), tp, tq, tr};
 }
 
 void SSS(double t[6]) {
-    t[3] = ArcCos((std::cos(t[0]) - std::cos(t[1]) * std::cos(t[2])) /
-                  (std::sin(t[1]) * std::sin(t[2])));
-    t[4] = ArcCos((std::cos(t[1]) - std::cos(t[0]) * std::cos(t[2])) /
-                  (std::sin(t[0]) * std::sin(t[2])));
-    t[5] = ArcCos((std::cos(t[2]) - std::cos(t[0]) * std::cos(t[1])) /
-                  (std::sin(t[0]) * std::sin(t[1])));
+    const HalfTangents h = halfTangents(reduced(t[0]), reduced(t[1]), reduced(t[2]));
+    t[3] = toProgram(2 * atan2(h.k, h.tp));
+    t[4] = toProgram(2 * atan2(h.k, h.tq));
+    t[5] = toProgram(2 * atan2(h.k, h.tr));
 }
 
 void AAA(double t[6]) {
-    t[0] = ArcCos((std::cos(t[3]) + std::cos(t[4]) * std::cos(t[5])) /
-                  (std::sin(t[4]) * std::sin(t[5])));
-    t[1] = ArcCos((std::cos(t[4]) + std::cos(t[3]) * std::cos(t[5])) /
-                  (std::sin(t[3]) * std::sin(t[5])));
-    t[2] = ArcCos((std::cos(t[5]) + std::cos(t[3]) * std::cos(t[4])) /
-                  (std::sin(t[3]) * std::sin(t[4])));
+    const HalfTangents h = halfTangents(supplement(reduced(t[3])), supplement(reduced(t[4])),
+                                        supplement(reduced(t[5])));
+    t[0] = toProgram(2 * atan2(h.tp, h.k));
+    t[1] = toProgram(2 * atan2(h.tq, h.k));
+    t[2] = toProgram(2 * atan2(h.tr, h.k));
+}
+
+struct Delambre {
+    double x1, y1, x2, y2;
+};
+Delambre delambre(Reduced p, Reduced q, Reduced g) {
+    const SinCos sum = sincos(half(p + q)), difference = sincos(half(p - q));
+    const SinCos h = sincos(half(g));
+    return {sum.s * h.s, difference.s * h.c, sum.c * h.s, difference.c * h.c};
 }
 
 void SAS(double ang, double l1, double l2, double& a1, double& a2, double& l3) {
-    l3 = ArcCos(std::cos(l1) * std::cos(l2) + (std::sin(l1) * std::sin(l2)) * std::cos(ang));
-    a1 = ArcCos((std::cos(l1) - std::cos(l2) * std::cos(l3)) / (std::sin(l2) * std::sin(l3)));
-    a2 = ArcCos((std::cos(l2) - std::cos(l1) * std::cos(l3)) / (std::sin(l1) * std::sin(l3)));
+    const Delambre d = delambre(reduced(l1), reduced(l2), reduced(ang));
+    const double sum = atan2(d.y2, d.x2), difference = atan2(d.y1, d.x1);
+    a1 = toProgram(sum + difference);
+    a2 = toProgram(sum - difference);
+    l3 = toProgram(2 * atan2(std::hypot(d.x1, d.y1), std::hypot(d.x2, d.y2)));
 }
 
 void ASA(double a1, double a2, double l3, double& l1, double& l2, double& a3) {
-    a3 = ArcCos((std::sin(a1) * std::sin(a2)) * std::cos(l3) - std::cos(a1) * std::cos(a2));
-    l2 = ArcCos((std::cos(a2) + std::cos(a1) * std::cos(a3)) / (std::sin(a1) * std::sin(a3)));
-    l1 = ArcCos((std::cos(a1) + std::cos(a2) * std::cos(a3)) / (std::sin(a2) * std::sin(a3)));
+    const Delambre d =
+        delambre(supplement(reduced(a1)), supplement(reduced(a2)), supplement(reduced(l3)));
+    const double sum = atan2(d.x2, d.y2);
+    l1 = toProgram(sum + atan2(d.x1, d.y1));
+    l2 = toProgram(sum + atan2(d.x1, -d.y1));
+    a3 = toProgram(2 * atan2(std::hypot(d.x2, d.y2), std::hypot(d.x1, d.y1)));
 }
 
 struct Candidate {
-    double x, first, second;
+    double x, c, C;
     bool fits;
 };
 
-template <class Derive>
-void ambiguous(double p, double q, double r, Derive derive, Candidate& first, Candidate& second) {
-    const double t1 = (-q + std::sqrt(q * q - (4 * p) * r)) / (2 * p);
-    const double t2 = (-q - std::sqrt(q * q - (4 * p) * r)) / (2 * p);
-    const auto fit = [&](double t) {
-        Candidate c = derive(2 * std::atan(t));
-        c.fits = t > 0 && std::isfinite(c.first) && std::isfinite(c.second);
-        return c;
-    };
-    first = fit(t1);
-    second = fit(t2);
+Candidate complete(Reduced a, Reduced b, Reduced A, Reduced B) {
+    const SinCos sides = sincos(half(a + b)), sideDifference = sincos(half(a - b));
+    const SinCos angles = sincos(half(A + B)), angleDifference = sincos(half(A - B));
+    const double n1 = sides.s * angles.c, d1 = sides.c * angleDifference.c;
+    const double n2 = sideDifference.s * angles.s, d2 = sideDifference.c * angleDifference.s;
+    const bool byFirst = std::fabs(n1) + std::fabs(d1) >= std::fabs(n2) + std::fabs(d2);
+    const double n = byFirst ? n1 : n2, d = byFirst ? d1 : d2;
+    const double y1 = sideDifference.c * angles.c, x1 = sides.c * angles.s;
+    const double y2 = sideDifference.s * angleDifference.c, x2 = sides.s * angleDifference.s;
+    const bool angleByFirst = std::fabs(y1) + std::fabs(x1) >= std::fabs(y2) + std::fabs(x2);
+    const double y = angleByFirst ? y1 : y2, x = angleByFirst ? x1 : x2;
+    return {0, toProgram(2 * atan2(std::fabs(n), std::fabs(d))),
+            toProgram(2 * atan2(std::fabs(y), std::fabs(x))), n * d > 0 && y * x > 0};
+}
+
+template <class Complete>
+void ambiguous(Reduced p, Reduced q, Reduced r, Complete complete, Candidate& first,
+               Candidate& second) {
+    const double sp = sine(p), y = sine(q) * sine(r);
+    const double cosine2 = (sp - y) * (sp + y);
+    const Reduced acute = reduced(toProgram(atan2(y, std::sqrt(cosine2))));
+    first = complete(acute);
+    second = complete(supplement(acute));
     if (!first.fits)
         std::swap(first, second);
 }
 
 void SSA(double ang, double op, double ad, Candidate& first, Candidate& second) {
-    const double p = std::cos(ad) + std::cos(op);
-    const double q = (std::sin(ad) * (-2)) * std::cos(ang);
-    const double r = std::cos(op) - std::cos(ad);
+    const Reduced A = reduced(ang), a = reduced(op), b = reduced(ad);
     ambiguous(
-        p, q, r,
-        [&](double x) {
-            return Candidate{
-                x,
-                ArcCos((std::cos(x) - std::cos(ad) * std::cos(op)) / (std::sin(ad) * std::sin(op))),
-                ArcCos((std::cos(ad) - std::cos(op) * std::cos(x)) / (std::sin(op) * std::sin(x))),
-                false};
+        a, b, A,
+        [&](Reduced B) {
+            Candidate c = complete(a, b, A, B);
+            c.x = B.quarters * kQuarter + B.rest;
+            return c;
         },
         first, second);
 }
 
 void AAS(double a1, double a2, double l1, Candidate& first, Candidate& second) {
-    const double p = std::cos(a2) - std::cos(a1);
-    const double q = (std::sin(a2) * 2) * std::cos(l1);
-    const double r = -std::cos(a1) - std::cos(a2);
+    const Reduced A = reduced(a1), B = reduced(a2), a = reduced(l1);
     ambiguous(
-        p, q, r,
-        [&](double x) {
-            return Candidate{
-                x,
-                ArcCos((std::cos(a2) + std::cos(a1) * std::cos(x)) / (std::sin(a1) * std::sin(x))),
-                ArcCos((std::cos(x) + std::cos(a1) * std::cos(a2)) / (std::sin(a1) * std::sin(a2))),
-                false};
+        A, B, a,
+        [&](Reduced b) {
+            Candidate c = complete(a, b, A, B);
+            c.x = b.quarters * kQuarter + b.rest;
+            return c;
         },
         first, second);
 }

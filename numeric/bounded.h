@@ -2,9 +2,9 @@
 // Values that carry a bound on their error, so that the solvers can tell a triangle from data that
 // sit exactly on a limit: a double root of the ambiguous cases, a side or angle of 0 or 180
 // degrees. Rounding moves such data a few units in the last place to one side of the limit or the
-// other, and the square root and the inverse cosine amplify that into visible nonsense (a second
-// copy of the one triangle, or an angle of 180 degrees). A limit is taken as reached when the
-// value lies within its error bound of it.
+// other, and a square root amplifies that into visible nonsense (a second copy of the one
+// triangle, or none where one fits). A limit is taken as reached when the value lies within its
+// error bound of it.
 //
 // The bound is a running error analysis: every operation adds the first-order propagation of its
 // operands' bounds and its own rounding of half a unit in the last place (u = 2^-53; the
@@ -14,7 +14,6 @@
 // terms (products of two errors) are left out; they are smaller by a further factor of 1e-15.
 #pragma once
 
-#include "numeric/angles.h"
 #include "numeric/checked.h"
 
 #include <cmath>
@@ -33,12 +32,12 @@ public:
     Bounded(double value) : value_(value) {}                                // NOLINT
 
     // An element as the user typed it: read from decimal text (one rounding), turned into radians
-    // by doubling, multiplying by the program's pi and dividing by 360 (two more), and that pi is
-    // itself short of the true one by kPiShortfall. So the radians stand for the angle the user
-    // meant to within this relative error.
+    // by doubling, multiplying by the program's pi and dividing by 360 (two more). In the
+    // program's radians, where kPi is the half turn, the result stands for the angle the user
+    // meant to within those three roundings. That kPi falls short of the true half turn matters
+    // only where a sine or a cosine is taken, and is accounted there (numeric/reduced.h).
     static Bounded given(Real radians) {
-        constexpr double kRelative = kPiShortfall / kPi + 3 * kUnitRoundoff;
-        return {radians, std::fabs(radians.value()) * kRelative};
+        return {radians, std::fabs(radians.value()) * (3 * kUnitRoundoff)};
     }
 
     Real value() const { return value_; }
@@ -62,15 +61,13 @@ public:
         return rounded(q, (a.error_ + std::fabs(q.value()) * b.error_) / b.magnitude());
     }
 
-    friend Bounded sin(Bounded x) {
-        return evaluated(sin(x.value_), std::fabs(std::cos(x.value_.value())) * x.error_);
-    }
-    friend Bounded cos(Bounded x) {
-        return evaluated(cos(x.value_), std::fabs(std::sin(x.value_.value())) * x.error_);
-    }
-    friend Bounded atan(Bounded x) {
-        const double v = x.value_.value();
-        return evaluated(atan(x.value_), x.error_ / (1 + v * v));
+    // First order in both arguments: the slopes of atan2 are x / (x^2 + y^2) and y / (x^2 + y^2).
+    // Callers keep (y, x) away from (0, 0) by more than its error.
+    friend Bounded atan2(Bounded y, Bounded x) {
+        const double yv = y.value_.value(), xv = x.value_.value();
+        const double radius2 = xv * xv + yv * yv;
+        const double propagated = std::fabs(xv) * y.error_ + std::fabs(yv) * x.error_;
+        return evaluated(atan2(y.value_, x.value_), radius2 > 0 ? propagated / radius2 : 0);
     }
     // The worst case over [v - e, v + e] rather than the first-order slope, which is unbounded
     // at 0: sqrt(v) - sqrt(v - e) = e / (sqrt(v) + sqrt(v - e)).
@@ -81,26 +78,18 @@ public:
         return rounded(r, spread > 0 ? x.error_ / spread : 0);
     }
 
-private:
-    static Bounded rounded(Real v, double propagated) {
-        return {v, propagated + kUnitRoundoff * std::fabs(v.value())};
-    }
+    // A value of an elementary function with the propagated error given: one unit in the last place
+    // of its own.
     static Bounded evaluated(Real v, double propagated) {
         return {v, propagated + 2 * kUnitRoundoff * std::fabs(v.value())};
     }
 
+private:
+    static Bounded rounded(Real v, double propagated) {
+        return {v, propagated + kUnitRoundoff * std::fabs(v.value())};
+    }
     Real value_;
     double error_ = 0;
 };
-
-// The inverse cosine of a bounded argument. An argument within its error of +-1 is taken for +-1
-// exactly and fails as ArcCos(+-1) does, with a division by zero: the angle would lie within
-// rounding of 0 or 180 degrees, the mark of a degenerate triangle. The angle is a plain Real: a
-// later step that uses it treats it as exact (see solver/triangle.cpp).
-inline Real ArcCos(Bounded z) {
-    if (std::fabs(1 - z.magnitude()) <= z.error())
-        fail(FailureKind::DivisionByZero);
-    return ArcCos(z.value()); // fails beyond +-1, in the square root
-}
 
 } // namespace esferica

@@ -23,8 +23,8 @@ namespace esferica {
 // What went wrong in one checked operation.
 enum class FailureKind {
     // A quotient whose divisor is zero, 0/0 included: a degenerate triangle (a side or an angle of
-    // 0 or 180 degrees), an ArcSin/ArcCos argument of exactly +-1 (or, in the solvers, within
-    // rounding of it: numeric/bounded.h), a grid spacing of 0.
+    // 0 or 180 degrees, or in the solvers within rounding of it: numeric/bounded.h), an
+    // ArcSin/ArcCos argument of exactly +-1, the angle of the point (0, 0), a grid spacing of 0.
     DivisionByZero,
     // A sum, difference, product or quotient beyond the double range, a number read from a field
     // that no double holds, or a coordinate beyond the single-precision range of the surface.
@@ -32,8 +32,9 @@ enum class FailureKind {
     // A NaN handed in from outside: a Real is never built from a NaN, and finite operands never
     // give one.
     InvalidOperation,
-    // The square root of a negative number: an ArcSin/ArcCos argument beyond +-1, a negative
-    // discriminant of the ambiguous cases.
+    // The square root of a negative number: an ArcSin/ArcCos argument beyond +-1, sides or angles
+    // that break a triangle inequality, data of an ambiguous case that fit no angle of the sine
+    // rule.
     NegativeSquareRoot,
 };
 
@@ -82,11 +83,32 @@ public:
 
     friend constexpr bool operator==(Real a, Real b) { return a.v_ == b.v_; }
     friend constexpr std::partial_ordering operator<=>(Real a, Real b) { return a.v_ <=> b.v_; }
+    // Spelled out, so that a test is one comparison rather than a three-way one.
+    friend constexpr bool operator<(Real a, Real b) { return a.v_ < b.v_; }
+    friend constexpr bool operator>(Real a, Real b) { return a.v_ > b.v_; }
+    friend constexpr bool operator<=(Real a, Real b) { return a.v_ <= b.v_; }
+    friend constexpr bool operator>=(Real a, Real b) { return a.v_ >= b.v_; }
 
-    // The elementary functions map finite arguments to finite results; only sqrt can fail.
+    // The elementary functions map finite arguments to finite results; only sqrt, hypot and
+    // atan2 can fail.
     friend Real sin(Real x) { return trusted(std::sin(x.v_)); }
     friend Real cos(Real x) { return trusted(std::cos(x.v_)); }
     friend Real atan(Real x) { return trusted(std::atan(x.v_)); }
+    friend Real hypot(Real x, Real y) { return checked(std::hypot(x.v_, y.v_)); }
+    // The angle of the point (x, y) in true radians, in [-pi, pi], as std::atan2 gives it but from
+    // one arctangent of a quotient of at most 1, which costs a third as much; within two units in
+    // the last place of pi of the exact angle. (0, 0), which has no angle, fails as a division by
+    // zero.
+    friend Real atan2(Real y, Real x) {
+        constexpr double kHalfTurn = 3.141592653589793, kQuarterTurn = kHalfTurn / 2;
+        const double ay = std::fabs(y.v_), ax = std::fabs(x.v_);
+        if (ay == 0 && ax == 0) [[unlikely]]
+            fail(FailureKind::DivisionByZero);
+        double r = ay <= ax ? std::atan(ay / ax) : kQuarterTurn - std::atan(ax / ay);
+        if (x.v_ < 0)
+            r = kHalfTurn - r;
+        return trusted(std::copysign(r, y.v_));
+    }
     friend Real abs(Real x) { return trusted(std::fabs(x.v_)); }
     friend Real sqrt(Real x) {
         if (x.v_ < 0) [[unlikely]]

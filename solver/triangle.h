@@ -2,11 +2,19 @@
 // One spherical triangle and the solvers of the six cases.
 //
 // Sides a, b, c are arcs of the unit sphere and angles A, B, C lie opposite the side of the same
-// letter; all are in radians. Each solver takes the given elements and returns the elements it
-// finds; it returns only triangles, every element strictly between 0 and 180 degrees. Data that no
-// triangle fits make it throw a Failure, which no solver catches: an ArcCos argument at or beyond
-// +-1, or within rounding of +-1 (a triangle with an element of 0 or 180 degrees, which is no
-// triangle), a negative discriminant, a zero divisor, or NoTriangle.
+// letter; all are in the program's radians (numeric/angles.h: kPi is the half turn). Each solver
+// takes the given elements and returns the elements it finds; it returns only triangles, every
+// element strictly between 0 and 180 degrees. Data that no triangle fits make it throw a Failure,
+// which no solver catches: a given element within its rounding of 0 or 180 degrees, or under 2^-500
+// radians (1.7e-149 degrees, where the formulas' products would leave the range of full-precision
+// doubles), data whose triangle would have an element at 0 or 180 degrees (DivisionByZero), data
+// beyond what any triangle has (NegativeSquareRoot), or NoTriangle.
+//
+// Accuracy: an element found is right to within a few units in the last place of pi, plus what
+// the rounding of the given elements to doubles moves it by, which is more only where the data
+// decide the element poorly (next to a double root of the ambiguous cases; the three angles of a
+// small triangle). See solver/triangle.cpp for the formulas and README.md, "Accuracy", for the
+// figures that tests/accuracy_test.cpp measures.
 //
 // Names. The parameters are Spanish words for the role an element plays in its case, whichever
 // letter it is: `lad` is a side (lado), `ang` an angle (ángulo); `primer`/`segundo` the first and
@@ -24,7 +32,7 @@
 
 namespace esferica {
 
-// Raised by an ambiguous case when none of the roots of its quadratic gives a triangle: the same
+// Raised by an ambiguous case when neither candidate of its sine rule gives a triangle: the same
 // verdict, "no triangle fits", that an arithmetic failure gives the other cases.
 class NoTriangle : public Failure {
 public:
@@ -57,13 +65,16 @@ private:
         &TriangleSolution::A, &TriangleSolution::B, &TriangleSolution::C};
 };
 
-// Three sides: the three angles by the law of cosines for sides.
+// Three sides: the three angles by the half-angle formulas. Sides whose triangle inequalities or
+// perimeter of 360 degrees hold with equality, within rounding, fit no triangle.
 TriangleSolution SSS(Real a, Real b, Real c);
 
-// Three angles: the three sides by the law of cosines for angles.
+// Three angles: the three sides by the half-angle formulas of the polar triangle. Angles adding up
+// to 180 degrees, within rounding, fit no triangle.
 TriangleSolution AAA(Real A, Real B, Real C);
 
-// Two sides and the angle between them. `angulo` lies between `primerlad` and `segundolad`.
+// Two sides and the angle between them, by Delambre's analogies. `angulo` lies between
+// `primerlad` and `segundolad`.
 struct SASResult {
     Real primerang;    // opposite primerlad
     Real segundoang;   // opposite segundolad
@@ -71,8 +82,8 @@ struct SASResult {
 };
 SASResult SAS(Real angulo, Real primerlad, Real segundolad);
 
-// Two angles and the side between their vertices, by the law of cosines for angles, so sides
-// above 90 degrees come out as such.
+// Two angles and the side between their vertices, by Delambre's analogies on the polar triangle,
+// so sides above 90 degrees come out as such.
 struct ASAResult {
     Real primerlad;   // opposite primerang
     Real segundolad;  // opposite segundoang
@@ -87,20 +98,19 @@ template <class Triangle> struct Ambiguous {
 };
 
 // Two sides and the angle opposite one of them: `opuesto` lies opposite `angulo`, `adyacente` is
-// the other side. The third side x comes from the roots of a quadratic in t = tan(x/2); each root
-// gives a candidate triangle.
+// the other side. The sine rule gives the angle opposite `adyacente` as an acute candidate and
+// its supplement; Napier's analogies give each candidate's third side and angle.
 //
 // The given elements are taken as exact up to their rounding (Bounded::given), and every quantity
 // that rounding cannot tell from a limit is taken for the limit:
-//   - a leading coefficient within its error of 0 (two given sides adding up to 180 degrees, two
-//     equal given angles) leaves a linear equation with one root, the other gone to x = 180;
-//   - a discriminant within its error of 0 is a double root: one triangle, not two copies of it;
-//   - a root whose x lies within its error of 0 or 180 degrees, or that is not positive, gives no
-//     triangle, and neither does one whose derived elements reach 0 or 180 degrees.
-// The first triangle comes from the root with +sqrt when it yields one, otherwise from the other
-// root. Fails on a negative discriminant (NegativeSquareRoot), with DivisionByZero when the
-// linear term vanishes too (the data leave the missing element free, or fit none), and with
-// NoTriangle when no root yields a triangle.
+//   - a candidate's cosine within its error of 0 is a double root: one triangle, with that angle
+//     exactly 90 degrees, not two copies of it;
+//   - a candidate whose third side lies within its error of 0 or 180 degrees, or beyond, gives no
+//     triangle (two given sides adding up to 180 degrees leave one candidate at most).
+// The first triangle is the acute candidate's when it fits, otherwise the other's. Fails on data
+// that fit no angle of the sine rule (NegativeSquareRoot), with DivisionByZero when the data leave
+// the third side free (both given sides and the angle opposite, and the angle found, all of 90
+// degrees), and with NoTriangle when no candidate fits.
 struct SSATriangle {
     Real interno;  // between opuesto and adyacente, opposite restante
     Real externo;  // opposite adyacente
@@ -109,7 +119,8 @@ struct SSATriangle {
 Ambiguous<SSATriangle> SSA(Real angulo, Real opuesto, Real adyacente);
 
 // Two angles and the side opposite one of them: `primerlad` lies opposite `primerang`. The dual
-// of SSA, solving for the third angle; same limits, choice of roots and failures.
+// of SSA: the sine rule gives the side opposite `segundoang`; same limits, choice of candidates
+// and failures.
 struct AASTriangle {
     Real segundolad;   // opposite segundoang
     Real ladorestante; // opposite angrestante

@@ -84,14 +84,20 @@ INSTANTIATE_TEST_SUITE_P(
                       {30, 40, 60},
                       {88.1146, 128.9731, 42.3493},
                       Expected{24.5053, 18.8226, 137.6507}},
-        // The second root is negative: one triangle.
+        // The obtuse candidate breaks the triangle: one triangle.
         AmbiguousCase{"negative_second_root", {30, 60, 40}, {94.1339, 144.8409, 21.7843}, {}},
-        // The first root is negative: the triangle of the second root is the solution, alone.
+        // The acute candidate breaks the triangle: the obtuse one's is the solution, alone.
         AmbiguousCase{"negative_first_root", {120, 100, 120}, {115.6731, 127.5734, 130.3972}, {}},
         // A double root: B = 90 degrees exactly, where the two triangles merge into one, which
         // was also offered as the additional solution.
         AmbiguousCase{"double_root", {30, 30, 90}, {90, 90, 90}, {}},
-        AmbiguousCase{"double_root_at_45", {45, 45, 90}, {90, 90, 90}, {}}),
+        AmbiguousCase{"double_root_at_45", {45, 45, 90}, {90, 90, 90}, {}},
+        // Near the smallest sides solved: the same angles as at any size (sides of 1e-160
+        // degrees gave a double root).
+        AmbiguousCase{"two_tiny_triangles",
+                      {30, 1e-145, 1.5e-145},
+                      {0, 101.4096, 48.5904},
+                      Expected{0, 18.5904, 131.4096}}),
     [](const auto& info) { return info.param.name; });
 
 class AASCase : public ::testing::TestWithParam<AmbiguousCase> {};
@@ -110,8 +116,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Expected{111.2526, 110, 118.7361}},
         AmbiguousCase{"negative_second_root", {60, 30, 20}, {92.0146, 11.3888, 23.2464}, {}},
         AmbiguousCase{"negative_first_root", {100, 120, 100}, {92.6858, 120, 87.3142}, {}},
-        // Two equal given angles make p exactly 0: the one root of the linear equation left, as
-        // t1 when q > 0 and as t2 when q < 0 (the opposite side above 90 degrees).
+        // Two equal given angles: the candidate side that is the supplement of the given one
+        // makes a lune (third side of 180 degrees), and the other is the triangle, whether the
+        // sides are below or above 90 degrees.
         AmbiguousCase{"equal_angles", {70, 70, 50}, {59.0403, 50, 44.3520}, {}},
         AmbiguousCase{"equal_obtuse_angles", {100, 100, 120}, {38.8508, 120, 33.4792}, {}},
         AmbiguousCase{"equal_angles_on_a_long_side", {30, 30, 20}, {123.0375, 20, 34.9905}, {}}),
@@ -131,10 +138,10 @@ TEST(AmbiguousFailures, NoTriangleFits) {
          {30, 10, 60},
          "square root of a negative number"},
         {"SSA both roots negative", runSSA, {150, 10, 20}, "no triangle fits the data"},
-        // A = B = a = 90 leaves c = C free: the quadratic degenerates. So does its dual.
-        {"AAS zero leading coefficient", runAAS, {90, 90, 90}, "division by zero"},
-        {"SSA zero leading coefficient", runSSA, {90, 90, 90}, "division by zero"},
-        // Equal angles again, but the one root of the linear equation is negative.
+        // A = B = a = 90 leaves c = C free: Napier's analogies are 0/0. So does its dual.
+        {"AAS third side free", runAAS, {90, 90, 90}, "division by zero"},
+        {"SSA third side free", runSSA, {90, 90, 90}, "division by zero"},
+        // Equal angles again, but neither candidate side makes a triangle.
         {"AAS equal angles, no triangle", runAAS, {120, 120, 60}, "no triangle fits the data"},
     };
     for (const Case& c : cases) {
@@ -148,9 +155,9 @@ TEST(AmbiguousFailures, NoTriangleFits) {
     }
 }
 
-// Two given sides adding up to 180 degrees make the leading coefficient a rounding residue of
-// about 1e-15 rather than 0: the root must not be lost to cancellation (c came out 0.5 degrees
-// off, with an angle inconsistent with the given ones).
+// Two given sides adding up to 180 degrees (a rounding residue of about 1e-15 away) leave one
+// candidate, whose third side must not be lost to cancellation (c came out 0.5 degrees off, with
+// an angle inconsistent with the given ones).
 TEST(AmbiguousSolutions, SupplementarySidesOrAnglesGiveTheExactLuneTriangle) {
     for (double a : {10.0, 30.0, 50.0, 70.0, 80.0, 89.0})
         for (double A : {20.0, 45.0, 60.0, 85.0}) {

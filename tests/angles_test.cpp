@@ -2,6 +2,8 @@
 // Checked arithmetic and the angle functions.
 #include "numeric/angles.h"
 #include "numeric/checked.h"
+#include "numeric/reduced.h"
+#include "tests/support/reference.h"
 
 #include <cmath>
 #include <functional>
@@ -51,6 +53,8 @@ TEST(CheckedArithmetic, RaisesTheFailureInsteadOfANonFiniteValue) {
          FailureKind::DivisionByZero},
         {"toSingle(1e39)", [&] { (void)toSingle(1e39); }, FailureKind::Overflow},
         {"toSingle(-1e300)", [&] { (void)toSingle(-1e300); }, FailureKind::Overflow},
+        {"atan2(0, 0)", [&] { (void)atan2(zero, zero); }, FailureKind::DivisionByZero},
+        {"atan2(-0, -0)", [&] { (void)atan2(-zero, -zero); }, FailureKind::DivisionByZero},
         // not failures
         {"underflow to 0", [&] { EXPECT_EQ((Real(1e-300) * 1e-300).value(), 0); }, {}},
         {"sqrt(-0)", [&] { EXPECT_TRUE(std::signbit(sqrt(-zero).value())); }, {}},
@@ -118,6 +122,55 @@ TEST(InverseFunctions, FailAtAndBeyondPlusMinusOne) {
           Case{-1.5, FailureKind::NegativeSquareRoot}, Case{1e200, FailureKind::Overflow}}) {
         EXPECT_EQ(failureOf([&] { (void)ArcCos(c.x); }), c.kind) << "ArcCos " << c.x;
         EXPECT_EQ(failureOf([&] { (void)ArcSin(c.x); }), c.kind) << "ArcSin " << c.x;
+    }
+}
+
+// The checked atan2 takes one arctangent of a quotient of at most 1 instead of the library's: the
+// same angle within two units in the last place of pi, in every octant, and the sign of a zero y.
+TEST(Atan2, AgreesWithTheLibraryInEveryOctant) {
+    const double ulpOfPi = std::nextafter(kPi, 4.0) - kPi;
+    for (const double y : {0.0, -0.0, 1e-300, 0.3, 1.0, 3.0, -0.3, -1.0, -3.0})
+        for (const double x : {0.0, -0.0, 1e-300, 0.3, 1.0, 3.0, -0.3, -1.0, -3.0}) {
+            if (y == 0 && x == 0)
+                continue;
+            const double got = atan2(Real(y), Real(x)).value(), want = std::atan2(y, x);
+            EXPECT_NEAR(got, want, 2 * ulpOfPi) << "atan2(" << y << ", " << x << ")";
+            EXPECT_EQ(std::signbit(got), std::signbit(want)) << "atan2(" << y << ", " << x << ")";
+        }
+}
+
+// A reduced angle keeps the digits of an angle near a multiple of the quarter turn, where the
+// library's sine of the double would not: its sine and cosine are those of the angle in the
+// program's radians (kPi the half turn) within a few units in the last place of themselves.
+TEST(ReducedAngles, SineAndCosineKeepTheirDigitsNearEveryQuarterTurn) {
+    struct Row {
+        const char* name;
+        double degrees, other; // the angle is (degrees + other) / 2
+    };
+    const Row rows[] = {
+        {"a side of 179.9999", 179.9999, 179.9999},
+        {"a tiny angle", 1e-7, 1e-7},
+        {"just past 90", 90.0000001, 90.0000001},
+        {"the eighth of a turn", 45, 45},
+        {"half the sum of two sides near 180", 179.9999, 179.9998},
+        {"half the difference of two sides near 90", 90.0002, -89.9998},
+        {"half the sum that ends near 90", 179.9999, 0.0003},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Real x = GradtoRad(row.degrees), y = GradtoRad(row.other);
+        const ReducedAngle angle = (ReducedAngle(Bounded(x)) + ReducedAngle(Bounded(y))).half();
+        // The same angle in true radians, from the two doubles exactly.
+        const testing::Quad exact = (testing::Quad(x.value()) + testing::Quad(y.value())) / 2 *
+                                    testing::Math<testing::Quad>::pi() / testing::Quad(kPi);
+        const double s = static_cast<double>(sinq(exact)), c = static_cast<double>(cosq(exact));
+        const auto values = angle.sincosValues();
+        constexpr double kUnits = 4 * std::numeric_limits<double>::epsilon();
+        EXPECT_NEAR(values.s.value(), s, kUnits * std::fabs(s));
+        EXPECT_NEAR(values.c.value(), c, kUnits * std::fabs(c));
+        EXPECT_EQ(angle.sineValue(), values.s);
+        EXPECT_EQ(angle.sine().value(), values.s);
+        EXPECT_LE(std::fabs(values.s.value() - s), angle.sincos().s.error());
     }
 }
 

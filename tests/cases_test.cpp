@@ -58,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Data that fit no triangle fail, whatever the case: sides breaking the triangle inequality, a
 // side of 0, angles summing to exactly 180 degrees (each converts to slightly less than pi/3), a
-// flat angle between two sides, a zero angle.
+// flat angle between two sides, a zero angle, sides too small for a double to keep their digits
+// (sides of 1e-320 degrees came out with angles 0.7 degrees off).
 TEST(UnambiguousFailures, NoTriangleFits) {
     struct Case {
         const char* name;
@@ -88,6 +89,10 @@ TEST(UnambiguousFailures, NoTriangleFits) {
         {"ASA zero angle",
          [] {
              (void)ASA(rad(0), rad(70), rad(50));
+         }},
+        {"SSS sides under 2^-500 radians",
+         [] {
+             (void)SSS(rad(1e-150), rad(1e-150), rad(1e-150));
          }},
     };
     for (const Case& c : cases) {

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Angles of the program's radians kept as a whole number of quarter turns and a small remainder,
+// so that half sums and differences of elements, and their sines and cosines, keep their relative
+// accuracy where the angle nears a multiple of the quarter turn: 180 degrees minus a side of
+// 179.9999 degrees is 0.0001 degrees to the last digit, where (kPi - x) would be exact but
+// std::sin(x) is not, and a sum of two sides near 90 degrees that cancels does so exactly.
+//
+// The program's radians take kPi, which falls short of the true half turn by the relative amount
+// kShortfall, for 180 degrees (numeric/angles.h); std::sin and the other library functions work in
+// true radians. A whole number of quarter turns is exact in either, so only the remainder is
+// rescaled, by (1 + kShortfall), before its sine or cosine is taken, and an angle computed by a
+// library function (true radians) is brought back by toProgram.
+#pragma once
+
+#include "numeric/angles.h"
+#include "numeric/bounded.h"
+#include "numeric/checked.h"
+
+#include <cmath>
+
+namespace esferica {
+
+// How far kPi falls short of pi, relative to it.
+inline constexpr double kShortfall = kPiShortfall / kPi;
+
+// True radians (from atan2) in the program's radians. One rounding.
+inline Real toProgram(Real radians) {
+    return radians - radians * kShortfall;
+}
+inline Bounded toProgram(Bounded radians) {
+    return radians - radians * Bounded(kShortfall);
+}
+
+template <class Number> struct SinCos { Number s, c; };
+
+class ReducedAngle {
+public:
+    static constexpr double kQuarter = kPi / 2, kEighth = kPi / 4; // both exact
+
+    // quarters * kPi/2 + rest, with |rest| at most a half turn.
+    explicit ReducedAngle(Bounded rest, int quarters = 0) : quarters_(quarters), rest_(rest) {
+        reduce();
+        reduce();
+    }
+    // n quarter turns exactly.
+    static ReducedAngle quarterTurns(int n) { return ReducedAngle(n); }
+
+    // Sums and differences of two reduced angles have a remainder of at most a quarter turn,
+    // which one step reduces.
+    friend ReducedAngle operator+(ReducedAngle x, ReducedAngle y) {
+        return ReducedAngle(x.rest_ + y.rest_, x.quarters_ + y.quarters_, Once{});
+    }
+    friend ReducedAngle operator-(ReducedAngle x, ReducedAngle y) {
+        return ReducedAngle(x.rest_ - y.rest_, x.quarters_ - y.quarters_, Once{});
+    }
+    ReducedAngle supplement() const { return quarterTurns(2) - *this; }
+    // Exact for an even number of quarters; otherwise an eighth of a turn joins the remainder,
+    // and the half lies at least a sixteenth of a turn from every multiple of the quarter, where
+    // one rounding of the remainder costs no relative accuracy in its sine or cosine.
+    ReducedAngle half() const {
+        const Bounded halved(rest_.value() * 0.5, rest_.error() * 0.5);
+        if (quarters_ % 2 == 0)
+            return ReducedAngle(halved, quarters_ / 2, Once{});
+        return ReducedAngle(halved + Bounded(kEighth), (quarters_ - 1) / 2, Once{});
+    }
+
+    // The angle in one double: rounded, so only for a result.
+    Real radians() const { return quarters_ * kQuarter + rest_.value(); }
+
+    // Whether the angle may be 0, or lies below it by more than its error.
+    bool mayBeZero() const { return quarters_ == 0 && rest_.mayBeZero(); }
+    bool negative() const { return quarters_ < 0 || (quarters_ == 0 && rest_.value() < 0); }
+
+    // The sine and cosine, each within 2u of the exact value of the angle held; with a bound, that
+    // also counts what the error of the remainder carries: the error times the other function,
+    // which is at most 1 for the sine and at most the remainder for the cosine.
+    SinCos<Real> sincosValues() const {
+        const Real r = trueRest();
+        return turned(SinCos<Real>{sin(r), cos(r)});
+    }
+    SinCos<Bounded> sincos() const {
+        const Real r = trueRest();
+        const Real s = sin(r), c = cos(r);
+        const double e = trueError();
+        return turned(SinCos<Bounded>{Bounded::evaluated(s, std::fabs(c.value()) * e),
+                                      Bounded::evaluated(c, std::fabs(s.value()) * e)});
+    }
+    Real sineValue() const {
+        const Real r = trueRest();
+        return signed_(quarters_ % 2 == 0 ? sin(r) : cos(r));
+    }
+    Bounded sine() const {
+        const Real r = trueRest();
+        const double e = trueError();
+        return signed_(quarters_ % 2 == 0 ? Bounded::evaluated(sin(r), e)
+                                          : Bounded::evaluated(cos(r), std::fabs(r.value()) * e));
+    }
+
+private:
+    struct Once {};
+    explicit ReducedAngle(int quarters) : quarters_(quarters), rest_(0.0) {}
+    ReducedAngle(Bounded rest, int quarters, Once) : quarters_(quarters), rest_(rest) { reduce(); }
+
+    // One step towards a remainder in [-kPi/4, kPi/4]: a quarter off a remainder between an eighth
+    // and a half turn, exact (Sterbenz), so the error bound stays as it was.
+    void reduce() {
+        if (rest_.value() > kEighth) {
+            rest_ = Bounded(rest_.value() - kQuarter, rest_.error());
+            ++quarters_;
+        } else if (rest_.value() < -kEighth) {
+            rest_ = Bounded(rest_.value() + kQuarter, rest_.error());
+            --quarters_;
+        }
+    }
+    // The remainder in true radians, where the library's sine and cosine take it, and its error:
+    // the remainder's own, rescaled, and the rounding of the rescaling.
+    Real trueRest() const { return rest_.value() + rest_.value() * kShortfall; }
+    double trueError() const {
+        return rest_.error() * (1 + kShortfall) + Bounded::kUnitRoundoff * rest_.magnitude();
+    }
+    // The sine or cosine of the remainder as that of the whole angle: quarters turn (s, c) into
+    // (c, -s), (-s, -c) or (-c, s); two's complement makes the low bits right for negative ones.
+    template <class Number> SinCos<Number> turned(SinCos<Number> v) const {
+        switch (quarters_ & 3) {
+        case 0:
+            return v;
+        case 1:
+            return {v.c, -v.s};
+        case 2:
+            return {-v.s, -v.c};
+        default:
+            return {-v.c, v.s};
+        }
+    }
+    template <class Number> Number signed_(Number v) const { return (quarters_ & 2) == 0 ? v : -v; }
+
+    int quarters_;
+    Bounded rest_;
+};
+
+} // namespace esferica

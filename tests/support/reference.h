@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The triangles that fit three given elements, constructed independently of the solvers and in
+// more than double precision (long double, or __float128 through libquadmath): points and great
+// circles on the sphere as vectors, the ambiguous cases solved by harmonic addition rather than by
+// the sine rule or a quadratic, the angle-heavy cases through the polar triangle. Elements are in
+// degrees, a, b, c, A, B, C.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <quadmath.h>
+#include <vector>
+
+namespace esferica::testing {
+
+using Quad = __float128;
+
+// The elementary functions of both precisions under one name each.
+template <class T> struct Math;
+template <> struct Math<long double> {
+    using T = long double;
+    static T sin(T x) { return std::sin(x); }
+    static T cos(T x) { return std::cos(x); }
+    static T acos(T x) { return std::acos(x); }
+    static T atan2(T y, T x) { return std::atan2(y, x); }
+    static T sqrt(T x) { return std::sqrt(x); }
+    static T hypot(T x, T y) { return std::hypot(x, y); }
+    static T fabs(T x) { return std::fabs(x); }
+    static T fmod(T x, T y) { return std::fmod(x, y); }
+    static T pi() { return std::acos(T(-1)); }
+};
+template <> struct Math<Quad> {
+    using T = Quad;
+    static T sin(T x) { return sinq(x); }
+    static T cos(T x) { return cosq(x); }
+    static T acos(T x) { return acosq(x); }
+    static T atan2(T y, T x) { return atan2q(y, x); }
+    static T sqrt(T x) { return sqrtq(x); }
+    static T hypot(T x, T y) { return hypotq(x, y); }
+    static T fabs(T x) { return fabsq(x); }
+    static T fmod(T x, T y) { return fmodq(x, y); }
+    static T pi() { return acosq(T(-1)); }
+};
+
+template <class T> using Elements = std::array<T, 6>;               // a, b, c, A, B, C in degrees
+template <class T> using GivenOf = std::array<std::optional<T>, 6>; // the three given, in degrees
+
+// Below `coincident` a quantity of the construction is taken for an exact coincidence (in degrees,
+// or dimensionless for cosines). The verdicts are certain only when no quantity came near one
+// without hitting it: closestMiss records the nearest miss for the caller to check.
+template <class T> struct Verdicts {
+    T coincident;
+    T closestMiss = 1;
+    void note(T gap) {
+        gap = Math<T>::fabs(gap);
+        if (gap > coincident)
+            closestMiss = std::min(closestMiss, gap);
+    }
+    bool isCoincident(T gap) {
+        note(gap);
+        return Math<T>::fabs(gap) <= coincident;
+    }
+};
+
+template <class T> class Reference {
+    using M = Math<T>;
+
+public:
+    // Every triangle with all six elements strictly inside (0, 180) degrees that has the given
+    // elements; nullopt when infinitely many do.
+    static std::optional<std::vector<Elements<T>>> fitting(const GivenOf<T>& given,
+                                                           Verdicts<T>& v) {
+        int sides = 0;
+        for (std::size_t i = 0; i < 3; ++i)
+            sides += given[i].has_value();
+        if (sides <
+            2) { // through the polar triangle, whose sides are the supplements of the angles
+            GivenOf<T> dual;
+            for (std::size_t i = 0; i < 3; ++i) {
+                const auto flip = [](std::optional<T> x) {
+                    return x ? std::optional<T>(kHalfTurn - *x) : std::nullopt;
+                };
+                dual[i] = flip(given[i + 3]);
+                dual[i + 3] = flip(given[i]);
+            }
+            auto found = fitting(dual, v);
+            if (found)
+                for (Elements<T>& t : *found)
+                    t = polar(t);
+            return found;
+        }
+        std::array<int, 3> perm{0, 1, 2};
+        do {
+            const GivenOf<T> g = relabel(given, perm);
+            const auto has = [&](std::size_t i) {
+                return g[i].has_value();
+            };
+            std::optional<std::vector<Elements<T>>> found;
+            if (has(0) && has(1) && has(2))
+                found = threeSides(*g[0], *g[1], *g[2], v);
+            else if (has(1) && has(2) && has(3))
+                found = std::vector{sideAngleSide(*g[3], *g[1], *g[2])};
+            else if (has(0) && has(1) && has(3))
+                found = sideSideAngle(*g[0], *g[1], *g[3], v);
+            else
+                continue;
+            if (!found)
+                return found;
+            std::array<int, 3> inverse{};
+            for (int k = 0; k < 3; ++k)
+                inverse[static_cast<std::size_t>(perm[static_cast<std::size_t>(k)])] = k;
+            std::vector<Elements<T>> kept;
+            for (const Elements<T>& t : *found) {
+                bool inside = true;
+                for (T e : t)
+                    inside = inside && !v.isCoincident(e) && !v.isCoincident(e - kHalfTurn);
+                if (inside)
+                    kept.push_back(relabel(t, inverse));
+            }
+            return kept;
+        } while (std::next_permutation(perm.begin(), perm.end()));
+        return std::vector<Elements<T>>{}; // not reached: some relabelling fits every three
+    }
+
+    // Points of the sphere as vectors (of any length).
+    struct Vec {
+        T x, y, z;
+    };
+    static T dot(Vec u, Vec v) { return u.x * v.x + u.y * v.y + u.z * v.z; }
+    static Vec cross(Vec u, Vec v) {
+        return {u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x};
+    }
+    static T norm(Vec u) { return M::sqrt(dot(u, u)); }
+    // The arc between two points, in degrees.
+    static T arc(Vec u, Vec v) { return deg(M::atan2(norm(cross(u, v)), dot(u, v))); }
+    static T rad(T degrees) { return degrees * M::pi() / kHalfTurn; }
+    static T deg(T radians) { return radians * kHalfTurn / M::pi(); }
+
+    // The triangle of three points.
+    static Elements<T> fromVertices(Vec A, Vec B, Vec C) {
+        return {
+            arc(B, C),           arc(A, C), arc(A, B), vertexAngle(A, B, C), vertexAngle(B, C, A),
+            vertexAngle(C, A, B)};
+    }
+    // The point at `colatitude` from the north pole, on the meridian `longitude` (degrees).
+    static Vec point(T colatitude, T longitude) {
+        const T s = M::sin(rad(colatitude));
+        return {s * M::cos(rad(longitude)), s * M::sin(rad(longitude)), M::cos(rad(colatitude))};
+    }
+    // Two sides b, c and the angle A between them: always one triangle.
+    static Elements<T> sideAngleSide(T A, T b, T c) {
+        return fromVertices(point(0, 0), point(c, 0), point(b, A));
+    }
+
+private:
+    static constexpr T kHalfTurn = 180;
+
+    // The angle at p between the great circles towards q and r.
+    static T vertexAngle(Vec p, Vec q, Vec r) {
+        return deg(M::atan2(M::fabs(dot(p, cross(q, r))), dot(cross(p, q), cross(p, r))));
+    }
+
+    // Three sides: C from the law of cosines, then the vertices. (The construction carries enough
+    // digits for the inverse cosine of a small triangle.)
+    static std::vector<Elements<T>> threeSides(T a, T b, T c, Verdicts<T>& v) {
+        for (T gap : {b + c - a, a + c - b, a + b - c, 2 * kHalfTurn - (a + b + c)})
+            if (v.isCoincident(gap) || gap < 0)
+                return {};
+        const T cosC =
+            (M::cos(rad(c)) - M::cos(rad(a)) * M::cos(rad(b))) / (M::sin(rad(a)) * M::sin(rad(b)));
+        v.note(1 - M::fabs(cosC));
+        return {fromVertices(point(b, 0), point(a, deg(M::acos(cosC))), point(0, 0))};
+    }
+
+    // Two sides a, b and the angle A opposite a. With A at the pole and C on the meridian 0 at
+    // colatitude b, B lies on the meridian A at the colatitude s that puts it at distance a from
+    // C: cos a = cos b cos s + sin b cos A sin s = R cos(s - phi).
+    static std::optional<std::vector<Elements<T>>> sideSideAngle(T a, T b, T A, Verdicts<T>& v) {
+        const T X = M::cos(rad(b)), Y = M::sin(rad(b)) * M::cos(rad(A));
+        const T R = M::hypot(X, Y), ca = M::cos(rad(a));
+        if (v.isCoincident(R))
+            return v.isCoincident(ca) ? std::nullopt // any s fits: the data leave it free
+                                      : std::optional(std::vector<Elements<T>>{});
+        const T z = ca / R, phi = deg(M::atan2(Y, X));
+        std::vector<T> colatitudes;
+        if (v.isCoincident(1 - M::fabs(z)))
+            colatitudes = {z > 0 ? phi : phi + kHalfTurn};
+        else if (M::fabs(z) < 1)
+            colatitudes = {phi + deg(M::acos(z)), phi - deg(M::acos(z))};
+        std::vector<Elements<T>> found;
+        for (T s : colatitudes) {
+            s = M::fmod(s + 4 * kHalfTurn, 2 * kHalfTurn);
+            if (v.isCoincident(s) || v.isCoincident(s - kHalfTurn) ||
+                v.isCoincident(s - 2 * kHalfTurn) || s > kHalfTurn)
+                continue;
+            found.push_back(fromVertices(point(0, 0), point(s, A), point(b, 0)));
+        }
+        return found;
+    }
+
+    static Elements<T> polar(const Elements<T>& t) {
+        return {kHalfTurn - t[3], kHalfTurn - t[4], kHalfTurn - t[5],
+                kHalfTurn - t[0], kHalfTurn - t[1], kHalfTurn - t[2]};
+    }
+
+    // Relabels the vertices: element i of vertex k becomes element i of vertex perm[k].
+    template <class E>
+    static std::array<E, 6> relabel(const std::array<E, 6>& e, std::array<int, 3> perm) {
+        std::array<E, 6> r{};
+        for (std::size_t k = 0; k < 3; ++k) {
+            const auto p = static_cast<std::size_t>(perm[k]);
+            r[p] = e[k];
+            r[p + 3] = e[k + 3];
+        }
+        return r;
+    }
+};
+
+} // namespace esferica::testing
