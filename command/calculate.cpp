@@ -139,6 +139,18 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
         calc.noTriangle = whyNoTriangle(calc.primary, known);
         return calc;
     }
+    // A solved triangle is a triangle: its measures exist, and a failure here would be the
+    // measures' own, which leaves them out rather than the triangle.
+    const auto measured = [](const TriangleSolution& t) -> std::optional<Measures> {
+        try {
+            return measure(t);
+        } catch (const Failure&) {
+            return std::nullopt;
+        }
+    };
+    calc.primaryMeasures = measured(calc.primary);
+    if (calc.additional)
+        calc.additionalMeasures = measured(*calc.additional);
 
     const std::optional<DrawingOptions> options = drawingOptions(optionValues, calc);
     if (!options) {

@@ -18,6 +18,7 @@
 #include "fitting/state.h"
 #include "solver/cases.h"
 #include "solver/diagnosis.h"
+#include "solver/measures.h"
 #include "solver/triangle.h"
 
 #include <array>
@@ -105,6 +106,8 @@ struct Calculation {
     TriangleSolution primary;
     // The second triangle of an ambiguous case, when the data fit two.
     std::optional<TriangleSolution> additional;
+    // The measures of the solution and of the additional triangle, once solved.
+    std::optional<Measures> primaryMeasures, additionalMeasures;
     // What the picture draws: the triangles under the options read, once solved and drawable.
     std::optional<Scene> scene;
     // Why no triangle was solved (Outcome::NoSolution): a given element outside (0, 180) degrees

@@ -17,6 +17,10 @@ constexpr std::array<std::string_view, kElements> kCaptions{"lado a",   "lado b"
 constexpr std::array<std::string_view, kElements> kLetters{"a", "b", "c", "A", "B", "C"};
 constexpr std::array<std::string_view, kOptionFields> kOptionCaptions{"º red lat.", "º red long",
                                                                       "Inclinación", "Rotación"};
+constexpr std::array<std::string_view, kMeasures> kMeasureCaptions{
+    "exceso esférico", "área", "perímetro", "radio circunscrito", "radio inscrito"};
+// The unit of the area on the unit sphere.
+constexpr std::string_view kSteradians = " sr";
 
 std::string quotedText(std::string_view text) {
     return "«" + std::string(text) + "»";
@@ -214,6 +218,39 @@ std::string inWords(const TriangleSolution& t, std::string_view sep) {
 
 } // namespace
 
+std::string_view measureCaption(Measure m) {
+    return kMeasureCaptions[static_cast<std::size_t>(m)];
+}
+
+double measureValue(const Measures& measures, Measure m) {
+    switch (m) {
+    case Measure::Excess:
+        return RadtoGrad(measures.excess).value();
+    case Measure::Area:
+        return measures.area.value();
+    case Measure::Perimeter:
+        return RadtoGrad(measures.perimeter).value();
+    case Measure::Circumradius:
+        return RadtoGrad(measures.circumradius).value();
+    case Measure::Inradius:
+        break;
+    }
+    return RadtoGrad(measures.inradius).value();
+}
+
+std::string measureText(const Measures& measures, Measure m, std::string_view decimalSeparator) {
+    const std::string text = degreesText(measureValue(measures, m), decimalSeparator);
+    return m == Measure::Area ? text + std::string(kSteradians) : text + "°";
+}
+
+std::string preciseMeasureText(const Measures& measures, Measure m,
+                               std::string_view decimalSeparator) {
+    const double value = measureValue(measures, m);
+    if (m == Measure::Area)
+        return preciseDegreesText(value, decimalSeparator) + std::string(kSteradians);
+    return preciseResultText(value, decimalSeparator);
+}
+
 std::string_view optionCaption(OptionField f) {
     return kOptionCaptions[index(f)];
 }
@@ -371,19 +408,24 @@ std::string resultsTable(const Calculation& calc, std::string_view decimalSepara
     std::string table;
     if (!calc.hasTriangles())
         return table;
-    const auto rows = [&](const TriangleSolution& t) {
-        for (const Element e : kAllElements) {
-            table += elementCaption(e);
-            table += '\t';
-            table += preciseDegreesText(RadtoGrad(t[e]).value(), decimalSeparator);
-            table += '\n';
-        }
+    const auto row = [&](std::string_view caption, double value) {
+        table += caption;
+        table += '\t';
+        table += preciseDegreesText(value, decimalSeparator);
+        table += '\n';
     };
-    rows(calc.primary);
+    const auto rows = [&](const TriangleSolution& t, const std::optional<Measures>& measures) {
+        for (const Element e : kAllElements)
+            row(elementCaption(e), RadtoGrad(t[e]).value());
+        if (measures)
+            for (const Measure m : kAllMeasures)
+                row(measureCaption(m), measureValue(*measures, m));
+    };
+    rows(calc.primary, calc.primaryMeasures);
     if (calc.additional) {
         table += kAdditionalHeading;
         table += '\n';
-        rows(*calc.additional);
+        rows(*calc.additional, calc.additionalMeasures);
     }
     return table;
 }

@@ -30,6 +30,25 @@ inline constexpr std::string_view kInputForms =
 // Empty for a field read whole.
 std::string readingNote(const Reading& reading, std::string_view decimalSeparator);
 
+// The measures of a triangle, in the order the table of results lists them.
+enum class Measure { Excess, Area, Perimeter, Circumradius, Inradius };
+inline constexpr int kMeasures = 5;
+inline constexpr std::array<Measure, kMeasures> kAllMeasures{
+    Measure::Excess, Measure::Area, Measure::Perimeter, Measure::Circumradius, Measure::Inradius};
+
+// The caption of a measure: "exceso esférico", "área", "perímetro", "radio circunscrito",
+// "radio inscrito".
+std::string_view measureCaption(Measure m);
+// A measure's value: in degrees, but the area in steradians (on the unit sphere).
+double measureValue(const Measures& measures, Measure m);
+// A measure's value rounded to two decimals as the result labels are, with its unit: "31,59°",
+// "0,55 sr".
+std::string measureText(const Measures& measures, Measure m, std::string_view decimalSeparator);
+// The same to ten decimals, and for degrees in degrees, minutes and seconds too, as the result
+// labels' tooltips show them.
+std::string preciseMeasureText(const Measures& measures, Measure m,
+                               std::string_view decimalSeparator);
+
 // The heading of the additional triangle in the table of results.
 inline constexpr std::string_view kAdditionalHeading = "Solución adicional";
 
@@ -66,8 +85,9 @@ std::array<std::string, kResultLabels> resultLabels(const Calculation& calc,
                                                     std::string_view decimalSeparator);
 
 // The table of results: for each element of the solution a line "caption TAB value", the value in
-// degrees to ten decimals with `decimalSeparator`; then, for an additional triangle, the line
-// kAdditionalHeading and its six lines. Empty when no triangle is shown.
+// degrees to ten decimals with `decimalSeparator`, then a line for each of its measures (the area
+// in steradians); then, for an additional triangle, the line kAdditionalHeading and its lines.
+// Empty when no triangle is shown.
 std::string resultsTable(const Calculation& calc, std::string_view decimalSeparator);
 
 } // namespace esferica

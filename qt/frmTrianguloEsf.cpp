@@ -10,6 +10,7 @@
 #include "qt/export.h"
 #include "qt/fields.h"
 #include "qt/help.h"
+#include "qt/measures.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -205,11 +206,13 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 
     exporter_ = new esferica::Exporter(*this);
     marks_ = new esferica::FieldMarks(txtInput_, txtGrid_, this);
+    measures_ = new esferica::MeasureLabels(*this);
     // Results shown for other data than the fields now hold are greyed until the next click.
     for (QLineEdit* field : txtInput_)
         connect(field, &QLineEdit::textChanged, this, [this] {
             for (QLabel* label : lblOutcome_)
                 label->setEnabled(false);
+            measures_->setCurrent(false);
         });
     auto* help = new QAction(QStringLiteral("Ayuda"), this);
     help->setObjectName(QStringLiteral("actAyuda"));
@@ -247,6 +250,7 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
     }
     exporter_->show(calc, separator);
     marks_->show(calc, separator);
+    measures_->show(calc, separator);
     showStatus(command_.drawPicture(*Grafico_));
     // The box runs an event loop that repaints the window: the picture must be final by then.
     Grafico_->flush();

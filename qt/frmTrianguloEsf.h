@@ -34,6 +34,7 @@ namespace esferica {
 class DrawingSurface;
 class Exporter;
 class FieldMarks;
+class MeasureLabels;
 } // namespace esferica
 
 class frmTrianguloEsf : public QWidget {
@@ -102,9 +103,10 @@ private:
     QLabel* Picture1_ = nullptr;
     esferica::DrawingSurface* Grafico_ = nullptr;
     QLabel* Resolvergraf_ = nullptr;
-    esferica::Exporter* exporter_ = nullptr; // copying and saving results and the picture
-    esferica::FieldMarks* marks_ = nullptr;  // the fields' help, and what a click did not read
-    QLabel* lblAnuncio_ = nullptr;           // what a screen reader hears after a click
+    esferica::Exporter* exporter_ = nullptr;      // copying and saving results and the picture
+    esferica::FieldMarks* marks_ = nullptr;       // the fields' help, and what a click did not read
+    esferica::MeasureLabels* measures_ = nullptr; // the measures of the triangles shown
+    QLabel* lblAnuncio_ = nullptr;                // what a screen reader hears after a click
 
     // The field that a mouse press has just focused: that press, and the drag and release that
     // follow it, must not move the caret and so undo the selection made on focus.

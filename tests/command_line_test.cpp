@@ -26,17 +26,26 @@ Answer run(const std::vector<std::string_view>& args, const std::string& input =
     return r;
 }
 
-// Both triangles of a = 40, b = 60, A = 30.
+// Both triangles of a = 40, b = 60, A = 30, with their measures.
 const std::string kFirst = "lado a\t40.0000000000\nlado b\t60.0000000000\n"
                            "lado c\t88.1145735353\nángulo A\t30.0000000000\n"
-                           "ángulo B\t42.3492612199\nángulo C\t128.9731497010\n";
+                           "ángulo B\t42.3492612199\nángulo C\t128.9731497010\n"
+                           "exceso esférico\t21.3224109210\nárea\t0.3721462750\n"
+                           "perímetro\t188.1145735353\nradio circunscrito\t47.7029344379\n"
+                           "radio inscrito\t12.2396872152\n";
 const std::string kSecond = "lado a\t40.0000000000\nlado b\t60.0000000000\n"
                             "lado c\t24.5052914127\nángulo A\t30.0000000000\n"
-                            "ángulo B\t137.6507387801\nángulo C\t18.8226227950\n";
+                            "ángulo B\t137.6507387801\nángulo C\t18.8226227950\n"
+                            "exceso esférico\t6.4733615750\nárea\t0.1129814732\n"
+                            "perímetro\t124.5052914127\nradio circunscrito\t38.9476765296\n"
+                            "radio inscrito\t5.7939742545\n";
 const std::string kBoth = kFirst + "Solución adicional\n" + kSecond;
 const std::string kEquilateral = "lado a\t60.0000000000\nlado b\t60.0000000000\n"
                                  "lado c\t60.0000000000\nángulo A\t70.5287793655\n"
-                                 "ángulo B\t70.5287793655\nángulo C\t70.5287793655\n";
+                                 "ángulo B\t70.5287793655\nángulo C\t70.5287793655\n"
+                                 "exceso esférico\t31.5863380965\nárea\t0.5512855984\n"
+                                 "perímetro\t180.0000000000\nradio circunscrito\t35.2643896828\n"
+                                 "radio inscrito\t19.4712206345\n";
 const std::string kUsage = "Uso: esferica --resolver NOMBRE=VALOR";
 
 TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {

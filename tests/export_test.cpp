@@ -183,7 +183,21 @@ TEST_F(ExportTest, TooltipsAndCopiedTableCarryFullPrecision) {
         EXPECT_EQ(QApplication::clipboard()->text(),
                   localised("lado a\t60.0000000000\nlado b\t60.0000000000\nlado c\t60.0000000000\n"
                             "ángulo A\t70.5287793655\nángulo B\t70.5287793655\n"
-                            "ángulo C\t70.5287793655\n"));
+                            "ángulo C\t70.5287793655\nexceso esférico\t31.5863380965\n"
+                            "área\t0.5512855984\nperímetro\t180.0000000000\n"
+                            "radio circunscrito\t35.2643896828\nradio inscrito\t19.4712206345\n"));
+        // The measures beside the options, rounded like the results, in full in their tooltips.
+        const auto measure = [this](int i) {
+            return control<QLabel>(esferica::arrayName("lblValorMedida", i));
+        };
+        EXPECT_EQ(measure(0)->text(), localised("31.59°"));
+        EXPECT_EQ(measure(0)->toolTip(), localised("31.5863380965° = 31° 35′ 10.82″"));
+        EXPECT_EQ(measure(1)->text(), localised("0.55 sr"));
+        EXPECT_EQ(measure(2)->text(), localised("180°"));
+        EXPECT_EQ(measure(3)->text(), QString()) << "no additional triangle";
+        EXPECT_TRUE(control<QLabel>(QStringLiteral("lblMedidaTriangulo(0)"))
+                        ->toolTip()
+                        .contains(localised("radio inscrito: 19.4712206345°")));
     }
 }
 
@@ -193,11 +207,13 @@ TEST_F(ExportTest, AdditionalTriangleHasItsHeadingAndNothingIsLeftAfterAMessage)
     calculate({"40", "60", "", "30", "", ""});
     action(QStringLiteral("Copiar resultados"))->trigger();
     const QStringList table = QApplication::clipboard()->text().split(QLatin1Char('\n'));
-    ASSERT_EQ(table.size(), 14) << qPrintable(table.join(QLatin1Char('|')));
-    EXPECT_EQ(table[6], QStringLiteral("Solución adicional"));
+    // Each triangle's six elements and five measures, the second under its heading.
+    ASSERT_EQ(table.size(), 24) << qPrintable(table.join(QLatin1Char('|')));
+    EXPECT_EQ(table[11], QStringLiteral("Solución adicional"));
+    EXPECT_EQ(table[22], QStringLiteral("radio inscrito\t5.7939742545"));
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
-        const QStringList cells = table[i < 6 ? i : i + 1].split(QLatin1Char('\t'));
+        const QStringList cells = table[i < 6 ? i : i + 6].split(QLatin1Char('\t'));
         ASSERT_EQ(cells.size(), 2);
         EXPECT_EQ(cells[0], control<QLabel>(esferica::arrayName("lblInput", i % 6))->text());
         EXPECT_EQ(cells[1].section(QLatin1Char('.'), 1).size(), 10);

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/measures.h"
+
+#include "command/texts.h"
+#include "qt/controls.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QWidget>
+#include <algorithm>
+
+namespace esferica {
+
+namespace {
+
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The block's place, in pixels of the designed window: under the option fields, within the width
+// of the input column.
+constexpr QRect kBlock(16, 401, 200, 48);
+constexpr int kRows = 3; // the headings, the solution, the additional triangle
+
+// The headings of the shown measures, and what each means.
+constexpr std::array<const char*, 3> kHeadings{"exceso", "área", "perímetro"};
+constexpr std::array<const char*, 3> kMeanings{
+    "Exceso esférico: A + B + C − 180°",
+    "Área sobre la esfera de radio 1, en estereorradianes (sr): el exceso en radianes",
+    "Perímetro: a + b + c"};
+
+QLabel* addLabel(QWidget& form, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, &form);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+MeasureLabels::MeasureLabels(QWidget& form) : QObject(&form) {
+    const std::array<QString, 2> rowNames{QStringLiteral("Solución"), QStringLiteral("Adicional")};
+    // The captions' column as wide as its longest caption, the three columns of values sharing
+    // the rest, in the window's font.
+    const QFontMetrics metrics(form.font());
+    const int captionWidth =
+        std::max(metrics.horizontalAdvance(rowNames[0]), metrics.horizontalAdvance(rowNames[1])) +
+        metrics.averageCharWidth();
+    const int columnWidth = (kBlock.width() - captionWidth) / kShown;
+    const int rowHeight = kBlock.height() / kRows;
+    const auto cell = [&](int row, int column) {
+        return column < 0
+                   ? QRect(kBlock.left(), kBlock.top() + row * rowHeight, captionWidth, rowHeight)
+                   : QRect(kBlock.left() + captionWidth + column * columnWidth,
+                           kBlock.top() + row * rowHeight, columnWidth, rowHeight);
+    };
+    for (int j = 0; j < kShown; ++j) {
+        QLabel* heading = addLabel(form, arrayName("lblMedida", j),
+                                   QString::fromUtf8(kHeadings[static_cast<std::size_t>(j)]));
+        heading->setGeometry(cell(0, j));
+        heading->setToolTip(QString::fromUtf8(kMeanings[static_cast<std::size_t>(j)]));
+    }
+    for (int i = 0; i < 2; ++i) {
+        QLabel* row = addLabel(form, arrayName("lblMedidaTriangulo", i),
+                               rowNames[static_cast<std::size_t>(i)]);
+        row->setGeometry(cell(i + 1, -1));
+        rows_[static_cast<std::size_t>(i)] = row;
+        for (int j = 0; j < kShown; ++j) {
+            QLabel* value = addLabel(form, arrayName("lblValorMedida", i * kShown + j), {});
+            value->setGeometry(cell(i + 1, j));
+            value->setAccessibleName(QStringLiteral("%1, %2").arg(
+                i == 0 ? QStringLiteral("Solución") : QStringLiteral("Solución adicional"),
+                fromStd(measureCaption(kAllMeasures[static_cast<std::size_t>(j)]))));
+            values_[static_cast<std::size_t>(i * kShown + j)] = value;
+        }
+    }
+}
+
+void MeasureLabels::show(const Calculation& calc, std::string_view decimalSeparator) {
+    const std::array<const std::optional<Measures>*, 2> shown{&calc.primaryMeasures,
+                                                              &calc.additionalMeasures};
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const std::optional<Measures>& measures =
+            calc.hasTriangles() ? *shown[i] : std::optional<Measures>{};
+        QString all;
+        for (const Measure m : kAllMeasures)
+            if (measures)
+                all += fromStd(measureCaption(m)) + QStringLiteral(": ") +
+                       fromStd(preciseMeasureText(*measures, m, decimalSeparator)) +
+                       QLatin1Char('\n');
+        rows_[i]->setToolTip(all.trimmed());
+        for (std::size_t j = 0; j < kShown; ++j) {
+            QLabel* value = values_[i * kShown + j];
+            const Measure m = kAllMeasures[j];
+            value->setText(measures ? fromStd(measureText(*measures, m, decimalSeparator))
+                                    : QString());
+            value->setToolTip(measures ? fromStd(preciseMeasureText(*measures, m, decimalSeparator))
+                                       : QString());
+            value->setAccessibleDescription(value->toolTip());
+        }
+    }
+    setCurrent(true);
+}
+
+void MeasureLabels::setCurrent(bool current) {
+    for (QLabel* value : values_)
+        value->setEnabled(current);
+}
+
+} // namespace esferica
