@@ -30,9 +30,10 @@ public:
     void setCurrent(bool current);
 
 private:
-    static constexpr int kShown = 3; // excess, area, perimeter
+    static constexpr int kShown = 3;  // excess, area, perimeter
+    static constexpr int kValues = 6; // the shown measures of both triangles, row by row
     std::array<QLabel*, 2> rows_{};
-    std::array<QLabel*, 2 * kShown> values_{};
+    std::array<QLabel*, kValues> values_{};
 };
 
 } // namespace esferica
