@@ -61,15 +61,26 @@ std::size_t markAt(std::string_view s, std::size_t at, const std::string_view (&
     return 0;
 }
 
-// An unsigned decimal number at `at`: digits with at most one separator, a period or a comma.
-// Returns its length (0 when it holds no digit) and its value.
-std::size_t decimalAt(std::string_view s, std::size_t at, double& value) {
-    std::string number;
-    bool digit = false, point = false;
+// The digits of an unsigned decimal number at `at`, with at most one separator, a period or a
+// comma, gathered into `number` as std::from_chars reads them (the separator as a period).
+struct Mantissa {
+    std::size_t length = 0;
+    bool digit = false, nonZero = false;
+    std::int64_t magnitude = 0; // decimal exponent of the leading non-zero digit, plus one
+};
+Mantissa mantissaAt(std::string_view s, std::size_t at, std::string& number) {
+    Mantissa m;
+    bool point = false;
     std::size_t i = at;
     for (; i < s.size(); ++i) {
         if (isDigit(s[i])) {
-            digit = true;
+            m.digit = true;
+            if (s[i] != '0')
+                m.nonZero = true;
+            if (!point && m.nonZero)
+                ++m.magnitude;
+            else if (point && !m.nonZero)
+                --m.magnitude;
             number += s[i];
         } else if ((s[i] == '.' || s[i] == ',') && !point) {
             point = true;
@@ -78,11 +89,19 @@ std::size_t decimalAt(std::string_view s, std::size_t at, double& value) {
             break;
         }
     }
-    if (!digit)
+    m.length = i - at;
+    return m;
+}
+
+// An unsigned decimal number at `at`. Returns its length (0 when it holds no digit) and its value.
+std::size_t decimalAt(std::string_view s, std::size_t at, double& value) {
+    std::string number;
+    const Mantissa m = mantissaAt(s, at, number);
+    if (!m.digit)
         return 0;
     value = 0;
     std::from_chars(number.data(), number.data() + number.size(), value);
-    return i - at;
+    return m.length;
 }
 
 // A part of minutes or of seconds at `at`: a decimal number below 60 and one of `marks`. Returns
@@ -168,27 +187,11 @@ NumberReading readNumber(std::string_view text) {
         i = kTypographicMinus.size();
     }
     std::string number;
-    bool anyDigit = false, nonZero = false, point = false;
-    std::int64_t magnitude = 0; // decimal exponent of the leading non-zero digit, plus one
-    for (; i < s.size(); ++i) {
-        if (isDigit(s[i])) {
-            anyDigit = true;
-            if (s[i] != '0')
-                nonZero = true;
-            if (!point && nonZero)
-                ++magnitude;
-            else if (point && !nonZero)
-                --magnitude;
-            number += s[i];
-        } else if ((s[i] == '.' || s[i] == ',') && !point) {
-            point = true;
-            number += '.';
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit)
+    const Mantissa mantissa = mantissaAt(s, i, number);
+    if (!mantissa.digit)
         return reading; // no number: nothing is read
+    i += mantissa.length;
+    std::int64_t magnitude = mantissa.magnitude;
 
     if (i < s.size() && (upper(s[i]) == 'E' || upper(s[i]) == 'D')) {
         std::size_t j = i + 1;
@@ -210,7 +213,7 @@ NumberReading readNumber(std::string_view text) {
     }
 
     double degrees = 0;
-    if (nonZero) {
+    if (mantissa.nonZero) {
         const auto [end, ec] =
             std::from_chars(number.data(), number.data() + number.size(), degrees);
         (void)end;
