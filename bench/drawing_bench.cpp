@@ -124,6 +124,15 @@ void replay(const std::vector<FakeSurface::Call>& calls, esferica::DrawingSurfac
         case Op::Circle:
             surface.Circle(c.x, c.y, c.r);
             break;
+        case Op::DrawWidth:
+            surface.setDrawWidth(c.width);
+            break;
+        case Op::DrawStyle:
+            surface.setDrawStyle(c.style);
+            break;
+        case Op::Name:
+            surface.Name(c.x, c.y, c.r, c.w, c.text);
+            break;
         }
     }
     surface.flush();
@@ -188,6 +197,10 @@ PlainDrawing plainDrawing(const std::vector<FakeSurface::Call>& calls, QSize siz
             d.circleBeforeRun = static_cast<int>(d.runs.size());
             d.circleColor = color;
             break;
+        case Op::DrawWidth:
+        case Op::DrawStyle:
+        case Op::Name:
+            break; // the classic click that these drawings come from makes none of these
         }
     }
     return d;

@@ -556,7 +556,8 @@ TEST_F(FormSurfaceTest, ManySegmentsAreAllDrawn) {
 
 // The surface paints its segments in bands side by side; whatever the bands, every pixel must come
 // out as one painter painting every stroke in order makes it: short segments of a fine grid
-// across the bands' edges, circles, and long lines that are painted whole.
+// across the bands' edges, circles, long lines, and the wide and dashed lines and names between
+// them, which are painted whole.
 TEST_F(FormSurfaceTest, PaintsInBandsTheSamePixelsAsOnePainter) {
     std::mt19937 random(12);
     std::uniform_real_distribution<float> at(-1.2f, 1.2f), step(-0.03f, 0.03f);
@@ -571,6 +572,16 @@ TEST_F(FormSurfaceTest, PaintsInBandsTheSamePixelsAsOnePainter) {
             surface_->Circle(x, y, 0.5f);
         if (curve % 60 == 0)
             line(-1.1f, 1.1f, 1.1f, -1.1f);
+        if (curve % 40 == 0) {
+            surface_->setDrawWidth(2);
+            surface_->setDrawStyle(curve % 80 == 0 ? esferica::DrawStyle::Dashed
+                                                   : esferica::DrawStyle::Solid);
+            for (int k = 0; k < 20; ++k)
+                surface_->Line(x += step(random), y += step(random));
+            surface_->Name(x, y, step(random), step(random), "B′");
+            surface_->setDrawWidth(1);
+            surface_->setDrawStyle(esferica::DrawStyle::Solid);
+        }
     }
     surface_->flush();
     QImage one(surface_->image().size(), QImage::Format_ARGB32_Premultiplied);

@@ -49,10 +49,16 @@ constexpr double kDeg = std::numbers::pi / 180;
 // Default view: inclination 30 degrees; rotation 10 puts vertex A at longitude -90 - 10.
 constexpr double kInclinationDeg = 30;
 constexpr double kLongitudeADeg = -100;
-// Antialiased one-pixel lines: a drawn point shows within this many pixels of where it belongs.
+// Antialiased one-pixel lines: a drawn point shows within this many device pixels of where it
+// belongs.
 constexpr int kReach = 2;
-// The centre of a pixel that an antialiased line of the outline touches is this close to it.
-constexpr double kOnOutline = 1.5;
+// The centre of a device pixel that an antialiased line of the outline touches is this close to
+// it, and half the line's width more, and as much again where a line ends on the outline (its
+// square cap): a line is a pixel of the picture wide, `ratio` device pixels.
+constexpr double kOnOutline = 1;
+double onOutline(double ratio) {
+    return kOnOutline + ratio;
+}
 // Long enough for the platform's update timer to have repainted the window.
 constexpr int kRepaintWait = 30;
 
@@ -129,7 +135,8 @@ void expectOutermostGreyOnTheOutline(const QImage& image) {
         }
     int misplaced = 0;
     for (std::size_t k = 0; k < outermost.size(); ++k)
-        if (std::abs(outermost[k] - 1) * pixelsPerUnit > kReach && ++misplaced <= 3)
+        if (std::abs(outermost[k] - 1) * pixelsPerUnit > onOutline(image.width() / 353.0) &&
+            ++misplaced <= 3)
             ADD_FAILURE() << "outermost grey in the sector at " << 3 * k - 180.0
                           << " degrees is at radius " << outermost[k];
     EXPECT_EQ(misplaced, 0);
@@ -255,7 +262,7 @@ TEST_F(PictureTest, WithoutTheGridTheOutlineIsTheUnitCircle) {
             ++grey;
             const QPointF centre = toPixel({0, 0}, image.size());
             const double r = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
-            if (std::abs(r - pixelsPerUnit) > kOnOutline && ++offCircle <= 3)
+            if (std::abs(r - pixelsPerUnit) > onOutline(image.width() / 353.0) && ++offCircle <= 3)
                 ADD_FAILURE() << "grey pixel (" << x << ", " << y << ") off the outline";
         }
     EXPECT_GT(grey, 2 * 3 * pixelsPerUnit) << "the outline goes all the way round";
