@@ -137,8 +137,16 @@ ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg) {
 const Calculation& Calculator::calculate(const FieldTexts& fields) {
     last_ = compute(fields, last_.primary);
     scene_ = last_.scene;
+    if (scene_)
+        scene_->style = style_;
     view_ = last_.view;
     return last_;
+}
+
+void Calculator::setPictureStyle(PictureStyle style) {
+    style_ = style;
+    if (scene_)
+        scene_->style = style;
 }
 
 bool Calculator::turnTo(std::string_view inclination, std::string_view rotation) {

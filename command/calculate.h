@@ -136,9 +136,15 @@ public:
     // and a change of size.
     SceneDrawing drawPicture(Surface& picture);
 
+    // Which picture drawPicture draws, from now on: the classic one unless told otherwise (the
+    // window sets the user's choice).
+    void setPictureStyle(PictureStyle style);
+    PictureStyle pictureStyle() const { return style_; }
+
 private:
     Calculation last_;
     std::optional<Scene> scene_;
+    PictureStyle style_ = PictureStyle::Classic;
     ViewAngles view_;
     FittingState fitting_;
 };

@@ -83,10 +83,13 @@ public:
     friend constexpr bool operator==(Real a, Real b) { return a.v_ == b.v_; }
     friend constexpr std::partial_ordering operator<=>(Real a, Real b) { return a.v_ <=> b.v_; }
 
-    // The elementary functions map finite arguments to finite results; only sqrt can fail.
+    // The elementary functions (and floor) map finite arguments to finite results; only sqrt can
+    // fail.
     friend Real sin(Real x) { return trusted(std::sin(x.v_)); }
     friend Real cos(Real x) { return trusted(std::cos(x.v_)); }
     friend Real atan(Real x) { return trusted(std::atan(x.v_)); }
+    friend Real atan2(Real y, Real x) { return trusted(std::atan2(y.v_, x.v_)); }
+    friend Real floor(Real x) { return trusted(std::floor(x.v_)); }
     friend Real abs(Real x) { return trusted(std::fabs(x.v_)); }
     friend Real sqrt(Real x) {
         if (x.v_ < 0) [[unlikely]]
