@@ -7,8 +7,10 @@
 // One step of turning the picture by hand, as a drag makes it: the window's redraw of the last
 // scene under a view turned by a pixel's worth both ways (so that the parallels change as well as
 // the meridians; the steps go back and forth), into the picture's backing image, at the default
-// options and at a 1-degree grid. Goals: 4 ms and 8 ms. The click at the same grid runs in the same
-// program, so that the ratio compares like with like.
+// options and at a 1-degree grid, in the classic picture (style 0) and in the readable one with
+// its names and depth (style 1). Goals: 4 ms and 8 ms. The click at the same grid runs in the same
+// program, so that the ratio compares like with like; BM_TurnStepReadableOverClassic turns a
+// window of each picture in alternation and reports both and their ratio.
 //
 // The picture against plain QPainter: the segments of one click are recorded, then replayed
 // through the picture (its Scale, Cls, colour, Line and Circle calls and the flush) and drawn
@@ -22,7 +24,9 @@
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/messages.h"
+#include "tests/support/settings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
@@ -53,9 +57,11 @@ const Options& optionsOf(const benchmark::State& state) {
     return *all.at(static_cast<std::size_t>(state.range(0)));
 }
 
-// The window as the user has it after typing the three sides and the options.
-std::unique_ptr<frmTrianguloEsf> typedForm(const Options& options) {
+// The window as the user has it after typing the three sides and the options, showing the
+// classic picture or the readable one.
+std::unique_ptr<frmTrianguloEsf> typedForm(const Options& options, bool classic = true) {
     auto form = std::make_unique<frmTrianguloEsf>();
+    form->findChild<QAction*>(QStringLiteral("actDibujoClasico"))->setChecked(classic);
     esferica::testing::typeInto(*form, {"60", "60", "60", "", "", ""}, options);
     form->show();
     QApplication::processEvents();
@@ -73,20 +79,61 @@ void BM_Click(benchmark::State& state) {
     }
 }
 
-void BM_TurnStep(benchmark::State& state) {
-    const std::unique_ptr<frmTrianguloEsf> form = typedForm(optionsOf(state));
+// A window with its picture drawn, ready to turn.
+std::unique_ptr<frmTrianguloEsf> drawnForm(const Options& options, bool classic) {
+    std::unique_ptr<frmTrianguloEsf> form = typedForm(options, classic);
     form->cmdCalcular_Click();
     QApplication::processEvents();
+    return form;
+}
+
+// One turn step of `form`, the `step`-th: ten steps one way, ten back.
+void turnStep(frmTrianguloEsf& form, int step) {
+    const double way = (step / 10) % 2 == 0 ? 1 : -1;
+    form.Grafico_Turn(0.5 * way, -0.5 * way);
+    // The redraw that the turn queued, and nothing else of the event loop.
+    QCoreApplication::sendPostedEvents(&form, QEvent::MetaCall);
+}
+
+void BM_TurnStep(benchmark::State& state) {
+    const std::unique_ptr<frmTrianguloEsf> form = drawnForm(optionsOf(state), state.range(1) == 0);
     int step = 0;
     for (auto _ : state) {
-        const double way = (step++ / 10) % 2 == 0 ? 1 : -1;
-        form->Grafico_Turn(0.5 * way, -0.5 * way);
-        // The redraw that the turn queued, and nothing else of the event loop.
-        QCoreApplication::sendPostedEvents(form.get(), QEvent::MetaCall);
+        turnStep(*form, step++);
         state.PauseTiming();
         QApplication::processEvents();
         state.ResumeTiming();
     }
+}
+
+// The readable picture against the classic one, step for step in alternation, so that whatever
+// else the machine does weighs on both alike.
+void BM_TurnStepReadableOverClassic(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    const std::unique_ptr<frmTrianguloEsf> classic = drawnForm(optionsOf(state), true);
+    const std::unique_ptr<frmTrianguloEsf> readable = drawnForm(optionsOf(state), false);
+    Clock::duration classicTime{}, readableTime{};
+    int step = 0;
+    for (auto _ : state) {
+        const Clock::time_point t0 = Clock::now();
+        turnStep(*classic, step);
+        const Clock::time_point t1 = Clock::now();
+        turnStep(*readable, step);
+        const Clock::time_point t2 = Clock::now();
+        ++step;
+        classicTime += t1 - t0;
+        readableTime += t2 - t1;
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    const auto ms = [&](Clock::duration t) {
+        return std::chrono::duration<double, std::milli>(t).count() /
+               static_cast<double>(state.iterations());
+    };
+    state.counters["classic_ms"] = ms(classicTime);
+    state.counters["readable_ms"] = ms(readableTime);
+    state.counters["ratio"] = ms(readableTime) / ms(classicTime);
 }
 
 // What one click puts on the picture, recorded call by call.
@@ -302,7 +349,15 @@ void gridArgs(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_Click)->Apply(gridArgs);
 // The densest grid the options accept: the slowest click a user can ask for. Goal: under 2 s.
 BENCHMARK(BM_Click)->Name("BM_Click/densest")->Arg(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_TurnStep)->ArgName("grid")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnStep)
+    ->ArgNames({"grid", "style"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurnStepReadableOverClassic)
+    ->ArgName("grid")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SurfaceReplay)->Apply(gridArgs);
 BENCHMARK(BM_PlainQPainter)->Apply(gridArgs);
 BENCHMARK(BM_SurfaceOverBaseline)->Apply(gridArgs);
@@ -313,6 +368,7 @@ int main(int argc, char** argv) {
     // The window is measured offscreen, whatever display the shell has.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    esferica::testing::useOwnSettings(); // the windows' choices never reach the user's
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -8,6 +8,7 @@
 #include "qt/diagram.h"
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
+#include "qt/picturestyle.h"
 
 #include <QFocusEvent>
 #include <QFontMetricsF>
@@ -174,6 +175,10 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     follow(txtInput_[0]);
 
     exporter_ = new esferica::Exporter(*this);
+    pictureStyle_ = new esferica::PictureStyleChoice(*this);
+    command_.setPictureStyle(pictureStyle_->style());
+    connect(pictureStyle_, &esferica::PictureStyleChoice::changed, this,
+            &frmTrianguloEsf::setPictureStyle);
     esferica::nameForScreenReaders(*this);
     txtInput_[0]->setFocus();
 }
@@ -209,6 +214,15 @@ void frmTrianguloEsf::Grafico_Turn(double inclinationDeg, double rotationDeg) {
     wantedView_ =
         esferica::turned(wantedView_.value_or(command_.sceneView()), inclinationDeg, rotationDeg);
     queueRedraw();
+}
+
+void frmTrianguloEsf::setPictureStyle(esferica::PictureStyle style) {
+    command_.setPictureStyle(style);
+    if (!command_.hasScene())
+        return;
+    showStatus(command_.drawPicture(*Grafico_));
+    Grafico_->flush();
+    emit pictureRedrawn();
 }
 
 void frmTrianguloEsf::queueRedraw() {

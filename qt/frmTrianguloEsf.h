@@ -27,6 +27,7 @@ class QPushButton;
 namespace esferica {
 class DrawingSurface;
 class Exporter;
+class PictureStyleChoice;
 } // namespace esferica
 
 class frmTrianguloEsf : public QWidget {
@@ -42,6 +43,8 @@ public:
     void txtGrid_GotFocus(int index);
     // Asks for the picture turned by the given degrees (Grafico's turnRequested).
     void Grafico_Turn(double inclinationDeg, double rotationDeg);
+    // Draws the picture again in the style chosen ("Dibujo clásico" in its menu).
+    void setPictureStyle(esferica::PictureStyle style);
 
 signals:
     // A turn or a change of size has drawn the picture again.
@@ -87,6 +90,7 @@ private:
     esferica::DrawingSurface* Grafico_ = nullptr;
     QLabel* Resolvergraf_ = nullptr;
     esferica::Exporter* exporter_ = nullptr; // copying and saving results and the picture
+    esferica::PictureStyleChoice* pictureStyle_ = nullptr; // classic or readable picture
 
     // The field that a mouse press has just focused: that press, and the drag and release that
     // follow it, must not move the caret and so undo the selection made on focus.

@@ -233,7 +233,8 @@ TEST_F(ExportTest, ResultLabelsAreSelectableWithTheMouseAndTheKeyboard) {
               QStringList{"Copiar resultados"});
 }
 
-// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions.
+// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions and
+// the choice of the classic picture.
 TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     calculate({"60", "60", "60", "", "", ""});
     picture()->setFocus(Qt::OtherFocusReason);
@@ -242,14 +243,15 @@ TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     EXPECT_EQ(copied.size(), picture()->size() * picture()->devicePixelRatioF());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               picture()->image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(contextMenu(picture()),
-              (QStringList{"Copiar imagen", "Guardar imagen…", "", "Copiar resultados"}));
+    EXPECT_EQ(contextMenu(picture()), (QStringList{"Copiar imagen", "Guardar imagen…", "",
+                                                   "Copiar resultados", "", "Dibujo clásico"}));
 }
 
 // Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG
 // is well-formed and holds one element per segment drawn, black and red, and the outline. A file
 // that cannot be written is told in Spanish, and nothing is left behind.
 TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
+    esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
     calculate({"60", "60", "60", "", "", ""});
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -302,6 +304,7 @@ TEST_F(ExportTest, EveryControlHasAnAccessibleName) {
             heard(control<QWidget>(QString::fromLatin1(name)), QAccessible::Description).size(), 40)
             << name;
     // A filled result's value reaches the reader as its description; the status, likewise.
+    esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
     calculate({"90", "90", "100", "", "", ""});
     EXPECT_EQ(heard(outcome(0), QAccessible::Description), outcome(0)->toolTip());
     EXPECT_EQ(heard(control<QWidget>(QStringLiteral("Resolvergraf")), QAccessible::Description),
