@@ -94,38 +94,54 @@ QStringList contextMenu(QWidget* widget) {
     return entries;
 }
 
-// The lines of an SVG file's drawing, by colour: a polyline of two points for each segment, and
-// a one-pixel square for a segment of no length, which the generator writes as a point.
-struct SvgLines {
+// An SVG file of the picture: its groups in order, each with its pen, and what they hold.
+struct SvgGroup {
+    QString id, label, stroke;
+    int paths = 0, circles = 0, dashed = 0;
+    int points = 0;       // over all its paths
+    int shortestPath = 0; // the fewest points of one of its paths
+    QStringList texts{};  // "A" ... with their fill: "A #ff0000"
+};
+struct SvgPicture {
     bool wellFormed = false;
     QString viewBox;
-    int circles = 0;
-    QMap<QString, int> byColour;
+    std::vector<SvgGroup> groups;
 };
-SvgLines readSvg(const QByteArray& data) {
-    SvgLines out;
+SvgPicture readSvg(const QByteArray& data) {
+    SvgPicture out;
     QXmlStreamReader xml(data);
-    QStringList colours{QString()}; // of each open element: its group's stroke, or fill for points
     while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isEndElement())
-            colours.removeLast();
         if (!xml.isStartElement())
             continue;
         const auto attribute = [&xml](const char* name) {
             return xml.attributes().value(QLatin1String(name)).toString();
         };
-        const QString stroke = attribute("stroke"), fill = attribute("fill");
-        colours << (xml.name() != QLatin1String("g")  ? colours.back()
-                    : stroke == QLatin1String("none") ? fill
-                                                      : stroke);
         if (xml.name() == QLatin1String("svg"))
             out.viewBox = attribute("viewBox");
-        out.circles += xml.name() == QLatin1String("circle");
-        if ((xml.name() == QLatin1String("polyline") &&
-             attribute("points").split(' ', Qt::SkipEmptyParts).size() == 2) ||
-            (xml.name() == QLatin1String("rect") && attribute("width") == QLatin1String("1")))
-            ++out.byColour[colours.back()];
+        if (xml.name() == QLatin1String("g"))
+            out.groups.push_back(
+                {attribute("id"), attribute("inkscape:label"), attribute("stroke")});
+        if (out.groups.empty())
+            continue;
+        SvgGroup& group = out.groups.back();
+        group.circles += xml.name() == QLatin1String("circle");
+        if (xml.name() == QLatin1String("path")) {
+            // "M x y L x y x y ...": a point is two numbers.
+            const int points = static_cast<int>(attribute("d")
+                                                    .remove(QLatin1Char('M'))
+                                                    .remove(QLatin1Char('L'))
+                                                    .split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                                    .size()) /
+                               2;
+            group.shortestPath = group.paths++ == 0 ? points : std::min(group.shortestPath, points);
+            group.points += points;
+            group.dashed += !attribute("stroke-dasharray").isEmpty();
+        }
+        if (xml.name() == QLatin1String("text")) {
+            const QString fill = attribute("fill");
+            group.texts << xml.readElementText() + QLatin1Char(' ') + fill;
+        }
     }
     out.wellFormed = !xml.hasError();
     return out;
@@ -248,10 +264,9 @@ TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
 }
 
 // Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG
-// is well-formed and holds one element per segment drawn, black and red, and the outline. A file
-// that cannot be written is told in Spanish, and nothing is left behind.
+// is well-formed and small, each line of the drawing one path in the group of its part, each name
+// a text. A file that cannot be written is told in Spanish, and nothing is left behind.
 TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
-    esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
     calculate({"60", "60", "60", "", "", ""});
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -264,22 +279,54 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
     saveThroughDialog(folder.filePath(QStringLiteral("triangulo.svg")));
     QFile file(folder.filePath(QStringLiteral("triangulo.svg")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const SvgLines svg = readSvg(file.readAll());
+    const QByteArray data = file.readAll();
+    EXPECT_LE(data.size(), 100 * 1024) << "the default picture";
+    const SvgPicture svg = readSvg(data);
     EXPECT_TRUE(svg.wellFormed);
     EXPECT_EQ(svg.viewBox, QStringLiteral("0 0 353 353"));
-    EXPECT_EQ(svg.circles, 1);
-    int lines = 0;
-    for (int count : svg.byColour)
-        lines += count;
-    EXPECT_EQ(static_cast<std::size_t>(lines), picture()->strokes().segmentCount());
-    EXPECT_GT(svg.byColour.value(QStringLiteral("#ff0000")), 100);
-    EXPECT_GT(svg.byColour.value(QStringLiteral("#000000")), 1000);
+    QStringList groups;
+    int points = 0;
+    for (const SvgGroup& g : svg.groups) {
+        groups << g.id + QLatin1Char(' ') + g.label + QLatin1Char(' ') + g.stroke;
+        points += g.points;
+        if (g.paths > 0) {
+            EXPECT_GE(g.shortestPath, 2) << qPrintable(g.id);
+        }
+    }
+    EXPECT_EQ(groups, (QStringList{"cara-oculta Cara oculta #b0b0b0", "red Red #000000",
+                                   "solucion Solución #ff0000", "nombres Nombres "}));
+    EXPECT_EQ(svg.groups[1].circles, 1);
+    EXPECT_LT(svg.groups[0].paths + svg.groups[1].paths, 100) << "a path a line, not a segment";
+    // Every segment's end is a point of a path, but for those of no length.
+    EXPECT_LE(static_cast<std::size_t>(points), picture()->strokes().segmentCount() + 100);
+    EXPECT_GT(static_cast<std::size_t>(points), picture()->strokes().segmentCount() * 9 / 10);
+    EXPECT_EQ(svg.groups[3].texts, (QStringList{"A #ff0000", "B #ff0000", "C #ff0000"}));
+
+    // The additional triangle is a group of its own, under the solution; the classic picture
+    // shows only its lines.
+    calculate({"40", "60", "", "30", "", ""});
+    EXPECT_EQ(form_->findChild<esferica::Exporter*>()->writeImage(folder.filePath("dos.svg")), "");
+    QFile two(folder.filePath(QStringLiteral("dos.svg")));
+    ASSERT_TRUE(two.open(QIODevice::ReadOnly));
+    const SvgPicture ambiguous = readSvg(two.readAll());
+    ASSERT_EQ(ambiguous.groups.size(), 5u);
+    EXPECT_EQ(ambiguous.groups[2].id + ambiguous.groups[2].stroke, "solucion-adicional#0072b2");
+    EXPECT_EQ(ambiguous.groups[3].id, "solucion");
+    EXPECT_TRUE(ambiguous.groups[4].texts.contains(QStringLiteral("B′ #0072b2")));
+    esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
+    EXPECT_EQ(form_->findChild<esferica::Exporter*>()->writeImage(folder.filePath("dos.svg")), "");
+    two.close();
+    ASSERT_TRUE(two.open(QIODevice::ReadOnly));
+    QStringList classic;
+    for (const SvgGroup& g : readSvg(two.readAll()).groups)
+        classic << g.id;
+    EXPECT_EQ(classic, (QStringList{"red", "solucion"}));
 
     const QString missing = folder.filePath(QStringLiteral("no/existe.png"));
     EXPECT_TRUE(form_->findChild<esferica::Exporter*>()->writeImage(missing).startsWith(
         QStringLiteral("No se pudo guardar la imagen en «%1»").arg(missing)));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              (QStringList{"triangulo.png", "triangulo.svg"}));
+              (QStringList{"dos.svg", "triangulo.png", "triangulo.svg"}));
 }
 
 // What a screen reader hears of each control, through the accessibility interfaces.
