@@ -342,6 +342,7 @@ esferica::FieldTexts frmTrianguloEsf::fieldTexts() const {
 void frmTrianguloEsf::showStatus(const esferica::SceneDrawing& drawing) {
     Resolvergraf_->setText(fromStd(esferica::statusText(drawing)));
     Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
+    esferica::describePicture(*Grafico_, drawing, command_.sceneView(), decimalSeparator());
 }
 
 std::string frmTrianguloEsf::decimalSeparator() const {

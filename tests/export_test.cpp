@@ -364,4 +364,59 @@ TEST_F(ExportTest, EveryControlHasAnAccessibleName) {
     }
 }
 
+// The picture's description follows what it shows, step by step: nothing, one triangle or two with
+// the names of their vertices and the view, a turn, the classic picture and a side c it leaves out,
+// and nothing again after a message.
+TEST_F(ExportTest, ThePicturesDescriptionFollowsWhatItShows) {
+    struct Step {
+        const char* name;
+        std::function<void()> action;
+        QStringList says, doesNotSay;
+    };
+    const auto click = [this](std::array<const char*, 6> inputs) {
+        return [this, inputs] {
+            calculate(inputs);
+        };
+    };
+    const Step steps[] = {
+        {"before any click", [] {}, {"Nada dibujado"}, {"vértices"}},
+        {"one triangle",
+         click({"60", "60", "60", "", "", ""}),
+         {"inclinación 30° y rotación 10°", "triángulo resuelto en rojo, de vértices A, B y C",
+          "gris claro"},
+         {"Falta", "Nada"}},
+        {"two triangles",
+         click({"40", "60", "", "30", "", ""}),
+         {"dos triángulos", "solución en rojo, de vértices A, B y C",
+          "solución adicional en azul, de vértices A, B′ y C"},
+         {"Falta"}},
+        {"turned with the right arrow",
+         [this] {
+             picture()->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(picture(), Qt::Key_Right);
+             QApplication::processEvents();
+         },
+         {"inclinación 30° y rotación 5°", "dos triángulos"},
+         {"rotación 10°"}},
+        {"classic picture, side c left out",
+         [&] {
+             esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
+             option(3)->setText(QStringLiteral("10"));
+             calculate({"90", "90", "100", "", "", ""});
+         },
+         {"con el triángulo resuelto en rojo", "Falta el lado c"},
+         {"vértices A", "gris"}},
+        {"a message", click({"90", "", "", "", "", ""}), {"Nada dibujado"}, {"triángulo resuelto"}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.action();
+        const QString description = picture()->accessibleDescription();
+        for (const QString& words : step.says)
+            EXPECT_TRUE(description.contains(words)) << qPrintable(description);
+        for (const QString& words : step.doesNotSay)
+            EXPECT_FALSE(description.contains(words)) << qPrintable(description);
+    }
+}
+
 } // namespace
