@@ -140,8 +140,13 @@ DepthParts splitByDepth(const Arc& arc) {
     }
     count = std::min<std::size_t>(count, DepthParts::kMaxParts - 1);
 
+    // Every crossing changes the side, so the depth at the middle of the longest part, where it
+    // is farthest from zero, tells the side of every part. The point of a crossing ends one part
+    // and begins the next.
     DepthParts parts;
-    Real lo = 0;
+    std::size_t longest = 0;
+    Real lo = 0, longestMiddle = length / 2, longestLength = -1;
+    Flat crossing = arc.start;
     for (std::size_t i = 0; i <= count; ++i) {
         const bool last = i == count;
         const Real hi = last ? length : cuts[i];
@@ -149,11 +154,19 @@ DepthParts splitByDepth(const Arc& arc) {
         part = arc;
         part.from = i == 0 ? arc.from : arc.from + lo;
         part.to = last ? arc.to : arc.from + hi;
-        part.start = i == 0 ? arc.start : flat(g.at(part.from));
+        part.start = crossing;
         part.end = last ? arc.end : flat(g.at(part.to));
-        parts.far[i] = depth(lo + (hi - lo) / 2) < -kOnOutline;
+        crossing = part.end;
+        if (hi - lo > longestLength) {
+            longest = i;
+            longestLength = hi - lo;
+            longestMiddle = lo + (hi - lo) / 2;
+        }
         lo = hi;
     }
+    const bool longestFar = depth(longestMiddle) < -kOnOutline;
+    for (std::size_t i = 0; i <= count; ++i)
+        parts.far[i] = (i + longest) % 2 == 0 ? longestFar : !longestFar;
     parts.count = static_cast<int>(count) + 1;
     return parts;
 }

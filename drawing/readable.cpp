@@ -139,26 +139,32 @@ ReadableGrid::ReadableGrid(Real inclination) : tilt_(tiltOf(inclination)) {}
 
 void ReadableGrid::draw(ResumeNext& run, Surface& dib) const {
     const Real halfPi = kPi / 2, twoPi = 2 * kPi;
-    const auto lines = [&](bool far) {
-        const auto parts = [&](const Arc& line) {
-            const DepthParts split = splitByDepth(line);
-            for (int i = 0; i < split.count; ++i)
-                if (split.far[static_cast<std::size_t>(i)] == far)
-                    plotArc(dib, split.arc[static_cast<std::size_t>(i)]);
-        };
-        for (const Real phi : parallels_)
-            run([&] { parts(arcOf(parallelCircle(phi, tilt_), 0, 0, twoPi)); });
-        for (const Real lambda : meridians_)
-            run([&] { parts(arcOf(meridianCircle(lambda, tilt_), -halfPi, -halfPi, halfPi)); });
+    // Every line split once, for both passes; a line whose split fails is left out of both.
+    std::vector<DepthParts> lines;
+    lines.reserve(parallels_.size() + meridians_.size());
+    for (const Real phi : parallels_)
+        run([&] { lines.push_back(splitByDepth(arcOf(parallelCircle(phi, tilt_), 0, 0, twoPi))); });
+    for (const Real lambda : meridians_)
+        run([&] {
+            lines.push_back(
+                splitByDepth(arcOf(meridianCircle(lambda, tilt_), -halfPi, -halfPi, halfPi)));
+        });
+    const auto draw = [&](bool far) {
+        for (const DepthParts& line : lines)
+            run([&] {
+                for (int i = 0; i < line.count; ++i)
+                    if (line.far[static_cast<std::size_t>(i)] == far)
+                        plotArc(dib, line.arc[static_cast<std::size_t>(i)]);
+            });
     };
     run([&] {
         dib.setDrawWidth(kThinLine);
         dib.setDrawStyle(DrawStyle::Solid);
         dib.setForeColor(kFarGrey);
     });
-    lines(true);
+    draw(true);
     run([&] { dib.setForeColor(kBlack); });
-    lines(false);
+    draw(false);
     // The outline last: after it, the picture paints the lines of both sides in one go, and it
     // covers the ends of the far lines that meet it.
     run([&] { dib.Circle(0, 0, 1); });
