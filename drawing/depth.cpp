@@ -171,17 +171,18 @@ DepthParts splitByDepth(const Arc& arc) {
     return parts;
 }
 
-void plotArc(Surface& dib, const Arc& arc) {
+void plotArc(Surface& dib, const Arc& arc, int stride) {
     dib.setCurrentX(toSingle(arc.start.x));
     dib.setCurrentY(toSingle(arc.start.y));
-    const Real h = step();
+    const Real h = step() * stride;
     // The first inner point, the least origin + k h beyond `from` (once more if rounding put it on
     // `from` itself).
     const Real k = floor((arc.from - arc.origin) / h) + 1;
     Real first = arc.origin + k * h;
     if (!(first > arc.from))
         first = first + h;
-    // The circle turned to begin at `first`: the point j steps on is centre + U cos jh + V sin jh.
+    // The circle turned to begin at `first`: the point j strides on is centre + U cos jh + V sin
+    // jh.
     const SphereCircle& g = arc.circle;
     const Real c0 = cos(first), s0 = sin(first);
     const Real ux = g.u.x * c0 + g.v.x * s0, uy = g.u.y * c0 + g.v.y * s0;
@@ -190,8 +191,9 @@ void plotArc(Surface& dib, const Arc& arc) {
     for (int j = 0; j < kMaxArcSteps; ++j) {
         if (!(first + j * h < arc.to))
             break;
-        const bool tabled = j <= kTableSteps;
-        const auto at = static_cast<std::size_t>(j);
+        const int steps = j * stride;
+        const bool tabled = steps <= kTableSteps;
+        const auto at = static_cast<std::size_t>(steps);
         const Real cj = tabled ? table.c[at] : cos(j * h), sj = tabled ? table.s[at] : sin(j * h);
         dib.Line(toSingle(g.centre.x + ux * cj + vx * sj),
                  toSingle(g.centre.y + uy * cj + vy * sj));

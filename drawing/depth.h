@@ -88,8 +88,9 @@ DepthParts splitByDepth(const Arc& arc);
 
 // Draws `arc` in the surface's current pen: the current point moves to `start`, then a Line to each
 // inner point and one to `end`, so an arc shorter than a step is one segment from start to end.
-// Stops after kMaxArcSteps inner points: no arc of the picture has as many.
+// With a stride of n only every n-th inner point is drawn, origin + k n h. Stops after
+// kMaxArcSteps inner points: no arc of the picture has as many.
 inline constexpr int kMaxArcSteps = 1000;
-void plotArc(Surface& dib, const Arc& arc);
+void plotArc(Surface& dib, const Arc& arc, int stride = 1);
 
 } // namespace esferica

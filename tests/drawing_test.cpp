@@ -480,35 +480,38 @@ TEST(Depth, LinesSplitWhereTheyPassBehindTheOutline) {
 }
 
 // An arc of the readable picture runs from its start, through the points a whole number of steps
-// from its origin, to exactly its end: a side meets its vertices, and one shorter than a step is a
-// single segment between them.
+// (or strides) from its origin, to exactly its end: a side meets its vertices, and one shorter than
+// a step is a single segment between them.
 TEST(PlotArc, RunsThroughWholeStepsToExactlyItsEnd) {
     struct Row {
         const char* name;
         double origin, from, to; // in steps
-        int lines;
+        int stride, lines;
     };
     const Row rows[] = {
-        {"three steps", 0, 0, 3, 3},
-        {"three and a half steps", 0, 0, 3.5, 4},
-        {"shorter than a step", 0, 0, 0.4, 1},
-        {"between two steps", 0, 0.2, 0.7, 1},
-        {"from an origin far behind", -10, 0.25, 2, 2},
-        {"a whole turn", 0, 0, 200, 200},
+        {"three steps", 0, 0, 3, 1, 3},
+        {"three and a half steps", 0, 0, 3.5, 1, 4},
+        {"shorter than a step", 0, 0, 0.4, 1, 1},
+        {"between two steps", 0, 0.2, 0.7, 1, 1},
+        {"from an origin far behind", -10, 0.25, 2, 1, 2},
+        {"a whole turn", 0, 0, 200, 1, 200},
+        {"every other point: the far side of the grid", 0, 0, 3.5, 2, 2},
+        {"every other point from an origin behind", -3, 0.5, 5, 2, 3},
     };
     const SphereCircle unit{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const Arc arc{unit, r.origin * kStep, r.from * kStep, r.to * kStep, {0.5, 0.25}, {-2, 3}};
         FakeSurface s;
-        plotArc(s, arc);
+        plotArc(s, arc, r.stride);
         ASSERT_EQ(s.count(Op::Line), r.lines);
         EXPECT_TRUE(s.segments.front().x0 == 0.5f && s.segments.front().y0 == 0.25f);
         EXPECT_TRUE(s.segments.back().x1 == -2.0f && s.segments.back().y1 == 3.0f);
+        const double h = r.stride * kStep;
         double t = r.origin * kStep;
         while (t <= r.from * kStep)
-            t += kStep;
-        for (std::size_t k = 0; k + 1 < s.segments.size(); ++k, t += kStep)
+            t += h;
+        for (std::size_t k = 0; k + 1 < s.segments.size(); ++k, t += h)
             EXPECT_AT((Point{s.segments[k].x1, s.segments[k].y1}),
                       (Point{std::cos(t), std::sin(t)}), kOnSurface);
     }
