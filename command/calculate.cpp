@@ -185,9 +185,17 @@ ViewAngles inTenths(ViewAngles view) {
 const Calculation& Calculator::calculate(const FieldTexts& fields) {
     last_ = compute(fields, last_.primary);
     scene_ = last_.scene;
+    if (scene_)
+        scene_->style = style_;
     view_ = last_.view;
     travelled_.reset();
     return last_;
+}
+
+void Calculator::setPictureStyle(PictureStyle style) {
+    style_ = style;
+    if (scene_)
+        scene_->style = style;
 }
 
 bool Calculator::turnTo(std::string_view inclination, std::string_view rotation) {

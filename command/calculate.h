@@ -184,9 +184,15 @@ public:
     // `thinning` allows.
     SceneDrawing drawPicture(Surface& picture, const GridThinning& thinning = {});
 
+    // Which picture drawPicture draws, from now on: the classic one unless told otherwise (the
+    // window sets the user's choice).
+    void setPictureStyle(PictureStyle style);
+    PictureStyle pictureStyle() const { return style_; }
+
 private:
     Calculation last_;
     std::optional<Scene> scene_;
+    PictureStyle style_ = PictureStyle::Classic;
     ViewAngles view_;
     std::optional<ViewAngles> travelled_; // where turnBy has brought the view since the click
     FittingState fitting_;

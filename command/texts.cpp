@@ -382,7 +382,7 @@ std::string_view messageText(Outcome outcome) {
 std::string_view statusText(const SceneDrawing& drawing) {
     if (drawing.missingSides() == 0)
         return {};
-    if (!drawing.additionalShown)
+    if (drawing.triangles < 2)
         return "No se encontró solución gráfica para el lado c";
     if (drawing.missingSides() == 2)
         return "No se encontró solución gráfica para los lados c de ambas soluciones";

@@ -3,6 +3,7 @@
 
 #include "drawing/plot.h"
 #include "drawing/projection.h"
+#include "drawing/readable.h"
 #include "drawing/side.h"
 #include "numeric/angles.h"
 
@@ -97,14 +98,20 @@ SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, Fittin
     const Real inclination = view.inclination;
     const long everyParallel = drawnEvery(view.latstep, thinning);
     const long everyMeridian = drawnEvery(view.longstep, thinning);
+    // The readable picture takes the same lines, and draws them once it has them all.
+    const bool classic = scene.style == PictureStyle::Classic;
+    ReadableGrid readable(inclination);
 
-    run([&] {
-        dib.setForeColor(kBlack);
-        dib.Circle(0, 0, 1);
-    });
+    if (classic)
+        run([&] {
+            dib.setForeColor(kBlack);
+            dib.Circle(0, 0, 1);
+        });
 
     // Parallels, each drawn as its whole projected ellipse; the poles come out as single points.
     sweep(-halfPi, halfPi, view.latstep, everyParallel, [&](Real phi) {
+        if (!classic)
+            return readable.addParallel(phi);
         run([&] {
             elipse(dib, 0, sin(phi) * cos(inclination), cos(phi), sin(inclination) * cos(phi), 0, 0,
                    twoPi);
@@ -115,15 +122,22 @@ SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, Fittin
     sweep(0, twoPi, view.longstep, everyMeridian, [&](Real u) {
         run([&] {
             const Real lambda = reference + u;
+            if (!classic)
+                return readable.addMeridian(lambda);
             arco(dib, -halfPi, lambda, halfPi, lambda, inclination);
         });
     });
+
+    if (!classic) {
+        readable.draw(run, dib);
+        return drawReadableTriangles(run, dib, scene, reference, fitting);
+    }
 
     run([&] { dib.setForeColor(kRed); });
 
     SceneDrawing drawn;
     drawn.gridThinned = everyParallel > 1 || everyMeridian > 1;
-    drawn.additionalShown = scene.additional.has_value();
+    drawn.triangles = scene.additional ? 2 : 1;
     drawn.primarySideMissing =
         !drawTriangle(run, dib, scene.primary, reference, inclination, fitting);
     // Side c2 is drawn whatever its length, so the additional triangle is always whole.

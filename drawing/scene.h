@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing stage of the calculate command: the wire-frame sphere under a view, and the solved
-// triangles on it in red. It takes numbers only: the command reads the option fields, checks them
-// and shows the messages, so the same scene can be drawn again under another view.
+// triangles on it. It takes numbers only: the command reads the option fields, checks them and
+// shows the messages, so the same scene can be drawn again under another view.
+//
+// Two pictures of the same scene. The classic one draws the grid and the outline in black and
+// every triangle in red, with thin lines and nothing else. The readable one (the window's default)
+// lets the student match it to the numbers: the grid and the outline on the far side of the sphere
+// in light grey, the triangles twice as wide, the additional one in blue, their far parts dashed,
+// and the names of the vertices beside them (drawing/readable.h).
 #pragma once
 
 #include "drawing/surface.h"
@@ -9,6 +15,7 @@
 #include "numeric/checked.h"
 #include "solver/triangle.h"
 
+#include <array>
 #include <optional>
 
 namespace esferica {
@@ -27,11 +34,15 @@ struct DrawingOptions {
     Real latstep, longstep, inclination, rotation;
 };
 
-// What the picture shows: the sphere and its grid under the options, and the solved triangles.
+enum class PictureStyle { Classic, Readable };
+
+// What the picture shows: the sphere and its grid under the options, and the solved triangles, in
+// one of the two pictures.
 struct Scene {
     DrawingOptions options;
     TriangleSolution primary;
     std::optional<TriangleSolution> additional;
+    PictureStyle style = PictureStyle::Classic;
 };
 
 // How much of the grid a drawing may leave out. A still picture draws every line. While the
@@ -48,14 +59,19 @@ struct GridThinning {
     double pixelsAcross = 0;
 };
 
-// Which sides c a drawing left out, because no fit was found for them, and whether it thinned the
-// grid.
+// Which sides c a drawing left out, because no fit was found for them, what it drew, and whether
+// it thinned the grid.
 struct SceneDrawing {
     bool primarySideMissing = false;
     bool additionalSideMissing = false;
-    bool additionalShown = false; // the scene has a second triangle
     bool gridThinned = false;
     int missingSides() const { return int{primarySideMissing} + int{additionalSideMissing}; }
+    // How many triangles the picture shows: none when it was only cleared.
+    int triangles = 0;
+    PictureStyle style = PictureStyle::Classic;
+    // Which vertices (A, B, C) of the additional triangle lie where the solution's do: the
+    // readable picture names each of them once, as the solution's.
+    std::array<bool, 3> sharedVertices{};
 };
 
 // The first steps of the drawing stage, before the options are read: sets the user coordinates
@@ -67,7 +83,8 @@ void clearScene(ResumeNext& run, Surface& dib);
 // primary triangle in red with vertex C at the north pole, side b on the meridian at longitude
 // -90 degrees - rotation and side a at angle C from it, and the additional triangle likewise.
 // Every statement is a step of `run`, and a failing one leaves the rest of the picture to be
-// drawn; a side c that finds no fit is missing from the picture, and from the result. The grid is
+// drawn; a side c that finds no fit is missing from the picture, and from the result. The
+// readable picture places the same lines and adds its cues (drawing/readable.h). The grid is
 // thinned as `thinning` allows; the triangles are always drawn whole.
 SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, FittingState& fitting,
                        const GridThinning& thinning = {});

@@ -13,8 +13,6 @@ namespace {
 
 // Above the tolerance, so the first pass always runs.
 constexpr double kInitialErr = 1.00001;
-// The iteration goes on while the residual norm is strictly above this.
-constexpr double kTolerance = 0.00001;
 // The pass that reaches this count returns before stepping.
 constexpr int kMaxPasses = 100;
 // A step is halved only when the step accepted in the previous pass was longer than this.
@@ -77,7 +75,7 @@ void NewtonRaphson44(FittingState& s) {
     Trig at = trig(s.xsol);
     Vec4 F = residuals(at, s);
 
-    while (err > kTolerance) {
+    while (err > kResidualTolerance) {
         fillJacobian(at, s.jacobian);
         invertjacobian(s);
         ++n;

@@ -6,6 +6,9 @@
 
 namespace esferica {
 
+// The iteration goes on while the residual norm is strictly above this.
+inline constexpr double kResidualTolerance = 0.00001;
+
 // Solves f1 = f2 = f3 = f4 = 0 (fitting/equations.h) for (t1, t2, theta, k), starting from
 // s.xinit and fitting the targets s.x1, s.y1, s.x2, s.y2; leaves the last iterate in s.xsol.
 //

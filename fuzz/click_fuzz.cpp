@@ -7,7 +7,9 @@
 // missing option line keeps the window's initial text (15, 20, 30, 10). Every further block of
 // ten lines is one more click on the same window, whose triangle and fitting state carry over as
 // they do between clicks of the real window; at most kMaxClicks clicks per input. A field can
-// therefore hold no line feed, which the number reader ignores like a blank anyway.
+// therefore hold no line feed, which the number reader ignores like a blank anyway. The first
+// click draws the readable picture, as the window does by default, the next one the classic
+// picture ("Dibujo clásico"), and so on in turn.
 //
 // Checked after every click, aborting with a message on stderr when one fails:
 //   - the click returns (libFuzzer's -timeout bounds it);
@@ -20,8 +22,10 @@
 //     was cleared with nothing drawn on it; after a drawing labels 0 to 5 are filled and labels 6
 //     to 11 are filled exactly when the run found two triangles;
 //   - every element of a triangle shown lies strictly between 0 and 180 degrees;
-//   - the picture received only finite coordinates and radii, only black and red, and nothing
-//     drawn after "Error en datos de dibujo" cleared it.
+//   - the picture received only finite coordinates, radii and directions, only black and red in
+//     the classic picture (which sets no width or style and writes no name), only black, light
+//     grey, red and blue in the readable one, and nothing drawn after "Error en datos de dibujo"
+//     cleared it.
 // The window is the recording view of the tests, its surface keeping counters only.
 #include "command/calculate.h"
 #include "command/numbers.h"
@@ -53,15 +57,33 @@ constexpr int kFirst = kElements, kLabels = kResultLabels;
     std::abort();
 }
 
-// The recording surface, told to keep no calls, with the colours checked as they come.
+// The recording surface, told to keep no calls, with the colours and pens checked as they come.
 class CheckingSurface : public testing::FakeSurface {
 public:
     CheckingSurface() { record = false; }
     void setForeColor(std::int32_t color) override {
-        if (color != kBlack && color != kRed)
-            broken("a colour other than black and red", std::to_string(color));
+        const bool classicColour = color == kBlack || color == kRed;
+        if (!(classicColour || (!classic && (color == kFarGrey || color == kBlue))))
+            broken("a colour that the picture does not draw with", std::to_string(color));
         FakeSurface::setForeColor(color);
     }
+    void setDrawWidth(int width) override {
+        if (classic || (width != kThinLine && width != 2 * kThinLine))
+            broken("a width that the picture does not draw with", std::to_string(width));
+        FakeSurface::setDrawWidth(width);
+    }
+    void setDrawStyle(DrawStyle style) override {
+        if (classic)
+            broken("a dashed line in the classic picture");
+        FakeSurface::setDrawStyle(style);
+    }
+    void Name(float x, float y, float dx, float dy, std::string_view text) override {
+        if (classic)
+            broken("a name in the classic picture", text);
+        FakeSurface::Name(x, y, dx, dy, text);
+    }
+
+    bool classic = false; // the picture that the click draws
 };
 
 bool isDigit(char ch) {
@@ -220,6 +242,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 view.options[static_cast<std::size_t>(field - kElements)] = std::move(text);
         }
 
+        surface.classic = click % 2 == 1;
+        form.setPictureStyle(surface.classic ? PictureStyle::Classic : PictureStyle::Readable);
         view.messages.clear();
         const long surfaceCallsBefore = surface.callCount;
         const Calculation& calc = view.click(form);

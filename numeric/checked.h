@@ -89,11 +89,12 @@ public:
     friend constexpr bool operator<=(Real a, Real b) { return a.v_ <= b.v_; }
     friend constexpr bool operator>=(Real a, Real b) { return a.v_ >= b.v_; }
 
-    // The elementary functions map finite arguments to finite results; only sqrt, hypot and
-    // atan2 can fail.
+    // The elementary functions (and floor) map finite arguments to finite results; only sqrt,
+    // hypot and atan2 can fail.
     friend Real sin(Real x) { return trusted(std::sin(x.v_)); }
     friend Real cos(Real x) { return trusted(std::cos(x.v_)); }
     friend Real atan(Real x) { return trusted(std::atan(x.v_)); }
+    friend Real floor(Real x) { return trusted(std::floor(x.v_)); }
     friend Real hypot(Real x, Real y) { return checked(std::hypot(x.v_, y.v_)); }
     // The angle of the point (x, y) in true radians, in [-pi, pi], as std::atan2 gives it but from
     // one arctangent of a quotient of at most 1, which costs a third as much; within two units in

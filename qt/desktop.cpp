@@ -129,6 +129,8 @@ QIcon windowIcon() {
 void presentToDesktop() {
     QGuiApplication::setWindowIcon(windowIcon());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kSettingsName));
 }
 
 } // namespace esferica

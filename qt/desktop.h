@@ -52,8 +52,12 @@ inline constexpr int kIconSizes[] = {ESFERICA_ICON_SIZES};
 // resources.
 QIcon windowIcon();
 
-// Before the window is shown: the icon of every window and the desktop entry that names the
-// program (the desktop's menu and task bar take its name and icon from it).
+// The organisation and application name under which the user's settings are kept:
+// ~/.config/esferica/esferica.conf on Linux.
+inline constexpr const char* kSettingsName = "esferica";
+
+// Before the window is shown: the icon of every window, the desktop entry that names the program
+// (the desktop's menu and task bar take its name and icon from it) and where its settings are.
 void presentToDesktop();
 
 } // namespace esferica

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/drawingsurface.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -21,11 +24,11 @@ constexpr std::size_t kMaxPendingSegments = 8192;
 // The focus frame, in pixels from the picture's edges inwards.
 constexpr int kFocusFrameWidth = 2;
 
-QColor fromForeColor(std::int32_t color) {
-    const auto c = static_cast<std::uint32_t>(color);
-    return QColor(static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu),
-                  static_cast<int>((c >> 16) & 0xFFu));
-}
+// A name: its font a quarter larger than the picture's, kNameGap pixels clear of its point, and
+// at least kNameMargin pixels inside the picture's edges.
+constexpr qreal kNameScale = 1.25;
+constexpr qreal kNameGap = 3;
+constexpr qreal kNameMargin = 2;
 
 } // namespace
 
@@ -53,6 +56,10 @@ void DrawingSurface::Scale(float left, float top, float right, float bottom) {
 
 void DrawingSurface::Cls() {
     pending_.clear();
+    pendingPolylines_.clear();
+    polylineEnd_.reset();
+    drawWidth_ = kThinLine;
+    drawStyle_ = DrawStyle::Solid;
     strokes_.clear(size());
     painted_ = 0;
     fitImage();
@@ -67,6 +74,21 @@ void DrawingSurface::setForeColor(std::int32_t color) {
     foreColor_ = next;
 }
 
+void DrawingSurface::setDrawWidth(int width) {
+    width = std::max(width, kThinLine);
+    if (width == drawWidth_)
+        return;
+    recordPending();
+    drawWidth_ = width;
+}
+
+void DrawingSurface::setDrawStyle(DrawStyle style) {
+    if (style == drawStyle_)
+        return;
+    recordPending();
+    drawStyle_ = style;
+}
+
 void DrawingSurface::setCurrentX(float x) {
     currentX_ = x;
 }
@@ -76,17 +98,59 @@ void DrawingSurface::setCurrentY(float y) {
 }
 
 void DrawingSurface::Line(float x, float y) {
-    pending_.emplace_back(toPixels(currentX_, currentY_), toPixels(x, y));
+    if (thinAndSolid()) {
+        pending_.emplace_back(toPixels(currentX_, currentY_), toPixels(x, y));
+        if (pending_.size() >= kMaxPendingSegments)
+            recordPending();
+    } else {
+        const QPointF from(currentX_, currentY_);
+        if (polylineEnd_ != from)
+            pendingPolylines_.push_back({toPixels(currentX_, currentY_)});
+        pendingPolylines_.back() << toPixels(x, y);
+        polylineEnd_ = QPointF(x, y);
+    }
     currentX_ = x;
     currentY_ = y;
-    if (pending_.size() >= kMaxPendingSegments)
-        recordPending();
 }
 
 void DrawingSurface::Circle(float x, float y, float r) {
     recordPending();
     // Aspect 1: the radius is measured along x and the outline is round on the screen.
     strokes_.addCircle(foreColor_, toPixels(x, y), std::abs(r * scaleX_));
+}
+
+void DrawingSurface::Name(float x, float y, float dx, float dy, std::string_view text) {
+    recordPending();
+    const QString name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFont font = nameFont();
+    const QRectF ink = QFontMetricsF(font).tightBoundingRect(name);
+    // The direction in pixels (user y may point up), and how far the box's centre must go along
+    // it for the box to clear the point.
+    QPointF away(dx * (scaleX_ < 0 ? -1 : 1), dy * (scaleY_ < 0 ? -1 : 1));
+    const qreal norm = std::hypot(away.x(), away.y());
+    away = norm > 0 && std::isfinite(norm) ? away / norm : QPointF(0, -1);
+    const qreal halfWidth = ink.width() / 2, halfHeight = ink.height() / 2;
+    const qreal reach = std::min(away.x() != 0 ? halfWidth / std::abs(away.x()) : halfHeight,
+                                 away.y() != 0 ? halfHeight / std::abs(away.y()) : halfWidth);
+    const QPointF centre = toPixels(x, y) + away * (kNameGap + reach);
+    // Inside the picture, however near its edge the point lies.
+    const qreal left = std::clamp(centre.x() - halfWidth, kNameMargin,
+                                  std::max(kNameMargin, width() - kNameMargin - ink.width()));
+    const qreal top = std::clamp(centre.y() - halfHeight, kNameMargin,
+                                 std::max(kNameMargin, height() - kNameMargin - ink.height()));
+    strokes_.addText(foreColor_, QPointF(left, top) - ink.topLeft(), name, font);
+}
+
+float DrawingSurface::onePixel() const {
+    return static_cast<float>(std::abs(1 / scaleX_));
+}
+
+QFont DrawingSurface::nameFont() const {
+    // Sized in pixels, so that an SVG copy of the picture can state the very same size.
+    QFont name = font();
+    name.setPixelSize(static_cast<int>(std::lround(QFontInfo(font()).pixelSize() * kNameScale)));
+    name.setBold(true);
+    return name;
 }
 
 void DrawingSurface::flush() {
@@ -190,6 +254,11 @@ void DrawingSurface::updateMapping() {
 }
 
 void DrawingSurface::recordPending() {
+    if (!pendingPolylines_.empty()) {
+        strokes_.addPolylines(foreColor_, drawWidth_, drawStyle_ == DrawStyle::Dashed,
+                              std::exchange(pendingPolylines_, {}));
+        polylineEnd_.reset();
+    }
     if (pending_.empty())
         return;
     // A full batch is handed over whole, a short one copied to its size.

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QImage>
 #include <QLineF>
+#include <QPolygonF>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -16,12 +17,14 @@
 namespace esferica {
 
 // A calculation makes thousands of Line calls (a fine grid, hundreds of thousands), so the
-// operations do not paint one by one: segments of one colour are collected into the stroke record,
+// operations do not paint one by one: segments of one pen are collected into the stroke record,
 // and flush() paints what has been recorded since the last one into the backing image, in bands
 // side by side on the cores (StrokeRecord::paint). Every operation still takes effect in the order
 // it was called. The owner calls flush() when a command has finished and before anything may show
 // the widget in between (a modal message box runs an event loop); flush() also schedules the one
-// repaint that the command needs.
+// repaint that the command needs. Thin solid lines are kept as segments; wide or dashed ones as
+// polylines of the segments that join end to start, so that each is stroked as one line. Names are
+// written in the picture's font, bold and a quarter larger.
 //
 // The picture is also where the user turns the sphere: dragging with the left button and the
 // arrow keys ask for a turn through turnRequested, which the window answers by drawing its scene
@@ -36,10 +39,14 @@ public:
     void Scale(float left, float top, float right, float bottom) override;
     void Cls() override;
     void setForeColor(std::int32_t color) override;
+    void setDrawWidth(int width) override;
+    void setDrawStyle(DrawStyle style) override;
     void setCurrentX(float x) override;
     void setCurrentY(float y) override;
     void Line(float x, float y) override;
     void Circle(float x, float y, float r) override;
+    void Name(float x, float y, float dx, float dy, std::string_view text) override;
+    float onePixel() const override;
 
     // Puts every operation so far into the backing image and schedules a repaint.
     void flush();
@@ -75,17 +82,23 @@ protected:
 private:
     QPointF toPixels(float x, float y) const;
     void updateMapping();
-    // Moves the collected segments into the stroke record.
+    // Moves the collected segments and polylines into the stroke record.
     void recordPending();
+    bool thinAndSolid() const { return drawWidth_ == kThinLine && drawStyle_ == DrawStyle::Solid; }
+    QFont nameFont() const;
     // Paints what the stroke record holds beyond what the image shows.
     void paintRecorded();
     // Makes the backing image match the widget's size and device pixel ratio, keeping the drawing.
     void fitImage();
 
     QImage image_;
-    std::vector<QLineF> pending_; // segments in foreColor_, not yet in the stroke record
-    std::size_t painted_ = 0;     // the strokes of the record already in the image
+    std::vector<QLineF> pending_; // thin solid segments in foreColor_, not yet in the record
+    std::vector<QPolygonF> pendingPolylines_; // wide or dashed lines, not yet in the record
+    std::optional<QPointF> polylineEnd_;      // in user coordinates, where the last one ends
+    std::size_t painted_ = 0;                 // the strokes of the record already in the image
     QColor foreColor_ = Qt::black;
+    int drawWidth_ = kThinLine;
+    DrawStyle drawStyle_ = DrawStyle::Solid;
     // The user coordinate range set by Scale; until then one unit is one pixel from the top left.
     double userLeft_ = 0, userTop_ = 0, userWidth_ = 0, userHeight_ = 0;
     double scaleX_ = 1, scaleY_ = 1; // pixels per user unit, recomputed when either side changes

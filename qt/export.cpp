@@ -6,9 +6,9 @@
 #include "numeric/angles.h"
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
+#include "qt/svgpicture.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,10 +17,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QSvgGenerator>
 #include <utility>
 
 namespace esferica {
@@ -158,21 +156,8 @@ void Exporter::copyImage() const {
 QByteArray Exporter::svgImage() const {
     const StrokeRecord& strokes = picture_->strokes();
     const QSizeF frame = strokes.frame().isEmpty() ? QSizeF(picture_->size()) : strokes.frame();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(picture_->size());
-    svg.setViewBox(QRectF(QPointF(0, 0), frame));
-    svg.setResolution(96); // a pixel of the picture is a pixel of a 96-dpi screen
-    svg.setTitle(picture_->accessibleName());
-    svg.setDescription(picture_->accessibleDescription());
-    QPainter painter(&svg);
-    painter.fillRect(QRectF(QPointF(0, 0), frame), Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
-    strokes.replay(painter);
-    painter.end();
-    return buffer.data();
+    return svgPicture(strokes, frame, picture_->size(), picture_->accessibleName(),
+                      picture_->accessibleDescription());
 }
 
 QString Exporter::writeImage(const QString& path) const {

@@ -7,7 +7,8 @@
 //     its own heading; also Ctrl+Shift+C anywhere in the window;
 //   - "Copiar imagen" puts the picture on the clipboard at its device pixels (Ctrl+C on it);
 //   - "Guardar imagen…" asks for a file and writes the picture there as PNG, at its device pixels,
-//     or as SVG, the very segments and circle that the picture drew (Ctrl+S on it).
+//     or as SVG, the very lines, circle and names that the picture drew (qt/svgpicture.h; Ctrl+S
+//     on it).
 #pragma once
 
 #include "command/texts.h"

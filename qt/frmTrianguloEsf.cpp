@@ -11,6 +11,7 @@
 #include "qt/fields.h"
 #include "qt/help.h"
 #include "qt/measures.h"
+#include "qt/picturestyle.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -60,7 +61,7 @@ QStringList statusTexts() {
         for (const bool first : {false, true})
             for (const bool second : {false, true}) {
                 esferica::SceneDrawing drawing;
-                drawing.additionalShown = two;
+                drawing.triangles = two ? 2 : 1;
                 drawing.primarySideMissing = first;
                 drawing.additionalSideMissing = two && second;
                 if (const std::string_view text = esferica::statusText(drawing); !text.empty())
@@ -219,6 +220,10 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
     addAction(help);
+    pictureStyle_ = new esferica::PictureStyleChoice(*this);
+    command_.setPictureStyle(pictureStyle_->style());
+    connect(pictureStyle_, &esferica::PictureStyleChoice::changed, this,
+            &frmTrianguloEsf::setPictureStyle);
     esferica::nameForScreenReaders(*this);
     txtInput_[0]->setFocus();
 }
@@ -293,6 +298,15 @@ void frmTrianguloEsf::Grafico_TurnEnded() {
         redrawAsIs_ = true;
         queueRedraw();
     }
+}
+
+void frmTrianguloEsf::setPictureStyle(esferica::PictureStyle style) {
+    command_.setPictureStyle(style);
+    if (!command_.hasScene())
+        return;
+    showStatus(command_.drawPicture(*Grafico_));
+    Grafico_->flush();
+    emit pictureRedrawn();
 }
 
 void frmTrianguloEsf::queueRedraw() {
@@ -416,6 +430,7 @@ esferica::FieldTexts frmTrianguloEsf::fieldTexts() const {
 void frmTrianguloEsf::showStatus(const esferica::SceneDrawing& drawing) {
     Resolvergraf_->setText(fromStd(esferica::statusText(drawing)));
     Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
+    esferica::describePicture(*Grafico_, drawing, command_.sceneView(), decimalSeparator());
 }
 
 std::string frmTrianguloEsf::decimalSeparator() const {

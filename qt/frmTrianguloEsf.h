@@ -35,6 +35,7 @@ class DrawingSurface;
 class Exporter;
 class FieldMarks;
 class MeasureLabels;
+class PictureStyleChoice;
 } // namespace esferica
 
 class frmTrianguloEsf : public QWidget {
@@ -57,6 +58,8 @@ public:
     // How long the sphere must go without a turn for the picture to be drawn whole again: longer
     // than the pause between a held arrow key's repeats, short enough to seem at once.
     static constexpr int kSettleMs = 250;
+    // Draws the picture again in the style chosen ("Dibujo clásico" in its menu).
+    void setPictureStyle(esferica::PictureStyle style);
 
 signals:
     // A turn or a change of size has drawn the picture again.
@@ -106,7 +109,8 @@ private:
     esferica::Exporter* exporter_ = nullptr;      // copying and saving results and the picture
     esferica::FieldMarks* marks_ = nullptr;       // the fields' help, and what a click did not read
     esferica::MeasureLabels* measures_ = nullptr; // the measures of the triangles shown
-    QLabel* lblAnuncio_ = nullptr;                // what a screen reader hears after a click
+    esferica::PictureStyleChoice* pictureStyle_ = nullptr; // classic or readable picture
+    QLabel* lblAnuncio_ = nullptr; // what a screen reader hears after a click
 
     // The field that a mouse press has just focused: that press, and the drag and release that
     // follow it, must not move the caret and so undo the selection made on focus.

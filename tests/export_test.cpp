@@ -94,38 +94,54 @@ QStringList contextMenu(QWidget* widget) {
     return entries;
 }
 
-// The lines of an SVG file's drawing, by colour: a polyline of two points for each segment, and
-// a one-pixel square for a segment of no length, which the generator writes as a point.
-struct SvgLines {
+// An SVG file of the picture: its groups in order, each with its pen, and what they hold.
+struct SvgGroup {
+    QString id, label, stroke;
+    int paths = 0, circles = 0, dashed = 0;
+    int points = 0;       // over all its paths
+    int shortestPath = 0; // the fewest points of one of its paths
+    QStringList texts{};  // "A" ... with their fill: "A #ff0000"
+};
+struct SvgPicture {
     bool wellFormed = false;
     QString viewBox;
-    int circles = 0;
-    QMap<QString, int> byColour;
+    std::vector<SvgGroup> groups;
 };
-SvgLines readSvg(const QByteArray& data) {
-    SvgLines out;
+SvgPicture readSvg(const QByteArray& data) {
+    SvgPicture out;
     QXmlStreamReader xml(data);
-    QStringList colours{QString()}; // of each open element: its group's stroke, or fill for points
     while (!xml.atEnd()) {
         xml.readNext();
-        if (xml.isEndElement())
-            colours.removeLast();
         if (!xml.isStartElement())
             continue;
         const auto attribute = [&xml](const char* name) {
             return xml.attributes().value(QLatin1String(name)).toString();
         };
-        const QString stroke = attribute("stroke"), fill = attribute("fill");
-        colours << (xml.name() != QLatin1String("g")  ? colours.back()
-                    : stroke == QLatin1String("none") ? fill
-                                                      : stroke);
         if (xml.name() == QLatin1String("svg"))
             out.viewBox = attribute("viewBox");
-        out.circles += xml.name() == QLatin1String("circle");
-        if ((xml.name() == QLatin1String("polyline") &&
-             attribute("points").split(' ', Qt::SkipEmptyParts).size() == 2) ||
-            (xml.name() == QLatin1String("rect") && attribute("width") == QLatin1String("1")))
-            ++out.byColour[colours.back()];
+        if (xml.name() == QLatin1String("g"))
+            out.groups.push_back(
+                {attribute("id"), attribute("inkscape:label"), attribute("stroke")});
+        if (out.groups.empty())
+            continue;
+        SvgGroup& group = out.groups.back();
+        group.circles += xml.name() == QLatin1String("circle");
+        if (xml.name() == QLatin1String("path")) {
+            // "M x y L x y x y ...": a point is two numbers.
+            const int points = static_cast<int>(attribute("d")
+                                                    .remove(QLatin1Char('M'))
+                                                    .remove(QLatin1Char('L'))
+                                                    .split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                                    .size()) /
+                               2;
+            group.shortestPath = group.paths++ == 0 ? points : std::min(group.shortestPath, points);
+            group.points += points;
+            group.dashed += !attribute("stroke-dasharray").isEmpty();
+        }
+        if (xml.name() == QLatin1String("text")) {
+            const QString fill = attribute("fill");
+            group.texts << xml.readElementText() + QLatin1Char(' ') + fill;
+        }
     }
     out.wellFormed = !xml.hasError();
     return out;
@@ -249,7 +265,8 @@ TEST_F(ExportTest, ResultLabelsAreSelectableWithTheMouseAndTheKeyboard) {
               QStringList{"Copiar resultados"});
 }
 
-// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions.
+// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions and
+// the choice of the classic picture.
 TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     calculate({"60", "60", "60", "", "", ""});
     picture()->setFocus(Qt::OtherFocusReason);
@@ -258,13 +275,13 @@ TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     EXPECT_EQ(copied.size(), picture()->size() * picture()->devicePixelRatioF());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               picture()->image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(contextMenu(picture()),
-              (QStringList{"Copiar imagen", "Guardar imagen…", "", "Copiar resultados"}));
+    EXPECT_EQ(contextMenu(picture()), (QStringList{"Copiar imagen", "Guardar imagen…", "",
+                                                   "Copiar resultados", "", "Dibujo clásico"}));
 }
 
 // Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG
-// is well-formed and holds one element per segment drawn, black and red, and the outline. A file
-// that cannot be written is told in Spanish, and nothing is left behind.
+// is well-formed and small, each line of the drawing one path in the group of its part, each name
+// a text. A file that cannot be written is told in Spanish, and nothing is left behind.
 TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
     calculate({"60", "60", "60", "", "", ""});
     QTemporaryDir folder;
@@ -278,22 +295,54 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
     saveThroughDialog(folder.filePath(QStringLiteral("triangulo.svg")));
     QFile file(folder.filePath(QStringLiteral("triangulo.svg")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const SvgLines svg = readSvg(file.readAll());
+    const QByteArray data = file.readAll();
+    EXPECT_LE(data.size(), 100 * 1024) << "the default picture";
+    const SvgPicture svg = readSvg(data);
     EXPECT_TRUE(svg.wellFormed);
     EXPECT_EQ(svg.viewBox, QStringLiteral("0 0 353 353"));
-    EXPECT_EQ(svg.circles, 1);
-    int lines = 0;
-    for (int count : svg.byColour)
-        lines += count;
-    EXPECT_EQ(static_cast<std::size_t>(lines), picture()->strokes().segmentCount());
-    EXPECT_GT(svg.byColour.value(QStringLiteral("#ff0000")), 100);
-    EXPECT_GT(svg.byColour.value(QStringLiteral("#000000")), 1000);
+    QStringList groups;
+    int points = 0;
+    for (const SvgGroup& g : svg.groups) {
+        groups << g.id + QLatin1Char(' ') + g.label + QLatin1Char(' ') + g.stroke;
+        points += g.points;
+        if (g.paths > 0) {
+            EXPECT_GE(g.shortestPath, 2) << qPrintable(g.id);
+        }
+    }
+    EXPECT_EQ(groups, (QStringList{"cara-oculta Cara oculta #b0b0b0", "red Red #000000",
+                                   "solucion Solución #ff0000", "nombres Nombres "}));
+    EXPECT_EQ(svg.groups[1].circles, 1);
+    EXPECT_LT(svg.groups[0].paths + svg.groups[1].paths, 100) << "a path a line, not a segment";
+    // Every segment's end is a point of a path, but for those of no length.
+    EXPECT_LE(static_cast<std::size_t>(points), picture()->strokes().segmentCount() + 100);
+    EXPECT_GT(static_cast<std::size_t>(points), picture()->strokes().segmentCount() * 9 / 10);
+    EXPECT_EQ(svg.groups[3].texts, (QStringList{"A #ff0000", "B #ff0000", "C #ff0000"}));
+
+    // The additional triangle is a group of its own, under the solution; the classic picture
+    // shows only its lines.
+    calculate({"40", "60", "", "30", "", ""});
+    EXPECT_EQ(form_->findChild<esferica::Exporter*>()->writeImage(folder.filePath("dos.svg")), "");
+    QFile two(folder.filePath(QStringLiteral("dos.svg")));
+    ASSERT_TRUE(two.open(QIODevice::ReadOnly));
+    const SvgPicture ambiguous = readSvg(two.readAll());
+    ASSERT_EQ(ambiguous.groups.size(), 5u);
+    EXPECT_EQ(ambiguous.groups[2].id + ambiguous.groups[2].stroke, "solucion-adicional#0072b2");
+    EXPECT_EQ(ambiguous.groups[3].id, "solucion");
+    EXPECT_TRUE(ambiguous.groups[4].texts.contains(QStringLiteral("B′ #0072b2")));
+    esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
+    EXPECT_EQ(form_->findChild<esferica::Exporter*>()->writeImage(folder.filePath("dos.svg")), "");
+    two.close();
+    ASSERT_TRUE(two.open(QIODevice::ReadOnly));
+    QStringList classic;
+    for (const SvgGroup& g : readSvg(two.readAll()).groups)
+        classic << g.id;
+    EXPECT_EQ(classic, (QStringList{"red", "solucion"}));
 
     const QString missing = folder.filePath(QStringLiteral("no/existe.png"));
     EXPECT_TRUE(form_->findChild<esferica::Exporter*>()->writeImage(missing).startsWith(
         QStringLiteral("No se pudo guardar la imagen en «%1»").arg(missing)));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              (QStringList{"triangulo.png", "triangulo.svg"}));
+              (QStringList{"dos.svg", "triangulo.png", "triangulo.svg"}));
 }
 
 // What a screen reader hears of each control, through the accessibility interfaces.
@@ -318,6 +367,7 @@ TEST_F(ExportTest, EveryControlHasAnAccessibleName) {
             heard(control<QWidget>(QString::fromLatin1(name)), QAccessible::Description).size(), 40)
             << name;
     // A filled result's value reaches the reader as its description; the status, likewise.
+    esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
     calculate({"90", "90", "100", "", "", ""});
     EXPECT_EQ(heard(outcome(0), QAccessible::Description), outcome(0)->toolTip());
     EXPECT_EQ(heard(control<QWidget>(QStringLiteral("Resolvergraf")), QAccessible::Description),
@@ -327,6 +377,61 @@ TEST_F(ExportTest, EveryControlHasAnAccessibleName) {
             EXPECT_FALSE(heard(widget, QAccessible::Name).isEmpty())
                 << qPrintable(widget->objectName());
         }
+    }
+}
+
+// The picture's description follows what it shows, step by step: nothing, one triangle or two with
+// the names of their vertices and the view, a turn, the classic picture and a side c it leaves out,
+// and nothing again after a message.
+TEST_F(ExportTest, ThePicturesDescriptionFollowsWhatItShows) {
+    struct Step {
+        const char* name;
+        std::function<void()> action;
+        QStringList says, doesNotSay;
+    };
+    const auto click = [this](std::array<const char*, 6> inputs) {
+        return [this, inputs] {
+            calculate(inputs);
+        };
+    };
+    const Step steps[] = {
+        {"before any click", [] {}, {"Nada dibujado"}, {"vértices"}},
+        {"one triangle",
+         click({"60", "60", "60", "", "", ""}),
+         {"inclinación 30° y rotación 10°", "triángulo resuelto en rojo, de vértices A, B y C",
+          "gris claro"},
+         {"Falta", "Nada"}},
+        {"two triangles",
+         click({"40", "60", "", "30", "", ""}),
+         {"dos triángulos", "solución en rojo, de vértices A, B y C",
+          "solución adicional en azul, de vértices A, B′ y C"},
+         {"Falta"}},
+        {"turned with the right arrow",
+         [this] {
+             picture()->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(picture(), Qt::Key_Right);
+             QApplication::processEvents();
+         },
+         {"inclinación 30° y rotación 5°", "dos triángulos"},
+         {"rotación 10°"}},
+        {"classic picture, side c left out",
+         [&] {
+             esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
+             option(3)->setText(QStringLiteral("10"));
+             calculate({"90", "90", "100", "", "", ""});
+         },
+         {"con el triángulo resuelto en rojo", "Falta el lado c"},
+         {"vértices A", "gris"}},
+        {"a message", click({"90", "", "", "", "", ""}), {"Nada dibujado"}, {"triángulo resuelto"}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.action();
+        const QString description = picture()->accessibleDescription();
+        for (const QString& words : step.says)
+            EXPECT_TRUE(description.contains(words)) << qPrintable(description);
+        for (const QString& words : step.doesNotSay)
+            EXPECT_FALSE(description.contains(words)) << qPrintable(description);
     }
 }
 

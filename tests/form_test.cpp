@@ -9,6 +9,7 @@
 #include "tests/support/qt_test.h"
 #include "tests/support/window_test.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -516,16 +517,58 @@ TEST_F(FormTest, ResultsUseTheDecimalSeparatorOfTheLocale) {
     }
 }
 
-// Sides 90, 90, 100: with the default view no fitted ellipse has the length of side c.
+// Sides 90, 90, 100: with the default view no start of the classic fit gives an arc of the length
+// of side c, and the classic picture says so until the next run; the readable picture starts the
+// fit from the exact image of the side and draws it. Choosing the other picture draws it again.
 TEST_F(FormTest, StatusLabelTellsWhenSideCCouldNotBeDrawnUntilTheNextRun) {
+    const QString missing = QStringLiteral("No se encontró solución gráfica para el lado c");
     auto* status = control<QLabel>(QStringLiteral("Resolvergraf"));
     typeInputs({"90", "90", "100", "", "", ""});
     ASSERT_TRUE(calculate().empty());
-    EXPECT_EQ(status->text(), QStringLiteral("No se encontró solución gráfica para el lado c"));
+    EXPECT_EQ(status->text(), QString()) << "the readable picture draws the side";
+    esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
+    EXPECT_EQ(status->text(), missing);
+    ASSERT_TRUE(calculate().empty());
+    EXPECT_EQ(status->text(), missing);
 
     typeInputs({"60", "60", "60", "", "", ""});
     ASSERT_TRUE(calculate().empty());
     EXPECT_EQ(status->text(), QString());
+}
+
+// "Dibujo clásico" in the picture's menu is unchecked in a new window; checked, it is kept for the
+// next window, which draws the classic picture without the colour cues of the headings, as the
+// readable one draws them beside "Solución" and "Solución adicional (si existe)".
+TEST_F(FormTest, TheChoiceOfPictureIsKeptAndTheHeadingsShowTheTrianglesColours) {
+    const auto classic = [this] {
+        return control<QAction>(QStringLiteral("actDibujoClasico"));
+    };
+    const auto cues = [this] {
+        return QList<QWidget*>{control<QWidget>(QStringLiteral("colorSolucion")),
+                               control<QWidget>(QStringLiteral("colorAdicional"))};
+    };
+    ASSERT_TRUE(classic()->isCheckable());
+    for (const bool chosen : {false, true, false}) {
+        SCOPED_TRACE(chosen ? "classic" : "readable");
+        EXPECT_EQ(classic()->isChecked(), chosen);
+        for (QWidget* cue : cues()) {
+            EXPECT_EQ(cue->isVisible(), !chosen);
+            const QRect heading = control<QLabel>(cue == cues()[0] ? QStringLiteral("Label2")
+                                                                   : QStringLiteral("lbladicional"))
+                                      ->geometry();
+            EXPECT_LT(cue->geometry().right(), heading.left()) << "beside its heading";
+        }
+        if (!chosen) {
+            const QImage first = cues()[0]->grab().toImage(), second = cues()[1]->grab().toImage();
+            EXPECT_GT(countPixels(first, isRed), 5);
+            EXPECT_GT(countPixels(second, [](QColor c) { return c.blue() > 150 && c.red() < 60; }),
+                      5);
+        }
+        classic()->setChecked(!chosen);
+        form_ = std::make_unique<frmTrianguloEsf>(); // the next run of the program
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    }
 }
 
 TEST_F(FormTest, DrawingAndDiagramSurviveHidingTheWindow) {
@@ -701,7 +744,8 @@ TEST_F(FormSurfaceTest, ManySegmentsAreAllDrawn) {
 
 // The surface paints its segments in bands side by side; whatever the bands, every pixel must come
 // out as one painter painting every stroke in order makes it: short segments of a fine grid
-// across the bands' edges, circles, and long lines that are painted whole.
+// across the bands' edges, circles, long lines, and the wide and dashed lines and names between
+// them, which are painted whole.
 TEST_F(FormSurfaceTest, PaintsInBandsTheSamePixelsAsOnePainter) {
     std::mt19937 random(12);
     std::uniform_real_distribution<float> at(-1.2f, 1.2f), step(-0.03f, 0.03f);
@@ -716,6 +760,16 @@ TEST_F(FormSurfaceTest, PaintsInBandsTheSamePixelsAsOnePainter) {
             surface_->Circle(x, y, 0.5f);
         if (curve % 60 == 0)
             line(-1.1f, 1.1f, 1.1f, -1.1f);
+        if (curve % 40 == 0) {
+            surface_->setDrawWidth(2);
+            surface_->setDrawStyle(curve % 80 == 0 ? esferica::DrawStyle::Dashed
+                                                   : esferica::DrawStyle::Solid);
+            for (int k = 0; k < 20; ++k)
+                surface_->Line(x += step(random), y += step(random));
+            surface_->Name(x, y, step(random), step(random), "B′");
+            surface_->setDrawWidth(1);
+            surface_->setDrawStyle(esferica::DrawStyle::Solid);
+        }
     }
     surface_->flush();
     QImage one(surface_->image().size(), QImage::Format_ARGB32_Premultiplied);

@@ -6,14 +6,18 @@
 //
 // Expected positions come from the triangle's vertices on the unit sphere: the sides are
 // great-circle arcs between 3-D vectors, turned by the inclination and mapped from user
-// coordinates (-1.2 to 1.2, y up) onto the picture's pixels.
+// coordinates (-1.2 to 1.2, y up) onto the picture's pixels. The window draws the readable picture
+// unless "Dibujo clásico" is chosen; both are checked, at whatever device pixel ratio the tests run
+// (ctest runs them at 1, 1.5 and 2).
 #include "qt/drawingsurface.h"
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/messages.h"
 #include "tests/support/qt_test.h"
 #include "tests/support/sphere.h"
+#include "tests/support/window_test.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -34,7 +38,9 @@
 
 namespace {
 
+using esferica::PictureStyle;
 using esferica::testing::answerMessages;
+using esferica::testing::choosePicture;
 using esferica::testing::defaultOptions;
 using esferica::testing::greatArc;
 using esferica::testing::onSphere;
@@ -45,15 +51,24 @@ using esferica::testing::QtTest;
 using esferica::testing::Texts;
 using esferica::testing::typeInto;
 using esferica::testing::Vec3;
+namespace testing = esferica::testing;
 
 constexpr double kDeg = std::numbers::pi / 180;
 // Default view: inclination 30 degrees; rotation 10 puts vertex A at longitude -90 - 10.
 constexpr double kInclinationDeg = 30;
 constexpr double kLongitudeADeg = -100;
-// Antialiased one-pixel lines: a drawn point shows within this many pixels of where it belongs.
+// Antialiased one-pixel lines: a drawn point shows within this many device pixels of where it
+// belongs.
 constexpr int kReach = 2;
-// The centre of a pixel that an antialiased line of the outline touches is this close to it.
-constexpr double kOnOutline = 1.5;
+// The centre of a device pixel that an antialiased line of the outline touches is this close to
+// it, and half the line's width more, and as much again where a line ends on the outline (its
+// square cap): a line is a pixel of the picture wide, `ratio` device pixels.
+constexpr double kOnOutline = 1;
+double onOutline(double ratio) {
+    return kOnOutline + ratio;
+}
+// A name lies within this many pixels of its vertex.
+constexpr double kNameReach = 24;
 // Long enough for the platform's update timer to have repainted the window.
 constexpr int kRepaintWait = 30;
 
@@ -131,14 +146,16 @@ void expectOutermostGreyOnTheOutline(const QImage& image) {
         }
     int misplaced = 0;
     for (std::size_t k = 0; k < outermost.size(); ++k)
-        if (std::abs(outermost[k] - 1) * pixelsPerUnit > kReach && ++misplaced <= 3)
+        if (std::abs(outermost[k] - 1) * pixelsPerUnit > onOutline(image.width() / 353.0) &&
+            ++misplaced <= 3)
             ADD_FAILURE() << "outermost grey in the sector at " << 3 * k - 180.0
                           << " degrees is at radius " << outermost[k];
     EXPECT_EQ(misplaced, 0);
 }
 
-// Checks a picture of "Grafico", whatever its pixel density, against the geometry.
-void expectSphereAndTriangle(const QImage& image) {
+// Checks a picture of "Grafico", whatever its pixel density, against the geometry. In the readable
+// picture the names of the vertices are red too, beside their vertices.
+void expectSphereAndTriangle(const QImage& image, PictureStyle style = PictureStyle::Readable) {
     ASSERT_FALSE(image.isNull());
     const QSize size = image.size();
     expectOutermostGreyOnTheOutline(image);
@@ -159,7 +176,14 @@ void expectSphereAndTriangle(const QImage& image) {
             allPixels.push_back(toPixel(u, size));
     }
 
-    // Every red pixel belongs to one of the three sides: none of the rest of a great circle.
+    // Every red pixel belongs to one of the three sides, none of the rest of a great circle, or
+    // to a name beside a vertex.
+    const double ratio = image.width() / 353.0;
+    std::vector<QPointF> vertices;
+    if (style == PictureStyle::Readable)
+        for (const std::vector<QPointF>* side : {&sides.b, &sides.a})
+            vertices.push_back(toPixel(side->back(), size)),
+                vertices.push_back(toPixel(side->front(), size));
     int stray = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -169,6 +193,9 @@ void expectSphereAndTriangle(const QImage& image) {
             double best = 1e9;
             for (const QPointF& p : allPixels)
                 best = std::min(best, std::hypot(p.x() - centre.x(), p.y() - centre.y()));
+            for (const QPointF& v : vertices)
+                if (std::hypot(v.x() - centre.x(), v.y() - centre.y()) < kNameReach * ratio)
+                    best = 0;
             if (best > kReach + 0.5 && ++stray <= 3)
                 ADD_FAILURE() << "red pixel (" << x << ", " << y << ") is " << best
                               << " pixels from the triangle";
@@ -185,6 +212,7 @@ void expectSphereAndTriangle(const QImage& image) {
 class PictureTest : public QtTest {
 protected:
     void SetUp() override {
+        esferica::testing::forgetSettings();
         form_ = std::make_unique<frmTrianguloEsf>();
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
@@ -237,9 +265,12 @@ protected:
 };
 
 TEST_F(PictureTest, ShowsTheOutlineInBlackAndTheTriangleInRedWhereTheyBelong) {
-    calculateEquilateral();
-    SCOPED_TRACE("grabbed picture");
-    expectSphereAndTriangle(grafico_->grab().toImage());
+    for (const PictureStyle style : {PictureStyle::Readable, PictureStyle::Classic}) {
+        SCOPED_TRACE(style == PictureStyle::Classic ? "classic" : "readable");
+        choosePicture(*form_, style);
+        calculateEquilateral();
+        expectSphereAndTriangle(grafico_->grab().toImage(), style);
+    }
 }
 
 // Given negative spacings, which draw no grid, when Calcular is clicked, then the only black is the
@@ -257,11 +288,136 @@ TEST_F(PictureTest, WithoutTheGridTheOutlineIsTheUnitCircle) {
             ++grey;
             const QPointF centre = toPixel({0, 0}, image.size());
             const double r = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
-            if (std::abs(r - pixelsPerUnit) > kOnOutline && ++offCircle <= 3)
+            if (std::abs(r - pixelsPerUnit) > onOutline(image.width() / 353.0) && ++offCircle <= 3)
                 ADD_FAILURE() << "grey pixel (" << x << ", " << y << ") off the outline";
         }
     EXPECT_GT(grey, 2 * 3 * pixelsPerUnit) << "the outline goes all the way round";
     EXPECT_EQ(offCircle, 0);
+}
+
+// The readable picture, at whatever pixel ratio: the equator in black in front and light grey
+// behind; the triangle's sides solid in front and dashed behind; the names beside their vertices,
+// outside the triangle and inside the picture; the additional triangle in blue; the triangles
+// twice as wide as the grid.
+TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
+    // Sides of 60 under inclination -40 put C behind, with the equator the only line of the grid.
+    const double inc = -40, angleC = std::acos(1.0 / 3) / kDeg;
+    calculateEquilateral({"90", "-20", "-40", "10"});
+    const QImage& image = drawn();
+    const qreal ratio = image.devicePixelRatio();
+    const auto pixel = [&](Vec3 v) {
+        const Point p = pictured(v, inc);
+        return toPixel({p.x, p.y}, image.size());
+    };
+    const Vec3 north{0, 0, 1}, A = onSphere(30, kLongitudeADeg),
+                               B = onSphere(30, kLongitudeADeg + angleC);
+    std::vector<std::vector<Vec3>> sides{greatArc(north, A, 200), greatArc(north, B, 200),
+                                         greatArc(A, B, 200)};
+    QPolygonF outline; // of the triangle, in the picture's pixels
+    for (const std::vector<Vec3>& side : {sides[0], sides[2]})
+        for (const Vec3& v : side)
+            outline << pixel(v) / ratio;
+    const auto offLines = [&](QPointF at, double reach) {
+        for (const QPointF& p : outline)
+            if (std::hypot(p.x() - at.x() / ratio, p.y() - at.y() / ratio) < reach)
+                return false;
+        return std::hypot(at.x() / ratio - pixel(north).x() / ratio,
+                          at.y() / ratio - pixel(north).y() / ratio) > kNameReach;
+    };
+    int wrong = 0;
+    for (double lon = 0; lon < 360; lon += 3) {
+        const Vec3 v = onSphere(0, lon);
+        const double depth = testing::towardsViewer(v, inc);
+        if (std::abs(depth) < 0.2 || !offLines(pixel(v), kNameReach))
+            continue;
+        const bool dark = near(image, pixel(v), [](QColor c) { return c.lightness() < 100; });
+        const bool light = near(image, pixel(v), [](QColor c) {
+            return isGrey(c) && c.lightness() > 140 && c.lightness() < 230;
+        });
+        if ((depth > 0 ? !dark : dark || !light) && ++wrong <= 3)
+            ADD_FAILURE() << "equator at longitude " << lon
+                          << (depth > 0 ? ", in front" : ", behind");
+    }
+    EXPECT_EQ(wrong, 0);
+    // Along each side, away from the vertices: every point red in front, some behind.
+    std::array<int, 2> points{}, red{};
+    for (const std::vector<Vec3>& side : sides)
+        for (std::size_t k = 30; k + 30 < side.size(); ++k) {
+            const double depth = testing::towardsViewer(side[k], inc);
+            if (std::abs(depth) < 0.05)
+                continue;
+            const QPointF at = pixel(side[k]);
+            const QColor c = image.pixelColor(static_cast<int>(at.x()), static_cast<int>(at.y()));
+            ++points[depth < 0];
+            red[depth < 0] += c.red() > 150 && c.green() < 150;
+        }
+    ASSERT_GT(points[0], 50);
+    ASSERT_GT(points[1], 50);
+    EXPECT_GT(red[0], points[0] * 95 / 100) << "solid in front";
+    EXPECT_GT(red[1], points[1] * 3 / 10) << "dashed behind";
+    EXPECT_LT(red[1], points[1] * 85 / 100) << "dashed behind";
+
+    // Names: A, B and C, each beside its vertex, clear of it and of the triangle, in the picture.
+    const std::map<QString, Vec3> vertices{{"A", A}, {"B", B}, {"C", north}};
+    QStringList named;
+    for (const auto& stroke :
+         static_cast<esferica::DrawingSurface*>(grafico_)->strokes().strokes()) {
+        if (stroke.kind != esferica::StrokeRecord::Kind::Text)
+            continue;
+        SCOPED_TRACE(qPrintable(stroke.text));
+        named << stroke.text;
+        const QRectF box =
+            QFontMetricsF(stroke.font).tightBoundingRect(stroke.text).translated(stroke.centre);
+        EXPECT_TRUE(QRectF(grafico_->rect()).contains(box));
+        const QPointF vertex = pixel(vertices.at(stroke.text)) / ratio;
+        const double dx = std::max({box.left() - vertex.x(), 0.0, vertex.x() - box.right()});
+        const double dy = std::max({box.top() - vertex.y(), 0.0, vertex.y() - box.bottom()});
+        EXPECT_GT(std::hypot(dx, dy), 1) << "clear of its vertex";
+        EXPECT_LT(std::hypot(dx, dy), kNameReach / 2) << "beside it";
+        EXPECT_FALSE(outline.containsPoint(box.center(), Qt::OddEvenFill)) << "outside";
+        int inked = 0;
+        for (int y = static_cast<int>(box.top() * ratio); y < box.bottom() * ratio; ++y)
+            for (int x = static_cast<int>(box.left() * ratio); x < box.right() * ratio; ++x)
+                inked += isRed(image.pixelColor(x, y));
+        EXPECT_GT(inked, 5 * ratio * ratio);
+    }
+    EXPECT_EQ(named, (QStringList{"A", "B", "C"}));
+
+    // The ambiguous case under the default view: side a of the additional triangle in blue, and
+    // along one row, side b twice as wide as the grid's meridian beside it (by their coverage).
+    calculate({"40", "60", "", "30", "", ""}, defaultOptions());
+    const QImage& two = drawn();
+    const double c2 = 24.51, a = 40, b = 60;
+    const double angleC2 =
+        std::acos((std::cos(c2 * kDeg) - std::cos(a * kDeg) * std::cos(b * kDeg)) /
+                  (std::sin(a * kDeg) * std::sin(b * kDeg))) /
+        kDeg;
+    int blue = 0, sampled = 0;
+    for (const Vec3& v : greatArc(north, onSphere(90 - a, kLongitudeADeg + angleC2), 100)) {
+        const QPointF at = toPixel(userPoint(v), two.size());
+        if (std::hypot(at.x() - toPixel(userPoint(north), two.size()).x(),
+                       at.y() - toPixel(userPoint(north), two.size()).y()) < kNameReach * ratio)
+            continue;
+        ++sampled;
+        const QColor c = two.pixelColor(static_cast<int>(at.x()), static_cast<int>(at.y()));
+        blue += c.blue() > 120 && c.red() < 100;
+    }
+    EXPECT_GT(blue, sampled * 9 / 10);
+    const int row =
+        static_cast<int>(toPixel(userPoint(onSphere(52.5, kLongitudeADeg)), two.size()).y());
+    const auto coverage = [&](Vec3 on, auto ink) {
+        const int x = static_cast<int>(toPixel(userPoint(on), two.size()).x());
+        double sum = 0;
+        for (int dx = -static_cast<int>(6 * ratio); dx <= 6 * ratio; ++dx)
+            sum += ink(two.pixelColor(x + dx, row));
+        return sum;
+    };
+    const double wide = coverage(onSphere(52.5, kLongitudeADeg), [](QColor c) {
+        return c.red() > c.green() + 30 ? (255 - c.green()) / 255.0 : 0;
+    });
+    const double thin = coverage(onSphere(52.5, kLongitudeADeg - 20),
+                                 [](QColor c) { return (255 - c.lightness()) / 255.0; });
+    EXPECT_NEAR(wide / thin, 2, 0.5) << "twice as wide, at every pixel ratio";
 }
 
 // Given a drawn picture, when another widget covers it and goes away, then the picture shows the
@@ -314,7 +470,8 @@ TEST_F(PictureTest, HiddenAndShownAgainStillShowsTheDrawing) {
 }
 
 // The pictures that clicks drew at the designed size before the picture could turn or grow, kept
-// in tests/data: at one device pixel per pixel the same clicks must draw them to the last pixel.
+// in tests/data: at one device pixel per pixel the same clicks must draw them to the last pixel in
+// the classic picture, "Dibujo clásico".
 // ESFERICA_WRITE_REFERENCES=DIR writes them into DIR instead.
 struct Reference {
     const char* file;
@@ -338,6 +495,7 @@ protected:
         PictureTest::SetUp();
         if (form_->devicePixelRatioF() != 1)
             GTEST_SKIP() << "the reference pictures are drawn at one device pixel per pixel";
+        choosePicture(*form_, PictureStyle::Classic);
     }
     // Compares the picture with the reference image of `row`, or writes it.
     void expectReference(const Reference& row) {
@@ -475,6 +633,9 @@ TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
         {"drag, fine grid", drags({{10, 0}, {10, 0}}), {"30", "0"}, {1, 0}, fine, true},
         {"arrows, fine grid", keys(Qt::Key_Right, {}, 2), {"30", "0"}, {1, 0}, fine, true, true},
     };
+    // The classic picture draws the same segments in every view, so that a count tells a thinned
+    // grid (the readable one splits its lines by depth, more or fewer as the sphere turns).
+    choosePicture(*form_, PictureStyle::Classic);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         calculateEquilateral(row.options);

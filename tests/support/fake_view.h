@@ -13,22 +13,41 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace esferica::testing {
 
 class FakeSurface : public Surface {
 public:
-    enum class Op { Scale, Cls, ForeColor, CurrentX, CurrentY, Line, Circle };
+    enum class Op {
+        Scale,
+        Cls,
+        ForeColor,
+        DrawWidth,
+        DrawStyle,
+        CurrentX,
+        CurrentY,
+        Line,
+        Circle,
+        Name
+    };
     struct Call {
         Op op;
-        float x = 0, y = 0, r = 0, w = 0;
+        float x = 0, y = 0, r = 0, w = 0; // a Name's direction is (r, w)
         std::int32_t color = 0;
+        int width = kThinLine;
+        DrawStyle style = DrawStyle::Solid;
+        std::string text{};
     };
     struct Segment {
         float x0, y0, x1, y1;
         std::int32_t color;
+        int width = kThinLine;
+        DrawStyle style = DrawStyle::Solid;
     };
+    // The pixel of the picture at its designed size, 353 pixels for 2.4 units.
+    static constexpr float kDesignedPixel = 2.4f / 353;
 
     void Scale(float left, float top, float right, float bottom) override {
         add({Op::Scale, left, top, right, bottom});
@@ -37,11 +56,22 @@ public:
         add({Op::Cls});
         segments.clear();
         circles.clear();
+        names.clear();
+        width = kThinLine;
+        style = DrawStyle::Solid;
         drawnSinceCls = 0;
     }
     void setForeColor(std::int32_t c) override {
         color = c;
         add({Op::ForeColor, 0, 0, 0, 0, c});
+    }
+    void setDrawWidth(int w) override {
+        width = w;
+        add({.op = Op::DrawWidth, .width = w});
+    }
+    void setDrawStyle(DrawStyle s) override {
+        style = s;
+        add({.op = Op::DrawStyle, .style = s});
     }
     void setCurrentX(float x) override {
         cx = x;
@@ -52,10 +82,10 @@ public:
         add({Op::CurrentY, 0, y});
     }
     void Line(float x, float y) override {
-        add({Op::Line, x, y, 0, 0, color});
+        add({Op::Line, x, y, 0, 0, color, width, style});
         ++drawnSinceCls;
         if (record)
-            segments.push_back({cx, cy, x, y, color});
+            segments.push_back({cx, cy, x, y, color, width, style});
         cx = x;
         cy = y;
     }
@@ -65,6 +95,13 @@ public:
         if (record)
             circles.push_back(calls.back());
     }
+    void Name(float x, float y, float dx, float dy, std::string_view text) override {
+        add({Op::Name, x, y, dx, dy, color, width, style, std::string(text)});
+        ++drawnSinceCls;
+        if (record)
+            names.push_back(calls.back());
+    }
+    float onePixel() const override { return pixel; }
 
     int count(Op op) const {
         int n = 0;
@@ -79,7 +116,7 @@ public:
                 out.push_back(s);
         return out;
     }
-    void clear() { calls.clear(), segments.clear(), circles.clear(); }
+    void clear() { calls.clear(), segments.clear(), circles.clear(), names.clear(); }
 
     // With `record` false only the counters and the flags below are kept, so that a grid of
     // millions of lines costs no memory.
@@ -87,11 +124,15 @@ public:
     std::vector<Call> calls;       // every call, in order
     std::vector<Segment> segments; // what is on the picture since the last Cls
     std::vector<Call> circles;
+    std::vector<Call> names;
     std::int32_t color = 0;
+    int width = kThinLine;
+    DrawStyle style = DrawStyle::Solid;
     float cx = 0, cy = 0;
-    long callCount = 0;     // every call, recorded or not
-    long drawnSinceCls = 0; // lines and circles since the last Cls
-    bool allFinite = true;  // no call has had a non-finite coordinate or radius
+    float pixel = kDesignedPixel; // what onePixel() answers
+    long callCount = 0;           // every call, recorded or not
+    long drawnSinceCls = 0;       // lines, circles and names since the last Cls
+    bool allFinite = true;        // no call has had a non-finite coordinate, radius or direction
 
 private:
     void add(const Call& call) {

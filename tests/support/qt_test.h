@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Base fixture of the tests that drive Qt widgets offscreen: one QApplication for the whole test
-// program, created before the first suite that needs it.
+// program, created before the first suite that needs it, whose settings (the window's choice of
+// picture) live in a folder of its own that goes with it: a test never reads or writes the user's.
 #pragma once
+
+#include "tests/support/settings.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -16,6 +19,7 @@ protected:
             static char name[] = "esferica_test";
             static char* argv[] = {name, nullptr};
             new QApplication(argc, argv); // lives until the process ends
+            useOwnSettings();
         }
     }
 };

@@ -59,12 +59,29 @@ double distance(Point p, Point q) {
     return std::hypot(p.x - q.x, p.y - q.y);
 }
 
-Point pictured(Vec3 v, double inclinationDeg) {
+namespace {
+Vec3 turned(Vec3 v, double inclinationDeg) {
     const double i = inclinationDeg * kDeg;
     const Vec3 axis{1, 0, 0};
-    const Vec3 r =
-        v * std::cos(i) + cross(axis, v) * std::sin(i) + axis * (dot(axis, v) * (1 - std::cos(i)));
+    return v * std::cos(i) + cross(axis, v) * std::sin(i) +
+           axis * (dot(axis, v) * (1 - std::cos(i)));
+}
+} // namespace
+
+Point pictured(Vec3 v, double inclinationDeg) {
+    const Vec3 r = turned(v, inclinationDeg);
     return {r.x, r.z};
+}
+
+// The north pole tips towards the viewer as the inclination grows, and turns to -y: the viewer
+// looks from -y.
+double towardsViewer(Vec3 v, double inclinationDeg) {
+    return -turned(v, inclinationDeg).y;
+}
+
+Vec3 unpictured(Point p, bool far, double inclinationDeg) {
+    const double depth = std::sqrt(std::max(0.0, 1 - p.x * p.x - p.y * p.y));
+    return turned({p.x, far ? depth : -depth, p.y}, -inclinationDeg);
 }
 
 std::array<double, 6> randomTriangle(std::mt19937_64& rng, double minDeg, double maxDeg) {

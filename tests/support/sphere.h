@@ -42,6 +42,12 @@ double distance(Point p, Point q);
 // the inclination (degrees; the north pole tips towards the viewer), then seen along its depth
 // axis y, so that the picture shows x and z of the turned point.
 Point pictured(Vec3 v, double inclinationDeg);
+// How far the turned point stands out of the picture towards the viewer: positive on the near
+// hemisphere, negative on the far one, zero on the outline.
+double towardsViewer(Vec3 v, double inclinationDeg);
+// The point of the sphere that the picture shows at p (inside the outline), on the near side or
+// through the sphere on the far side.
+Vec3 unpictured(Point p, bool far, double inclinationDeg);
 
 // A random triangle in degrees (a, b, c, A, B, C) from three random points of the sphere, drawn
 // again until every element lies inside [minDeg, maxDeg].

@@ -9,6 +9,7 @@
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/qt_test.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -19,11 +20,19 @@
 
 namespace esferica::testing {
 
+// Chooses the picture as a user does, through the entry "Dibujo clásico" of the picture's menu.
+inline void choosePicture(const QWidget& form, PictureStyle style) {
+    auto* classic = form.findChild<QAction*>(QStringLiteral("actDibujoClasico"));
+    ASSERT_NE(classic, nullptr);
+    classic->setChecked(style == PictureStyle::Classic);
+}
+
 class WindowTest : public QtTest {
 protected:
     void SetUp() override {
         savedLocale_ = QLocale();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        forgetSettings();
         form_ = std::make_unique<frmTrianguloEsf>();
         form_->show();
         form_->activateWindow();

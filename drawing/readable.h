@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The readable picture (drawing/scene.h): the lines that the classic picture draws, placed as it
+// places them, with the cues that tie the picture to the numbers.
+//   - Depth: every line is split where it passes behind the sphere's outline. The far side of the
+//     grid is drawn first, in light grey, then the near side and the outline in black as in the
+//     classic picture; a triangle's far parts are dashed.
+//   - Colours: the solution in red, on top of the additional triangle in blue, both twice as wide
+//     as the grid's lines.
+//   - Names: each vertex carries its name in its triangle's colour, outside the triangle beside
+//     the vertex; the additional triangle's own vertices are primed.
+//   - Side c is fitted as in the classic picture, but an arc that is not the image of the side is
+//     refused and, when no start is accepted, the fit starts from the exact image (fitSide in
+//     drawing/side.h); the arc ends exactly at the projected vertices.
+#pragma once
+
+#include "drawing/depth.h"
+#include "drawing/scene.h"
+
+#include <string_view>
+#include <vector>
+
+namespace esferica {
+
+inline constexpr std::int32_t kSolutionColor = kRed;
+inline constexpr std::int32_t kAdditionalColor = kBlue;
+inline constexpr int kTriangleWidth = 2 * kThinLine;
+
+enum class Vertex { A, B, C };
+inline constexpr std::array<Vertex, 3> kVertices{Vertex::A, Vertex::B, Vertex::C};
+
+// The name of a vertex in the picture: "A", "B" or "C" for the solution's vertices and for an
+// additional triangle's vertex that lies where the solution's does; "A′", "B′" or "C′" (UTF-8, the
+// prime U+2032) for the additional triangle's other vertices.
+std::string_view vertexName(Vertex v, bool additional, bool shared);
+
+// The grid of the readable picture, collected while drawScene sweeps its lines and drawn at once,
+// so that the whole far side lies under the near side.
+class ReadableGrid {
+public:
+    explicit ReadableGrid(Real inclination);
+    void addParallel(Real phi) { parallels_.push_back(phi); }
+    void addMeridian(Real lambda) { meridians_.push_back(lambda); }
+    // The far parts of every line in light grey, then the near parts and the outline in black,
+    // each line's parts a step of `run`. Leaves the pen thin and solid.
+    void draw(ResumeNext& run, Surface& dib) const;
+
+private:
+    Tilt tilt_;
+    std::vector<Real> parallels_, meridians_;
+};
+
+// Places and draws the scene's triangles in the readable picture, then the names of their
+// vertices, each side and each name a step of `run`; `reference` is the longitude of vertex A.
+// Returns what it drew; a side c is missing only when an arithmetic failure left it without an arc.
+SceneDrawing drawReadableTriangles(ResumeNext& run, Surface& dib, const Scene& scene,
+                                   Real reference, FittingState& fitting);
+
+} // namespace esferica

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/picturestyle.h"
+
+#include "drawing/readable.h"
+#include "qt/controls.h"
+#include "qt/strokes.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QSettings>
+
+namespace esferica {
+
+namespace {
+
+const QString kSettingsKey = QStringLiteral("dibujo/clasico");
+
+// A cue is a short stroke of the triangle's pen, kCueLength pixels long, kCueGap pixels to the
+// left of its heading and level with the heading's first line.
+constexpr int kCueLength = 14;
+constexpr int kCueHeight = 8;
+constexpr int kCueGap = 3;
+
+class ColourCue : public QWidget {
+public:
+    ColourCue(QColor colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(widePen(colour_, kTriangleWidth, false));
+        const qreal middle = height() / 2.0, inset = kTriangleWidth / 2.0;
+        painter.drawLine(QPointF(inset, middle), QPointF(width() - inset, middle));
+    }
+
+private:
+    QColor colour_;
+};
+
+struct Heading {
+    const char* name;
+    std::int32_t colour;
+    const char* cue;         // the object name of its cue
+    const char* description; // what a screen reader hears of the heading beside its text
+};
+constexpr std::array<Heading, 2> kHeadings{{
+    {"Label2", kSolutionColor, "colorSolucion", "En el dibujo, en rojo"},
+    {"lbladicional", kAdditionalColor, "colorAdicional", "En el dibujo, en azul"},
+}};
+
+} // namespace
+
+PictureStyleChoice::PictureStyleChoice(QWidget& form) : QObject(&form), form_(form) {
+    for (std::size_t i = 0; i < kHeadings.size(); ++i) {
+        const Heading& heading = kHeadings[i];
+        const auto* label = control<QLabel>(form, QString::fromLatin1(heading.name));
+        auto* cue = new ColourCue(fromForeColor(heading.colour), &form);
+        cue->setObjectName(QString::fromLatin1(heading.cue));
+        const int line = label->fontMetrics().height();
+        cue->setGeometry(label->x() - kCueGap - kCueLength, label->y() + (line - kCueHeight) / 2,
+                         kCueLength, kCueHeight);
+        cue->setAccessibleName(QString::fromUtf8(heading.description));
+        cues_[i] = cue;
+    }
+
+    classic_ = new QAction(QStringLiteral("Dibujo clásico"), &form);
+    classic_->setObjectName(QStringLiteral("actDibujoClasico"));
+    classic_->setCheckable(true);
+    classic_->setChecked(QSettings().value(kSettingsKey, false).toBool());
+    auto* separator = new QAction(&form);
+    separator->setSeparator(true);
+    control<QWidget>(form, QStringLiteral("Grafico"))->addActions({separator, classic_});
+    connect(classic_, &QAction::toggled, this, &PictureStyleChoice::choose);
+    showCues(!classic_->isChecked());
+}
+
+PictureStyle PictureStyleChoice::style() const {
+    return classic_->isChecked() ? PictureStyle::Classic : PictureStyle::Readable;
+}
+
+void PictureStyleChoice::choose(bool classic) {
+    QSettings().setValue(kSettingsKey, classic);
+    showCues(!classic);
+    emit changed(style());
+}
+
+void PictureStyleChoice::showCues(bool shown) {
+    for (std::size_t i = 0; i < kHeadings.size(); ++i) {
+        cues_[i]->setVisible(shown);
+        control<QWidget>(form_, QString::fromLatin1(kHeadings[i].name))
+            ->setAccessibleDescription(shown ? QString::fromUtf8(kHeadings[i].description)
+                                             : QString());
+    }
+}
+
+} // namespace esferica

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The choice between the two pictures of drawing/scene.h, and what goes with it in the window:
+//   - "Dibujo clásico", a checkable entry at the end of the picture's context menu, which draws
+//     the classic picture; the choice is kept in the user's settings (QSettings, key
+//     "dibujo/clasico") and read when the window opens, the readable picture when none was made;
+//   - the colour cues of the result headings: beside "Solución" and "Solución adicional (si
+//     existe)" a short stroke of their triangle's pen, shown with the readable picture only.
+#pragma once
+
+#include "drawing/scene.h"
+
+#include <QObject>
+#include <array>
+
+class QAction;
+class QWidget;
+
+namespace esferica {
+
+class PictureStyleChoice : public QObject {
+    Q_OBJECT
+
+public:
+    // Finds the picture and the two headings in `form` by their object names, adds the entry to
+    // the picture's menu and the cues beside the headings, and reads the choice last made.
+    explicit PictureStyleChoice(QWidget& form);
+
+    PictureStyle style() const;
+
+signals:
+    // The user has chosen the other picture.
+    void changed(esferica::PictureStyle style);
+
+private:
+    void choose(bool classic);
+    void showCues(bool shown);
+
+    QWidget& form_;
+    QAction* classic_ = nullptr;
+    std::array<QWidget*, 2> cues_{};
+};
+
+} // namespace esferica
