@@ -4,9 +4,9 @@
 #include "command/texts.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 
 namespace esferica {
@@ -17,21 +17,43 @@ QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The side of the warning sign, in pixels: drawn twice as large and scaled down, crisp on a dense
+// screen too.
+constexpr int kSignSize = 32;
+
+// A warning sign: an amber triangle with an exclamation mark, read by its shape as well as by its
+// colour. Drawn here rather than taken from the style, whose icon may be looked up in the
+// desktop's icon themes, which would slow the window's start-up.
+QIcon warningSign() {
+    QPixmap sign(kSignSize, kSignSize);
+    sign.fill(Qt::transparent);
+    QPainter p(&sign);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = kSignSize;
+    const QPolygonF triangle{QPointF(s / 2, s * 0.06), QPointF(s * 0.97, s * 0.92),
+                             QPointF(s * 0.03, s * 0.92)};
+    p.setPen(QPen(QColor(0x5a, 0x3c, 0x00), s / 16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(0xf5, 0xb8, 0x00));
+    p.drawPolygon(triangle);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(QRectF(s * 0.45, s * 0.33, s * 0.1, s * 0.32), s * 0.04, s * 0.04);
+    p.drawEllipse(QPointF(s / 2, s * 0.77), s * 0.06, s * 0.06);
+    p.end();
+    return QIcon(sign);
+}
+
 } // namespace
 
 FieldMarks::FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
                        const std::array<QLineEdit*, kOptionFields>& options, QObject* parent)
     : QObject(parent) {
-    const QIcon warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (std::size_t i = 0; i < marks_.size(); ++i) {
         Mark& m = marks_[i];
         m.field = i < inputs.size() ? inputs[i] : options[i - inputs.size()];
         if (i < inputs.size())
             m.help = fromStd(kInputForms);
         m.field->setToolTip(m.help);
-        m.sign = m.field->addAction(warning, QLineEdit::TrailingPosition);
-        m.sign->setObjectName(QStringLiteral("actMarca"));
-        m.sign->setVisible(false);
         // The mark stays until the text changes, whoever changes it.
         connect(m.field, &QLineEdit::textChanged, this, [this, i] { unmark(marks_[i]); });
     }
@@ -55,11 +77,19 @@ QLineEdit* FieldMarks::lineEdit(const Field& field) const {
 }
 
 bool FieldMarks::isMarked(const QLineEdit* field) const {
-    return std::any_of(marks_.begin(), marks_.end(),
-                       [field](const Mark& m) { return m.field == field && m.sign->isVisible(); });
+    return std::any_of(marks_.begin(), marks_.end(), [field](const Mark& m) {
+        return m.field == field && m.sign && m.sign->isVisible();
+    });
 }
 
 void FieldMarks::mark(Mark& m, const QString& note) {
+    // The sign is made the first time a field is marked: most fields never are.
+    if (!m.sign) {
+        if (sign_.isNull())
+            sign_ = warningSign();
+        m.sign = m.field->addAction(sign_, QLineEdit::TrailingPosition);
+        m.sign->setObjectName(QStringLiteral("actMarca"));
+    }
     m.sign->setToolTip(note);
     m.sign->setVisible(true);
     m.field->setToolTip(note);
@@ -67,7 +97,7 @@ void FieldMarks::mark(Mark& m, const QString& note) {
 }
 
 void FieldMarks::unmark(Mark& m) {
-    if (!m.sign->isVisible())
+    if (!m.sign || !m.sign->isVisible())
         return;
     m.sign->setVisible(false);
     m.field->setToolTip(m.help);

@@ -8,6 +8,7 @@
 
 #include "command/calculate.h"
 
+#include <QIcon>
 #include <QObject>
 #include <array>
 #include <string_view>
@@ -36,13 +37,14 @@ public:
 private:
     struct Mark {
         QLineEdit* field = nullptr;
-        QAction* sign = nullptr; // the warning sign inside the field
+        QAction* sign = nullptr; // the warning sign inside the field, once it is marked
         QString help;            // the tooltip without a mark
     };
     void mark(Mark& m, const QString& note);
     void unmark(Mark& m);
 
     std::array<Mark, kElements + kOptionFields> marks_;
+    QIcon sign_; // the warning sign, drawn the first time a field is marked
 };
 
 } // namespace esferica

@@ -433,8 +433,8 @@ TEST_F(FormTest, FieldsNotReadWholeAreMarkedUntilTheirTextChanges) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(qPrintable(row.field->objectName()));
-        ASSERT_NE(signOf(row.field), nullptr);
-        EXPECT_EQ(signOf(row.field)->isVisible(), row.note != nullptr);
+        QAction* sign = signOf(row.field);
+        EXPECT_EQ(sign && sign->isVisible(), row.note != nullptr);
         if (row.note) {
             EXPECT_EQ(row.field->toolTip(), QString::fromUtf8(row.note));
             EXPECT_EQ(row.field->accessibleDescription(), QString::fromUtf8(row.note));
