@@ -149,7 +149,8 @@ void Exporter::copyResults() const {
         QGuiApplication::clipboard()->setText(table);
 }
 
-void Exporter::copyImage() const {
+void Exporter::copyImage() {
+    emit imageWanted();
     QGuiApplication::clipboard()->setImage(picture_->image());
 }
 
@@ -181,6 +182,7 @@ QString Exporter::writeImage(const QString& path) const {
 }
 
 void Exporter::saveImage() {
+    emit imageWanted();
     QFileDialog dialog(&form_, QStringLiteral("Guardar imagen"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QString png = QStringLiteral("Imagen PNG (*.png)"),

@@ -43,7 +43,7 @@ public:
     // The table that "Copiar resultados" copies; empty while no result is shown.
     QString resultsTable() const;
     void copyResults() const;
-    void copyImage() const;
+    void copyImage();
     // Writes the picture to `path`: SVG when its name ends in ".svg" (any case), PNG otherwise.
     // The file is written whole or not at all, an existing one staying as it was. Returns why it
     // could not be written, in Spanish, or an empty text when it was.
@@ -51,6 +51,11 @@ public:
     // "Guardar imagen…": asks for a file name, writes the picture there, and tells the user in a
     // message box when that failed.
     void saveImage();
+
+signals:
+    // The picture is about to be copied or saved: the window draws it whole if a turn has left its
+    // grid thinned.
+    void imageWanted();
 
 protected:
     // A double-click on a result selects its whole number, which the label's own word selection

@@ -206,6 +206,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     follow(txtInput_[0]);
 
     exporter_ = new esferica::Exporter(*this);
+    connect(exporter_, &esferica::Exporter::imageWanted, this, &frmTrianguloEsf::drawWholeNow);
     marks_ = new esferica::FieldMarks(txtInput_, txtGrid_, this);
     measures_ = new esferica::MeasureLabels(*this);
     // Results shown for other data than the fields now hold are greyed until the next click.
@@ -298,6 +299,15 @@ void frmTrianguloEsf::Grafico_TurnEnded() {
         redrawAsIs_ = true;
         queueRedraw();
     }
+}
+
+void frmTrianguloEsf::drawWholeNow() {
+    if (!thinned_ || !command_.hasScene())
+        return;
+    moving_ = false;
+    settle_->stop();
+    redrawAsIs_ = true;
+    redrawPicture();
 }
 
 void frmTrianguloEsf::setPictureStyle(esferica::PictureStyle style) {

@@ -81,6 +81,9 @@ private:
     // The decimal separator of the user's locale, for the results.
     std::string decimalSeparator() const;
     void showStatus(const esferica::SceneDrawing& drawing);
+    // Draws the picture whole at once if a turn has left its grid thinned: a copy or a saved
+    // image takes the whole picture.
+    void drawWholeNow();
     // Tells a screen reader `text` at once, as an alert.
     void announce(const QString& text);
 

@@ -649,6 +649,10 @@ TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
         QObject::disconnect(watching);
         EXPECT_EQ(thinned, row.thinned);
         EXPECT_EQ(segments() < whole, row.keysPause) << "a drag's release draws the whole grid";
+        if (row.keysPause) {
+            form_->findChild<QAction*>(QStringLiteral("actCopiarImagen"))->trigger();
+            EXPECT_EQ(segments(), whole) << "a copy takes the whole picture at once";
+        }
         EXPECT_TRUE(QTest::qWaitFor([&] { return segments() == whole; }))
             << "whole once the sphere stops";
         EXPECT_EQ(view(), row.view);
