@@ -14,10 +14,6 @@ namespace esferica {
 
 namespace {
 
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The caption `caption(i)` names the field `field(i)` and takes it as its buddy.
 void nameFields(QWidget& form, const char* caption, const char* field, int count) {
     for (int i = 0; i < count; ++i) {
@@ -37,9 +33,7 @@ void nameForScreenReaders(QWidget& form) {
     for (int i = 0; i < kResultLabels; ++i) {
         const QString element = control<QLabel>(form, arrayName("lblInput", i % kElements))->text();
         const QString block =
-            i < kElements ? QStringLiteral("Solución")
-                          : QString::fromUtf8(kAdditionalHeading.data(),
-                                              static_cast<qsizetype>(kAdditionalHeading.size()));
+            i < kElements ? QStringLiteral("Solución") : fromStd(kAdditionalHeading);
         control<QWidget>(form, arrayName("lblOutcome", i))
             ->setAccessibleName(QStringLiteral("%1, %2").arg(block, element));
     }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls by their object names, for the parts of the window that dress it after it
 // is built (accessibility, export): every control carries its name, array members with their index.
+// And what every part of the window makes its labels and texts with.
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <QWidget>
+#include <string_view>
 
 namespace esferica {
 
@@ -18,6 +21,23 @@ template <class T> T* control(const QWidget& form, const QString& name) {
     T* found = form.findChild<T*>(name);
     Q_ASSERT(found);
     return found;
+}
+
+// A text of the core (UTF-8) as Qt holds it.
+inline QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A label of `parent` with this object name, place and text, as the window's labels all are:
+// plain text, aligned to the top left.
+inline QLabel* addPlainLabel(QWidget& parent, const QString& name, const QRect& geometry,
+                             const QString& text) {
+    auto* label = new QLabel(text, &parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 } // namespace esferica

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/drawingsurface.h"
 
+#include "qt/controls.h"
+
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -121,7 +123,7 @@ void DrawingSurface::Circle(float x, float y, float r) {
 
 void DrawingSurface::Name(float x, float y, float dx, float dy, std::string_view text) {
     recordPending();
-    const QString name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString name = fromStd(text);
     const QFont font = nameFont();
     const QRectF ink = QFontMetricsF(font).tightBoundingRect(name);
     // The direction in pixels (user y may point up), and how far the box's centre must go along

@@ -25,10 +25,6 @@ namespace esferica {
 
 namespace {
 
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Why a file could not be written, for the user.
 QString writeFailure(const QString& path, const QSaveFile& file) {
     QString reason;

@@ -2,6 +2,7 @@
 #include "qt/fields.h"
 
 #include "command/texts.h"
+#include "qt/controls.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -12,10 +13,6 @@
 namespace esferica {
 
 namespace {
-
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The side of the warning sign, in pixels: drawn twice as large and scaled down, crisp on a dense
 // screen too.

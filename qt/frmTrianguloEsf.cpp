@@ -30,6 +30,7 @@
 #include <utility>
 
 using esferica::arrayName;
+using esferica::fromStd;
 
 namespace {
 
@@ -46,10 +47,6 @@ constexpr QRect twips(int left, int top, int width, int height) {
 constexpr QSize kDesignedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
 constexpr QRect kPictureGeometry = twips(5280, 360, 5295, 5295);
 constexpr QRect kStatusGeometry = twips(5400, 5760, 4575, 375);
-
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The smallest size that shrinkFontToFit goes down to, in points.
 constexpr qreal kSmallestPointSize = 6;
@@ -449,12 +446,7 @@ std::string frmTrianguloEsf::decimalSeparator() const {
 
 QLabel* frmTrianguloEsf::addLabel(const QString& name, const QRect& geometry,
                                   const QString& caption) {
-    auto* label = new QLabel(caption, this);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return esferica::addPlainLabel(*this, name, geometry, caption);
 }
 
 QLineEdit* frmTrianguloEsf::addTextBox(const QString& name, const QRect& geometry,

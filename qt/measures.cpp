@@ -13,10 +13,6 @@ namespace esferica {
 
 namespace {
 
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The block's place, in pixels of the designed window: under the option fields, within the width
 // of the input column.
 constexpr QRect kBlock(16, 401, 200, 48);
@@ -28,14 +24,6 @@ constexpr std::array<const char*, 3> kMeanings{
     "Exceso esférico: A + B + C − 180°",
     "Área sobre la esfera de radio 1, en estereorradianes (sr): el exceso en radianes",
     "Perímetro: a + b + c"};
-
-QLabel* addLabel(QWidget& form, const QString& name, const QString& text) {
-    auto* label = new QLabel(text, &form);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 } // namespace
 
@@ -56,19 +44,17 @@ MeasureLabels::MeasureLabels(QWidget& form) : QObject(&form) {
                            kBlock.top() + row * rowHeight, columnWidth, rowHeight);
     };
     for (int j = 0; j < kShown; ++j) {
-        QLabel* heading = addLabel(form, arrayName("lblMedida", j),
-                                   QString::fromUtf8(kHeadings[static_cast<std::size_t>(j)]));
-        heading->setGeometry(cell(0, j));
+        QLabel* heading = addPlainLabel(form, arrayName("lblMedida", j), cell(0, j),
+                                        QString::fromUtf8(kHeadings[static_cast<std::size_t>(j)]));
         heading->setToolTip(QString::fromUtf8(kMeanings[static_cast<std::size_t>(j)]));
     }
     for (int i = 0; i < 2; ++i) {
-        QLabel* row = addLabel(form, arrayName("lblMedidaTriangulo", i),
-                               rowNames[static_cast<std::size_t>(i)]);
-        row->setGeometry(cell(i + 1, -1));
+        QLabel* row = addPlainLabel(form, arrayName("lblMedidaTriangulo", i), cell(i + 1, -1),
+                                    rowNames[static_cast<std::size_t>(i)]);
         rows_[static_cast<std::size_t>(i)] = row;
         for (int j = 0; j < kShown; ++j) {
-            QLabel* value = addLabel(form, arrayName("lblValorMedida", i * kShown + j), {});
-            value->setGeometry(cell(i + 1, j));
+            QLabel* value = addPlainLabel(form, arrayName("lblValorMedida", i * kShown + j),
+                                          cell(i + 1, j), {});
             value->setAccessibleName(QStringLiteral("%1, %2").arg(
                 i == 0 ? QStringLiteral("Solución") : QStringLiteral("Solución adicional"),
                 fromStd(measureCaption(kAllMeasures[static_cast<std::size_t>(j)]))));
