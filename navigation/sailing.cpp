@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Notation: phi a latitude, lambda a longitude, psi a Mercator latitude, all in true radians where
-// a formula takes its sine or cosine; s and c prefixes mean sine and cosine.
+// Notation: phi a latitude, lambda a longitude, psi a Mercator latitude; s and c prefixes mean
+// sine and cosine. Angles are in degrees, turned into true radians (kRadian) where a formula
+// takes a sine, a cosine or a tangent.
 #include "navigation/sailing.h"
 
 #include "numeric/angles.h"
@@ -67,29 +68,39 @@ GreatCircleLeg oblique(double latitude1, double latitude2, double dlon) {
     return leg;
 }
 
-// psi2 - psi1, psi = atanh(sin phi). The difference of the sines is taken as a product and
-// 1 - s1 s2 from the half-angle sines where both sines are near 1, so that x below keeps its
-// relative accuracy however close the latitudes.
-double meridionalDifference(double phi1, double phi2) {
-    const double s1 = std::sin(phi1), s2 = std::sin(phi2);
-    const double difference = 2 * std::cos((phi1 + phi2) / 2) * std::sin((phi2 - phi1) / 2);
-    const auto oneMinus = [](double phi) { // 1 - sin phi
-        const double h = std::sin(std::numbers::pi / 4 - phi / 2);
-        return 2 * h * h;
-    };
-    const auto onePlus = [](double phi) { // 1 + sin phi
-        const double h = std::sin(std::numbers::pi / 4 + phi / 2);
+// psi = atanh(sin phi) of a latitude in degrees, taken near a pole from the colatitude, which
+// holds there the digits that the latitude has lost: psi = -ln tan(colatitude / 2).
+double mercator(double latitude) {
+    if (std::fabs(latitude) <= kQuarterTurn / 2)
+        return std::asinh(std::tan(latitude * kRadian));
+    const double colatitude = kQuarterTurn - std::fabs(latitude); // exact
+    return std::copysign(-std::log(std::tan(colatitude / 2 * kRadian)), latitude);
+}
+
+// psi2 - psi1 of two latitudes in degrees. With s = sin phi, tanh(psi2 - psi1) is
+// (s2 - s1) / (1 - s1 s2); the difference of the sines is taken as a product, and 1 - s1 s2 from
+// the halves of the colatitudes (1 - s = 2 sin^2(colatitude / 2)) where both sines are near 1, so
+// that the quotient keeps its relative accuracy however close the latitudes, and near a pole.
+double meridionalDifference(double latitude1, double latitude2) {
+    const double s1 = std::sin(latitude1 * kRadian), s2 = std::sin(latitude2 * kRadian);
+    const double c1 = kQuarterTurn - latitude1, c2 = kQuarterTurn - latitude2;
+    // cos of the mean latitude is sin of the mean colatitude.
+    const double difference =
+        2 * std::sin((c1 + c2) / 2 * kRadian) * std::sin((latitude2 - latitude1) / 2 * kRadian);
+    const auto twiceSquaredSine = [](double halfAngle) {
+        const double h = std::sin(halfAngle * kRadian);
         return 2 * h * h;
     };
     double denominator = 1 - s1 * s2;
-    if (s1 > 0 && s2 > 0)
-        denominator = oneMinus(phi1) + s1 * oneMinus(phi2);
-    else if (s1 < 0 && s2 < 0)
-        denominator = onePlus(phi1) - s1 * onePlus(phi2);
-    const double x = difference / denominator; // tanh(psi2 - psi1)
+    if (s1 > 0 && s2 > 0) // 1 - s1 s2 = (1 - s1) + s1 (1 - s2)
+        denominator = twiceSquaredSine(c1 / 2) + s1 * twiceSquaredSine(c2 / 2);
+    else if (s1 < 0 && s2 < 0) // (1 + s1) - s1 (1 + s2), 1 + s = 2 sin^2((180 - colatitude) / 2)
+        denominator =
+            twiceSquaredSine((kHalfTurn - c1) / 2) - s1 * twiceSquaredSine((kHalfTurn - c2) / 2);
+    const double x = difference / denominator;
     if (std::fabs(x) < kCloseLatitudes)
         return std::atanh(x);
-    return std::asinh(std::tan(phi2)) - std::asinh(std::tan(phi1));
+    return mercator(latitude2) - mercator(latitude1);
 }
 
 RhumbLine rhumbLine(const Position& from, const Position& to, double dlon) {
@@ -102,11 +113,11 @@ RhumbLine rhumbLine(const Position& from, const Position& to, double dlon) {
         rhumb.distance = std::fabs(dlat);
         return rhumb;
     }
-    const double phi1 = from.latitude * kRadian, phi2 = to.latitude * kRadian;
     const double dphi = dlat * kRadian, dlambda = dlon * kRadian;
-    const double dpsi = meridionalDifference(phi1, phi2);
+    const double dpsi = meridionalDifference(from.latitude, to.latitude);
     // dphi / dpsi, the departure's share of the difference of longitude: cos phi on a parallel.
-    const double q = dlat == 0 ? std::cos(phi1) : dphi / dpsi;
+    const double q =
+        dlat == 0 ? std::sin((kQuarterTurn - std::fabs(from.latitude)) * kRadian) : dphi / dpsi;
     rhumb.course = course(std::atan2(dlambda, dpsi) / kRadian);
     rhumb.distance = std::hypot(dphi, q * dlambda) / kRadian;
     return rhumb;

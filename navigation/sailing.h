@@ -13,12 +13,12 @@
 // great circle is one nautical mile.
 //
 // Accuracy: against a construction in quadruple precision from the same data
-// (tests/navigation_test.cpp), distances, courses, vertices and the rhumb line are right to 1e-12
-// degrees on ordinary routes and within 3e-9 degrees everywhere (5e-6 of a mile or a minute of
-// arc, where the problems ask for 0.01): the rounding of a latitude into its colatitude weighs
-// most where the answer turns sharply with the data, the courses of a hop of a mile, between
-// near-antipodal points or from within a metre of a pole, and the vertex of a great circle that
-// keeps close to the equator.
+// (tests/navigation_test.cpp), distances, courses, vertices and the rhumb line are right to 1e-11
+// degrees on ordinary routes, and within 3e-8 degrees on every route tried (2e-6 of a mile or of
+// a minute of arc, where the problems ask for 0.01): the rounding of a latitude into its
+// colatitude weighs most where the answer turns sharply with the data, the courses of a hop of a
+// mile or between near-antipodal points, and above all the vertex of a great circle that keeps
+// close to the equator.
 #pragma once
 
 #include "navigation/coordinates.h"
