@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/resolver.h"
 
+#include "cli/navigation.h"
 #include "command/calculate.h"
 #include "command/texts.h"
 
@@ -25,7 +26,8 @@ constexpr std::string_view kUsage =
     "esferica --help\n";
 
 constexpr std::string_view kHelpText =
-    "Uso: esferica [--resolver NOMBRE=VALOR... | --resolver - | --help | --version]\n"
+    "Uso: esferica [--resolver NOMBRE=VALOR... | --resolver - | --ortodromica SALIDA LLEGADA |\n"
+    "               --altura NOMBRE=VALOR... | --help | --version]\n"
     "\n"
     "Sin argumentos, abre la ventana de resolución de triángulos esféricos.\n"
     "\n"
@@ -33,6 +35,16 @@ constexpr std::string_view kHelpText =
     "                             dados e imprime sus seis elementos en grados, con diez\n"
     "                             decimales y punto decimal, y el triángulo adicional si existe\n"
     "  --resolver -               lee un problema por línea de la entrada estándar\n"
+    "  --ortodromica \"36°30'N 6°20'W\" \"40°30'N 73°50'W\" [--radio KM]\n"
+    "                             navegación por círculo máximo: distancia en millas y en\n"
+    "                             kilómetros (radio de 6371 km si no se da), rumbos inicial y\n"
+    "                             final, vértice, y rumbo y distancia loxodrómicos\n"
+    "  --altura latitud=43°00,0'N declinacion=20°06,0'N horario=339 [observada=61°10,0']\n"
+    "                             altura estimada y azimut, y con la altura observada la\n"
+    "                             diferencia de alturas; horario_greenwich=G longitud=L\n"
+    "                             en lugar de horario da el horario del lugar\n"
+    "  --ortodromica -, --altura -\n"
+    "                             leen un problema por línea de la entrada estándar\n"
     "  --help                     muestra esta ayuda\n"
     "  --version                  muestra la versión\n"
     "\n"
@@ -40,8 +52,7 @@ constexpr std::string_view kHelpText =
     "campos de la ventana (60, 60,5, 1.5E2).\n"
     "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados.\n";
 
-// The longest part of a word quoted back in a message, and the longest note, in characters.
-constexpr std::size_t kQuotedLength = 40;
+// The longest note, in characters (kQuotedLength bounds a word quoted back in a message).
 constexpr std::size_t kNoteLength = 200;
 
 // Blanks between words: spaces, tabs and a carriage return (a line from another system).
@@ -74,9 +85,9 @@ std::size_t utf8Length(std::string_view s) {
     return n;
 }
 
-// A word as a message may show it: printable text as it is, any other byte (a control character,
-// a byte of no valid UTF-8 character) as \xNN, cut after `length` characters.
-std::string printable(std::string_view word, std::size_t length = kQuotedLength) {
+} // namespace
+
+std::string printable(std::string_view word, std::size_t length) {
     std::string text;
     std::size_t shown = 0;
     for (std::size_t i = 0; i < word.size(); ++shown) {
@@ -100,6 +111,8 @@ std::string printable(std::string_view word, std::size_t length = kQuotedLength)
     }
     return text;
 }
+
+namespace {
 
 std::string quoted(std::string_view word) {
     return "«" + printable(word) + "»";
@@ -180,6 +193,8 @@ Answer answer(const Problem& problem) {
     return a;
 }
 
+} // namespace
+
 std::vector<std::string_view> wordsOf(std::string_view line) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
@@ -194,6 +209,8 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
     }
     return words;
 }
+
+namespace {
 
 // One problem a line of `in`, each answered by a block on `out`; blocks are separated by one
 // blank line, and a problem that fails is the block "# message". The exit status is the highest
@@ -236,6 +253,8 @@ std::optional<int> runCommandLine(std::span<const std::string_view> args, std::i
         out << "esferica " ESFERICA_VERSION "\n";
         return kSolved;
     }
+    if (const std::optional<int> status = runNavigation(args, in, out, err))
+        return status;
     if (args[0] != kSolve)
         return std::nullopt;
 

@@ -16,7 +16,9 @@
 #include <iosfwd>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace esferica {
 
@@ -26,6 +28,15 @@ enum ExitStatus : int {
     kNoTriangle = 1,
     kBadRequest = 2, // fewer or more than three elements, or a malformed word or option
 };
+
+// A word as a message may show it: printable text as it is, any other byte (a control character,
+// a byte of no valid UTF-8 character) as \xNN, cut after `length` characters.
+inline constexpr std::size_t kQuotedLength = 40;
+std::string printable(std::string_view word, std::size_t length = kQuotedLength);
+
+// The words of a line of standard input: what stands between blanks (spaces, tabs, a carriage
+// return).
+std::vector<std::string_view> wordsOf(std::string_view line);
 
 // Runs the command line that `args` (the program's arguments, without its name) ask for and
 // returns its exit status, or none when they ask for the window: no arguments, or arguments that

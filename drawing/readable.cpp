@@ -78,20 +78,7 @@ void fitSideC(Triangle& t, FittingState& fitting, Real pixel) {
 
 // A triangle's far parts dashed, then its near parts solid, in its colour and width.
 void drawSides(ResumeNext& run, Surface& dib, const Triangle& t) {
-    run([&] {
-        dib.setForeColor(t.colour);
-        dib.setDrawWidth(kTriangleWidth);
-    });
-    for (const bool far : {true, false}) {
-        run([&] { dib.setDrawStyle(far ? DrawStyle::Dashed : DrawStyle::Solid); });
-        for (const Arc& side : t.sides)
-            run([&] {
-                const DepthParts parts = splitByDepth(side);
-                for (int i = 0; i < parts.count; ++i)
-                    if (parts.far[static_cast<std::size_t>(i)] == far)
-                        plotArc(dib, parts.arc[static_cast<std::size_t>(i)]);
-            });
-    }
+    drawArcs(run, dib, t.sides, t.colour);
 }
 
 // Where the name of the vertex at `v` goes, seen from `v`: away from the sides that meet there,
@@ -135,6 +122,28 @@ void nameVertices(ResumeNext& run, Surface& dib, const std::vector<Triangle>& tr
 }
 
 } // namespace
+
+void drawArcs(ResumeNext& run, Surface& dib, const std::vector<Arc>& arcs, std::int32_t colour,
+              int width) {
+    run([&] {
+        dib.setForeColor(colour);
+        dib.setDrawWidth(width);
+    });
+    for (const bool far : {true, false}) {
+        run([&] { dib.setDrawStyle(far ? DrawStyle::Dashed : DrawStyle::Solid); });
+        for (const Arc& arc : arcs)
+            run([&] {
+                const DepthParts parts = splitByDepth(arc);
+                for (int i = 0; i < parts.count; ++i)
+                    if (parts.far[static_cast<std::size_t>(i)] == far)
+                        plotArc(dib, parts.arc[static_cast<std::size_t>(i)]);
+            });
+    }
+}
+
+Flat nameDirection(const Seen& at, const std::vector<Seen>& ends) {
+    return outwards(at, ends);
+}
 
 std::string_view vertexName(Vertex v, bool additional, bool shared) {
     return (additional && !shared ? kPrimedNames : kNames)[slot(v)];

@@ -33,6 +33,17 @@ inline constexpr std::array<Vertex, 3> kVertices{Vertex::A, Vertex::B, Vertex::C
 // prime U+2032) for the additional triangle's other vertices.
 std::string_view vertexName(Vertex v, bool additional, bool shared);
 
+// Draws each arc's far parts dashed, then their near parts solid, in `colour` and `width`, each
+// arc a step of `run`: as the readable picture draws a triangle's sides.
+void drawArcs(ResumeNext& run, Surface& dib, const std::vector<Arc>& arcs, std::int32_t colour,
+              int width = kTriangleWidth);
+
+// Which way the name of the point `at` goes from it: away from the lines that meet there, which
+// run towards the points `ends`, as the readable picture names a vertex (outwards from the
+// sphere's centre near the outline, straight up at the centre). Raises ArithmeticFailure when an
+// end is `at` itself or its opposite point.
+Flat nameDirection(const Seen& at, const std::vector<Seen>& ends);
+
 // The grid of the readable picture, collected while drawScene sweeps its lines and drawn at once,
 // so that the whole far side lies under the near side.
 class ReadableGrid {

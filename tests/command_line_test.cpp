@@ -47,6 +47,17 @@ const std::string kEquilateral = "lado a\t60.0000000000\nlado b\t60.0000000000\n
                                  "perímetro\t180.0000000000\nradio circunscrito\t35.2643896828\n"
                                  "radio inscrito\t19.4712206345\n";
 const std::string kUsage = "Uso: esferica --resolver NOMBRE=VALOR";
+// The help's great-circle example, Cádiz to New York, and a sight with its observed altitude.
+const std::string kCadizNewYork = "distancia (millas)\t3101.2436614111\n"
+                                  "distancia (km)\t5747.3760239585\n"
+                                  "rumbo inicial\t296.3621282286\n"
+                                  "rumbo final\t251.1427475784\n"
+                                  "latitud del vértice\t43.9496516046\n"
+                                  "longitud del vértice\t-46.0774664574\n"
+                                  "rumbo loxodrómico\t274.2580775311\n"
+                                  "distancia loxodrómica (millas)\t3178.4905059679\n";
+const std::string kSight = "altura estimada\t61.1122429243\nazimut\t135.8423202675\n";
+const std::string kIntercept = "diferencia de alturas (millas)\t3.2654245415\nsentido\thacia\n";
 
 TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
     struct Row {
@@ -144,6 +155,74 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
              "menor que la suma de los otros dos.\n",
          ""},
         {"empty input", {"--resolver", "-"}, "", 0, "", ""},
+        {"great-circle sailing",
+         {"--ortodromica", "36°32'N 6°18'O", "40°28'N 73°50'O"},
+         "",
+         0,
+         kCadizNewYork,
+         ""},
+        {"the four angles as words, and a radius",
+         {"--ortodromica", "36°32'N", "6°18'O", "40°28'N", "73°50'O", "--radio", "6371"},
+         "",
+         0,
+         kCadizNewYork,
+         ""},
+        {"antipodal points: no course and no vertex",
+         {"--ortodromica", "10 10", "-10 -170", "--radio", "1"},
+         "",
+         0,
+         "distancia (millas)\t10800.0000000000\ndistancia (km)\t3.1415926536\n"
+         "rumbo inicial\tindeterminado\nrumbo final\tindeterminado\n"
+         "latitud del vértice\tno definido\nlongitud del vértice\tno definido\n"
+         "rumbo loxodrómico\t96.3723617984\ndistancia loxodrómica (millas)\t10811.8288900295\n",
+         ""},
+        {"a position not read whole",
+         {"--ortodromica", "36°32'X 6°18'O", "40°28'N 73°50'O"},
+         "",
+         2,
+         "",
+         "Datos mal escritos: En la latitud de salida se leyó «36°32'»; no se leyó «X 6°18'O».\n"
+         "Uso: esferica --ortodromica"},
+        {"a radius of 0",
+         {"--ortodromica", "36N 6W", "40N 73W", "--radio", "0"},
+         "",
+         2,
+         "",
+         "Datos mal escritos: El radio «0» no es un número de kilómetros mayor que 0."},
+        {"a sight and its intercept",
+         {"--altura", "latitud=43°00,0'N", "declinacion=20°06,0'N", "horario=339",
+          "observada=61°10,0'"},
+         "",
+         0,
+         kSight + kIntercept,
+         ""},
+        {"the Greenwich hour angle and the longitude, blanks in a value",
+         {"--altura", "latitud=43° 00,0' N", "declinacion=20°06,0'N", "horario_greenwich=350",
+          "longitud=11W"},
+         "",
+         0,
+         kSight,
+         ""},
+        {"sailing problems a line, the radius for all",
+         {"--ortodromica", "--radio", "1", "-"},
+         "0 0 0 90\n0 0 95 0\n",
+         2,
+         "distancia (millas)\t5400.0000000000\ndistancia (km)\t1.5707963268\n"
+         "rumbo inicial\t90.0000000000\nrumbo final\t90.0000000000\n"
+         "latitud del vértice\tno definido\nlongitud del vértice\tno definido\n"
+         "rumbo loxodrómico\t90.0000000000\ndistancia loxodrómica (millas)\t5400.0000000000\n"
+         "\n# Datos mal escritos: En la latitud de llegada se leyó 95°, más de 90° al norte o al "
+         "sur.\n",
+         ""},
+        {"sights a line, a body at the zenith",
+         {"--altura", "-"},
+         "latitud=43°00,0'N declinacion=20°06,0'N horario=339 observada=61°10,0'\n"
+         "latitud=20 declinacion=20 horario=0\nlatitud=20\n",
+         2,
+         kSight + kIntercept +
+             "\naltura estimada\t90.0000000000\nazimut\tindeterminado\n"
+             "\n# Datos mal escritos: Falta la declinación.\n",
+         ""},
         {"help", {"--help"}, "", 0, "*", ""},
         {"version", {"--version"}, "", 0, "*", ""},
     };
