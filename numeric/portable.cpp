@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numeric/portable.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -55,7 +56,7 @@ std::to_chars_result toCharsByPrintf(char* first, char* last, double value,
     text = replaced(text, localePoint(), ".");
     if (text.size() > static_cast<std::size_t>(last - first))
         return {last, std::errc::value_too_large};
-    std::memcpy(first, text.data(), text.size());
+    std::copy(text.begin(), text.end(), first);
     return {first + text.size(), std::errc{}};
 }
 

@@ -102,7 +102,7 @@ val preciseTexts(const Calculation& calc, const std::string& separator) {
     return list;
 }
 
-val calculate(val texts, const std::string& separator) {
+val calculate(const val& texts, const std::string& separator) {
     FieldTexts typed;
     for (int i = 0; i < kFields; ++i) {
         const std::string text = texts[i].isString() ? texts[i].as<std::string>() : std::string();
