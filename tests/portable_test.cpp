@@ -122,15 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
                std::to_string(info.param.precision);
     });
 
-TEST(Writes, TooLongForTheBufferIsAnError) {
-    char buf[8];
-    for (const WriteFunction write : kWriters) {
-        const auto [end, ec] = write(buf, buf + sizeof buf, 123456.5, kFixed, 3);
-        EXPECT_EQ(ec, std::errc::value_too_large);
-        EXPECT_EQ(end, buf + sizeof buf);
-    }
-}
-
 // Both paths on random doubles of every size and at every precision, among them exact ties at
 // some decimal (a whole number over a small power of two), and on random decimal texts, among
 // them the exact midpoints between two doubles.
@@ -208,13 +199,6 @@ TEST(BothPaths, UseAPeriodInEveryLocale) {
     portable::fromCharsByStrtod(text.data(), text.data() + text.size(), value);
     EXPECT_EQ(value, 12.25);
     std::setlocale(LC_NUMERIC, before.c_str());
-}
-
-TEST(BitsOf, TellsEveryDoubleApart) {
-    EXPECT_EQ(bitsOf(1.0), 0x3FF0000000000000u);
-    EXPECT_EQ(bitsOf(-0.0), 0x8000000000000000u);
-    EXPECT_NE(bitsOf(0.0), bitsOf(-0.0));
-    EXPECT_EQ(bitsOf(Limits::denorm_min()), 1u);
 }
 
 } // namespace
