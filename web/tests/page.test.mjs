@@ -13,7 +13,7 @@ import { ROOT, launchChromium, paths } from "./support.mjs";
 const COUNT_MESSAGE = "Sistema subdeterminado, por favor ingrese 3 datos";
 const sides60 = { "lado a": "60", "lado b": "60", "lado c": "60" };
 
-// type: the fields to fill, by caption; submit: "click" on Calcular or "Enter" in the last field
+// before: the fields of a click before, if any; type: the fields to fill, by caption; submit: "click" on Calcular or "Enter" in the last field
 // typed; expect: cells (by accessible name: [text, tooltip]), message and reason shown in the
 // page, the field that has the focus afterwards, the notes of fields not read whole.
 const rows = [
@@ -37,6 +37,15 @@ const rows = [
     type: { ...sides60, "º red lat.": "0" }, submit: "click",
     expect: { message: "Error en datos de dibujo", focus: "º red lat.",
       cells: { "Solución, ángulo B": ["70,53", "70,5287793655° = 70° 31′ 43,61″"] } } },
+  // A field that cannot be read keeps the element of the click before, as in the window.
+  { name: "a number beyond the double range after a click: the element of that click is kept",
+    before: sides60, type: { "lado a": "1e400" }, submit: "Enter",
+    expect: { message: "No existe solución", focus: "lado a",
+      reason: "«lado a» («1e400») es un número demasiado grande." } },
+  { name: "the same on a fresh page: the field does not count",
+    type: { ...sides60, "lado a": "1e400" }, submit: "Enter",
+    expect: { message: COUNT_MESSAGE, reason: "Se leyeron 2 datos: «lado b» = 60°, «lado c» = 60°; " +
+      "hacen falta 3. «lado a» no cuenta: «1e400» es un número demasiado grande." } },
   { name: "a field not read whole is marked with what was read",
     type: { ...sides60, "lado a": "6O" }, submit: "click",
     expect: { notes: { "lado a": "Se leyó 6; no se leyó «O»." }, cells: { "Solución, lado a": ["6", "6,0000000000° = 6° 0′ 0,00″"] } } },
@@ -52,6 +61,13 @@ async function visit(context, url, row) {
   await page.goto(url);
   await page.waitForSelector("body[data-ready]", { state: "attached" });
   const field = (caption) => page.getByRole("textbox", { name: caption, exact: true });
+  // The fields and their captions are the core's: every caption names one field.
+  assert.equal(await page.getByRole("textbox").count(), 10);
+  if (row.before) {
+    for (const [caption, text] of Object.entries(row.before))
+      await field(caption).fill(text);
+    await page.getByRole("button", { name: "Calcular" }).click();
+  }
   let last;
   for (const [caption, text] of Object.entries(row.type)) {
     last = field(caption);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the web tests share: where the builds are, and Debian's chromium as the tests launch it.
 import { dirname, join, resolve } from "node:path";
-import { fileURLToPath, pathToFileURL } from "node:url";
+import { fileURLToPath } from "node:url";
 
 export const ROOT = resolve(dirname(fileURLToPath(import.meta.url)), "../..");
 
@@ -25,12 +25,3 @@ export async function launchChromium() {
   });
 }
 
-// The core's module in node. Emscripten 3.1.6 writes its ES module for node with the names of a
-// CommonJS one (require, __dirname), which an ES module lacks: they are lent to it as globals.
-export async function loadCore() {
-  const { createRequire } = await import("node:module");
-  globalThis.require ??= createRequire(import.meta.url);
-  globalThis.__dirname ??= dirname(paths.core);
-  const { default: createEsferica } = await import(pathToFileURL(paths.core).href);
-  return createEsferica();
-}
