@@ -2,8 +2,8 @@
 #include "command/numbers.h"
 
 #include "numeric/angles.h"
+#include "numeric/portable.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -100,7 +100,7 @@ std::size_t decimalAt(std::string_view s, std::size_t at, double& value) {
     if (!m.digit)
         return 0;
     value = 0;
-    std::from_chars(number.data(), number.data() + number.size(), value);
+    fromChars(number.data(), number.data() + number.size(), value);
     return m.length;
 }
 
@@ -214,8 +214,7 @@ NumberReading readNumber(std::string_view text) {
 
     double degrees = 0;
     if (mantissa.nonZero) {
-        const auto [end, ec] =
-            std::from_chars(number.data(), number.data() + number.size(), degrees);
+        const auto [end, ec] = fromChars(number.data(), number.data() + number.size(), degrees);
         (void)end;
         if (ec == std::errc::result_out_of_range && magnitude > 0) {
             readUpTo(i); // beyond the double range: no value
@@ -255,7 +254,7 @@ Real Val(std::string_view text) {
 std::string exponentText(double value, int decimals, std::string_view decimalSeparator) {
     char buf[64];
     const auto [end, ec] =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, decimals);
+        toChars(buf, buf + sizeof buf, value, std::chars_format::scientific, decimals);
     (void)ec; // a double with at most 17 decimals fits
     std::string text(buf, end);
     text[text.find('e')] = 'E';

@@ -2,8 +2,8 @@
 #include "command/precise.h"
 
 #include "command/numbers.h"
+#include "numeric/portable.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -15,7 +15,7 @@ namespace {
 std::string fixed(double value, int decimals) {
     char buf[64];
     const auto [end, ec] =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
+        toChars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
     (void)ec; // below 1e15 the text is far shorter than the buffer
     return {buf, end};
 }

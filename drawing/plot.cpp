@@ -3,9 +3,8 @@
 
 #include "drawing/projection.h"
 #include "numeric/angles.h"
+#include "numeric/portable.h"
 
-#include <bit>
-#include <cstdint>
 #include <vector>
 
 namespace esferica {
@@ -15,7 +14,7 @@ namespace {
 constexpr int kArcSegments = 100;
 
 bool sameBits(Real a, Real b) {
-    return std::bit_cast<std::uint64_t>(a.value()) == std::bit_cast<std::uint64_t>(b.value());
+    return bitsOf(a.value()) == bitsOf(b.value());
 }
 
 struct SinCos {

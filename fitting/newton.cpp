@@ -3,9 +3,7 @@
 
 #include "fitting/equations.h"
 #include "fitting/inversion.h"
-
-#include <bit>
-#include <cstdint>
+#include "numeric/portable.h"
 
 namespace esferica {
 
@@ -34,8 +32,7 @@ Vec4 newtonStep(const Vec4& F, const Mat4& inv) {
 // angles in place and shrinks only the step of k.
 Trig trigNear(const Vec4& x, const Vec4& base, const Trig& known) {
     auto same = [&](int i) {
-        return std::bit_cast<std::uint64_t>(x(i).value()) ==
-               std::bit_cast<std::uint64_t>(base(i).value());
+        return bitsOf(x(i).value()) == bitsOf(base(i).value());
     };
     Trig g = known;
     if (!same(1)) {

@@ -57,3 +57,17 @@ configure_preset() {
     shift
     (cd "$ROOT" && cmake --preset "$preset" "$@" >/dev/null)
 }
+
+# write_problems FILE: the batch that the command line is measured on (scripts/bench) and that its
+# WebAssembly build is compared on (scripts/web test): 10 000 problems, one a line, a quarter of each
+# of four cases (three sides, two sides and an angle opposite one, three angles, two sides and the
+# angle between them), from a fixed seed.
+write_problems() {
+    awk 'BEGIN { srand(20261207);
+                 for (i = 0; i < 10000; i++) {
+                     x = 20 + 80 * rand(); y = 20 + 80 * rand(); z = 20 + 80 * rand();
+                     if (i % 4 == 0) printf "a=%.6f b=%.6f c=%.6f\n", x, y, z;
+                     else if (i % 4 == 1) printf "A=%.6f a=%.6f b=%.6f\n", x, y, z;
+                     else if (i % 4 == 2) printf "A=%.6f B=%.6f C=%.6f\n", x + 40, y + 40, z + 40;
+                     else printf "a=%.6f b=%.6f C=%.6f\n", x, y, z } }' >"$1"
+}

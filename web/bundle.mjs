@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Puts the page together as one file: node web/bundle.mjs CORE.mjs OUT.html
+// The style and the two modules (the core with its WebAssembly, and the page's script) go inline
+// into index.html, so that the page works opened from the disk, where a browser loads no module
+// from a file, as from any static server, and requests nothing.
+import { readFileSync, writeFileSync } from "node:fs";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+
+const [coreFile, outFile] = process.argv.slice(2);
+const here = dirname(fileURLToPath(import.meta.url));
+const read = (name) => readFileSync(join(here, name), "utf8");
+
+// `text` with `from`, which must occur exactly once, replaced by `to`.
+function replaceOnce(text, from, to, what) {
+  const at = text.indexOf(from);
+  if (at < 0 || text.indexOf(from, at + 1) >= 0)
+    throw new Error(`${what}: expected exactly one ${JSON.stringify(from)}`);
+  return text.slice(0, at) + to + text.slice(at + from.length);
+}
+
+const core = replaceOnce(readFileSync(coreFile, "utf8"), "export default createEsferica;", "",
+  coreFile);
+const page = replaceOnce(read("page.mjs"), 'import createEsferica from "./esferica-core.mjs";', "",
+  "page.mjs");
+const script = `${core}\n${page}`;
+if (/<\/script/i.test(script))
+  throw new Error("a script holds </script, which would end it early in the page");
+
+let html = read("index.html");
+html = replaceOnce(html, '<link rel="stylesheet" href="page.css">', `<style>\n${read("page.css")}</style>`,
+  "index.html");
+html = replaceOnce(html, '<script type="module" src="page.mjs"></script>',
+  `<script type="module">\n${script}</script>`, "index.html");
+writeFileSync(outFile, html);

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core as the page sees it: the functions of the WebAssembly module (esferica-core.mjs), bound
+// with embind. Each takes and returns plain JavaScript values, so the page holds no copy of any
+// computation or text: it shows what a click returns.
+//
+//   fields()                       the ten fields: captions, texts at start, what they read
+//   calculate(texts, separator)    one click of Calcular on the ten texts, in the window's order
+//                                  (a b c A B C, then the four drawing options), with the decimal
+//                                  separator of the page's language: what the page shows
+//
+// The picture is still to come: a function that draws the last click's scene for a view and a
+// size goes beside these, through Calculator::drawPicture onto a surface that writes SVG, once
+// the picture's SVG writer stands below the toolkit.
+#include "command/calculate.h"
+#include "command/precise.h"
+#include "command/texts.h"
+#include "numeric/angles.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#include <string>
+
+namespace esferica {
+
+namespace {
+
+using emscripten::val;
+
+constexpr int kFields = kElements + kOptionFields;
+
+// The page's state between clicks, as the window's: the last click, whose elements a field that
+// cannot be read carries over.
+Calculator& calculator() {
+    static Calculator instance;
+    return instance;
+}
+
+// A field's place in the window's order.
+int fieldIndex(const Field& field) {
+    if (const auto* e = std::get_if<Element>(&field))
+        return static_cast<int>(index(*e));
+    return kElements + static_cast<int>(index(std::get<OptionField>(field)));
+}
+
+const Reading& readingOf(const Calculation& calc, int i) {
+    return i < kElements ? calc.inputs[static_cast<std::size_t>(i)]
+                         : calc.options[static_cast<std::size_t>(i - kElements)];
+}
+
+const char* outcomeName(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Solved:
+        return "solved";
+    case Outcome::Underdetermined:
+        return "underdetermined";
+    case Outcome::Overdetermined:
+        return "overdetermined";
+    case Outcome::NoSolution:
+        return "no-solution";
+    case Outcome::BadDrawingData:
+        return "bad-drawing-data";
+    }
+    return "";
+}
+
+val captions() {
+    val list = val::array();
+    for (const Element e : kAllElements)
+        list.call<void>("push", std::string(elementCaption(e)));
+    for (int i = 0; i < kOptionFields; ++i)
+        list.call<void>("push", std::string(optionCaption(static_cast<OptionField>(i))));
+    return list;
+}
+
+val fields() {
+    val defaults = val::array();
+    for (int i = 0; i < kElements; ++i)
+        defaults.call<void>("push", std::string());
+    for (const char* text : kDefaultOptionTexts)
+        defaults.call<void>("push", std::string(text));
+    val result = val::object();
+    result.set("captions", captions());
+    result.set("texts", defaults);
+    result.set("inputForms", std::string(kInputForms));
+    return result;
+}
+
+// The full-precision text of each result label that shows a value, as its tooltip; empty where
+// the label is.
+val preciseTexts(const Calculation& calc, const std::string& separator) {
+    val list = val::array();
+    for (int i = 0; i < kResultLabels; ++i) {
+        const bool additional = i >= kElements;
+        std::string text;
+        if (calc.hasTriangles() && (!additional || calc.additional)) {
+            const TriangleSolution& t = additional ? *calc.additional : calc.primary;
+            const Element e = kAllElements[static_cast<std::size_t>(i % kElements)];
+            text = preciseResultText(RadtoGrad(t[e]).value(), separator);
+        }
+        list.call<void>("push", text);
+    }
+    return list;
+}
+
+val calculate(const val& texts, const std::string& separator) {
+    FieldTexts typed;
+    for (int i = 0; i < kFields; ++i) {
+        const std::string text = texts[i].isString() ? texts[i].as<std::string>() : std::string();
+        if (i < kElements)
+            typed.inputs[static_cast<std::size_t>(i)] = text;
+        else
+            typed.options[static_cast<std::size_t>(i - kElements)] = text;
+    }
+    const Calculation& calc = calculator().calculate(typed);
+
+    val labels = val::array();
+    for (const std::string& label : resultLabels(calc, separator))
+        labels.call<void>("push", label);
+    val notes = val::array();
+    for (int i = 0; i < kFields; ++i)
+        notes.call<void>("push", readingNote(readingOf(calc, i), separator));
+    const std::optional<Field> fault = faultField(calc);
+
+    val view = val::object();
+    view.set("outcome", std::string(outcomeName(calc.outcome)));
+    view.set("labels", labels);
+    view.set("precise", preciseTexts(calc, separator));
+    view.set("table", resultsTable(calc, separator));
+    view.set("message", std::string(messageText(calc.outcome)));
+    view.set("reason", reasonText(calc, separator));
+    view.set("notes", notes);
+    view.set("fault", fault ? fieldIndex(*fault) : -1);
+    view.set("announcement", announcement(calc, separator));
+    return view;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(esferica) {
+    emscripten::function("fields", &fields);
+    emscripten::function("calculate", &calculate);
+}
+
+} // namespace esferica
