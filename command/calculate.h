@@ -71,9 +71,9 @@ struct Reading {
 
 // Why an option field cannot be drawn with.
 enum class OptionProblem {
-    NoSpacing, // a spacing of 0: an empty field, blanks or a zero
-    TooFine,   // a spacing that needs more than kMaxGridLines lines of its family
-    TooLarge,  // a number beyond the double range, or that overflows on the way to radians
+    NoSpacing,    // a spacing of 0: an empty field, blanks or a zero
+    TooFine,      // a spacing that needs more than kMaxGridLines lines of its family
+    TooLarge,     // a number beyond the double range, or that overflows on the way to radians
     NotReadWhole, // a text that was not read whole (every such option field is named)
 };
 struct BadOption {

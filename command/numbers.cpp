@@ -44,15 +44,14 @@ std::size_t radixValue(std::string_view digits, int base, Real& v) {
 }
 
 // The marks of degrees, minutes and seconds, each in the forms that keyboards type and that text
-// pasted from a document or a PDF carries.
-constexpr std::string_view kDegreeMarks[] = {
-    "\u00B0", "\u00BA", "\u02DA"}; // °, the ordinal º and the ring above ˚
-constexpr std::string_view kMinuteMarks[] = {
-    "'", "\u2019", "\u2032"}; // ', the typographic apostrophe ’ and the prime ′
-// Two minutes marks in a row are a seconds mark, as a typewriter writes one: tried before the
-// minutes mark, so that "30''" is thirty seconds.
-constexpr std::string_view kSecondMarks[] = {
-    "\"", "\u201D", "\u2033", "''", "\u2019\u2019", "\u2032\u2032"}; // ", ”, ″, '', ’’, ′′
+// pasted from a document or a PDF carries. Degrees: °, the ordinal º and the ring above ˚.
+constexpr std::string_view kDegreeMarks[] = {"\u00B0", "\u00BA", "\u02DA"};
+// Minutes: ', the typographic apostrophe ’ and the prime ′.
+constexpr std::string_view kMinuteMarks[] = {"'", "\u2019", "\u2032"};
+// Seconds: ", ” and ″, and two minutes marks in a row as a typewriter writes them (''), tried
+// before the minutes mark, so that "30''" is thirty seconds.
+constexpr std::string_view kSecondMarks[] = {"\"", "\u201D",       "\u2033",
+                                             "''", "\u2019\u2019", "\u2032\u2032"};
 constexpr std::string_view kTypographicMinus = "\u2212"; // −
 // Minutes and seconds lie below this; a part that does not is not read.
 constexpr double kSexagesimalBase = 60;
@@ -164,24 +163,24 @@ std::int64_t roundedHundredths(double d) {
 
 } // namespace
 
-NumberReading readNumber(std::string_view s) {
+NumberReading readNumber(std::string_view text) {
     // Blanks may stand around the number, after its sign and around its marks, never inside a
     // number: "17 5" is not 175.
     NumberReading reading;
-    std::size_t i = skipBlanks(s, 0);
+    std::size_t i = skipBlanks(text, 0);
 
-    if (s.substr(i).starts_with("&") && i + 1 < s.size()) {
-        const int base = upper(s[i + 1]) == 'H' ? 16 : upper(s[i + 1]) == 'O' ? 8 : 0;
+    if (text.substr(i).starts_with("&") && i + 1 < text.size()) {
+        const int base = upper(text[i + 1]) == 'H' ? 16 : upper(text[i + 1]) == 'O' ? 8 : 0;
         if (base == 0)
             return reading; // "&" and "&X...": no number
         i += 2;
         try {
             Real v;
-            reading.read = i + radixValue(s.substr(i), base, v);
+            reading.read = i + radixValue(text.substr(i), base, v);
             reading.value = v;
         } catch (const ArithmeticFailure&) {
             // The digits run beyond the double range.
-            while (i < s.size() && digitValue(s[i], base) >= 0)
+            while (i < text.size() && digitValue(text[i], base) >= 0)
                 ++i;
             reading.read = i;
             reading.value.reset();
@@ -193,30 +192,30 @@ NumberReading readNumber(std::string_view s) {
     // digits[.digits][e[-]digits], with the exponent saturated so that it cannot overflow. The sign
     // is applied to the whole value, degrees, minutes and seconds, at the end.
     bool negative = false;
-    if (s.substr(i).starts_with("+") || s.substr(i).starts_with("-")) {
-        negative = s[i] == '-';
-        i = skipBlanks(s, i + 1);
-    } else if (s.substr(i).starts_with(kTypographicMinus)) {
+    if (text.substr(i).starts_with("+") || text.substr(i).starts_with("-")) {
+        negative = text[i] == '-';
+        i = skipBlanks(text, i + 1);
+    } else if (text.substr(i).starts_with(kTypographicMinus)) {
         negative = true;
-        i = skipBlanks(s, i + kTypographicMinus.size());
+        i = skipBlanks(text, i + kTypographicMinus.size());
     }
     std::string number;
-    const Mantissa mantissa = mantissaAt(s, i, number);
+    const Mantissa mantissa = mantissaAt(text, i, number);
     if (!mantissa.digit)
         return reading; // no number: nothing is read
     i += mantissa.length;
     std::int64_t magnitude = mantissa.magnitude;
 
-    if (i < s.size() && (upper(s[i]) == 'E' || upper(s[i]) == 'D')) {
+    if (i < text.size() && (upper(text[i]) == 'E' || upper(text[i]) == 'D')) {
         std::size_t j = i + 1;
         bool negativeExponent = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            negativeExponent = s[j++] == '-';
-        if (j < s.size() && isDigit(s[j])) {
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            negativeExponent = text[j++] == '-';
+        if (j < text.size() && isDigit(text[j])) {
             constexpr std::int64_t kSaturated = 100'000'000; // far beyond any double's exponent
             std::int64_t e = 0;
-            for (; j < s.size() && isDigit(s[j]); ++j)
-                e = std::min(e * 10 + (s[j] - '0'), kSaturated);
+            for (; j < text.size() && isDigit(text[j]); ++j)
+                e = std::min(e * 10 + (text[j] - '0'), kSaturated);
             if (negativeExponent)
                 e = -e;
             magnitude += e;
@@ -244,11 +243,12 @@ NumberReading readNumber(std::string_view s) {
     double minutes = 0, seconds = 0;
     // A part leaves the reading where it was when it is not there, blanks before it included.
     const auto part = [&](Part kind, double& value) {
-        const std::size_t from = skipBlanks(s, i);
-        if (const std::size_t end = partAt(s, from, kind, value); end != from)
+        const std::size_t from = skipBlanks(text, i);
+        if (const std::size_t end = partAt(text, from, kind, value); end != from)
             i = end;
     };
-    if (const std::size_t from = skipBlanks(s, i), mark = markAt(s, from, kDegreeMarks); mark > 0) {
+    if (const std::size_t from = skipBlanks(text, i), mark = markAt(text, from, kDegreeMarks);
+        mark > 0) {
         i = from + mark;
         part(Part::Minutes, minutes);
         part(Part::Seconds, seconds);

@@ -56,7 +56,8 @@ bool startsWithAny(std::string_view s, std::span<const std::string_view> marks) 
 // Whether `s` is digits with at most one decimal separator, and nothing else.
 bool isPlainNumber(std::string_view s) {
     const auto digits = std::count_if(s.begin(), s.end(), isDigit);
-    const auto separators = std::count_if(s.begin(), s.end(), [](char c) { return c == ',' || c == '.'; });
+    const auto separators =
+        std::count_if(s.begin(), s.end(), [](char c) { return c == ',' || c == '.'; });
     return digits > 0 && separators <= 1 &&
            static_cast<std::size_t>(digits + separators) == s.size();
 }
@@ -133,8 +134,8 @@ Intent lettersForMarks(std::string_view t) {
 // its numbers.
 Intent operation(std::string_view t, const NumberReading& r, std::string_view left,
                  std::string_view sep) {
-    if (!r.value || !(left.starts_with('+') || left.starts_with('-') ||
-                      left.starts_with(kTypographicMinus)))
+    if (!r.value ||
+        !(left.starts_with('+') || left.starts_with('-') || left.starts_with(kTypographicMinus)))
         return {};
     const NumberReading second = readNumber(left);
     if (!second.value || !trimmed(left.substr(second.read)).empty())
@@ -168,10 +169,13 @@ Intent splitDigits(std::string_view t, std::string_view sep) {
         return {};
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const bool last = i + 1 == groups.size();
-        if (!isPlainNumber(groups[i]) || (!last && !std::all_of(groups[i].begin(), groups[i].end(), isDigit)))
+        if (!isPlainNumber(groups[i]) ||
+            (!last && !std::all_of(groups[i].begin(), groups[i].end(), isDigit)))
             return {};
     }
-    const auto below60 = [](std::string_view part) { return valueOf(part) < kSexagesimalBase; };
+    const auto below60 = [](std::string_view part) {
+        return valueOf(part) < kSexagesimalBase;
+    };
     const std::string first = sign + std::string(groups[0]);
     std::vector<std::string> candidates;
     if (groups.size() == 2) {
@@ -198,8 +202,8 @@ Intent splitDigits(std::string_view t, std::string_view sep) {
 Intent missingMark(std::string_view t, const NumberReading& r, std::string_view left) {
     if (!hasMarks(t.substr(0, r.read)) || !isPlainNumber(left))
         return {};
-    for (const auto& [mark, slip] : {std::pair{"'", Slip::MinutesMark},
-                                     std::pair{"\"", Slip::SecondsMark}}) {
+    for (const auto& [mark, slip] :
+         {std::pair{"'", Slip::MinutesMark}, std::pair{"\"", Slip::SecondsMark}}) {
         std::string text = std::string(t) + mark;
         if (readsWhole(text))
             return {slip, {std::move(text)}};
@@ -247,7 +251,8 @@ Intent likelyIntent(std::string_view text, std::string_view decimalSeparator) {
 std::string typedSexagesimal(double degrees, std::string_view decimalSeparator) {
     if (!(std::fabs(degrees) < kLargestSexagesimal))
         return typedDecimal(degrees, decimalSeparator);
-    const auto hundredths = static_cast<std::int64_t>(std::llround(std::fabs(degrees) * kPerDegree));
+    const auto hundredths =
+        static_cast<std::int64_t>(std::llround(std::fabs(degrees) * kPerDegree));
     const std::int64_t whole = hundredths / kPerDegree;
     const std::int64_t minutes = hundredths % kPerDegree / kPerMinute;
     const std::int64_t seconds = hundredths % kPerMinute;

@@ -13,15 +13,15 @@ namespace esferica {
 
 enum class Slip {
     None,
-    SixtyOrMore,         // minutes or seconds of 60 or more ("60°60'"); nothing to suggest
-    LetterForZero,       // a letter O for a zero ("4O°30'": "40°30'")
-    LetterForOne,        // a letter l or I for a one ("l00": "100")
-    LettersForDigits,    // both
-    LettersForMarks,     // d or g, m and s for the marks ("49d30m": "49°30'")
-    Operation,           // a sum or a difference ("90-36°32'": its result, "53°28'")
-    SplitDigits,         // digits split by blanks ("17 5": "175", "17,5", "17°5'")
-    MinutesMark,         // minutes without their mark ("49°32": "49°32'")
-    SecondsMark,         // seconds without their mark ("49°32'15": "49°32'15\"")
+    SixtyOrMore,           // minutes or seconds of 60 or more ("60°60'"); nothing to suggest
+    LetterForZero,         // a letter O for a zero ("4O°30'": "40°30'")
+    LetterForOne,          // a letter l or I for a one ("l00": "100")
+    LettersForDigits,      // both
+    LettersForMarks,       // d or g, m and s for the marks ("49d30m": "49°30'")
+    Operation,             // a sum or a difference ("90-36°32'": its result, "53°28'")
+    SplitDigits,           // digits split by blanks ("17 5": "175", "17,5", "17°5'")
+    MinutesMark,           // minutes without their mark ("49°32": "49°32'")
+    SecondsMark,           // seconds without their mark ("49°32'15": "49°32'15\"")
     MinutesWithoutDegrees, // minutes alone ("30'": "0°30'")
 };
 

@@ -428,7 +428,6 @@ std::string reasonText(const Calculation& calc, std::string_view decimalSeparato
 std::optional<Field> faultField(const Calculation& calc) {
     switch (calc.outcome) {
     case Outcome::Solved:
-        break;
     case Outcome::Underdetermined:
     case Outcome::Overdetermined:
         break;

@@ -21,8 +21,8 @@
 //     the result format: [-]digits[.d[d]] without trailing zeros and never "-0", or the exponent
 //     form d[.ddd]E(+|-)dd for a magnitude of 1e15 or more;
 //   - after "Datos mal escritos", a count message or "No existe solución" all twelve labels are
-//     empty and the picture was cleared with nothing drawn on it; after a drawing labels 0 to 5 are filled and labels 6
-//     to 11 are filled exactly when the run found two triangles;
+//     empty and the picture was cleared with nothing drawn on it; after a drawing labels 0 to 5 are
+//     filled and labels 6 to 11 are filled exactly when the run found two triangles;
 //   - every element of a triangle shown lies strictly between 0 and 180 degrees;
 //   - the picture received only finite coordinates, radii and directions, only black and red in
 //     the classic picture (which sets no width or style and writes no name), only black, light

@@ -62,7 +62,8 @@ std::string_view withoutTrailingBlanks(std::string_view line) {
 // The next line of `out`, with its line feed, taken from its start; empty at the end.
 std::string_view takeLine(std::string_view& out) {
     const std::size_t end = out.find('\n');
-    const std::string_view line = out.substr(0, end == std::string_view::npos ? out.size() : end + 1);
+    const std::string_view line =
+        out.substr(0, end == std::string_view::npos ? out.size() : end + 1);
     out.remove_prefix(line.size());
     return line;
 }

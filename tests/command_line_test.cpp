@@ -54,8 +54,8 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
         std::vector<std::string_view> args;
         std::string input;
         std::optional<int> status;
-        std::string out; // standard output, exactly; "*" for anything not empty, "*TEXT" for
-                         // any output that holds TEXT
+        std::string out;       // standard output, exactly; "*" for anything not empty, "*TEXT" for
+                               // any output that holds TEXT
         std::string errStarts; // the start of standard error; "" for nothing at all
         bool usage = false;    // standard error ends with the line of usage
     };
@@ -201,9 +201,10 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
          {"--resolver", "-"},
          "# sides of 60\r\na=60 b=60 c=60\n\n  \t\n  # a slip\na=4O b=60 c=60\n",
          2,
-         "# sides of 60\n\n" + kEquilateral + "\n\n\n\n\n  # a slip\n\n# Datos mal escritos: En "
-                                         "«a», «4O» no se leyó entero: se leyó 4 y no «O». ¿Es una "
-                                         "letra O en lugar de un cero? Escriba «40».\n",
+         "# sides of 60\n\n" + kEquilateral +
+             "\n\n\n\n\n  # a slip\n\n# Datos mal escritos: En "
+             "«a», «4O» no se leyó entero: se leyó 4 y no «O». ¿Es una "
+             "letra O en lugar de un cero? Escriba «40».\n",
          ""},
         {"help lists the forms read", {"--help"}, "", 0, "*49°30'15\"  49° 30,5'", ""},
         {"version", {"--version"}, "", 0, "*", ""},

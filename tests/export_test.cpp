@@ -263,9 +263,17 @@ TEST_F(ExportTest, StaleResultsAndPicturesAreNeitherCopiedNorSaved) {
         bool current; // the actions enabled and the triangle shown in red
     } steps[] = {
         {"a window just opened", [] {}, false},
-        {"a drawing", [this] { calculate({"60", "60", "60", "", "", ""}); }, true},
+        {"a drawing",
+         [this] {
+             calculate({"60", "60", "60", "", "", ""});
+         },
+         true},
         {"an input changed", [this] { input(0)->setText(QStringLiteral("61")); }, false},
-        {"the next Calcular", [this] { calculate({"61", "60", "60", "", "", ""}); }, true},
+        {"the next Calcular",
+         [this] {
+             calculate({"61", "60", "60", "", "", ""});
+         },
+         true},
         {"a turn, which changes option fields only",
          [this] {
              picture()->setFocus(Qt::OtherFocusReason);
@@ -273,9 +281,21 @@ TEST_F(ExportTest, StaleResultsAndPicturesAreNeitherCopiedNorSaved) {
              QTest::qWait(0);
          },
          true},
-        {"a message about the data", [this] { calculate({"61", "", "", "", "", ""}); }, false},
-        {"a drawing again", [this] { calculate({"60", "60", "60", "", "", ""}); }, true},
-        {"a field not read whole", [this] { calculate({"60", "60", "6O", "", "", ""}); }, false},
+        {"a message about the data",
+         [this] {
+             calculate({"61", "", "", "", "", ""});
+         },
+         false},
+        {"a drawing again",
+         [this] {
+             calculate({"60", "60", "60", "", "", ""});
+         },
+         true},
+        {"a field not read whole",
+         [this] {
+             calculate({"60", "60", "6O", "", "", ""});
+         },
+         false},
         {"unusable drawing options",
          [this] {
              option(0)->setText(QStringLiteral("0"));

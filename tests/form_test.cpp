@@ -473,8 +473,7 @@ TEST_F(FormTest, FieldsNotReadWholeAreMarkedUntilTheirTextChanges) {
         const char* tooltip; // the tooltip when it is not the note alone, or not the forms
     } rows[] = {
         // The notes named no intent, and said that a text without a number counted as empty.
-        {input(0),
-         "Se leyó 6; no se leyó «O». ¿Es una letra O en lugar de un cero? Escriba «60».",
+        {input(0), "Se leyó 6; no se leyó «O». ¿Es una letra O en lugar de un cero? Escriba «60».",
          nullptr},
         {input(1), nullptr, nullptr},
         {input(2), nullptr, "«49°32'15,25\"»\n"},
@@ -492,9 +491,8 @@ TEST_F(FormTest, FieldsNotReadWholeAreMarkedUntilTheirTextChanges) {
         QAction* sign = signOf(row.field);
         EXPECT_EQ(sign && sign->isVisible(), row.note != nullptr);
         const QString note = QString::fromUtf8(row.note);
-        const QString help = row.field->objectName().startsWith(QStringLiteral("txtInput"))
-                                 ? forms
-                                 : QString();
+        const QString help =
+            row.field->objectName().startsWith(QStringLiteral("txtInput")) ? forms : QString();
         QString tooltip = row.note ? note : help;
         if (row.tooltip)
             tooltip = QString::fromUtf8(row.tooltip) + (row.note ? QString() : help);

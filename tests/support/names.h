@@ -18,11 +18,11 @@ namespace esferica::testing {
 inline std::string testName(std::string_view text) {
     static const std::map<char, const char*> spelled{
         {'-', "minus"}, {'+', "plus"}, {'.', "dot"}, {',', "comma"}, {' ', "_"}, {'\t', "tab"},
-        {'\n', "lf"},   {'\r', "cr"},  {'&', "amp"}, {'\'', "q"},     {'"', "qq"}};
+        {'\n', "lf"},   {'\r', "cr"},  {'&', "amp"}, {'\'', "q"},    {'"', "qq"}};
     // The marks of degrees, minutes and seconds, and the typographic minus.
     static const std::pair<std::string_view, const char*> marks[] = {
-        {"\u00B0", "deg"},   {"\u00BA", "ord"},    {"\u02DA", "ring"},   {"\u2019", "apos"},
-        {"\u2032", "prime"}, {"\u201D", "rdquo"},  {"\u2033", "dprime"}, {"\u2212", "minus"}};
+        {"\u00B0", "deg"},   {"\u00BA", "ord"},   {"\u02DA", "ring"},   {"\u2019", "apos"},
+        {"\u2032", "prime"}, {"\u201D", "rdquo"}, {"\u2033", "dprime"}, {"\u2212", "minus"}};
     std::string name;
     for (std::size_t i = 0; i < text.size();) {
         const auto mark = std::find_if(std::begin(marks), std::end(marks), [&](const auto& m) {
