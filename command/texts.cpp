@@ -181,7 +181,8 @@ std::string outOfRangeReason(const Calculation& calc, Element e, std::string_vie
     // The angle at the pole between two meridians is the short way round, under 180 degrees.
     if (!isSide(e) && *r.degrees > 180 && *r.degrees < 360) {
         const auto typed = [&](double degrees) {
-            return hasMarks(r.typed) ? typedSexagesimal(degrees, sep) : typedDecimal(degrees, sep);
+            return hasMarks(r.typed) ? typedSexagesimal(degrees, sep)
+                                     : typedDecimal(degrees, sep) + "°";
         };
         text += " Si es una diferencia de longitudes, use 360° − " + typed(*r.degrees) + " = " +
                 typed(360 - *r.degrees) + ".";

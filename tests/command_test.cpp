@@ -160,7 +160,7 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
         {"angle beyond 180 in decimals",
          {"60", "70", "", "", "", "262.5"},
          {},
-         "use 360° − 262.5 = 97.5."},
+         "use 360° − 262.5° = 97.5°."},
         {"SSS perimeter of 360", {"120", "120", "120", "", "", ""}, {}},
         {"SSS side sum equal to the third", {"170", "170", "20", "", "", ""}, {}},
         {"AAA flat polar triangle", {"", "", "", "90", "45", "135"}, {}},
