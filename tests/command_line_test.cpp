@@ -117,27 +117,6 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
          "Datos mal escritos: En «a», «17 5» no se leyó entero: se leyó 17 y no «5». ¿Quiso "
          "escribir «175», «17.5» o «17°5'»? En «b», «hola» no empieza por un número: no se leyó "
          "nada.\n"},
-        {"letters for the marks",
-         {"--resolver", "a=49d30m", "b=60", "c=60"},
-         "",
-         2,
-         "",
-         "Datos mal escritos: En «a», «49d30m» no se leyó entero"},
-        {"sixty minutes",
-         {"--resolver", "a=60°60'", "b=60", "c=60"},
-         "",
-         2,
-         "",
-         "Datos mal escritos: En «a», «60°60'» no se leyó entero: se leyó 60 y no «60'». Los "
-         "minutos y los segundos deben ser menores que 60.\n"},
-        {"an angle the long way round",
-         {"--resolver", "a=60", "b=70", "C=262°25'"},
-         "",
-         1,
-         "",
-         "No existe solución: «ángulo C» = 262.4166666667°: cada lado y cada ángulo de un "
-         "triángulo esférico está estrictamente entre 0° y 180°. Si es una diferencia de "
-         "longitudes, use 360° − 262°25' = 97°35'.\n"},
         {"two elements",
          {"--resolver", "a=60", "b=60"},
          "",
