@@ -173,10 +173,7 @@ std::string outOfRangeReason(const Calculation& calc, Element e, std::string_vie
     std::string text = named(calc, e, sep) + ": cada lado y cada ángulo de un triángulo esférico "
                                              "está estrictamente entre 0° y 180°.";
     // A text of digits alone far beyond a turn may be degrees, minutes and seconds typed together.
-    const bool marked = r.read.find_first_of("°º'\"") != std::string::npos ||
-                        r.read.find("\u2032") != std::string::npos ||
-                        r.read.find("\u2033") != std::string::npos;
-    if (std::fabs(*r.degrees) > 360 && !marked)
+    if (std::fabs(*r.degrees) > 360 && !hasMarks(r.read))
         text += " Si son grados, minutos y segundos, escríbalos con sus signos: 40°25'30\".";
     // The angle at the pole between two meridians is the short way round, under 180 degrees.
     if (!isSide(e) && *r.degrees > 180 && *r.degrees < 360) {
