@@ -229,11 +229,16 @@ bool Calculator::turnTo(std::string_view inclination, std::string_view rotation)
     if (!scene_)
         return false;
     // Read as a click reads them: what is drawn is exactly what the next Calcular draws.
+    std::optional<Real> values[2];
+    if (readField(inclination, values[0]).partly() || readField(rotation, values[1]).partly())
+        return false;
     ViewAngles read;
     DrawingOptions options = scene_->options;
     try {
-        read.inclination = Val(inclination).value();
-        read.rotation = Val(rotation).value();
+        if (!values[0] || !values[1])
+            fail(FailureKind::Overflow);
+        read.inclination = values[0]->value();
+        read.rotation = values[1]->value();
         options.inclination = GradtoRad(read.inclination);
         options.rotation = GradtoRad(read.rotation);
     } catch (const Failure&) {

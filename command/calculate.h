@@ -184,8 +184,8 @@ public:
     ViewAngles sceneView() const { return scene_ ? view_ : ViewAngles{}; }
 
     // Turns the scene to the view that these texts of the fields "Inclinación" and "Rotación"
-    // read as (Val rules), which is exactly what the next click reads. Returns false, changing
-    // nothing, without a scene or when a text does not read.
+    // read as, which is exactly what the next click reads. Returns false, changing nothing,
+    // without a scene or when a text is not read whole or its number does not convert.
     bool turnTo(std::string_view inclination, std::string_view rotation);
 
     // A turn by hand: adds the given degrees to the view that the turns since the last click have

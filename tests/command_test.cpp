@@ -571,6 +571,14 @@ TEST_F(Turning, DrawsWhatCalcularDrawsUnderTheViewItWritesIntoTheFields) {
     }
 }
 
+// A view is read as a click reads the fields: not from a text it does not read whole.
+TEST_F(Turning, TakesOnlyAViewReadWhole) {
+    ASSERT_EQ(click({"60", "60", "60", "", "", ""}).outcome, Outcome::Solved);
+    EXPECT_FALSE(form.turnTo("30 5", "10"));
+    EXPECT_TRUE(form.turnTo(" 30°30' ", "10"));
+    EXPECT_EQ(form.sceneView(), (ViewAngles{30.5, 10}));
+}
+
 // Before any drawing, and after any message has cleared the picture, there is nothing to turn.
 TEST_F(Turning, DoesNothingWithoutADrawnScene) {
     struct Row {
