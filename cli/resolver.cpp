@@ -49,11 +49,18 @@ constexpr std::string_view kHelpText =
     "  --version                  muestra la versión\n"
     "\n"
     "NOMBRE es a, b o c (lados) o A, B o C (ángulos); VALOR, en grados, se lee como en los\n"
-    "campos de la ventana (60, 60,5, 1.5E2).\n"
-    "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados.\n";
+    "campos de la ventana, y solo si se lee entero:\n"
+    "  grados con decimales, con punto o coma     60  60,5  -40.25  1.5E2\n"
+    "  grados, minutos y segundos con sus signos  49°30'  49°30'15\"  49° 30,5'\n"
+    "    (también º ˚, ’ ′ para los minutos, ” ″ '' para los segundos)\n"
+    "  un entero hexadecimal u octal              &HFF  &O17\n"
+    "Un valor que no se lee entero (4O, 17 5, 90-36°32') es un dato mal escrito.\n"
+    "Con -, cada línea es un problema; una línea vacía o que empieza por # se copia tal cual.\n"
+    "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados o mal escritos.\n";
 
-// The longest note, in characters (kQuotedLength bounds a word quoted back in a message).
-constexpr std::size_t kNoteLength = 200;
+// The longest reason, in characters: a reason quotes every value not read whole, each cut to
+// kQuotedLength characters, with a hint.
+constexpr std::size_t kNoteLength = 2000;
 
 // Blanks between words: spaces, tabs and a carriage return (a line from another system).
 bool isBlank(char ch) {
@@ -158,39 +165,54 @@ ExitStatus statusOf(Outcome outcome) {
         return kNoTriangle;
     case Outcome::Underdetermined:
     case Outcome::Overdetermined:
+    case Outcome::NotReadWhole:
         break;
     }
     return kBadRequest;
 }
 
-// A solved problem: its table. Any other: its message and why, as one line. And the notes on the
-// values not read whole, one line each.
+// A solved problem: its table. Any other: its message and why, as one line.
 struct Answer {
     ExitStatus status;
     std::string text;
     bool malformed = false; // the words were no problem at all
-    std::vector<std::string> notes;
 };
+
+// Why values were not read whole, each named by its word's name.
+std::string notReadWhole(const Calculation& calc) {
+    std::string why;
+    for (const Element e : kAllElements)
+        if (calc.reading(e).partly()) {
+            if (!why.empty())
+                why += ' ';
+            why += fieldReadingReason(elementLetter(e), calc.reading(e), ".");
+        }
+    return why;
+}
 
 Answer answer(const Problem& problem) {
     if (!problem.malformed.empty())
-        return {kBadRequest, "Datos mal escritos: " + problem.malformed, true, {}};
+        return {kBadRequest, "Datos mal escritos: " + problem.malformed, true};
     const Calculation calc = compute(problem.fields);
     const ExitStatus status = statusOf(calc.outcome);
-    Answer a{status, {}, false, {}};
-    for (const Element e : kAllElements)
-        if (const std::string note = readingNote(calc.reading(e), "."); !note.empty())
-            a.notes.push_back(printable("aviso: " + std::string(elementLetter(e)) + "=" +
-                                            printable(problem.fields[e]) + ": " + note,
-                                        kNoteLength));
+    Answer a{status, {}, false};
     if (status == kSolved) {
         a.text = resultsTable(calc, ".");
     } else {
         a.text = messageText(calc.outcome);
-        if (const std::string why = reasonText(calc, "."); !why.empty())
+        const std::string why =
+            calc.outcome == Outcome::NotReadWhole ? notReadWhole(calc) : reasonText(calc, ".");
+        if (!why.empty())
             a.text += ": " + printable(why, kNoteLength);
     }
     return a;
+}
+
+// A line that is no problem but is copied to the output as it is: an empty one, one of blanks
+// only and a comment, which begins with #.
+bool isCopied(std::string_view line) {
+    const auto first = std::find_if_not(line.begin(), line.end(), isBlank);
+    return first == line.end() || *first == '#';
 }
 
 } // namespace
@@ -213,20 +235,26 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
 namespace {
 
 // One problem a line of `in`, each answered by a block on `out`; blocks are separated by one
-// blank line, and a problem that fails is the block "# message". The exit status is the highest
-// of the problems'.
-int solveLines(std::istream& in, std::ostream& out, std::ostream& err) {
+// blank line, and a problem that fails is the block "# message". An empty line or a comment is
+// its own block, copied without its trailing blanks, so that the blocks still match the lines one
+// to one. The exit status is the highest of the problems'.
+int solveLines(std::istream& in, std::ostream& out) {
     int status = kSolved;
     std::string line, block;
     bool first = true;
-    for (long number = 1; std::getline(in, line); ++number) {
-        const Answer a = answer(problemOf(wordsOf(line)));
-        for (const std::string& note : a.notes)
-            err << "línea " << number << ": " << note << '\n';
-        status = std::max<int>(status, a.status);
+    while (std::getline(in, line)) {
         block.clear();
         if (!std::exchange(first, false))
             block += '\n';
+        if (isCopied(line)) {
+            const auto last = std::find_if_not(line.rbegin(), line.rend(), isBlank);
+            block.append(line.begin(), last.base());
+            block += '\n';
+            out << block;
+            continue;
+        }
+        const Answer a = answer(problemOf(wordsOf(line)));
+        status = std::max<int>(status, a.status);
         if (a.status == kSolved) {
             block += a.text;
         } else {
@@ -260,10 +288,8 @@ std::optional<int> runCommandLine(std::span<const std::string_view> args, std::i
 
     const std::span<const std::string_view> words = args.subspan(1);
     if (words.size() == 1 && words[0] == kFromInput)
-        return solveLines(in, out, err);
+        return solveLines(in, out);
     const Answer a = answer(problemOf(words));
-    for (const std::string& note : a.notes)
-        err << note << '\n';
     if (a.status == kSolved) {
         out << a.text;
     } else {

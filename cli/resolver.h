@@ -6,11 +6,13 @@
 //   esferica --help | --version
 //
 // Each word is NAME=VALUE, NAME one of a b c A B C and VALUE read exactly as the window reads its
-// fields. A solved problem prints the table that "Copiar resultados" copies, with a period as the
-// decimal separator in every locale, so that other programs can read it. A problem that fails
-// prints its message: on standard error for the words, as a block "# message" on standard output
-// for a line of input. Exit status 0 solved, 1 no triangle, 2 a count message or a malformed word
-// (which also prints one line of usage); for standard input the highest of its problems'.
+// fields: only when read whole. A solved problem prints the table that "Copiar resultados" copies,
+// with a period as the decimal separator in every locale, so that other programs can read it. A
+// problem that fails prints its message: on standard error for the words, as a block "# message"
+// on standard output for a line of input; an empty line or a comment (a line that begins with #)
+// is copied as its own block, so that blocks match lines one to one. Exit status 0 solved, 1 no
+// triangle, 2 a count message, a value not read whole or a malformed word (which also prints one
+// line of usage); for standard input the highest of its problems'.
 #pragma once
 
 #include <iosfwd>
@@ -26,7 +28,8 @@ namespace esferica {
 enum ExitStatus : int {
     kSolved = 0,
     kNoTriangle = 1,
-    kBadRequest = 2, // fewer or more than three elements, or a malformed word or option
+    kBadRequest = 2, // fewer or more than three elements, a value not read whole, or a malformed
+                     // word or option
 };
 
 // A word as a message may show it: printable text as it is, any other byte (a control character,

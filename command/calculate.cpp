@@ -25,6 +25,7 @@ Reading readField(std::string_view text, std::optional<Real>& value) {
     else
         r.degrees.reset();
     r.read = text.substr(0, number.read);
+    r.typed = text;
     const std::string_view rest = text.substr(number.read);
     const std::size_t first = rest.find_first_not_of(" \t\n");
     if (first != std::string_view::npos)
@@ -33,7 +34,7 @@ Reading readField(std::string_view text, std::optional<Real>& value) {
 }
 
 // The drawing options from the option fields. The spacings are pi / (180 / v) and
-// 2 pi / (360 / v), so a value of 0 (an empty field, a text without a number) cannot be drawn with,
+// 2 pi / (360 / v), so a value of 0 (an empty field, blanks, a zero) cannot be drawn with,
 // nor one that needs more than kMaxGridLines lines of its family; a negative spacing draws no line
 // of its family. The angles convert to radians unless they overflow. Returns none when a field
 // cannot be drawn with, and records the first such field in `calc`.
@@ -69,6 +70,10 @@ std::optional<DrawingOptions> drawingOptions(const OptionValues& values, Calcula
             refuse(field, OptionProblem::TooLarge);
         }
     };
+    // A text not read whole is not used, whatever its number.
+    for (std::size_t i = 0; i < calc.options.size(); ++i)
+        if (calc.options[i].partly())
+            refuse(static_cast<OptionField>(i), OptionProblem::NotReadWhole);
     DrawingOptions options;
     spacing(OptionField::LatSpacing, 180, kPi, options.latstep);
     spacing(OptionField::LongSpacing, 360, 2 * kPi, options.longstep);
@@ -88,9 +93,14 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
         calc.options[i] = readField(fields.options[i], optionValues[i]);
     calc.primary = carried;
     std::optional<Element> unreadable;
+    bool notWhole = false;
     for (const Element e : kAllElements) {
         std::optional<Real> degrees;
         calc.inputs[index(e)] = readField(fields[e], degrees);
+        if (calc.inputs[index(e)].partly()) {
+            notWhole = true; // not used: the element keeps its carried value
+            continue;
+        }
         try {
             if (!degrees)
                 fail(FailureKind::Overflow);
@@ -103,7 +113,13 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
         }
     }
 
-    // Zero, an empty field and a text without a leading number all mean "not given".
+    // A number read from part of a text is not what the user meant.
+    if (notWhole) {
+        calc.outcome = Outcome::NotReadWhole;
+        return calc;
+    }
+
+    // Zero and an empty field mean "not given".
     GivenElements known{};
     int count = 0;
     for (const Element e : kAllElements) {
@@ -162,6 +178,17 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
     return calc;
 }
 
+std::vector<Field> Calculation::fieldsNotReadWhole() const {
+    std::vector<Field> fields;
+    for (const Element e : kAllElements)
+        if (reading(e).partly())
+            fields.emplace_back(e);
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i].partly())
+            fields.emplace_back(static_cast<OptionField>(i));
+    return fields;
+}
+
 ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg) {
     const double inclination = from.inclination + inclinationDeg;
     // Into one turn before the step, so that a rotation of many turns keeps its fraction.
@@ -202,11 +229,16 @@ bool Calculator::turnTo(std::string_view inclination, std::string_view rotation)
     if (!scene_)
         return false;
     // Read as a click reads them: what is drawn is exactly what the next Calcular draws.
+    std::optional<Real> values[2];
+    if (readField(inclination, values[0]).partly() || readField(rotation, values[1]).partly())
+        return false;
     ViewAngles read;
     DrawingOptions options = scene_->options;
     try {
-        read.inclination = Val(inclination).value();
-        read.rotation = Val(rotation).value();
+        if (!values[0] || !values[1])
+            fail(FailureKind::Overflow);
+        read.inclination = values[0]->value();
+        read.rotation = values[1]->value();
         options.inclination = GradtoRad(read.inclination);
         options.rotation = GradtoRad(read.rotation);
     } catch (const Failure&) {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How a click flows. The window hands the ten texts of its fields to Calculator::calculate, which
 // computes one value, a Calculation, without touching the window: it reads the six input fields
-// (degrees, Val rules) and the four option fields, counts the given elements and refuses anything
-// but three, picks the case from which three were given and solves it, and checks that the
-// options can be drawn with. The value says how the click ended (one or two triangles, a count
-// message, no triangle, unusable drawing options) and holds everything a front-end shows: what
-// each field was read as, which elements were given, the triangles and the scene to draw.
+// (degrees, command/numbers.h) and the four option fields, refuses a field that was not read
+// whole, counts the given elements and refuses anything but three, picks the case from which
+// three were given and solves it, and checks that the options can be drawn with. The value says
+// how the click ended (one or two triangles, a field not read whole, a count message, no
+// triangle, unusable drawing options) and holds everything a front-end shows: what each field was
+// read as, which elements were given, the triangles and the scene to draw.
 //
 // A front-end then presents the value in one pass. The window (qt/frmTrianguloEsf.cpp) writes the
 // result labels and their tooltips, hands the value to the exporter, draws the picture through
@@ -26,6 +27,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace esferica {
 
@@ -59,18 +61,20 @@ struct Reading {
     // The number read, in degrees, or none when it lies beyond what a double holds (the number
     // is 0 when the text does not begin with one).
     std::optional<double> degrees = 0.0;
-    std::string read; // the part of the text that was read, from its start
-    std::string left; // the rest, without its leading and trailing blanks: empty when read whole
+    std::string read;  // the part of the text that was read, from its start
+    std::string left;  // the rest, without its leading and trailing blanks: empty when read whole
+    std::string typed; // the whole text, as typed
 
-    // Whether something of the text was not read: the field is marked.
+    // Whether something of the text was not read: the field is marked, and not used.
     bool partly() const { return !left.empty(); }
 };
 
 // Why an option field cannot be drawn with.
 enum class OptionProblem {
-    NoSpacing, // a spacing of 0: an empty field, or a text that does not begin with a number
-    TooFine,   // a spacing that needs more than kMaxGridLines lines of its family
-    TooLarge,  // a number beyond the double range, or that overflows on the way to radians
+    NoSpacing,    // a spacing of 0: an empty field, blanks or a zero
+    TooFine,      // a spacing that needs more than kMaxGridLines lines of its family
+    TooLarge,     // a number beyond the double range, or that overflows on the way to radians
+    NotReadWhole, // a text that was not read whole (every such option field is named)
 };
 struct BadOption {
     OptionField field;
@@ -82,6 +86,7 @@ enum class Outcome {
     Solved,          // one or two triangles, and a scene to draw
     Underdetermined, // fewer than three elements given
     Overdetermined,  // more than three elements given
+    NotReadWhole,    // a non-empty input field was not read whole: nothing is solved
     NoSolution,      // no triangle fits the data
     BadDrawingData,  // triangles solved, but an option field cannot be drawn with
 };
@@ -98,6 +103,7 @@ struct Calculation {
     std::array<Reading, kOptionFields> options;
     // Which elements count as given: those whose field reads as a number other than 0 (a field
     // that cannot be read keeps the element of the click before; see Calculator::calculate).
+    // None once a field was not read whole.
     std::array<bool, kElements> given{};
     Outcome outcome = Outcome::Underdetermined;
     // The case the three given elements form, once exactly three were given.
@@ -114,13 +120,21 @@ struct Calculation {
     // or beyond the double range, or else the reason the case fits no triangle.
     std::optional<Element> outOfRange;
     std::optional<NoTriangleReason> noTriangle;
-    // The first option field that cannot be drawn with (Outcome::BadDrawingData).
+    // The first option field that cannot be drawn with (Outcome::BadDrawingData); a field not read
+    // whole comes before any other problem.
     std::optional<BadOption> badOption;
     ViewAngles view; // the scene's view, in degrees, as read from the fields
 
     bool isGiven(Element e) const { return given[index(e)]; }
     const Reading& reading(Element e) const { return inputs[index(e)]; }
     const Reading& reading(OptionField f) const { return options[index(f)]; }
+    const Reading& reading(const Field& f) const {
+        if (const auto* e = std::get_if<Element>(&f))
+            return reading(*e);
+        return reading(std::get<OptionField>(f));
+    }
+    // The fields whose text was not read whole, the six input fields first.
+    std::vector<Field> fieldsNotReadWhole() const;
     // Whether the triangles are shown: solved, whether or not the picture can be drawn.
     bool hasTriangles() const {
         return outcome == Outcome::Solved || outcome == Outcome::BadDrawingData;
@@ -131,9 +145,11 @@ struct Calculation {
 // additional triangle.
 inline constexpr int kResultLabels = 2 * kElements;
 
-// The value of one click, from the ten texts. An input field whose number lies beyond the double
-// range keeps the element of `carried`, the primary triangle of the click before, for the count
-// of given elements (kept on purpose: a field that cannot be read stores nothing); with three
+// The value of one click, from the ten texts. An input field not read whole solves nothing
+// (Outcome::NotReadWhole), nor does an option field (Outcome::BadDrawingData, the triangles
+// solved). An input field whose number lies beyond the double range keeps the element of
+// `carried`, the primary triangle of the click before, for the count of given elements (kept on
+// purpose: a field that cannot be read stores nothing, nor does one not read whole); with three
 // given, such a field fits no triangle.
 Calculation compute(const FieldTexts& fields, const TriangleSolution& carried = {});
 
@@ -168,8 +184,8 @@ public:
     ViewAngles sceneView() const { return scene_ ? view_ : ViewAngles{}; }
 
     // Turns the scene to the view that these texts of the fields "Inclinación" and "Rotación"
-    // read as (Val rules), which is exactly what the next click reads. Returns false, changing
-    // nothing, without a scene or when a text does not read.
+    // read as, which is exactly what the next click reads. Returns false, changing nothing,
+    // without a scene or when a text is not read whole or its number does not convert.
     bool turnTo(std::string_view inclination, std::string_view rotation);
 
     // A turn by hand: adds the given degrees to the view that the turns since the last click have

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <vector>
 
 namespace esferica {
 
@@ -44,13 +43,29 @@ std::size_t radixValue(std::string_view digits, int base, Real& v) {
     return n;
 }
 
-// The marks of degrees, minutes and seconds, each in its keyboard and its typographic form.
-constexpr std::string_view kDegreeMarks[] = {"\u00B0", "\u00BA"}; // ° and the ordinal º
-constexpr std::string_view kMinuteMarks[] = {"'", "\u2032"};      // ' and ′
-constexpr std::string_view kSecondMarks[] = {"\"", "\u2033"};     // " and ″
-constexpr std::string_view kTypographicMinus = "\u2212";          // −
+// The marks of degrees, minutes and seconds, each in the forms that keyboards type and that text
+// pasted from a document or a PDF carries. Degrees: °, the ordinal º and the ring above ˚.
+constexpr std::string_view kDegreeMarks[] = {"\u00B0", "\u00BA", "\u02DA"};
+// Minutes: ', the typographic apostrophe ’ and the prime ′.
+constexpr std::string_view kMinuteMarks[] = {"'", "\u2019", "\u2032"};
+// Seconds: ", ” and ″, and two minutes marks in a row as a typewriter writes them (''), tried
+// before the minutes mark, so that "30''" is thirty seconds.
+constexpr std::string_view kSecondMarks[] = {"\"", "\u201D",       "\u2033",
+                                             "''", "\u2019\u2019", "\u2032\u2032"};
+constexpr std::string_view kTypographicMinus = "\u2212"; // −
 // Minutes and seconds lie below this; a part that does not is not read.
 constexpr double kSexagesimalBase = 60;
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n';
+}
+
+// The first position from `at` on that is not a blank.
+std::size_t skipBlanks(std::string_view s, std::size_t at) {
+    while (at < s.size() && isBlank(s[at]))
+        ++at;
+    return at;
+}
 
 // The length of the mark of `marks` that `s` begins with at `at`, or 0.
 template <std::size_t N>
@@ -104,18 +119,24 @@ std::size_t decimalAt(std::string_view s, std::size_t at, double& value) {
     return m.length;
 }
 
-// A part of minutes or of seconds at `at`: a decimal number below 60 and one of `marks`. Returns
-// its length, 0 when there is none.
-template <std::size_t N>
-std::size_t partAt(std::string_view s, std::size_t at, const std::string_view (&marks)[N],
-                   double& value) {
+// A part of minutes or of seconds at `at`: a decimal number below 60, maybe blanks, and the mark
+// of its kind (for minutes, one that does not begin a seconds mark). Returns where it ends, `at`
+// when there is none.
+enum class Part { Minutes, Seconds };
+std::size_t partAt(std::string_view s, std::size_t at, Part kind, double& value) {
     double part = 0;
     const std::size_t digits = decimalAt(s, at, part);
-    const std::size_t mark = digits > 0 ? markAt(s, at + digits, marks) : 0;
+    if (digits == 0)
+        return at;
+    const std::size_t markFrom = skipBlanks(s, at + digits);
+    const std::size_t seconds = markAt(s, markFrom, kSecondMarks);
+    const std::size_t mark = kind == Part::Seconds ? seconds
+                             : seconds > 0         ? 0
+                                                   : markAt(s, markFrom, kMinuteMarks);
     if (mark == 0 || !(part < kSexagesimalBase))
-        return 0;
+        return at;
     value = part;
-    return digits + mark;
+    return markFrom + mark;
 }
 
 // d * 100 rounded to an integer, ties to even, on the exact product of the double d
@@ -143,32 +164,25 @@ std::int64_t roundedHundredths(double d) {
 } // namespace
 
 NumberReading readNumber(std::string_view text) {
-    // The text without its blanks, and where each of its characters stands in the text.
-    std::string s;
-    std::vector<std::size_t> at;
-    s.reserve(text.size());
-    at.reserve(text.size());
-    for (std::size_t k = 0; k < text.size(); ++k)
-        if (text[k] != ' ' && text[k] != '\t' && text[k] != '\n') {
-            s += text[k];
-            at.push_back(k);
-        }
+    // Blanks may stand around the number, after its sign and around its marks, never inside a
+    // number: "17 5" is not 175.
     NumberReading reading;
-    // `n` characters of `s` read: the text up to the last of them.
-    const auto readUpTo = [&](std::size_t n) {
-        reading.read = n == 0 ? 0 : at[n - 1] + 1;
-    };
+    std::size_t i = skipBlanks(text, 0);
 
-    if (s.size() >= 2 && s[0] == '&') {
-        const int base = upper(s[1]) == 'H' ? 16 : upper(s[1]) == 'O' ? 8 : 0;
+    if (text.substr(i).starts_with("&") && i + 1 < text.size()) {
+        const int base = upper(text[i + 1]) == 'H' ? 16 : upper(text[i + 1]) == 'O' ? 8 : 0;
         if (base == 0)
             return reading; // "&" and "&X...": no number
+        i += 2;
         try {
             Real v;
-            readUpTo(2 + radixValue(std::string_view(s).substr(2), base, v));
+            reading.read = i + radixValue(text.substr(i), base, v);
             reading.value = v;
         } catch (const ArithmeticFailure&) {
-            readUpTo(s.size()); // the digits run beyond the double range
+            // The digits run beyond the double range.
+            while (i < text.size() && digitValue(text[i], base) >= 0)
+                ++i;
+            reading.read = i;
             reading.value.reset();
         }
         return reading;
@@ -177,32 +191,31 @@ NumberReading readNumber(std::string_view text) {
     // Gather the number into a canonical form that std::from_chars reads exactly:
     // digits[.digits][e[-]digits], with the exponent saturated so that it cannot overflow. The sign
     // is applied to the whole value, degrees, minutes and seconds, at the end.
-    std::size_t i = 0;
     bool negative = false;
-    if (s.compare(0, 1, "+") == 0 || s.compare(0, 1, "-") == 0) {
-        negative = s[0] == '-';
-        i = 1;
-    } else if (s.starts_with(kTypographicMinus)) {
+    if (text.substr(i).starts_with("+") || text.substr(i).starts_with("-")) {
+        negative = text[i] == '-';
+        i = skipBlanks(text, i + 1);
+    } else if (text.substr(i).starts_with(kTypographicMinus)) {
         negative = true;
-        i = kTypographicMinus.size();
+        i = skipBlanks(text, i + kTypographicMinus.size());
     }
     std::string number;
-    const Mantissa mantissa = mantissaAt(s, i, number);
+    const Mantissa mantissa = mantissaAt(text, i, number);
     if (!mantissa.digit)
         return reading; // no number: nothing is read
     i += mantissa.length;
     std::int64_t magnitude = mantissa.magnitude;
 
-    if (i < s.size() && (upper(s[i]) == 'E' || upper(s[i]) == 'D')) {
+    if (i < text.size() && (upper(text[i]) == 'E' || upper(text[i]) == 'D')) {
         std::size_t j = i + 1;
         bool negativeExponent = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            negativeExponent = s[j++] == '-';
-        if (j < s.size() && isDigit(s[j])) {
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            negativeExponent = text[j++] == '-';
+        if (j < text.size() && isDigit(text[j])) {
             constexpr std::int64_t kSaturated = 100'000'000; // far beyond any double's exponent
             std::int64_t e = 0;
-            for (; j < s.size() && isDigit(s[j]); ++j)
-                e = std::min(e * 10 + (s[j] - '0'), kSaturated);
+            for (; j < text.size() && isDigit(text[j]); ++j)
+                e = std::min(e * 10 + (text[j] - '0'), kSaturated);
             if (negativeExponent)
                 e = -e;
             magnitude += e;
@@ -217,7 +230,7 @@ NumberReading readNumber(std::string_view text) {
         const auto [end, ec] = fromChars(number.data(), number.data() + number.size(), degrees);
         (void)end;
         if (ec == std::errc::result_out_of_range && magnitude > 0) {
-            readUpTo(i); // beyond the double range: no value
+            reading.read = i; // beyond the double range: no value
             reading.value.reset();
             return reading;
         }
@@ -227,12 +240,19 @@ NumberReading readNumber(std::string_view text) {
 
     // Degrees, minutes and seconds: a degrees mark, then minutes, then seconds, each optional.
     double minutes = 0, seconds = 0;
-    if (const std::size_t mark = markAt(s, i, kDegreeMarks); mark > 0) {
-        i += mark;
-        i += partAt(s, i, kMinuteMarks, minutes);
-        i += partAt(s, i, kSecondMarks, seconds);
+    // A part leaves the reading where it was when it is not there, blanks before it included.
+    const auto part = [&](Part kind, double& value) {
+        const std::size_t from = skipBlanks(text, i);
+        if (const std::size_t end = partAt(text, from, kind, value); end != from)
+            i = end;
+    };
+    if (const std::size_t from = skipBlanks(text, i), mark = markAt(text, from, kDegreeMarks);
+        mark > 0) {
+        i = from + mark;
+        part(Part::Minutes, minutes);
+        part(Part::Seconds, seconds);
     }
-    readUpTo(i);
+    reading.read = i;
     // The sum rounds once, to the double nearest the value the long double holds: minutes and
     // seconds add a few units in the last place of a long double at most.
     const long double sum =

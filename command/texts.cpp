@@ -3,6 +3,7 @@
 
 #include "command/numbers.h"
 #include "command/precise.h"
+#include "command/slips.h"
 #include "numeric/angles.h"
 
 #include <cmath>
@@ -22,8 +23,87 @@ constexpr std::array<std::string_view, kMeasures> kMeasureCaptions{
 // The unit of the area on the unit sphere.
 constexpr std::string_view kSteradians = " sr";
 
+// The longest typed text quoted whole, in characters; a longer one is cut there.
+constexpr std::size_t kQuotedLength = 40;
+
 std::string quotedText(std::string_view text) {
     return "«" + std::string(text) + "»";
+}
+
+// A typed text quoted, cut after kQuotedLength characters.
+std::string quotedTyped(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == kQuotedLength)
+            return quotedText(std::string(text.substr(0, i)) + "…");
+    return quotedText(text);
+}
+
+std::string_view trimmedText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\n");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\n") + 1 - first);
+}
+
+// What was read of a text, as a number where it has a value: "6", "49,5".
+std::string readValue(const Reading& reading, std::string_view sep) {
+    if (!reading.degrees)
+        return quotedTyped(reading.read);
+    std::string value = quotedDegrees(*reading.degrees, sep);
+    value.erase(value.size() - std::string_view("°").size());
+    return value;
+}
+
+// "«40°30'», «17,5» o «17°5'»".
+std::string alternatives(const std::vector<std::string>& texts) {
+    std::string list;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == texts.size() ? " o " : ", ";
+        list += quotedText(texts[i]);
+    }
+    return list;
+}
+
+// What the user most likely meant by a text not read whole, as a sentence; empty when that is not
+// clear.
+std::string hintText(const Reading& reading, std::string_view sep) {
+    const Intent intent = likelyIntent(reading.typed, sep);
+    const std::string first =
+        intent.suggestions.empty() ? std::string() : quotedText(intent.suggestions[0]);
+    switch (intent.slip) {
+    case Slip::None:
+        break;
+    case Slip::SixtyOrMore:
+        return "Los minutos y los segundos deben ser menores que 60.";
+    case Slip::LetterForZero:
+        return "¿Es una letra O en lugar de un cero? Escriba " + first + ".";
+    case Slip::LetterForOne:
+        return "¿Es una letra l en lugar de un uno? Escriba " + first + ".";
+    case Slip::LettersForDigits:
+        return "¿Son letras en lugar de cifras? Escriba " + first + ".";
+    case Slip::LettersForMarks:
+        return "Los grados, los minutos y los segundos se escriben con sus signos: " + first + ".";
+    case Slip::Operation:
+        return "El campo no hace operaciones: escriba el resultado, " + first + ".";
+    case Slip::SplitDigits:
+        return "¿Quiso escribir " + alternatives(intent.suggestions) + "?";
+    case Slip::MinutesMark:
+        return "Los minutos llevan su signo: escriba " + first + ".";
+    case Slip::SecondsMark:
+        return "Los segundos llevan su signo: escriba " + first + ".";
+    case Slip::MinutesWithoutDegrees:
+        return "Los minutos van tras los grados: escriba " + first + ".";
+    }
+    return {};
+}
+
+// `text` and, when there is one, the hint after it.
+std::string withHint(std::string text, const Reading& reading, std::string_view sep) {
+    if (const std::string hint = hintText(reading, sep); !hint.empty())
+        text += " " + hint;
+    return text;
 }
 
 // "«lado a» = 60°", or the text itself where it holds no value of a double.
@@ -32,7 +112,7 @@ std::string named(const Calculation& calc, Element e, std::string_view sep) {
     std::string text = quotedText(elementCaption(e));
     if (r.degrees)
         return text + " = " + quotedDegrees(*r.degrees, sep);
-    return text + " (" + quotedText(r.read) + ")";
+    return text + " (" + quotedTyped(r.read) + ")";
 }
 
 // "a = 60°": an element by its letter, in a formula.
@@ -64,12 +144,9 @@ std::string countReason(const Calculation& calc, std::string_view sep) {
         const Reading& r = calc.reading(e);
         if (calc.isGiven(e)) {
             given.push_back(named(calc, e, sep));
-        } else if (r.read.empty() && r.partly()) {
-            notCounted.push_back(quotedText(elementCaption(e)) + " no cuenta: " +
-                                 quotedText(r.left) + " no empieza por un número.");
         } else if (!r.degrees) {
             notCounted.push_back(quotedText(elementCaption(e)) + " no cuenta: " +
-                                 quotedText(r.read) + " es un número demasiado grande.");
+                                 quotedTyped(r.read) + " es un número demasiado grande.");
         } else if (!r.read.empty() && r.degrees == 0.0) {
             notCounted.push_back(quotedText(elementCaption(e)) +
                                  " vale 0, que significa «no dado».");
@@ -96,11 +173,17 @@ std::string outOfRangeReason(const Calculation& calc, Element e, std::string_vie
     std::string text = named(calc, e, sep) + ": cada lado y cada ángulo de un triángulo esférico "
                                              "está estrictamente entre 0° y 180°.";
     // A text of digits alone far beyond a turn may be degrees, minutes and seconds typed together.
-    const bool marked = r.read.find_first_of("°º'\"") != std::string::npos ||
-                        r.read.find("\u2032") != std::string::npos ||
-                        r.read.find("\u2033") != std::string::npos;
-    if (std::fabs(*r.degrees) > 360 && !marked)
+    if (std::fabs(*r.degrees) > 360 && !hasMarks(r.read))
         text += " Si son grados, minutos y segundos, escríbalos con sus signos: 40°25'30\".";
+    // The angle at the pole between two meridians is the short way round, under 180 degrees.
+    if (!isSide(e) && *r.degrees > 180 && *r.degrees < 360) {
+        const auto typed = [&](double degrees) {
+            return hasMarks(r.typed) ? typedSexagesimal(degrees, sep)
+                                     : typedDecimal(degrees, sep) + "°";
+        };
+        text += " Si es una diferencia de longitudes, use 360° − " + typed(*r.degrees) + " = " +
+                typed(360 - *r.degrees) + ".";
+    }
     return text;
 }
 
@@ -172,10 +255,23 @@ std::string noTriangleReason(const Calculation& calc, std::string_view sep) {
     case NoTriangleWhy::Undetermined:
         return "Los datos no determinan el triángulo: los cumplen infinitos triángulos.";
     case NoTriangleWhy::Degenerate:
+        if (reason.flatDegrees)
+            return (isSide(e) ? "El lado " : "El ángulo ") + std::string(elementLetter(e)) +
+                   " mediría exactamente " + quotedDegrees(*reason.flatDegrees, sep) +
+                   ", y ningún lado ni ángulo de un triángulo mide 0° ni 180°.";
         break;
     }
     return "El triángulo tendría un lado o un ángulo de exactamente 0° o 180°, y no sería un "
            "triángulo.";
+}
+
+// Every field of `calc` not read whole, each in its own sentences, then `rule`.
+std::string notReadWholeReason(const Calculation& calc, std::string_view rule,
+                               std::string_view sep) {
+    std::string text;
+    for (const Field& field : calc.fieldsNotReadWhole())
+        text += fieldReadingReason(fieldCaption(field), calc.reading(field), sep) + " ";
+    return text + std::string(rule);
 }
 
 std::string badOptionReason(const Calculation& calc, std::string_view sep) {
@@ -189,10 +285,8 @@ std::string badOptionReason(const Calculation& calc, std::string_view sep) {
     case OptionProblem::NoSpacing: {
         const std::string need =
             ": hace falta la separación de " + family + " en grados, distinta de 0.";
-        if (r.read.empty() && r.left.empty())
-            return caption + " está vacío" + need;
         if (r.read.empty())
-            return caption + " no empieza por un número (" + quotedText(r.left) + ")" + need;
+            return caption + " está vacío" + need;
         return caption + " vale 0" + need;
     }
     case OptionProblem::TooFine:
@@ -200,10 +294,13 @@ std::string badOptionReason(const Calculation& calc, std::string_view sep) {
                ": harían falta más de " + std::to_string(static_cast<int>(kMaxGridLines)) +
                " líneas de " + family + "; la separación más fina que se dibuja es " +
                quotedDegrees(turn / kMaxGridLines, sep) + ".";
+    case OptionProblem::NotReadWhole:
+        return notReadWholeReason(calc, "Las opciones de gráfico solo se usan si se leen enteras.",
+                                  sep);
     case OptionProblem::TooLarge:
         break;
     }
-    return caption + " (" + quotedText(r.read) + ") es un número demasiado grande.";
+    return caption + " (" + quotedTyped(r.read) + ") es un número demasiado grande.";
 }
 
 // The six elements of a triangle in words, for a screen reader.
@@ -280,13 +377,25 @@ std::string readingNote(const Reading& reading, std::string_view decimalSeparato
     if (!reading.partly())
         return {};
     if (reading.read.empty())
-        return "No se leyó nada: " + quotedText(reading.left) +
-               " no empieza por un número, y el campo cuenta como vacío.";
-    std::string value = reading.degrees ? quotedDegrees(*reading.degrees, decimalSeparator)
-                                        : quotedText(reading.read);
-    if (value.ends_with("°"))
-        value.erase(value.size() - std::string_view("°").size());
-    return "Se leyó " + value + "; no se leyó " + quotedText(reading.left) + ".";
+        return withHint("No se leyó nada: " + quotedTyped(reading.left) +
+                            " no empieza por un número.",
+                        reading, decimalSeparator);
+    return withHint("Se leyó " + readValue(reading, decimalSeparator) + "; no se leyó " +
+                        quotedTyped(reading.left) + ".",
+                    reading, decimalSeparator);
+}
+
+std::string fieldReadingReason(std::string_view name, const Reading& reading,
+                               std::string_view decimalSeparator) {
+    const std::string field = quotedText(name), typed = quotedTyped(trimmedText(reading.typed));
+    if (reading.read.empty())
+        return withHint("En " + field + ", " + typed +
+                            " no empieza por un número: no se leyó nada.",
+                        reading, decimalSeparator);
+    return withHint("En " + field + ", " + typed + " no se leyó entero: se leyó " +
+                        readValue(reading, decimalSeparator) + " y no " +
+                        quotedTyped(reading.left) + ".",
+                    reading, decimalSeparator);
 }
 
 std::string reasonText(const Calculation& calc, std::string_view decimalSeparator) {
@@ -296,6 +405,10 @@ std::string reasonText(const Calculation& calc, std::string_view decimalSeparato
     case Outcome::Underdetermined:
     case Outcome::Overdetermined:
         return countReason(calc, decimalSeparator);
+    case Outcome::NotReadWhole:
+        return notReadWholeReason(
+            calc, "Un campo solo se usa si se lee entero: corríjalo, o vacíelo si no es un dato.",
+            decimalSeparator);
     case Outcome::NoSolution:
         if (calc.outOfRange)
             return outOfRangeReason(calc, *calc.outOfRange, decimalSeparator);
@@ -313,12 +426,12 @@ std::string reasonText(const Calculation& calc, std::string_view decimalSeparato
 std::optional<Field> faultField(const Calculation& calc) {
     switch (calc.outcome) {
     case Outcome::Solved:
-        break;
     case Outcome::Underdetermined:
     case Outcome::Overdetermined:
-        for (const Element e : kAllElements)
-            if (calc.reading(e).partly())
-                return e;
+        break;
+    case Outcome::NotReadWhole:
+        if (const std::vector<Field> fields = calc.fieldsNotReadWhole(); !fields.empty())
+            return fields.front();
         break;
     case Outcome::NoSolution:
         if (calc.outOfRange)
@@ -371,6 +484,8 @@ std::string_view messageText(Outcome outcome) {
     case Outcome::Overdetermined:
         return "El programa no está preparado para verificar sistemas sobredeterminados. Por "
                "favor ingrese sólo 3 datos";
+    case Outcome::NotReadWhole:
+        return "Datos mal escritos";
     case Outcome::NoSolution:
         return "No existe solución";
     case Outcome::BadDrawingData:

@@ -26,9 +26,16 @@ inline constexpr std::string_view kInputForms =
     "Grados: 49,5 · 49°30' · 49°30'15\" (o 49.5, 49º30′15″)";
 
 // What a field not read whole says about it, for its mark: «Se leyó 6; no se leyó «O».», or for a
-// text that does not begin with a number, that nothing was read and the field counts as empty.
+// text that does not begin with a number, that nothing was read; then what the user likely meant,
+// where that is clear (command/slips.h): «¿Es una letra O en lugar de un cero? Escriba «60».».
 // Empty for a field read whole.
 std::string readingNote(const Reading& reading, std::string_view decimalSeparator);
+
+// The same, naming the field, for a message: «En «lado a», «6O» no se leyó entero: se leyó 6 y no
+// «O». ¿Es una letra O en lugar de un cero? Escriba «60».». `name` is the field's caption, or
+// the name of the command line's word. A typed text is quoted up to its 40th character.
+std::string fieldReadingReason(std::string_view name, const Reading& reading,
+                               std::string_view decimalSeparator);
 
 // The measures of a triangle, in the order the table of results lists them.
 enum class Measure { Excess, Area, Perimeter, Circumradius, Inradius };
@@ -52,17 +59,20 @@ std::string preciseMeasureText(const Measures& measures, Measure m,
 // The heading of the additional triangle in the table of results.
 inline constexpr std::string_view kAdditionalHeading = "Solución adicional";
 
-// The message a click that did not end in a drawing shows: the two about the number of elements,
-// "No existe solución" and "Error en datos de dibujo". Empty for Outcome::Solved.
+// The message a click that did not end in a drawing shows: "Datos mal escritos", the two about the
+// number of elements, "No existe solución" and "Error en datos de dibujo". Empty for
+// Outcome::Solved.
 std::string_view messageText(Outcome outcome);
 
-// Why a click ended as it did, naming the fields by their captions and the values read: which
-// fields were read for the two count messages, the broken condition for "No existe solución", the
-// option field and what it needs for "Error en datos de dibujo". Empty for a solved triangle.
+// Why a click ended as it did, naming the fields by their captions and the values read: every
+// field not read whole, with what was read and what was not, for "Datos mal escritos" (and for
+// "Error en datos de dibujo" when option fields were not read whole); which fields were read for
+// the two count messages, the broken condition for "No existe solución", the option field and
+// what it needs for "Error en datos de dibujo". Empty for a solved triangle.
 std::string reasonText(const Calculation& calc, std::string_view decimalSeparator);
 
 // The field that reasonText names as the one to mend, if there is one: the first field not read
-// whole of a count message, the element that breaks a condition, the option field.
+// whole, the element that breaks a condition, the option field.
 std::optional<Field> faultField(const Calculation& calc);
 
 // What a screen reader hears after a click: the solution (and the additional triangle) in words,

@@ -13,14 +13,16 @@
 //
 // Checked after every click, aborting with a message on stderr when one fails:
 //   - the click returns (libFuzzer's -timeout bounds it);
-//   - it ends with a drawing and no message, or with exactly one of the four fixed messages, the
+//   - it ends with a drawing and no message, or with exactly one of the five fixed messages, the
 //     one that matches how the run ended, and a reason for it;
+//   - a field not read whole is never used: an input field not read whole yields no triangle, an
+//     option field not read whole no drawing;
 //   - no result label holds "inf" or "nan", and every label holds either nothing or a number in
 //     the result format: [-]digits[.d[d]] without trailing zeros and never "-0", or the exponent
 //     form d[.ddd]E(+|-)dd for a magnitude of 1e15 or more;
-//   - after a count message or "No existe solución" all twelve labels are empty and the picture
-//     was cleared with nothing drawn on it; after a drawing labels 0 to 5 are filled and labels 6
-//     to 11 are filled exactly when the run found two triangles;
+//   - after "Datos mal escritos", a count message or "No existe solución" all twelve labels are
+//     empty and the picture was cleared with nothing drawn on it; after a drawing labels 0 to 5 are
+//     filled and labels 6 to 11 are filled exactly when the run found two triangles;
 //   - every element of a triangle shown lies strictly between 0 and 180 degrees;
 //   - the picture received only finite coordinates, radii and directions, only black and red in
 //     the classic picture (which sets no width or style and writes no name), only black, light
@@ -32,6 +34,7 @@
 #include "numeric/angles.h"
 #include "tests/support/fake_view.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cmath>
@@ -174,6 +177,16 @@ void checkClick(const testing::FakeView& view, const Calculation& calc, long sur
                 return false;
         return true;
     };
+
+    // A number read from part of a text is not what the user meant.
+    const auto notWhole = [](const auto& readings) {
+        return std::any_of(readings.begin(), readings.end(),
+                           [](const Reading& r) { return r.partly(); });
+    };
+    if (notWhole(calc.inputs) && (calc.hasTriangles() || calc.outcome != Outcome::NotReadWhole))
+        broken("an input field not read whole yielded a triangle");
+    if (notWhole(calc.options) && calc.outcome == Outcome::Solved)
+        broken("an option field not read whole was drawn with");
 
     // Every element of a triangle lies strictly between 0 and 180 degrees.
     if (calc.hasTriangles()) {

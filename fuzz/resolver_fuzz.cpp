@@ -2,11 +2,11 @@
 // libFuzzer target: the command line's reading, on arbitrary bytes. The bytes are standard input
 // of `esferica --resolver -`, and their first line is also split into the words of `esferica
 // --resolver WORDS`. Checked, aborting with a message on stderr when one fails:
-//   - the run returns with status 0, 1 or 2, and for standard input every line on standard error
-//     is a note that names its line of input;
+//   - the run returns with status 0, 1 or 2, and for standard input nothing goes to standard error;
 //   - every line of input gets exactly one block, blocks a blank line apart, and the status is
-//     the highest of the blocks': a block of a failed problem is one line "# ...", any other is a
-//     table of lines "caption TAB value";
+//     the highest of the problems': an empty line, one of blanks and a comment (a line that
+//     begins with #) are copied as they are without their trailing blanks, a block of a failed
+//     problem is one line "# ...", any other is a table of lines "caption TAB value";
 //   - the words give status 0 exactly when they print a table, and nothing on standard output
 //     otherwise.
 #include "cli/resolver.h"
@@ -43,15 +43,29 @@ Run run(const std::vector<std::string_view>& args, std::string_view input) {
     return {*status, out.str(), err.str()};
 }
 
-// The blocks of the output: the texts between blank lines.
-std::vector<std::string_view> blocksOf(std::string_view out) {
-    std::vector<std::string_view> blocks;
-    while (!out.empty()) {
-        const std::size_t end = out.find("\n\n");
-        blocks.push_back(out.substr(0, end == std::string_view::npos ? out.size() : end + 1));
-        out.remove_prefix(end == std::string_view::npos ? out.size() : end + 2);
-    }
-    return blocks;
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\v' || ch == '\f';
+}
+
+// A line that is copied to the output rather than solved: empty, blanks, or a comment.
+bool isCopied(std::string_view line) {
+    const auto first = std::find_if_not(line.begin(), line.end(), isBlank);
+    return first == line.end() || *first == '#';
+}
+
+std::string_view withoutTrailingBlanks(std::string_view line) {
+    while (!line.empty() && isBlank(line.back()))
+        line.remove_suffix(1);
+    return line;
+}
+
+// The next line of `out`, with its line feed, taken from its start; empty at the end.
+std::string_view takeLine(std::string_view& out) {
+    const std::size_t end = out.find('\n');
+    const std::string_view line =
+        out.substr(0, end == std::string_view::npos ? out.size() : end + 1);
+    out.remove_prefix(line.size());
+    return line;
 }
 
 bool isTable(std::string_view block) {
@@ -71,27 +85,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     const Run lines = run({"--resolver", "-"}, bytes);
-    for (std::size_t at = 0; at < lines.err.size(); at = lines.err.find('\n', at) + 1)
-        if (lines.err.compare(at, std::string_view("línea ").size(), "línea ") != 0)
-            broken("a line on standard error that names no line of input", lines.err);
-    std::size_t expected = 0;
-    for (std::size_t at = 0; at < bytes.size(); ++expected) {
-        const std::size_t end = bytes.find('\n', at);
-        at = end == std::string_view::npos ? bytes.size() : end + 1;
-    }
-    const std::vector<std::string_view> blocks = blocksOf(lines.out);
-    if (blocks.size() != expected)
-        broken("a line of input without exactly one block", lines.out);
+    if (!lines.err.empty())
+        broken("standard input wrote to standard error", lines.err);
+    std::string_view out = lines.out;
     int worst = 0;
-    for (const std::string_view block : blocks) {
-        if (block.starts_with("# ")) {
-            if (block.find('\n') != block.size() - 1)
-                broken("a failed problem's block of more than one line", block);
-            worst = std::max(worst, 1);
-        } else if (!isTable(block)) {
-            broken("a block that is neither a table nor a failure", block);
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
+        const std::string_view line = bytes.substr(at, end - at);
+        if (at > 0 && takeLine(out) != "\n")
+            broken("blocks not one blank line apart", lines.out);
+        at = end + 1;
+        if (isCopied(line)) {
+            if (takeLine(out) != std::string(withoutTrailingBlanks(line)) + "\n")
+                broken("an empty line or a comment not copied as its block", line);
+            continue;
         }
+        const std::string_view first = takeLine(out);
+        if (first.starts_with("# ")) {
+            worst = std::max(worst, 1);
+            continue;
+        }
+        std::string_view table = first;
+        while (!out.empty() && !out.starts_with("\n"))
+            table = std::string_view(table.data(), table.size() + takeLine(out).size());
+        if (!isTable(table))
+            broken("a block that is neither a table nor a failure", table);
     }
+    if (!out.empty())
+        broken("more blocks than lines of input", lines.out);
     if ((worst == 0) != (lines.status == 0))
         broken("the status disagrees with the blocks");
 

@@ -93,12 +93,14 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     copyImage_->setObjectName(QStringLiteral("actCopiarImagen"));
     copyImage_->setShortcut(QKeySequence::Copy);
     copyImage_->setShortcutContext(Qt::WidgetShortcut);
+    copyImage_->setEnabled(false);
     connect(copyImage_, &QAction::triggered, this, &Exporter::copyImage);
 
     saveImage_ = new QAction(QStringLiteral("Guardar imagen…"), &form);
     saveImage_->setObjectName(QStringLiteral("actGuardarImagen"));
     saveImage_->setShortcut(QKeySequence::Save);
     saveImage_->setShortcutContext(Qt::WidgetShortcut);
+    saveImage_->setEnabled(false);
     connect(saveImage_, &QAction::triggered, this, &Exporter::saveImage);
 
     auto* separator = new QAction(&form);
@@ -132,7 +134,14 @@ void Exporter::show(const Calculation& calc, const std::string& decimalSeparator
         label->setToolTip(tip);
         label->setFocusPolicy(tip.isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
     }
-    copyResults_->setEnabled(!table_.isEmpty());
+    const bool drawn = calc.outcome == Outcome::Solved;
+    for (QAction* action : {copyResults_, copyImage_, saveImage_})
+        action->setEnabled(drawn);
+}
+
+void Exporter::outdate() {
+    for (QAction* action : {copyResults_, copyImage_, saveImage_})
+        action->setEnabled(false);
 }
 
 QString Exporter::resultsTable() const {

@@ -9,6 +9,8 @@
 //   - "Guardar imagen…" asks for a file and writes the picture there as PNG, at its device pixels,
 //     or as SVG, the very lines, circle and names that the picture drew (qt/svgpicture.h; Ctrl+S
 //     on it).
+// The three are enabled only while the window shows a drawing of the data its fields hold: not
+// before the first drawing, after a message, or once an input field has changed.
 #pragma once
 
 #include "command/texts.h"
@@ -37,8 +39,12 @@ public:
 
     // After every click, with the decimal separator of its labels: keeps the table of the click's
     // results, sets the tooltips of the labels that show a value to its full precision, and lets
-    // the keyboard reach them (an empty label takes no focus and has no tooltip).
+    // the keyboard reach them (an empty label takes no focus and has no tooltip). The three
+    // actions are enabled only after a click that drew its triangles without a message.
     void show(const Calculation& calc, const std::string& decimalSeparator);
+    // The fields no longer hold the data of the results and the picture shown: the three actions
+    // are disabled until the next click, so that nothing stale is handed out.
+    void outdate();
 
     // The table that "Copiar resultados" copies; empty while no result is shown.
     QString resultsTable() const;

@@ -8,6 +8,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextDocument>
+#include <QToolButton>
 #include <algorithm>
 
 namespace esferica {
@@ -17,6 +21,10 @@ namespace {
 // The side of the warning sign, in pixels: drawn twice as large and scaled down, crisp on a dense
 // screen too.
 constexpr int kSignSize = 32;
+// The room between the text and the sign, in pixels: the last glyph never touches it.
+constexpr int kSignMargin = 3;
+// The margin the line edit keeps on each side of its text, inside its contents (Qt's own).
+constexpr int kLineEditMargin = 2;
 
 // A warning sign: an amber triangle with an exclamation mark, read by its shape as well as by its
 // colour. Drawn here rather than taken from the style, whose icon may be looked up in the
@@ -40,6 +48,24 @@ QIcon warningSign() {
     return QIcon(sign);
 }
 
+// The width the text of `field` has to show itself in: its contents, less the margins of the text
+// and the sign at its end when one is shown.
+int textRoom(const QLineEdit& field) {
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.rect = field.rect();
+    option.lineWidth =
+        field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field)
+                         : 0;
+    QRect room = field.style()
+                     ->subElementRect(QStyle::SE_LineEditContents, &option, &field)
+                     .marginsRemoved(field.textMargins());
+    for (const QToolButton* sign : field.findChildren<QToolButton*>())
+        if (sign->isVisibleTo(&field) && sign->geometry().left() > room.center().x())
+            room.setRight(std::min(room.right(), sign->geometry().left() - 1));
+    return room.width() - 2 * kLineEditMargin;
+}
+
 } // namespace
 
 FieldMarks::FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
@@ -52,7 +78,10 @@ FieldMarks::FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
             m.help = fromStd(kInputForms);
         m.field->setToolTip(m.help);
         // The mark stays until the text changes, whoever changes it.
-        connect(m.field, &QLineEdit::textChanged, this, [this, i] { unmark(marks_[i]); });
+        connect(m.field, &QLineEdit::textChanged, this, [this, i] {
+            unmark(marks_[i]);
+            showTip(marks_[i]);
+        });
     }
 }
 
@@ -89,7 +118,11 @@ void FieldMarks::mark(Mark& m, const QString& note) {
     }
     m.sign->setToolTip(note);
     m.sign->setVisible(true);
-    m.field->setToolTip(note);
+    m.note = note;
+    m.field->setTextMargins(0, 0, kSignMargin, 0);
+    if (!m.field->hasFocus())
+        m.field->setCursorPosition(0);
+    showTip(m);
     m.field->setAccessibleDescription(note);
 }
 
@@ -97,8 +130,21 @@ void FieldMarks::unmark(Mark& m) {
     if (!m.sign || !m.sign->isVisible())
         return;
     m.sign->setVisible(false);
-    m.field->setToolTip(m.help);
+    m.note.clear();
+    m.field->setTextMargins(0, 0, 0, 0);
+    showTip(m);
     m.field->setAccessibleDescription({});
+}
+
+void FieldMarks::showTip(Mark& m) {
+    QString tip = m.note.isEmpty() ? m.help : m.note;
+    const QString text = m.field->text();
+    if (m.field->fontMetrics().horizontalAdvance(text) > textRoom(*m.field))
+        tip = QStringLiteral("«%1»").arg(text) + (tip.isEmpty() ? QString() : u'\n' + tip);
+    // A typed text that looks like markup is shown as it is.
+    if (Qt::mightBeRichText(tip))
+        tip = QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(tip.toHtmlEscaped());
+    m.field->setToolTip(tip);
 }
 
 } // namespace esferica

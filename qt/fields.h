@@ -2,8 +2,11 @@
 // The help and the marks of the ten fields. Each input field's tooltip shows the forms of a value
 // it reads. After a click, a field whose text was not read whole (a number followed by something
 // else, or a text that does not begin with a number) carries a mark until its text changes: a
-// warning sign at its right end, not colour alone, and a tooltip and an accessible description
-// that say what was read and what was left.
+// warning sign at its right end, not colour alone, kept clear of the text by a margin, and a
+// tooltip and an accessible description that say what was read and what was left, and what was
+// likely meant. A marked field that does not have the focus shows its text from the start, where
+// the reading went wrong. A field whose text is wider than the field shows the whole text in its
+// tooltip too.
 #pragma once
 
 #include "command/calculate.h"
@@ -39,9 +42,12 @@ private:
         QLineEdit* field = nullptr;
         QAction* sign = nullptr; // the warning sign inside the field, once it is marked
         QString help;            // the tooltip without a mark
+        QString note;            // what the mark says, while the field is marked
     };
     void mark(Mark& m, const QString& note);
     void unmark(Mark& m);
+    // The tooltip: the note or the help, under the whole text when that is wider than the field.
+    void showTip(Mark& m);
 
     std::array<Mark, kElements + kOptionFields> marks_;
     QIcon sign_; // the warning sign, drawn the first time a field is marked

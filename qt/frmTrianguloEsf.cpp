@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QFocusEvent>
 #include <QFontMetricsF>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -47,6 +48,9 @@ constexpr QRect twips(int left, int top, int width, int height) {
 constexpr QSize kDesignedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
 constexpr QRect kPictureGeometry = twips(5280, 360, 5295, 5295);
 constexpr QRect kStatusGeometry = twips(5400, 5760, 4575, 375);
+
+// How much of a picture drawn for other data than the fields hold shows through.
+constexpr qreal kStaleOpacity = 0.35;
 
 // The smallest size that shrinkFontToFit goes down to, in points.
 constexpr qreal kSmallestPointSize = 6;
@@ -206,13 +210,10 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     connect(exporter_, &esferica::Exporter::imageWanted, this, &frmTrianguloEsf::drawWholeNow);
     marks_ = new esferica::FieldMarks(txtInput_, txtGrid_, this);
     measures_ = new esferica::MeasureLabels(*this);
-    // Results shown for other data than the fields now hold are greyed until the next click.
+    // Results and a picture shown for other data than the fields now hold are greyed, and cannot
+    // be copied or saved, until the next click.
     for (QLineEdit* field : txtInput_)
-        connect(field, &QLineEdit::textChanged, this, [this] {
-            for (QLabel* label : lblOutcome_)
-                label->setEnabled(false);
-            measures_->setCurrent(false);
-        });
+        connect(field, &QLineEdit::textChanged, this, [this] { showCurrent(false); });
     auto* help = new QAction(QStringLiteral("Ayuda"), this);
     help->setObjectName(QStringLiteral("actAyuda"));
     help->setShortcut(QKeySequence::HelpContents);
@@ -244,7 +245,6 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
     for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = lblOutcome_[i];
         label->setText(fromStd(labels[static_cast<std::size_t>(i)]));
-        label->setEnabled(true);
         // The given elements in bold, the solved ones plain.
         QFont font = label->font();
         font.setBold(
@@ -252,6 +252,7 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
         label->setFont(font);
     }
     exporter_->show(calc, separator);
+    showCurrent(true);
     marks_->show(calc, separator);
     measures_->show(calc, separator);
     showStatus(command_.drawPicture(*Grafico_));
@@ -263,8 +264,31 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
                         this);
         box.setInformativeText(fromStd(esferica::reasonText(calc, separator)));
         box.exec();
-        if (const auto fault = esferica::faultField(calc))
-            marks_->lineEdit(*fault)->setFocus(Qt::OtherFocusReason);
+        if (const auto fault = esferica::faultField(calc)) {
+            // The whole text selected from its end back to its start, which the field then shows:
+            // where a text not read whole went wrong.
+            QLineEdit* field = marks_->lineEdit(*fault);
+            field->setFocus(Qt::OtherFocusReason);
+            field->setSelection(static_cast<int>(field->text().size()),
+                                -static_cast<int>(field->text().size()));
+        }
+    }
+}
+
+void frmTrianguloEsf::showCurrent(bool current) {
+    for (QLabel* label : lblOutcome_)
+        label->setEnabled(current);
+    measures_->setCurrent(current);
+    if (current) {
+        Grafico_->setGraphicsEffect(nullptr);
+        return;
+    }
+    exporter_->outdate();
+    if (!Grafico_->graphicsEffect()) {
+        // Faded towards the window's background, as the greyed results are.
+        auto* faded = new QGraphicsOpacityEffect(Grafico_);
+        faded->setOpacity(kStaleOpacity);
+        Grafico_->setGraphicsEffect(faded);
     }
 }
 

@@ -84,6 +84,9 @@ private:
     // Draws the picture whole at once if a turn has left its grid thinned: a copy or a saved
     // image takes the whole picture.
     void drawWholeNow();
+    // Whether the results and the picture belong to the data the fields hold: if not, they are
+    // greyed and cannot be copied or saved.
+    void showCurrent(bool current);
     // Tells a screen reader `text` at once, as an alert.
     void announce(const QString& text);
 

@@ -15,6 +15,9 @@ using enum Element;
 // How close to a limit, in radians, data count as on it: far above the rounding of the typed
 // degrees (a few units in the last place of pi) and far below any difference a user types.
 constexpr double kOnLimit = 1e-9;
+// How close to 1 the cosine of an element at 0 or 180 degrees comes, for data on a limit: an
+// element within a thousandth of a radian of either.
+constexpr double kNearFlat = 1e-6;
 
 double v(const TriangleSolution& t, Element e) {
     return t[e].value();
@@ -69,8 +72,20 @@ NoTriangleReason ambiguous(const TriangleSolution& t, Element opposite, Element 
         return {NoTriangleWhy::Undetermined};
     // Within the law of sines the candidates exist; on its limit they merge on an element of 90
     // degrees, otherwise a candidate that fails has an element at or beyond 0 or 180 degrees.
-    if (std::fabs(so - sx * sb) <= kOnLimit)
-        return {NoTriangleWhy::Degenerate};
+    if (std::fabs(so - sx * sb) <= kOnLimit) {
+        // The candidates merge in a right angle opposite `other` (in the dual, a side of 90
+        // degrees), so by Napier's rules the third element of the kind of `opposite` has the
+        // cosine cos(other) / cos(opposite), negated for an angle.
+        NoTriangleReason reason{NoTriangleWhy::Degenerate};
+        const auto [p1, p2] = othersOf(opposite);
+        const double co = std::cos(v(t, opposite));
+        const double ratio = (sides ? 1 : -1) * std::cos(v(t, other)) / co;
+        if (std::fabs(co) > kOnLimit && std::fabs(std::fabs(ratio) - 1) <= kNearFlat) {
+            reason.element = p1 == other ? p2 : p1;
+            reason.flatDegrees = ratio > 0 ? 0 : 180;
+        }
+        return reason;
+    }
     return {NoTriangleWhy::NoClosure, opposite};
 }
 

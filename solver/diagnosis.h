@@ -6,6 +6,8 @@
 
 #include "solver/cases.h"
 
+#include <optional>
+
 namespace esferica {
 
 enum class NoTriangleWhy {
@@ -35,6 +37,9 @@ enum class NoTriangleWhy {
 struct NoTriangleReason {
     NoTriangleWhy why;
     Element element = Element::a; // the element the reason names, where it names one
+    // Degenerate, where the data tell which element it is: the degrees, 0 or 180, that `element`
+    // would have.
+    std::optional<double> flatDegrees{};
 };
 
 // The reason no triangle has the three `given` elements of `data` (radians, each strictly between

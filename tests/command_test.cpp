@@ -43,7 +43,8 @@ TEST_F(Command, RefusesFewerThanThreeElements) {
         Texts inputs;
     };
     for (const Case& c : {Case{"all empty", {}}, Case{"two given", {"60", "60", "", "", "", ""}},
-                          Case{"zeros and words", {"0", "abc", "60", "-0", "", "70"}},
+                          // "abc" stood among these until a text not read whole was refused
+                          Case{"zeros and blanks", {"0", " \t ", "60", "-0", "", "70"}},
                           Case{"too small for a double", {"1e-400", "60", "60", "", "", ""}}}) {
         SCOPED_TRACE(c.name);
         view.results.fill("stale");
@@ -122,7 +123,8 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
     struct Case {
         const char* name;
         Texts inputs;
-        Labels shown; // the triangle's six labels; none for "No existe solución"
+        Labels shown;                 // the triangle's six labels; none for "No existe solución"
+        const char* reason = nullptr; // part of the reason, where the row checks it
     };
     const Case cases[] = {
         {"SSA double root",
@@ -143,7 +145,22 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
         {"SSA third side of 180", {"120", "60", "", "90", "", ""}, {}},
         {"SSA third side of 180, long and short", {"179", "", "1", "90", "", ""}, {}},
         {"SSA third side of 180, near 90", {"95", "", "85", "90", "", ""}, {}},
-        {"AAS third angle of 0", {"", "", "90", "", "5", "175"}, {}},
+        {"SSA third side of 0",
+         {"50", "50", "", "90", "", ""},
+         {},
+         "El lado c mediría exactamente 0°"},
+        {"AAS third angle of 0",
+         {"", "", "90", "", "5", "175"},
+         {},
+         "El ángulo A mediría exactamente 0°"},
+        {"angle beyond 180, a difference of longitudes the long way",
+         {"60", "70", "", "", "", "262°25'"},
+         {},
+         "Si es una diferencia de longitudes, use 360° − 262°25' = 97°35'."},
+        {"angle beyond 180 in decimals",
+         {"60", "70", "", "", "", "262.5"},
+         {},
+         "use 360° − 262.5° = 97.5°."},
         {"SSS perimeter of 360", {"120", "120", "120", "", "", ""}, {}},
         {"SSS side sum equal to the third", {"170", "170", "20", "", "", ""}, {}},
         {"AAA flat polar triangle", {"", "", "", "90", "45", "135"}, {}},
@@ -161,6 +178,9 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
         const Calculation& r = click(c.inputs);
         EXPECT_FALSE(r.additional.has_value());
         EXPECT_EQ(shown(6, 6), Labels(6, ""));
+        if (c.reason) {
+            EXPECT_NE(view.reason.find(c.reason), std::string::npos) << view.reason;
+        }
         if (c.shown.empty()) {
             EXPECT_EQ(r.outcome, Outcome::NoSolution);
             EXPECT_EQ(view.messages, std::vector{Outcome::NoSolution});
@@ -168,6 +188,164 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
         } else {
             EXPECT_EQ(r.outcome, Outcome::Solved);
             EXPECT_EQ(shown(0, 6), c.shown);
+        }
+    }
+}
+
+// A number read from part of a text is not what the user meant: a field not read whole solves
+// nothing, whatever the other fields hold, and the reason names every such field, what was read
+// and what was not, and the likely intent where it is clear. An option field not read whole keeps
+// the results but draws nothing.
+TEST_F(Command, AFieldNotReadWholeIsNotUsed) {
+    struct Row {
+        const char* name;
+        Texts inputs;
+        testing::Options options;
+        Outcome outcome;
+        std::vector<std::string> reason; // parts of the reason, in order
+        Field fault;                     // the field the focus goes to
+    };
+    const testing::Options plain = testing::defaultOptions();
+    const char* const rule =
+        "Un campo solo se usa si se lee entero: corríjalo, o vacíelo si no es un dato.";
+    const Row rows[] = {
+        {"a letter O for a zero",
+         {"4O°30'", "60", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"En «lado a», «4O°30'» no se leyó entero: se leyó 4 y no «O°30'». ¿Es una letra O en "
+          "lugar de un cero? Escriba «40°30'».",
+          rule},
+         Element::a},
+        {"a colatitude as the book writes it",
+         {"", "90-36°32'", "", "", "", "67°32'"},
+         plain,
+         Outcome::NotReadWhole,
+         {"En «lado b», «90-36°32'» no se leyó entero: se leyó 90 y no «-36°32'». El campo no "
+          "hace operaciones: escriba el resultado, «53°28'»."},
+         Element::b},
+        {"digits apart",
+         {"17 5", "60", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"se leyó 17 y no «5». ¿Quiso escribir «175», «17.5» o «17°5'»?"},
+         Element::a},
+        {"a zero and minutes apart",
+         {"60", "0 30", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"«0 30» no se leyó entero: se leyó 0 y no «30». ¿Quiso escribir «30», «0.30» o «0°30'»?"},
+         Element::b},
+        {"a degree and minutes apart",
+         {"60", "60", "1 30", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"¿Quiso escribir «130», «1.30» o «1°30'»?"},
+         Element::c},
+        {"degrees and decimal minutes without marks",
+         {"51 37,8", "60", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"¿Quiso escribir «51°37,8'»?"},
+         Element::a},
+        {"letters for the marks",
+         {"", "", "60", "49d30m", "", "70"},
+         plain,
+         Outcome::NotReadWhole,
+         {"no «m». Los grados, los minutos y los segundos se escriben con sus signos: "
+          "«49°30'»."},
+         Element::A},
+        {"a letter l for a one",
+         {"l00", "60", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"En «lado a», «l00» no empieza por un número: no se leyó nada. ¿Es una letra l en lugar "
+          "de un uno? Escriba «100»."},
+         Element::a},
+        {"a word, with no hint",
+         {"60", "60", "hola", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"En «lado c», «hola» no empieza por un número: no se leyó nada. " + std::string(rule)},
+         Element::c},
+        {"sixty minutes",
+         {"60°60'", "60", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"se leyó 60 y no «60'». Los minutos y los segundos deben ser menores que 60."},
+         Element::a},
+        {"sixty seconds",
+         {"60", "1°0'60\"", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"se leyó 1 y no «60\"». Los minutos y los segundos deben ser menores que 60."},
+         Element::b},
+        {"minutes without their mark",
+         {"49°32", "60", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"Los minutos llevan su signo: escriba «49°32'»."},
+         Element::a},
+        {"seconds without their mark",
+         {"49°32'15", "60", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"Los segundos llevan su signo: escriba «49°32'15\"»."},
+         Element::a},
+        {"minutes alone",
+         {"30'", "60", "60", "", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"Los minutos van tras los grados: escriba «0°30'»."},
+         Element::a},
+        {"a second separator, four fields, all named",
+         {"60", "1,2,3", "60", "4O", "", ""},
+         plain,
+         Outcome::NotReadWhole,
+         {"En «lado b», «1,2,3» no se leyó entero: se leyó 1.2 y no «,3». En «ángulo A», «4O»",
+          "Escriba «40».", rule},
+         Element::b},
+        {"an input field and an option field, both named",
+         {"60", "60", "6O", "", "", ""},
+         {"15", "20 grados", "30", "10"},
+         Outcome::NotReadWhole,
+         {"En «lado c», «6O»", "En «º red long», «20 grados» no se leyó entero: se leyó 20 y no "
+                               "«grados»."},
+         Element::c},
+        {"a word in an option field",
+         {"60", "60", "60", "", "", ""},
+         {"15", "20", "abc", "10"},
+         Outcome::BadDrawingData,
+         {"En «Inclinación», «abc» no empieza por un número: no se leyó nada. Las opciones de "
+          "gráfico solo se usan si se leen enteras."},
+         OptionField::Inclination},
+        {"an option field with a number and more",
+         {"60", "60", "60", "", "", ""},
+         {"15", "20", "30", "10 0"},
+         Outcome::BadDrawingData,
+         {"En «Rotación», «10 0» no se leyó entero: se leyó 10 y no «0»."},
+         OptionField::Rotation},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(click({"60", "60", "60", "", "", ""}).outcome, Outcome::Solved);
+        const Calculation& r = click(row.inputs, row.options);
+        EXPECT_EQ(r.outcome, row.outcome);
+        EXPECT_EQ(view.messages, std::vector{row.outcome});
+        EXPECT_EQ(faultField(r), std::optional<Field>(row.fault));
+        std::size_t at = 0;
+        for (const std::string& part : row.reason) {
+            const std::size_t found = view.reason.find(part, at);
+            EXPECT_NE(found, std::string::npos) << part << "\nin: " << view.reason;
+            at = found == std::string::npos ? at : found + part.size();
+        }
+        EXPECT_FALSE(form.hasScene()) << "nothing is drawn";
+        if (row.outcome == Outcome::NotReadWhole) {
+            EXPECT_FALSE(r.hasTriangles());
+            EXPECT_TRUE(allResultsEmpty());
+            EXPECT_TRUE(pictureCleared());
+        } else {
+            EXPECT_EQ(view.results[3], "70.53") << "the options do not touch the results";
         }
     }
 }
@@ -391,6 +569,14 @@ TEST_F(Turning, DrawsWhatCalcularDrawsUnderTheViewItWritesIntoTheFields) {
         EXPECT_EQ(view.options, expectedFields);
         EXPECT_TRUE(sameCalls(view.surface.calls, clickCalls(row.inputs, row.fields)));
     }
+}
+
+// A view is read as a click reads the fields: not from a text it does not read whole.
+TEST_F(Turning, TakesOnlyAViewReadWhole) {
+    ASSERT_EQ(click({"60", "60", "60", "", "", ""}).outcome, Outcome::Solved);
+    EXPECT_FALSE(form.turnTo("30 5", "10"));
+    EXPECT_TRUE(form.turnTo(" 30°30' ", "10"));
+    EXPECT_EQ(form.sceneView(), (ViewAngles{30.5, 10}));
 }
 
 // Before any drawing, and after any message has cleared the picture, there is nothing to turn.

@@ -243,6 +243,82 @@ TEST_F(ExportTest, AdditionalTriangleHasItsHeadingAndNothingIsLeftAfterAMessage)
     EXPECT_FALSE(action(QStringLiteral("Copiar resultados"))->isEnabled());
 }
 
+// Nothing stale is handed out: the three actions work only while the window shows a drawing of the
+// data its fields hold. Once an input field changes, the picture greys with the results, and
+// neither the menus nor the shortcuts copy anything, until the next Calcular.
+TEST_F(ExportTest, StaleResultsAndPicturesAreNeitherCopiedNorSaved) {
+    const auto redShown = [this] {
+        const QImage shown = form_->grab(picture()->geometry()).toImage();
+        int red = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 120 && c.blue() < 120;
+            }
+        return red > 20;
+    };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        bool current; // the actions enabled and the triangle shown in red
+    } steps[] = {
+        {"a window just opened", [] {}, false},
+        {"a drawing",
+         [this] {
+             calculate({"60", "60", "60", "", "", ""});
+         },
+         true},
+        {"an input changed", [this] { input(0)->setText(QStringLiteral("61")); }, false},
+        {"the next Calcular",
+         [this] {
+             calculate({"61", "60", "60", "", "", ""});
+         },
+         true},
+        {"a turn, which changes option fields only",
+         [this] {
+             picture()->setFocus(Qt::OtherFocusReason);
+             QTest::keyClick(picture(), Qt::Key_Right);
+             QTest::qWait(0);
+         },
+         true},
+        {"a message about the data",
+         [this] {
+             calculate({"61", "", "", "", "", ""});
+         },
+         false},
+        {"a drawing again",
+         [this] {
+             calculate({"60", "60", "60", "", "", ""});
+         },
+         true},
+        {"a field not read whole",
+         [this] {
+             calculate({"60", "60", "6O", "", "", ""});
+         },
+         false},
+        {"unusable drawing options",
+         [this] {
+             option(0)->setText(QStringLiteral("0"));
+             calculate({"60", "60", "60", "", "", ""});
+         },
+         false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        for (const char* name : {"Copiar resultados", "Copiar imagen", "Guardar imagen…"})
+            EXPECT_EQ(action(QString::fromUtf8(name))->isEnabled(), step.current) << name;
+        EXPECT_EQ(redShown(), step.current);
+        QApplication::clipboard()->setText(QStringLiteral("antes"));
+        form_->activateWindow(); // back from a message box
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        picture()->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(picture(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(picture(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::clipboard()->text() == QStringLiteral("antes"), !step.current);
+    }
+}
+
 // The results are selectable with the mouse and, once clicked, with the keyboard; Tab passes over
 // them, so the window's focus order stays as it is. Their menu copies the selection or the table.
 TEST_F(ExportTest, ResultLabelsAreSelectableWithTheMouseAndTheKeyboard) {

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QTranslator>
 #include <array>
 #include <functional>
@@ -300,18 +301,21 @@ TEST_F(FormTest, ToolkitTextsAreSpanish) {
 // except that the drawing message leaves them standing.
 // Every row runs after a successful calculation, whose results the message run clears,
 // except that the drawing message leaves them standing. Under the message its reason names the
-// fields, and the focus then goes to the field at fault, where there is one.
+// fields, and the focus then goes to the field at fault, where there is one, with its whole text
+// selected and shown from its start.
 TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButtonAndItsReason) {
     struct Row {
         const char* name;
         std::array<const char*, 6> inputs;
-        const char* latitudeSpacing;
+        const char* optionText; // the text of option field `option`
         const char* text;
         const char* informative; // how the reason begins
         const char* focus;       // the field focused after the box, or none
         bool resultsStay;
+        int option = 0;
     };
     const char* const fewer = "Sistema subdeterminado, por favor ingrese 3 datos";
+    const char* const misread = "Datos mal escritos";
     const Row rows[] = {
         {"no element",
          {"", "", "", "", "", ""},
@@ -327,14 +331,47 @@ TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButtonAndItsReason) {
          "Se leyeron 2 datos: «lado a» = 60°, «lado b» = 60°; hacen falta 3.",
          nullptr,
          false},
+        // A text without a leading number counted as not given, and the count message named it.
         {"a letter l for a one",
          {"l00", "60", "60", "", "", ""},
          "15",
-         fewer,
-         "Se leyeron 2 datos: «lado b» = 60°, «lado c» = 60°; hacen falta 3. «lado a» no cuenta: "
-         "«l00» no empieza por un número.",
+         misread,
+         "En «lado a», «l00» no empieza por un número: no se leyó nada. ¿Es una letra l en lugar "
+         "de un uno? Escriba «100».",
          "txtInput(0)",
          false},
+        {"a letter O for a zero",
+         {"4O°30'", "60", "60", "", "", ""},
+         "15",
+         misread,
+         "En «lado a», «4O°30'» no se leyó entero: se leyó 4 y no «O°30'». ¿Es una letra O en "
+         "lugar de un cero? Escriba «40°30'».",
+         "txtInput(0)",
+         false},
+        {"a colatitude as the book writes it",
+         {"49°32'", "90-36°32'", "", "", "", "67°32'"},
+         "15",
+         misread,
+         "En «lado b», «90-36°32'» no se leyó entero: se leyó 90 y no «-36°32'». El campo no hace "
+         "operaciones: escriba el resultado, «53°28'».",
+         "txtInput(1)",
+         false},
+        {"digits apart, in two fields",
+         {"60", "17 5", "60", "1 30", "", ""},
+         "15",
+         misread,
+         "En «lado b», «17 5» no se leyó entero: se leyó 17 y no «5». ¿Quiso escribir «175», "
+         "«17.5» o «17°5'»? En «ángulo A», «1 30»",
+         "txtInput(1)",
+         false},
+        {"a word in Inclinación",
+         {"60", "60", "60", "", "", ""},
+         "abc",
+         "Error en datos de dibujo",
+         "En «Inclinación», «abc» no empieza por un número: no se leyó nada.",
+         "txtGrid(2)",
+         true,
+         2},
         {"four elements",
          {"60", "60", "60", "70.53", "", ""},
          "15",
@@ -357,8 +394,9 @@ TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButtonAndItsReason) {
          "Los ángulos suman 180°",
          nullptr,
          false},
+        // Typed as "40 25 30", which is no longer one number.
         {"degrees, minutes and seconds typed together",
-         {"40 25 30", "60", "60", "", "", ""},
+         {"402530", "60", "60", "", "", ""},
          "15",
          "No existe solución",
          "«lado a» = 402530°: cada lado y cada ángulo de un triángulo esférico está "
@@ -376,13 +414,14 @@ TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButtonAndItsReason) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        option(0)->setText(QStringLiteral("15"));
+        for (int i = 0; i < 4; ++i)
+            option(i)->setText(QString::fromLatin1(esferica::kDefaultOptionTexts[i]));
         typeInputs({"60", "60", "60", "", "", ""});
         ASSERT_TRUE(calculate().empty());
         ASSERT_EQ(outcome(0)->text(), QStringLiteral("60"));
 
         typeInputs(row.inputs);
-        option(0)->setText(QString::fromLatin1(row.latitudeSpacing));
+        option(row.option)->setText(QString::fromLatin1(row.optionText));
         button()->setFocus();
         const std::vector<SeenMessage> seen = calculate();
 
@@ -401,49 +440,80 @@ TEST_F(FormTest, EachMessageIsAPlainModalBoxWithOneOkButtonAndItsReason) {
         else
             EXPECT_EQ(outcomes(), QStringList(12, QString()));
         EXPECT_TRUE(isWhite(drawing())) << "no triangle stays drawn beside a message";
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(control<QLabel>(esferica::arrayName("lblValorMedida", i))->text().isEmpty(),
+                      !row.resultsStay);
         ASSERT_NE(form_->focusWidget(), nullptr);
         EXPECT_EQ(form_->focusWidget()->objectName(),
                   QString::fromLatin1(row.focus ? row.focus : "cmdCalcular"));
+        if (auto* field = qobject_cast<QLineEdit*>(form_->focusWidget())) {
+            EXPECT_EQ(field->selectedText(), field->text());
+            EXPECT_EQ(field->cursorPosition(), 0) << "the text is shown from its start";
+        }
     }
 }
 
-// A field not read whole is marked after a click: a sign at its end, and a tooltip and an
-// accessible description that say what was read; the mark goes when its text changes. Fields read
-// whole, degrees and minutes included, carry none.
+// A field not read whole is marked after a click: a sign at its end, clear of the text, and a
+// tooltip and an accessible description that say what was read and what was likely meant; the
+// field shows its text from the start, and the mark goes when its text changes. Fields read whole,
+// degrees and minutes included, carry none. A text wider than its field is whole in the tooltip.
 TEST_F(FormTest, FieldsNotReadWholeAreMarkedUntilTheirTextChanges) {
-    typeInputs({"6O", "49°32'", "", "-40", "", "l00"});
+    typeInputs({"6O", "49°32'", "49°32'15,25\"", "-40", "", "l00"});
     option(1)->setText(QStringLiteral("20 grados"));
     calculate();
     const auto signOf = [](QLineEdit* field) {
         const QList<QAction*> actions = field->actions();
         return actions.isEmpty() ? nullptr : actions.first();
     };
+    const QString forms = input(4)->toolTip();
+    EXPECT_TRUE(forms.contains(QStringLiteral("49°30'15\""))) << "the forms it reads";
     const struct {
         QLineEdit* field;
-        const char* note; // none: no mark
+        const char* note;    // none: no mark
+        const char* tooltip; // the tooltip when it is not the note alone, or not the forms
     } rows[] = {
-        {input(0), "Se leyó 6; no se leyó «O»."},
-        {input(1), nullptr},
-        {input(2), nullptr},
-        {input(3), nullptr},
+        // The notes named no intent, and said that a text without a number counted as empty.
+        {input(0), "Se leyó 6; no se leyó «O». ¿Es una letra O en lugar de un cero? Escriba «60».",
+         nullptr},
+        {input(1), nullptr, nullptr},
+        {input(2), nullptr, "«49°32'15,25\"»\n"},
+        {input(3), nullptr, nullptr},
         {input(5),
-         "No se leyó nada: «l00» no empieza por un número, y el campo cuenta como vacío."},
-        {option(0), nullptr},
-        {option(1), "Se leyó 20; no se leyó «grados»."},
+         "No se leyó nada: «l00» no empieza por un número. ¿Es una letra l en lugar de un uno? "
+         "Escriba «100».",
+         nullptr},
+        {option(0), nullptr, nullptr},
+        {option(1), "Se leyó 20; no se leyó «grados».",
+         "«20 grados»\nSe leyó 20; no se leyó «grados»."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(qPrintable(row.field->objectName()));
         QAction* sign = signOf(row.field);
         EXPECT_EQ(sign && sign->isVisible(), row.note != nullptr);
-        if (row.note) {
-            EXPECT_EQ(row.field->toolTip(), QString::fromUtf8(row.note));
-            EXPECT_EQ(row.field->accessibleDescription(), QString::fromUtf8(row.note));
-        }
+        const QString note = QString::fromUtf8(row.note);
+        const QString help =
+            row.field->objectName().startsWith(QStringLiteral("txtInput")) ? forms : QString();
+        QString tooltip = row.note ? note : help;
+        if (row.tooltip)
+            tooltip = QString::fromUtf8(row.tooltip) + (row.note ? QString() : help);
+        EXPECT_EQ(row.field->toolTip(), tooltip);
+        EXPECT_EQ(row.field->accessibleDescription(), note);
+        if (!row.note)
+            continue;
+        EXPECT_EQ(row.field->cursorPosition(), 0) << "the text is shown from its start";
+        // With the caret at the end of the text, the text reaches as far right as it goes.
+        row.field->setCursorPosition(static_cast<int>(row.field->text().size()));
+        row.field->repaint(); // which scrolls the text to the caret
+        const QList<QToolButton*> buttons = row.field->findChildren<QToolButton*>();
+        ASSERT_EQ(buttons.size(), 1);
+        const QRect caret = row.field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        EXPECT_LT(caret.center().x(), buttons[0]->geometry().left())
+            << "the sign never covers the text";
     }
-    EXPECT_TRUE(input(1)->toolTip().contains(QStringLiteral("49°30'15\""))) << "the forms it reads";
     QTest::keyClick(input(0), Qt::Key_Backspace);
     EXPECT_FALSE(signOf(input(0))->isVisible());
     EXPECT_TRUE(input(0)->accessibleDescription().isEmpty());
+    EXPECT_EQ(input(0)->toolTip(), forms);
     EXPECT_TRUE(signOf(input(5))->isVisible()) << "other marks stay";
 }
 
@@ -608,6 +678,10 @@ TEST_F(FormTest, TextbookDataShowExactlyTheTrianglesThatFit) {
          QLocale(QLocale::English, QLocale::UnitedStates),
          {"-60", "60", "60", "", "", ""},
          {}},
+        {"marks pasted from a document",
+         QLocale(QLocale::English, QLocale::UnitedStates),
+         {"49°30’", "49°30'15''", "49˚30'", "", "", ""},
+         {"49.5", "49.5", "49.5", "66.81", "66.82", "66.81", "", "", "", "", "", ""}},
         {"decimal comma",
          QLocale(QLocale::Spanish, QLocale::Spain),
          {"", "", "", "70,53", "70,53", "70,53"},

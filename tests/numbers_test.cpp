@@ -38,7 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{".5", 0.5}, ValCase{"-.5", -0.5}, ValCase{"5.", 5}, ValCase{"007", 7},
         // reading stops at the first character that does not fit
         ValCase{"30abc", 30, "abc"}, ValCase{"1.2.3", 1.2, ".3"}, ValCase{"3-4", 3, "-4"},
-        ValCase{"1\r2", 1, "\r2"}, ValCase{"6O", 6, "O"}, ValCase{"6 0 O", 60, "O"},
+        ValCase{"1\r2", 1, "\r2"}, ValCase{"6O", 6, "O"},
+        // blanks end a number: these were 60 and "O" when blanks were ignored everywhere
+        ValCase{"6 0 O", 6, "0O"},
         // a comma is a decimal separator like the period, and a second one of either ends the
         // number
         ValCase{"60,5", 60.5}, ValCase{"1,5", 1.5}, ValCase{",5e2", 50}, ValCase{"-0,25", -0.25},
@@ -47,9 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"", 0}, ValCase{"abc", 0, "abc"}, ValCase{"-", 0, "-"}, ValCase{".", 0, "."},
         ValCase{"+", 0, "+"}, ValCase{",", 0, ","}, ValCase{"e5", 0, "e5"},
         ValCase{"º30", 0, "º30"}, ValCase{"--5", 0, "--5"}, ValCase{"l00", 0, "l00"},
-        // blanks, tabs and line feeds anywhere are ignored
-        ValCase{" 6 0 ", 60}, ValCase{"\t-\t3 0", -30}, ValCase{"4\n5", 45}, ValCase{"1 e 2", 100},
-        ValCase{"40 25 30", 402530},
+        // blanks, tabs and line feeds around the number and after its sign are ignored, but digits
+        // separated by blanks are not one number (these rows were 60, -30, 45, 100 and 402530
+        // when blanks were ignored everywhere)
+        ValCase{" 60 ", 60}, ValCase{"\t-\t30\n", -30}, ValCase{" 6 0 ", 6, "0"},
+        ValCase{"\t-\t3 0", -3, "0"}, ValCase{"4\n5", 4, "5"}, ValCase{"1 e 2", 1, "e2"},
+        ValCase{"40 25 30", 40, "2530"}, ValCase{"17 5", 17, "5"}, ValCase{"0 30", 0, "30"},
+        ValCase{"1 30", 1, "30"}, ValCase{"1,5 0", 1.5, "0"}, ValCase{" \t ", 0},
         // exponents: E or D, either case, optional sign; an exponent without digits is not read
         ValCase{"1E2", 100}, ValCase{"1e2", 100}, ValCase{"1D2", 100}, ValCase{"1d-2", 0.01},
         ValCase{"2.5E+1", 25}, ValCase{"1e", 1, "e"}, ValCase{"1e+", 1, "e+"},
@@ -65,7 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
         // radix prefixes: unsigned hexadecimal and octal integers
         ValCase{"&HFF", 255}, ValCase{"&hff", 255}, ValCase{"&H10xyz", 16, "xyz"},
         ValCase{"&O17", 15}, ValCase{"&o78", 7, "8"}, ValCase{"&H", 0}, ValCase{"&HFFFF", 65535},
-        ValCase{"& H 1 0", 16}, ValCase{"&X10", 0, "&X10"}, ValCase{"&", 0, "&"},
+        // "& H 1 0" was 16 when blanks were ignored everywhere
+        ValCase{" &H10 ", 16}, ValCase{"& H 1 0", 0, "&H10"}, ValCase{"&X10", 0, "&X10"},
+        ValCase{"&", 0, "&"},
         // degrees, minutes and seconds, each part with decimals; the sign covers the whole, and
         // the typographic minus is a minus sign
         ValCase{"49°32'", 49.53333333333333}, ValCase{"40º25'", 40.416666666666664},
@@ -74,9 +82,20 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"−40°25'", -40.416666666666664}, ValCase{"−40", -40}, ValCase{"30 º", 30},
         ValCase{"30°", 30}, ValCase{"-0°30'", -0.5}, ValCase{"10°15\"", 10.004166666666666},
         ValCase{"1e1°30'", 10.5},
+        // the marks that text pasted from documents carries, and blanks between the parts
+        ValCase{"49°30’", 49.5}, ValCase{"49˚30'", 49.5}, ValCase{"49º30′", 49.5},
+        ValCase{"49°30'15''", 49.50416666666667}, ValCase{"49°30’15’’", 49.50416666666667},
+        ValCase{"49°30'15”", 49.50416666666667}, ValCase{"49°30′15″", 49.50416666666667},
+        ValCase{"49°30''", 49.00833333333333}, ValCase{"49° 30'", 49.5},
+        ValCase{"49 ° 32 ' 15 \"", 49.5375}, ValCase{"51° 37,8'", 51.63},
+        ValCase{"262°25'", 262.4166666666667}, ValCase{"- 40°", -40},
         // a part of 60 or more, or one without its mark, is not read
         ValCase{"60°61'", 60, "61'"}, ValCase{"60°30'75\"", 60.5, "75\""},
-        ValCase{"49°32", 49, "32"}, ValCase{"30'", 30, "'"}, ValCase{"49°-32'", 49, "-32'"}),
+        ValCase{"49°32", 49, "32"}, ValCase{"30'", 30, "'"}, ValCase{"49°-32'", 49, "-32'"},
+        ValCase{"60°60'", 60, "60'"}, ValCase{"1°0'60\"", 1, "60\""}, ValCase{"49°3 0'", 49, "30'"},
+        // slips of typing, each left partly unread
+        ValCase{"4O°30'", 4, "O°30'"}, ValCase{"90-36°32'", 90, "-36°32'"},
+        ValCase{"49d30m", 4.9e31, "m"}, ValCase{"hola", 0, "hola"}),
     [](const auto& info) { return testing::testName(info.param.text); });
 
 TEST(ValOverflow, ANumberBeyondTheDoubleRangeFailsInsteadOfBecomingInfinite) {
