@@ -774,6 +774,7 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
         int parallels, meridians;
         bool checkPlace;        // the first parallel is the south pole, the first meridian at -100
         double movingWidth = 0; // drawn again while the sphere moves in a picture this wide
+        bool thinned = false;   // and then leaves lines out
     };
     const Row rows[] = {
         {"negative parallel spacing", {"-15", "20", "30", "10"}, 0, 19, true},
@@ -787,14 +788,20 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
         {"huge inclination and rotation", {"15", "20", "1e300", "-1e300"}, 13, 19, false},
         {"negative zero inclination", {"15", "20", "-0", "10"}, 13, 19, false},
         {"1 degree is 2.6 pixels apart, drawn whole", {"1", "1", "30", "10"}, 180, 361, true, 353},
-        {"0.25 degrees, every third", {"0.25", "0.25", "30", "10"}, 241, 481, true, 353},
+        {"0.25 degrees, every third", {"0.25", "0.25", "30", "10"}, 241, 481, true, 353, true},
         {"0.25 degrees three times as wide, whole",
          {"0.25", "0.25", "30", "10"},
          721,
          1441,
          true,
          1059},
-        {"the densest, every 33rd and 17th", {"0.0181", "0.0361", "30", "10"}, 302, 587, true, 353},
+        {"the densest, every 33rd and 17th",
+         {"0.0181", "0.0361", "30", "10"},
+         302,
+         587,
+         true,
+         353,
+         true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -822,6 +829,13 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
         ASSERT_GE(red.size(), 2u);
         EXPECT_EQ(red[0].lines(), 100);
         EXPECT_EQ(red[1].lines(), 100);
+        // Both pictures say when they left lines out, so that the window draws them whole again.
+        for (const PictureStyle style : {PictureStyle::Classic, PictureStyle::Readable}) {
+            form.setPictureStyle(style);
+            view.redraw(form);
+            EXPECT_EQ(view.drawing.gridThinned, r.thinned);
+        }
+        form.setPictureStyle(PictureStyle::Classic);
     }
 }
 
