@@ -6,54 +6,22 @@
 #include "numeric/angles.h"
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
-#include "qt/svgpicture.h"
+#include "qt/picturefile.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <utility>
 
 namespace esferica {
 
-namespace {
-
-// Why a file could not be written, for the user.
-QString writeFailure(const QString& path, const QSaveFile& file) {
-    QString reason;
-    switch (file.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("no se puede crear un archivo ahí (compruebe que la carpeta "
-                                "existe y que tiene permiso de escritura)");
-        break;
-    case QFileDevice::WriteError:
-    case QFileDevice::ResourceError:
-        reason = QStringLiteral("la escritura falló (¿está lleno el disco?)");
-        break;
-    case QFileDevice::RenameError:
-        reason = QStringLiteral("no se pudo reemplazar el archivo que ya existía");
-        break;
-    default:
-        reason = QStringLiteral("error al escribir el archivo");
-        break;
-    }
-    return QStringLiteral("No se pudo guardar la imagen en «%1»: %2. No se ha escrito nada.")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
-bool isSvgName(const QString& path) {
-    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-}
-
-} // namespace
+namespace {} // namespace
 
 Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     picture_ = control<DrawingSurface>(form, QStringLiteral("Grafico"));
@@ -150,31 +118,14 @@ void Exporter::copyImage() {
     QGuiApplication::clipboard()->setImage(picture_->image());
 }
 
-QByteArray Exporter::svgImage() const {
+QString Exporter::writeImage(const QString& path, int times) const {
     const StrokeRecord& strokes = picture_->strokes();
     const QSizeF frame = strokes.frame().isEmpty() ? QSizeF(picture_->size()) : strokes.frame();
-    return svgPicture(strokes, frame, picture_->size(), picture_->accessibleName(),
-                      picture_->accessibleDescription());
-}
-
-QString Exporter::writeImage(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, file);
-    bool written = false;
-    if (isSvgName(path)) {
-        const QByteArray svg = svgImage();
-        written = file.write(svg) == svg.size();
-    } else {
-        QImageWriter writer(&file, "png");
-        written = writer.write(picture_->image());
-    }
-    if (!written) {
-        QString failure = writeFailure(path, file);
-        file.cancelWriting(); // the temporary file goes, and any file at `path` stays as it was
-        return failure;
-    }
-    return file.commit() ? QString() : writeFailure(path, file);
+    // A PNG at the picture's own device pixels, or that many times as many; vectors at its size.
+    const qreal ratio =
+        pictureFormatOf(path) == PictureFormat::Png ? picture_->devicePixelRatioF() * times : 1;
+    return writePicture(path, strokes, frame, ratio,
+                        {picture_->accessibleName(), picture_->accessibleDescription()});
 }
 
 void Exporter::saveImage() {

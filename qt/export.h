@@ -44,10 +44,11 @@ public:
     QString resultsTable() const;
     void copyResults() const;
     void copyImage();
-    // Writes the picture to `path`: SVG when its name ends in ".svg" (any case), PNG otherwise.
-    // The file is written whole or not at all, an existing one staying as it was. Returns why it
-    // could not be written, in Spanish, or an empty text when it was.
-    QString writeImage(const QString& path) const;
+    // Writes the picture to `path`: SVG when its name ends in ".svg" (any case), PNG otherwise,
+    // at `times` the picture's device pixels, drawn anew at that size. The file is written whole
+    // or not at all, an existing one staying as it was. Returns why it could not be written, in
+    // Spanish, or an empty text when it was.
+    QString writeImage(const QString& path, int times = 1) const;
     // "Guardar imagen…": asks for a file name, writes the picture there, and tells the user in a
     // message box when that failed.
     void saveImage();
@@ -63,7 +64,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QByteArray svgImage() const;
     void showResultsMenu(QLabel* label, const QPoint& at);
 
     QWidget& form_;
