@@ -4,6 +4,9 @@
 #include "drawing/side.h"
 #include "numeric/angles.h"
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <utility>
 
 namespace esferica {
@@ -31,6 +34,14 @@ std::size_t slot(Vertex v) {
     return static_cast<std::size_t>(v);
 }
 
+// A side of a triangle: its arc as drawn, from the vertex at its start to the vertex at its end.
+// Its parameter grows by the arc travelled from the start: the latitude along a meridian, the
+// fit's t along side c.
+struct Side {
+    Arc arc;
+    Seen from, to;
+};
+
 // A triangle of the scene on the sphere, placed as the classic picture places it: C at the north
 // pole, A on the reference meridian and B at angle C from it.
 struct Triangle {
@@ -39,8 +50,11 @@ struct Triangle {
     bool additional = false;
     bool placed = false;
     std::array<Seen, 3> vertex{}; // A, B, C
-    std::vector<Arc> sides;       // b and a, then c once fitted
+    std::vector<Side> sides;      // b and a, then c once fitted
     bool sideFitted = false;
+    // What it draws of its sides on its own: all of them, but for the stretches that it shares
+    // with the other triangle.
+    std::vector<Arc> own;
 };
 
 // Places `t` and finds its sides b and a, along their meridians from A and B up to C.
@@ -54,9 +68,11 @@ void place(Triangle& t, Real reference, const Tilt& tilt) {
     const auto along = [&](Vertex from, Real lat, Real lon) {
         const Seen& v = vertex[slot(from)];
         const Seen& c = vertex[slot(Vertex::C)];
-        return Arc{meridianCircle(lon, tilt), southPole, lat, northPole, {v.x, v.y}, {c.x, c.y}};
+        return Side{
+            Arc{meridianCircle(lon, tilt), southPole, lat, northPole, {v.x, v.y}, {c.x, c.y}}, v,
+            c};
     };
-    std::vector<Arc> sides{along(Vertex::A, latA, longA), along(Vertex::B, latB, longB)};
+    std::vector<Side> sides{along(Vertex::A, latA, longA), along(Vertex::B, latB, longB)};
     t.vertex = vertex;
     t.sides = std::move(sides);
     t.placed = true;
@@ -71,25 +87,250 @@ void fitSideC(Triangle& t, FittingState& fitting, Real pixel) {
     fitting.x2 = B.x;
     fitting.y2 = B.y;
     if (const std::optional<FittedSide> side = fitSide(t.solution->c, fitting, A, B, pixel)) {
-        t.sides.push_back(fittedArc(*side, A, B));
+        t.sides.push_back({fittedArc(*side, A, B), side->fromA ? A : B, side->fromA ? B : A});
         t.sideFitted = true;
     }
 }
 
-// A triangle's far parts dashed, then its near parts solid, in its colour and width.
-void drawSides(ResumeNext& run, Surface& dib, const Triangle& t) {
+// The two triangles of an ambiguous case share a side, or part of one, where sides of both lie on
+// one great circle: the solvers give the elements they share the same bits, so their planes agree
+// within rounding, far below a pixel, and sides on different circles are visibly apart. Stretches
+// shorter than kSameVertex are the ends of sides that meet at a shared vertex.
+constexpr double kSameCircle = 1e-9;
+
+// How far along `side` its great circle's point p lies: the arc from the side's start, in
+// (-pi, pi], positive towards its end.
+Real along(const Side& side, const Seen& p) {
+    return atan2(dot(p, towards(side.from, side.to)), dot(p, side.from));
+}
+
+// A stretch of a side, `lo` to `hi` radians from its start, between the vertices `first` and `last`
+// (of either triangle).
+struct Stretch {
+    Real lo, hi;
+    Seen first, last;
+};
+
+// The arc of `side` over `stretch`, its ends exactly at the stretch's vertices.
+Arc arcOver(const Side& side, const Stretch& stretch, Real length) {
+    Arc arc = side.arc;
+    if (stretch.lo > 0)
+        arc.from = side.arc.from + stretch.lo;
+    if (stretch.hi < length)
+        arc.to = side.arc.from + stretch.hi;
+    arc.start = {stretch.first.x, stretch.first.y};
+    arc.end = {stretch.last.x, stretch.last.y};
+    return arc;
+}
+
+// The stretch of `x` that `y` lies along, in x's measure, when they share one.
+std::optional<Stretch> sharedStretch(const Side& x, const Side& y) {
+    const Seen nx = cross(x.from, x.to), ny = cross(y.from, y.to);
+    if (!(length(cross(nx, ny)) <= kSameCircle * length(nx) * length(ny)))
+        return std::nullopt;
+    const Real lengthX = along(x, x.to), lengthY = along(y, y.to);
+    // y runs from its start the short way round, with x or against it.
+    const Real p = along(x, y.from), q = dot(nx, ny) > 0 ? p + lengthY : p - lengthY;
+    const bool forwards = p <= q;
+    const Real lo = forwards ? p : q, hi = forwards ? q : p;
+    const Seen& loEnd = forwards ? y.from : y.to;
+    const Seen& hiEnd = forwards ? y.to : y.from;
+    const Real turn = 2 * Real(kPi);
+    for (const Real shift : {-turn, Real(0), turn}) {
+        const Real a = lo + shift, b = hi + shift;
+        Stretch s{a > kSameVertex ? a : Real(0), b < lengthX - kSameVertex ? b : lengthX,
+                  a > kSameVertex ? loEnd : x.from, b < lengthX - kSameVertex ? hiEnd : x.to};
+        if (s.hi - s.lo > kSameVertex)
+            return s;
+    }
+    return std::nullopt;
+}
+
+// The stretches of `side`, `length` long, that lie outside `shared` (sorted, apart).
+std::vector<Stretch> outside(const Side& side, Real length, std::vector<Stretch> shared) {
+    std::sort(shared.begin(), shared.end(),
+              [](const Stretch& p, const Stretch& q) { return p.lo < q.lo; });
+    std::vector<Stretch> rest;
+    Stretch next{0, 0, side.from, side.from};
+    for (const Stretch& s : shared) {
+        if (s.lo > next.lo)
+            rest.push_back({next.lo, s.lo, next.first, s.first});
+        next = {s.hi, s.hi, s.last, s.last};
+    }
+    if (length > next.lo)
+        rest.push_back({next.lo, length, next.first, side.to});
+    return rest;
+}
+
+// Finds where the two triangles run together: each triangle's own arcs, and the shared stretches,
+// as arcs of the solution's sides. Without a second triangle, every side is its own.
+std::vector<Arc> shareSides(std::vector<Triangle>& triangles) {
+    for (Triangle& t : triangles) {
+        t.own.clear();
+        for (const Side& side : t.sides)
+            t.own.push_back(side.arc);
+    }
+    if (triangles.size() < 2 || !triangles[0].placed || !triangles[1].placed)
+        return {};
+    Triangle& first = triangles[0];
+    Triangle& second = triangles[1];
+    std::vector<std::vector<Stretch>> firstShared(first.sides.size()),
+        secondShared(second.sides.size());
+    std::vector<Arc> shared;
+    for (std::size_t i = 0; i < first.sides.size(); ++i)
+        for (std::size_t j = 0; j < second.sides.size(); ++j) {
+            const Side& x = first.sides[i];
+            const Side& y = second.sides[j];
+            const std::optional<Stretch> s = sharedStretch(x, y);
+            if (!s)
+                continue;
+            shared.push_back(arcOver(x, *s, along(x, x.to)));
+            firstShared[i].push_back(*s);
+            // The same stretch along y.
+            const Real p = along(y, s->first), q = along(y, s->last);
+            secondShared[j].push_back(p <= q ? Stretch{p, q, s->first, s->last}
+                                             : Stretch{q, p, s->last, s->first});
+        }
+    const auto ownArcs = [](const Triangle& t, const std::vector<std::vector<Stretch>>& taken) {
+        std::vector<Arc> own;
+        for (std::size_t i = 0; i < t.sides.size(); ++i) {
+            const Side& side = t.sides[i];
+            if (taken[i].empty()) {
+                own.push_back(side.arc);
+                continue;
+            }
+            const Real length = along(side, side.to);
+            for (const Stretch& s : outside(side, length, taken[i]))
+                own.push_back(arcOver(side, s, length));
+        }
+        return own;
+    };
+    std::vector<Arc> firstOwn = ownArcs(first, firstShared);
+    std::vector<Arc> secondOwn = ownArcs(second, secondShared);
+    first.own = std::move(firstOwn);
+    second.own = std::move(secondOwn);
+    return shared;
+}
+
+// A polyline of the picture measured along its length, to be cut into dashes.
+class Measured {
+public:
+    explicit Measured(std::vector<FlatPoint> points) : points_(std::move(points)) {
+        Real sum = 0;
+        lengths_.reserve(points_.size());
+        for (std::size_t i = 0; i < points_.size(); ++i) {
+            if (i > 0) {
+                const Real dx = Real(points_[i].x) - points_[i - 1].x;
+                const Real dy = Real(points_[i].y) - points_[i - 1].y;
+                sum = sum + sqrt(dx * dx + dy * dy);
+            }
+            lengths_.push_back(sum);
+        }
+    }
+    Real length() const { return lengths_.empty() ? Real(0) : lengths_.back(); }
+
+    // Draws the polyline from `a` to `b` along it (0 <= a < b <= length()), through its own
+    // points between; from its very first point when a is 0 and to its very last when b is
+    // length().
+    void plot(Surface& dib, Real a, Real b) const {
+        std::size_t i = 1;
+        while (i + 1 < points_.size() && !(lengths_[i] > a))
+            ++i;
+        const FlatPoint start = a > 0 ? at(i, a) : points_.front();
+        dib.setCurrentX(start.x);
+        dib.setCurrentY(start.y);
+        for (; i + 1 < points_.size() && lengths_[i] < b; ++i)
+            dib.Line(points_[i].x, points_[i].y);
+        const FlatPoint end = b < length() ? at(i, b) : points_.back();
+        dib.Line(end.x, end.y);
+    }
+
+private:
+    // The point at `s` along the segment that ends at point i.
+    FlatPoint at(std::size_t i, Real s) const {
+        const Real span = lengths_[i] - lengths_[i - 1];
+        const Real f = span > 0 ? (s - lengths_[i - 1]) / span : Real(0);
+        const FlatPoint& p = points_[i - 1];
+        const FlatPoint& q = points_[i];
+        return {toSingle(Real(p.x) + (Real(q.x) - p.x) * f),
+                toSingle(Real(p.y) + (Real(q.y) - p.y) * f)};
+    }
+
+    std::vector<FlatPoint> points_;
+    std::vector<Real> lengths_;
+};
+
+// Along a stretch that both triangles share, both colours show. In front, the additional
+// triangle's line runs whole under dashes of the solution's, kSharedDash pixels each, so that the
+// two alternate; behind, the dashes of the two triangles alternate, red and blue, with the gaps of
+// a dashed line between. Either way an odd number of dashes, the solution's at both ends, fills the
+// stretch exactly.
+constexpr double kSharedDash = 5;
+
+// The odd count n of dashes `dash` long with `gap` between them that fills `length` when the
+// dashes and gaps are stretched or shrunk alike: the nearest, or with `shrink` the least that
+// needs no stretching; at least three, so that both colours show, once the stretch is longer than
+// a dash.
+int oddDashes(Real length, Real dash, Real gap, bool shrink) {
+    if (!(length > dash))
+        return 1;
+    const double fits = ((length + gap) / (dash + gap)).value();
+    const double n =
+        shrink ? 2 * std::ceil((fits - 1) / 2) + 1 : 2 * std::floor((fits + 1) / 2) - 1;
+    return static_cast<int>(std::clamp(n, 3.0, static_cast<double>(kMaxArcSteps)));
+}
+
+// Draws this triangle's share of a stretch, `far` or not, that both triangles share: dashes of its
+// colour, or in front the additional triangle's whole line.
+void plotShared(Surface& dib, const Arc& part, bool far, bool additional) {
+    const Measured line(arcPoints(part));
+    const Real length = line.length();
+    if (!(length > 0))
+        return;
+    const Real pixel = dib.onePixel();
+    const Real width = Real(kTriangleWidth) * pixel;
+    if (!far && additional) {
+        line.plot(dib, 0, length);
+        return;
+    }
+    const Real dash = far ? Real(kDashLength) * width : Real(kSharedDash) * pixel;
+    const Real gap = far ? Real(kDashGap) * width : dash;
+    const int n = oddDashes(length, dash, gap, far);
+    const Real scale = length / (dash * n + gap * (n - 1));
+    // A solid dash's round ends reach half the line's width beyond it, where the other colour
+    // shows: it is drawn that much shorter, but at the stretch's ends.
+    const Real cap = far ? Real(0) : width / 2;
+    for (int k = additional ? 1 : 0; k < n; k += 2) {
+        const Real a = (dash + gap) * k * scale, b = a + dash * scale;
+        const Real from = k == 0 ? Real(0) : a + cap;
+        const Real to = k == n - 1 ? length : b - cap;
+        if (to > from)
+            line.plot(dib, from, to);
+    }
+}
+
+// A triangle's far parts dashed, then its near parts solid, in its colour and width: its own arcs,
+// and its share of those it shares with the other triangle.
+void drawSides(ResumeNext& run, Surface& dib, const Triangle& t, const std::vector<Arc>& shared) {
     run([&] {
         dib.setForeColor(t.colour);
         dib.setDrawWidth(kTriangleWidth);
     });
     for (const bool far : {true, false}) {
         run([&] { dib.setDrawStyle(far ? DrawStyle::Dashed : DrawStyle::Solid); });
-        for (const Arc& side : t.sides)
+        for (const Arc& side : t.own)
             run([&] {
                 const DepthParts parts = splitByDepth(side);
                 for (int i = 0; i < parts.count; ++i)
                     if (parts.far[static_cast<std::size_t>(i)] == far)
                         plotArc(dib, parts.arc[static_cast<std::size_t>(i)]);
+            });
+        for (const Arc& stretch : shared)
+            run([&] {
+                const DepthParts parts = splitByDepth(stretch);
+                for (int i = 0; i < parts.count; ++i)
+                    if (parts.far[static_cast<std::size_t>(i)] == far)
+                        plotShared(dib, parts.arc[static_cast<std::size_t>(i)], far, t.additional);
             });
     }
 }
@@ -206,10 +447,12 @@ SceneDrawing drawReadableTriangles(ResumeNext& run, Surface& dib, const Scene& s
                 });
     }
 
-    // The solution last, on top: where the two triangles share a side (an ambiguous case shares
-    // one, and parts of another), that side shows as the solution's.
+    // Where the two triangles share a side (an ambiguous case shares one, and part of another),
+    // both colours show along it; elsewhere the solution lies on top.
+    std::vector<Arc> shared;
+    run([&] { shared = shareSides(triangles); });
     for (auto t = triangles.rbegin(); t != triangles.rend(); ++t)
-        drawSides(run, dib, *t);
+        drawSides(run, dib, *t, shared);
     nameVertices(run, dib, triangles, drawn.sharedVertices);
     return drawn;
 }

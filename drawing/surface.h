@@ -21,7 +21,13 @@ inline constexpr std::int32_t kBlue = 0 + 256 * 114 + 65536 * 178;
 // at the picture's designed scale.
 inline constexpr int kThinLine = 1;
 
+// Solid lines have round ends. Dashed lines begin with a dash at the start of every polyline
+// (a run of Line calls that join end to start): dashes of kDashLength widths of the line, gaps of
+// kDashGap, each dash cut square at its ends, so that at the picture's designed scale a dash and a
+// gap are four pixels each and read as dashes, not as a line.
 enum class DrawStyle { Solid, Dashed };
+inline constexpr double kDashLength = 2;
+inline constexpr double kDashGap = 2;
 
 // A picture used as a drawing surface. Coordinates are single precision user coordinates set by
 // Scale; colours are red + 256 * green + 65536 * blue. Every operation takes effect before the

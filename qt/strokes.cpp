@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/strokes.h"
 
+#include "drawing/surface.h"
+
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
@@ -256,7 +258,7 @@ QPen surfacePen(const QColor& color, qreal ratio) {
 QPen widePen(const QColor& color, int width, bool dashed) {
     // Mitred joints: a line turns by a plotter's step at most, where a mitre is as round as a
     // round joint, which costs twice as much to stroke.
-    QPen pen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+    QPen pen(color, width, Qt::SolidLine, dashed ? Qt::FlatCap : Qt::RoundCap, Qt::MiterJoin);
     if (dashed)
         pen.setDashPattern({kDashLength, kDashGap});
     return pen;

@@ -82,14 +82,11 @@ QColor fromForeColor(std::int32_t color);
 // (one at a ratio of 1, as the picture has always been drawn there), so that the lines look alike
 // on every screen and one through a pixel's centre covers that pixel wholly.
 QPen surfacePen(const QColor& color, qreal ratio);
-// The pen of a wide or dashed line: `width` pixels of the picture, round at its ends.
+// The pen of a wide or dashed line: `width` pixels of the picture, round at its ends, or dashed
+// (kDashLength, kDashGap) with square-cut dashes.
 QPen widePen(const QColor& color, int width, bool dashed);
 
 // The white halo around a name, in pixels: the width of the outline stroked around its letters.
 inline constexpr qreal kHaloWidth = 3;
-
-// The dashes of a dashed line, in multiples of its width: a dash, then a gap.
-inline constexpr qreal kDashLength = 3;
-inline constexpr qreal kDashGap = 2;
 
 } // namespace esferica

@@ -69,10 +69,12 @@ void writePath(QXmlStreamWriter& xml, const std::vector<QPointF>& points, bool d
     if (d.isEmpty())
         return;
     xml.writeEmptyElement(QStringLiteral("path"));
-    if (dashed)
+    if (dashed) {
         xml.writeAttribute(QStringLiteral("stroke-dasharray"), number(kDashLength * width) +
                                                                    QLatin1Char(' ') +
                                                                    number(kDashGap * width));
+        xml.writeAttribute(QStringLiteral("stroke-linecap"), QStringLiteral("butt"));
+    }
     xml.writeAttribute(QStringLiteral("d"), d);
 }
 

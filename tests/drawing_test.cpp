@@ -1155,6 +1155,65 @@ TEST_F(ReadableScene, NamesEachVertexOnceBesideItAwayFromItsTriangle) {
     }
 }
 
+// Where the two triangles of an ambiguous case run together, both colours show: along every side
+// of each triangle, the colour on top (the last line drawn within a pixel) is the triangle's own
+// over a fifth of the side or more, shared or not. Two sides and an angle share side b and put side
+// c2 along c; two angles and a side share part of side b. Seen from below, the shared stretches lie
+// behind, where the two triangles' dashes alternate.
+TEST_F(ReadableScene, BothTrianglesShowAlongTheSidesTheyShare) {
+    struct Row {
+        const char* name;
+        Texts inputs;
+        Options options;
+    };
+    const Row rows[] = {
+        {"two sides and an angle", {"40", "60", "", "30", "", ""}, kDefaultOptions},
+        {"two sides and an angle, behind",
+         {"40", "60", "", "30", "", ""},
+         {"15", "20", "-30", "60"}},
+        {"two sides and an angle, turned",
+         {"40", "60", "", "30", "", ""},
+         {"15", "20", "50", "200"}},
+        {"two angles and a side", {"40", "", "", "50", "70", ""}, kDefaultOptions},
+        {"two angles and a side, from below",
+         {"40", "", "", "50", "70", ""},
+         {"15", "20", "-60", "0"}},
+    };
+    const double pixel = FakeSurface::kDesignedPixel;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const Calculation& calc = click(r.inputs, r.options);
+        ASSERT_TRUE(calc.additional);
+        const double inc = std::stod(r.options[2]), rot = std::stod(r.options[3]);
+        const auto segments = view.surface.segments;
+        // The colour of the triangle drawn last within a pixel and a half of p.
+        const auto onTop = [&](Point p) {
+            std::int32_t top = kBlack;
+            for (const FakeSurface::Segment& g : segments)
+                if ((g.color == kRed || g.color == kBlue) &&
+                    distanceToPolyline(p, {{g.x0, g.y0}, {g.x1, g.y1}}) < 1.5 * pixel)
+                    top = g.color;
+            return top;
+        };
+        for (const auto& [t, colour] :
+             {std::pair{&calc.primary, kRed}, std::pair{&*calc.additional, kBlue}}) {
+            const Placed at = placed(*t, rot);
+            const std::array<std::pair<Vec3, Vec3>, 3> sides{
+                {{at.C, at.A}, {at.C, at.B}, {at.A, at.B}}};
+            for (const auto& [from, to] : sides) {
+                const std::vector<Vec3> along = testing::greatArc(from, to, 60);
+                int own = 0, sampled = 0;
+                for (std::size_t k = 6; k + 6 < along.size(); ++k) {
+                    ++sampled;
+                    own += onTop(pictured(along[k], inc)) == colour;
+                }
+                EXPECT_GE(own * 5, sampled) << (colour == kRed ? "red" : "blue") << " side from ("
+                                            << from.x << ", " << from.y << ", " << from.z << ")";
+            }
+        }
+    }
+}
+
 // The classic picture is one choice away, and back: the very calls of a classic click.
 TEST_F(ReadableScene, TheClassicPictureIsOneChoiceAway) {
     const Texts ambiguous{"40", "60", "", "30", "", ""};

@@ -413,8 +413,11 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
             sum += ink(two.pixelColor(x + dx, row));
         return sum;
     };
+    // Side b is both triangles' there, in red or in blue.
     const double wide = coverage(onSphere(52.5, kLongitudeADeg), [](QColor c) {
-        return c.red() > c.green() + 30 ? (255 - c.green()) / 255.0 : 0;
+        if (c.red() > c.green() + 30)
+            return (255 - c.green()) / 255.0;
+        return c.blue() > c.red() + 30 ? (255 - c.red()) / 255.0 : 0;
     });
     const double thin = coverage(onSphere(52.5, kLongitudeADeg - 20),
                                  [](QColor c) { return (255 - c.lightness()) / 255.0; });
