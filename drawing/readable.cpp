@@ -29,6 +29,8 @@ constexpr int kFarStride = 2;
 
 constexpr std::array<std::string_view, 3> kNames{"A", "B", "C"};
 constexpr std::array<std::string_view, 3> kPrimedNames{"A′", "B′", "C′"};
+constexpr std::array<std::string_view, 3> kSideNames{"a", "b", "c"};
+constexpr std::array<std::string_view, 3> kPrimedSideNames{"a′", "b′", "c′"};
 
 std::size_t slot(Vertex v) {
     return static_cast<std::size_t>(v);
@@ -265,7 +267,7 @@ private:
 // two alternate; behind, the dashes of the two triangles alternate, red and blue, with the gaps of
 // a dashed line between. Either way an odd number of dashes, the solution's at both ends, fills the
 // stretch exactly.
-constexpr double kSharedDash = 5;
+constexpr double kSharedDash = 6;
 
 // The odd count n of dashes `dash` long with `gap` between them that fills `length` when the
 // dashes and gaps are stretched or shrunk alike: the nearest, or with `shrink` the least that
@@ -347,8 +349,91 @@ Flat outwards(const Seen& v, const std::vector<Seen>& ends) {
     return {v.x, v.y}; // from the centre; at the centre itself, straight up
 }
 
-void nameVertices(ResumeNext& run, Surface& dib, const std::vector<Triangle>& triangles,
-                  const std::array<bool, 3>& shared) {
+// A name of the picture, written beside the point `at` towards `away` in `colour`.
+struct PlacedName {
+    FlatPoint at, away;
+    std::int32_t colour;
+    std::string_view text;
+};
+
+// The turns of a name's direction tried, in degrees from the one it would rather take, and then
+// the same farther out, in pixels, those within a right angle before the others: the first place
+// where it overlaps no name placed before it and covers no line of a triangle, or else the one
+// that covers the fewest lines without overlapping.
+constexpr std::array<double, 13> kNameTurns{0,   25,   -25, 50,   -50, 75,  -75,
+                                            100, -100, 130, -130, 155, -155};
+constexpr std::array<double, 4> kNameFartherOut{0, 5, 10, 16};
+constexpr double kRightAngle = 90;
+// Names keep this many pixels apart.
+constexpr double kNameSpacing = 1;
+
+bool overlaps(const Surface::Box& p, const Surface::Box& q, float margin) {
+    return p.left < q.right + margin && q.left < p.right + margin && p.bottom < q.top + margin &&
+           q.bottom < p.top + margin;
+}
+
+// Places the name `text` of the point `at`, which would rather go towards `away`, clear of the
+// names in `taken` and of the triangles' `lines` where it can.
+PlacedName placeName(const Surface& dib, const Seen& at, const Flat& away, std::int32_t colour,
+                     std::string_view text, std::vector<Surface::Box>& taken,
+                     const std::vector<FlatPoint>& lines) {
+    const float pixel = dib.onePixel();
+    const Real norm = sqrt(away.x * away.x + away.y * away.y);
+    const Real ux = norm > 0 ? away.x / norm : Real(0), uy = norm > 0 ? away.y / norm : Real(1);
+    std::optional<PlacedName> best;
+    std::optional<Surface::Box> bestBox;
+    std::size_t fewest = lines.size() + 1;
+    const auto tryPlace = [&](double out, double turn) {
+        const Real angle = Real(turn) * kPi / 180, c = cos(angle), s = sin(angle);
+        const Real dx = ux * c - uy * s, dy = ux * s + uy * c;
+        const Real extra = Real(out) * pixel;
+        const PlacedName name{{toSingle(at.x + dx * extra), toSingle(at.y + dy * extra)},
+                              {toSingle(dx), toSingle(dy)},
+                              colour,
+                              text};
+        const Surface::Box box = dib.nameBox(name.at.x, name.at.y, name.away.x, name.away.y, text);
+        if (std::any_of(taken.begin(), taken.end(), [&](const Surface::Box& other) {
+                return overlaps(box, other, static_cast<float>(kNameSpacing) * pixel);
+            }))
+            return false;
+        const auto covered =
+            static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](FlatPoint p) {
+                return p.x > box.left - pixel && p.x < box.right + pixel &&
+                       p.y > box.bottom - pixel && p.y < box.top + pixel;
+            }));
+        if (covered < fewest) {
+            fewest = covered;
+            best = name;
+            bestBox = box;
+        }
+        return covered == 0;
+    };
+    // Towards its own side first, within a right angle of where it would rather go.
+    [&] {
+        for (const bool sideways : {false, true})
+            for (const double out : kNameFartherOut)
+                for (const double turn : kNameTurns)
+                    if ((std::abs(turn) > kRightAngle) == sideways && tryPlace(out, turn))
+                        return;
+    }();
+    if (!best) { // crowded all round: where it would rather go
+        best = PlacedName{
+            {toSingle(at.x), toSingle(at.y)}, {toSingle(ux), toSingle(uy)}, colour, text};
+        bestBox = dib.nameBox(best->at.x, best->at.y, best->away.x, best->away.y, text);
+    }
+    taken.push_back(*bestBox);
+    return *best;
+}
+
+// The names of the vertices, the solution's first, and with `sides` those of the sides, each at
+// its side's middle, away from the opposite vertex: a vertex or a side that the two triangles share
+// is named once, as the solution's.
+std::vector<PlacedName> placeNames(ResumeNext& run, const Surface& dib,
+                                   const std::vector<Triangle>& triangles,
+                                   const std::array<bool, 3>& shared, bool sides,
+                                   const std::vector<FlatPoint>& lines) {
+    std::vector<PlacedName> names;
+    std::vector<Surface::Box> taken;
     for (const Triangle& t : triangles) {
         if (!t.placed)
             continue;
@@ -366,19 +451,60 @@ void nameVertices(ResumeNext& run, Surface& dib, const std::vector<Triangle>& tr
                             if (w != v)
                                 ends.push_back(u.vertex[slot(w)]);
                 const Seen& at = t.vertex[slot(v)];
-                const Flat away = outwards(at, ends);
-                dib.setForeColor(t.colour);
-                dib.Name(toSingle(at.x), toSingle(at.y), toSingle(away.x), toSingle(away.y),
-                         vertexName(v, t.additional, one));
+                names.push_back(placeName(dib, at, outwards(at, ends), t.colour,
+                                          vertexName(v, t.additional, one), taken, lines));
             });
         }
     }
+    if (!sides)
+        return names;
+    // Sides a, b and c: the sides opposite A, B and C.
+    struct Named {
+        Vertex opposite, from, to;
+    };
+    constexpr std::array<Named, 3> kSides{{{Vertex::A, Vertex::B, Vertex::C},
+                                           {Vertex::B, Vertex::A, Vertex::C},
+                                           {Vertex::C, Vertex::A, Vertex::B}}};
+    for (const Triangle& t : triangles) {
+        if (!t.placed)
+            continue;
+        for (const Named& side : kSides) {
+            const bool one = shared[slot(side.from)] && shared[slot(side.to)];
+            if (t.additional && one)
+                continue;
+            run([&] {
+                const Seen& from = t.vertex[slot(side.from)];
+                const Seen& to = t.vertex[slot(side.to)];
+                const Seen sum = from + to;
+                const Seen middle = sum * (1 / length(sum));
+                // Across the side as seen, away from the opposite vertex as seen; a side seen
+                // end on, outwards from the sphere's centre.
+                const Seen& opposite = t.vertex[slot(side.opposite)];
+                const Real ax = to.x - from.x, ay = to.y - from.y;
+                Flat direction{-ay, ax};
+                const Real across =
+                    direction.x * (opposite.x - middle.x) + direction.y * (opposite.y - middle.y);
+                if (across > 0)
+                    direction = {ay, -ax};
+                if (!(ax * ax + ay * ay > Real(dib.onePixel()) * dib.onePixel()))
+                    direction = {middle.x, middle.y};
+                names.push_back(placeName(dib, middle, direction, t.colour,
+                                          sideName(side.opposite, t.additional, one), taken,
+                                          lines));
+            });
+        }
+    }
+    return names;
 }
 
 } // namespace
 
 std::string_view vertexName(Vertex v, bool additional, bool shared) {
     return (additional && !shared ? kPrimedNames : kNames)[slot(v)];
+}
+
+std::string_view sideName(Vertex opposite, bool additional, bool shared) {
+    return (additional && !shared ? kPrimedSideNames : kSideNames)[slot(opposite)];
 }
 
 ReadableGrid::ReadableGrid(Real inclination) : tilt_(tiltOf(inclination)) {}
@@ -451,9 +577,33 @@ SceneDrawing drawReadableTriangles(ResumeNext& run, Surface& dib, const Scene& s
     // both colours show along it; elsewhere the solution lies on top.
     std::vector<Arc> shared;
     run([&] { shared = shareSides(triangles); });
+
+    // The names go where they clear one another and, where they can, the triangles' lines; their
+    // halos clear the grid under them, but no triangle's line, which is drawn over them.
+    std::vector<FlatPoint> lines;
+    for (const Triangle& t : triangles)
+        for (const Arc& arc : t.own)
+            run([&] {
+                const std::vector<FlatPoint> points = arcPoints(arc);
+                lines.insert(lines.end(), points.begin(), points.end());
+            });
+    for (const Arc& arc : shared)
+        run([&] {
+            const std::vector<FlatPoint> points = arcPoints(arc);
+            lines.insert(lines.end(), points.begin(), points.end());
+        });
+    const std::vector<PlacedName> names =
+        placeNames(run, dib, triangles, drawn.sharedVertices, scene.sideNames, lines);
+    for (const PlacedName& name : names)
+        run([&] { dib.NameHalo(name.at.x, name.at.y, name.away.x, name.away.y, name.text); });
+
     for (auto t = triangles.rbegin(); t != triangles.rend(); ++t)
         drawSides(run, dib, *t, shared);
-    nameVertices(run, dib, triangles, drawn.sharedVertices);
+    for (const PlacedName& name : names)
+        run([&] {
+            dib.setForeColor(name.colour);
+            dib.Name(name.at.x, name.at.y, name.away.x, name.away.y, name.text);
+        });
     return drawn;
 }
 

@@ -140,7 +140,8 @@ SvgPicture readSvg(const QByteArray& data) {
         }
         if (xml.name() == QLatin1String("text")) {
             const QString fill = attribute("fill");
-            group.texts << xml.readElementText() + QLatin1Char(' ') + fill;
+            group.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements) +
+                               QLatin1Char(' ') + fill;
         }
     }
     out.wellFormed = !xml.hasError();
@@ -310,13 +311,17 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
         }
     }
     EXPECT_EQ(groups, (QStringList{"cara-oculta Cara oculta #b0b0b0", "red Red #000000",
+                                   "fondo-nombres Fondo de los nombres ",
                                    "solucion Solución #ff0000", "nombres Nombres "}));
     EXPECT_EQ(svg.groups[1].circles, 1);
     EXPECT_LT(svg.groups[0].paths + svg.groups[1].paths, 100) << "a path a line, not a segment";
     // Every segment's end is a point of a path, but for those of no length.
     EXPECT_LE(static_cast<std::size_t>(points), picture()->strokes().segmentCount() + 100);
     EXPECT_GT(static_cast<std::size_t>(points), picture()->strokes().segmentCount() * 9 / 10);
-    EXPECT_EQ(svg.groups[3].texts, (QStringList{"A #ff0000", "B #ff0000", "C #ff0000"}));
+    EXPECT_EQ(svg.groups[2].texts, (QStringList{"A #ffffff", "B #ffffff", "C #ffffff", "a #ffffff",
+                                                "b #ffffff", "c #ffffff"}));
+    EXPECT_EQ(svg.groups[4].texts, (QStringList{"A #ff0000", "B #ff0000", "C #ff0000", "a #ff0000",
+                                                "b #ff0000", "c #ff0000"}));
 
     // The additional triangle is a group of its own, under the solution; the classic picture
     // shows only its lines.
@@ -325,10 +330,11 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
     QFile two(folder.filePath(QStringLiteral("dos.svg")));
     ASSERT_TRUE(two.open(QIODevice::ReadOnly));
     const SvgPicture ambiguous = readSvg(two.readAll());
-    ASSERT_EQ(ambiguous.groups.size(), 5u);
-    EXPECT_EQ(ambiguous.groups[2].id + ambiguous.groups[2].stroke, "solucion-adicional#0072b2");
-    EXPECT_EQ(ambiguous.groups[3].id, "solucion");
-    EXPECT_TRUE(ambiguous.groups[4].texts.contains(QStringLiteral("B′ #0072b2")));
+    ASSERT_EQ(ambiguous.groups.size(), 6u);
+    EXPECT_EQ(ambiguous.groups[3].id + ambiguous.groups[3].stroke, "solucion-adicional#0072b2");
+    EXPECT_EQ(ambiguous.groups[4].id, "solucion");
+    EXPECT_TRUE(ambiguous.groups[5].texts.contains(QStringLiteral("B′ #0072b2")))
+        << qPrintable(ambiguous.groups[5].texts.join(QLatin1Char('|')));
     esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
     EXPECT_EQ(form_->findChild<esferica::Exporter*>()->writeImage(folder.filePath("dos.svg")), "");
     two.close();

@@ -9,6 +9,7 @@
 // coordinates (-1.2 to 1.2, y up) onto the picture's pixels. The window draws the readable picture
 // unless "Dibujo clásico" is chosen; both are checked, at whatever device pixel ratio the tests run
 // (ctest runs them at 1, 1.5 and 2).
+#include "command/calculate.h"
 #include "qt/drawingsurface.h"
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/messages.h"
@@ -21,6 +22,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -178,13 +180,14 @@ void expectSphereAndTriangle(const QImage& image, PictureStyle style = PictureSt
     }
 
     // Every red pixel belongs to one of the three sides, none of the rest of a great circle, or
-    // to a name beside a vertex.
+    // to a name beside a vertex or the middle of a side.
     const double ratio = image.width() / 353.0;
     std::vector<QPointF> vertices;
     if (style == PictureStyle::Readable)
-        for (const std::vector<QPointF>* side : {&sides.b, &sides.a})
+        for (const std::vector<QPointF>* side : {&sides.b, &sides.a, &sides.c})
             vertices.push_back(toPixel(side->back(), size)),
-                vertices.push_back(toPixel(side->front(), size));
+                vertices.push_back(toPixel(side->front(), size)),
+                vertices.push_back(toPixel((*side)[side->size() / 2], size));
     int stray = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -318,6 +321,8 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
     for (const std::vector<Vec3>& side : {sides[0], sides[2]})
         for (const Vec3& v : side)
             outline << pixel(v) / ratio;
+    for (auto v = sides[1].rbegin(); v != sides[1].rend(); ++v) // from B back to C
+        outline << pixel(*v) / ratio;
     const auto offLines = [&](QPointF at, double reach) {
         for (const QPointF& p : outline)
             if (std::hypot(p.x() - at.x() / ratio, p.y() - at.y() / ratio) < reach)
@@ -358,8 +363,17 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
     EXPECT_GT(red[1], points[1] * 3 / 10) << "dashed behind";
     EXPECT_LT(red[1], points[1] * 85 / 100) << "dashed behind";
 
-    // Names: A, B and C, each beside its vertex, clear of it and of the triangle, in the picture.
-    const std::map<QString, Vec3> vertices{{"A", A}, {"B", B}, {"C", north}};
+    // Names: A, B and C, each beside its vertex, and a, b and c beside the middle of their sides,
+    // clear of it and of the triangle, in the picture.
+    const auto middle = [](Vec3 p, Vec3 q) {
+        return (p + q) * (1 / testing::norm(p + q));
+    };
+    const std::map<QString, Vec3> vertices{{"A", A},
+                                           {"B", B},
+                                           {"C", north},
+                                           {"a", middle(north, B)},
+                                           {"b", middle(north, A)},
+                                           {"c", middle(A, B)}};
     QStringList named;
     for (const auto& stroke :
          static_cast<esferica::DrawingSurface*>(grafico_)->strokes().strokes()) {
@@ -367,8 +381,7 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
             continue;
         SCOPED_TRACE(qPrintable(stroke.text));
         named << stroke.text;
-        const QRectF box =
-            QFontMetricsF(stroke.font).tightBoundingRect(stroke.text).translated(stroke.centre);
+        const QRectF box = esferica::nameInk(stroke.text, stroke.font).translated(stroke.centre);
         EXPECT_TRUE(QRectF(grafico_->rect()).contains(box));
         const QPointF vertex = pixel(vertices.at(stroke.text)) / ratio;
         const double dx = std::max({box.left() - vertex.x(), 0.0, vertex.x() - box.right()});
@@ -382,7 +395,7 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
                 inked += isRed(image.pixelColor(x, y));
         EXPECT_GT(inked, 5 * ratio * ratio);
     }
-    EXPECT_EQ(named, (QStringList{"A", "B", "C"}));
+    EXPECT_EQ(named, (QStringList{"A", "B", "C", "a", "b", "c"}));
 
     // The ambiguous case under the default view: side a of the additional triangle in blue, and
     // along one row, side b twice as wide as the grid's meridian beside it (by their coverage).
@@ -422,6 +435,51 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
     const double thin = coverage(onSphere(52.5, kLongitudeADeg - 20),
                                  [](QColor c) { return (255 - c.lightness()) / 255.0; });
     EXPECT_NEAR(wide / thin, 2, 0.5) << "twice as wide, at every pixel ratio";
+}
+
+// Names in every view: over a sweep of views of triangles of several shapes, one and two of them,
+// every name of the readable picture lies wholly inside the picture, and no two overlap, in the
+// window's own font.
+TEST_F(PictureTest, NamesNeverOverlapInAnyView) {
+    const std::array<Texts, 5> triangles{{{"60", "60", "60", "", "", ""},
+                                          {"40", "60", "", "30", "", ""},
+                                          {"40", "", "", "50", "70", ""},
+                                          {"3", "3", "3", "", "", ""},
+                                          {"150", "40", "", "", "", "30"}}};
+    auto* picture = static_cast<esferica::DrawingSurface*>(grafico_);
+    esferica::Calculator command;
+    command.setPictureStyle(PictureStyle::Readable);
+    int views = 0;
+    for (const Texts& inputs : triangles) {
+        esferica::FieldTexts fields;
+        for (std::size_t i = 0; i < inputs.size(); ++i)
+            fields.inputs[i] = inputs[i];
+        ASSERT_EQ(command.calculate(fields).outcome, esferica::Outcome::Solved);
+        for (int inclination = -90; inclination <= 90; inclination += 30)
+            for (int rotation = 0; rotation < 360; rotation += 15) {
+                SCOPED_TRACE(inputs[0] + "/" + inputs[1] + "/" + inputs[2] + "/" + inputs[3] + "/" +
+                             inputs[4] + "/" + inputs[5] + " under " + std::to_string(inclination) +
+                             ", " + std::to_string(rotation));
+                ASSERT_TRUE(command.turnTo(std::to_string(inclination), std::to_string(rotation)));
+                command.drawPicture(*picture);
+                ++views;
+                std::vector<std::pair<QString, QRectF>> boxes;
+                for (const auto& stroke : picture->strokes().strokes())
+                    if (stroke.kind == esferica::StrokeRecord::Kind::Text)
+                        boxes.emplace_back(
+                            stroke.text,
+                            esferica::nameInk(stroke.text, stroke.font).translated(stroke.centre));
+                ASSERT_GE(boxes.size(), 6u);
+                for (std::size_t i = 0; i < boxes.size(); ++i) {
+                    EXPECT_TRUE(QRectF(grafico_->rect()).contains(boxes[i].second))
+                        << qPrintable(boxes[i].first) << " out of the picture";
+                    for (std::size_t j = 0; j < i; ++j)
+                        EXPECT_FALSE(boxes[i].second.intersects(boxes[j].second))
+                            << qPrintable(boxes[i].first) << " over " << qPrintable(boxes[j].first);
+                }
+            }
+    }
+    EXPECT_EQ(views, 5 * 7 * 24);
 }
 
 // Given a drawn picture, when another widget covers it and goes away, then the picture shows the
@@ -682,6 +740,88 @@ TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
             EXPECT_EQ(view(), row.view);
         }
     }
+}
+
+// "Mirar al triángulo", from the picture's menu or with Home on the picture, turns the view so
+// that the solution faces the viewer: the middle of its vertices at the picture's centre and C
+// straight above it. The fields show the view, and a drag then turns on from there.
+TEST_F(ExploreTest, LookingAtTheTriangleTurnsItToFaceTheViewer) {
+    struct Row {
+        const char* name;
+        Texts inputs;
+        bool key; // Home, or the menu's entry
+    };
+    const Row rows[] = {
+        {"equilateral, Home", {"60", "60", "60", "", "", ""}, true},
+        {"ambiguous, from the menu", {"40", "60", "", "30", "", ""}, false},
+        {"wide, Home", {"150", "40", "", "", "", "30"}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        calculate(row.inputs, defaultOptions());
+        EXPECT_GE(
+            redrawsOf([&] {
+                if (row.key) {
+                    grafico_->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(grafico_, Qt::Key_Home);
+                } else {
+                    form_->findChild<QAction*>(QStringLiteral("actMirarAlTriangulo"))->trigger();
+                }
+            }),
+            1);
+        const QLocale locale; // the fields' and the tooltips' separator
+        const double inclination = locale.toDouble(view()[0]),
+                     rotation = locale.toDouble(view()[1]);
+        // The solution's vertices as the window places them under the view now shown, from its
+        // elements to ten decimals.
+        const auto value = [&](int i) {
+            return locale.toDouble(
+                form_->findChild<QLabel*>(QStringLiteral("lblOutcome(%1)").arg(i))
+                    ->toolTip()
+                    .section(QChar(0xB0), 0, 0));
+        };
+        const double lonA = -90 - rotation;
+        const Vec3 A = onSphere(90 - value(1), lonA), B = onSphere(90 - value(0), lonA + value(5)),
+                   C{0, 0, 1};
+        const Vec3 sum = A + B + C;
+        const Point middle = pictured(sum * (1 / testing::norm(sum)), inclination);
+        EXPECT_NEAR(middle.x, 0, 0.005);
+        EXPECT_NEAR(middle.y, 0, 0.005);
+        const Point top = pictured(C, inclination);
+        EXPECT_NEAR(top.x, 0, 1e-9);
+        EXPECT_GT(top.y, middle.y) << "C up";
+        EXPECT_GT(testing::towardsViewer(sum, inclination), 0) << "facing the viewer";
+        // A drag turns on from the view faced.
+        drag({{10, 0}});
+        EXPECT_NEAR(locale.toDouble(option(3)->text()), rotation - 5, 0.051);
+    }
+}
+
+// "Nombres de los lados" turns the names of the sides off and on again, and the window remembers
+// the choice.
+TEST_F(ExploreTest, SideNamesTurnOffAndTheChoiceIsKept) {
+    const auto names = [this] {
+        QStringList found;
+        for (const auto& stroke :
+             static_cast<esferica::DrawingSurface*>(grafico_)->strokes().strokes())
+            if (stroke.kind == esferica::StrokeRecord::Kind::Text)
+                found << stroke.text;
+        return found;
+    };
+    calculateEquilateral();
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C", "a", "b", "c"}));
+    auto* sides = form_->findChild<QAction*>(QStringLiteral("actNombresLados"));
+    ASSERT_NE(sides, nullptr);
+    EXPECT_TRUE(sides->isCheckable() && sides->isChecked());
+    sides->trigger();
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C"}));
+    form_ = std::make_unique<frmTrianguloEsf>();
+    grafico_ = form_->findChild<QWidget*>(QStringLiteral("Grafico"));
+    EXPECT_FALSE(form_->findChild<QAction*>(QStringLiteral("actNombresLados"))->isChecked());
+    calculateEquilateral();
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C"}));
+    form_->findChild<QAction*>(QStringLiteral("actNombresLados"))->trigger();
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C", "a", "b", "c"}));
 }
 
 // Mouse moves that arrive before the picture is drawn again are drawn together, once, at the
