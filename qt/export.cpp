@@ -7,6 +7,7 @@
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
 #include "qt/picturefile.h"
+#include "qt/sheet.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <utility>
 
@@ -69,9 +71,14 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     saveImage_->setShortcutContext(Qt::WidgetShortcut);
     connect(saveImage_, &QAction::triggered, this, &Exporter::saveImage);
 
+    exportSheet_ = new QAction(QStringLiteral("Exportar hoja…"), &form);
+    exportSheet_->setObjectName(QStringLiteral("actExportarHoja"));
+    exportSheet_->setEnabled(false);
+    connect(exportSheet_, &QAction::triggered, this, &Exporter::exportSheet);
+
     auto* separator = new QAction(&form);
     separator->setSeparator(true);
-    picture_->addActions({copyImage_, saveImage_, separator, copyResults_});
+    picture_->addActions({copyImage_, saveImage_, exportSheet_, separator, copyResults_});
     picture_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -101,6 +108,12 @@ void Exporter::show(const Calculation& calc, const std::string& decimalSeparator
         label->setFocusPolicy(tip.isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
     }
     copyResults_->setEnabled(!table_.isEmpty());
+    if (calc.scene)
+        shown_ = calc;
+    else
+        shown_.reset();
+    separator_ = decimalSeparator;
+    exportSheet_->setEnabled(shown_.has_value());
 }
 
 QString Exporter::resultsTable() const {
@@ -132,9 +145,17 @@ void Exporter::saveImage() {
     emit imageWanted();
     QFileDialog dialog(&form_, QStringLiteral("Guardar imagen"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QString png = QStringLiteral("Imagen PNG (*.png)"),
-                  svg = QStringLiteral("Imagen SVG (*.svg)");
-    dialog.setNameFilters({png, svg});
+    // A PNG at each scale, named by its size in pixels.
+    QStringList filters;
+    for (const int times : kImageScales) {
+        const QSize pixels =
+            (QSizeF(picture_->size()) * picture_->devicePixelRatioF() * times).toSize();
+        filters << QStringLiteral("Imagen PNG de %1 × %2 píxeles (*.png)")
+                       .arg(pixels.width())
+                       .arg(pixels.height());
+    }
+    const QString svg = QStringLiteral("Imagen SVG (*.svg)");
+    dialog.setNameFilters(filters + QStringList{svg});
     dialog.setDefaultSuffix(QStringLiteral("png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& filter) {
         dialog.setDefaultSuffix(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
@@ -148,7 +169,50 @@ void Exporter::saveImage() {
         return;
     const QString path = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(path).absolutePath();
-    if (const QString failure = writeImage(path); !failure.isEmpty())
+    const auto scale = filters.indexOf(dialog.selectedNameFilter());
+    const int times = scale < 0 ? 1 : kImageScales[static_cast<std::size_t>(scale)];
+    if (const QString failure = writeImage(path, times); !failure.isEmpty())
+        QMessageBox::warning(&form_, form_.windowTitle(), failure);
+}
+
+void Exporter::setViewSource(std::function<ViewAngles()> view) {
+    view_ = std::move(view);
+}
+
+QString Exporter::writeSheet(const QString& path) const {
+    if (!shown_)
+        return pictureWriteFailure(path, QFileDevice::UnspecifiedError);
+    const StrokeRecord& strokes = picture_->strokes();
+    const QSizeF frame = strokes.frame().isEmpty() ? QSizeF(picture_->size()) : strokes.frame();
+    const ViewAngles view = view_ ? view_() : shown_->view;
+    const QByteArray pdf =
+        sheetPdf(sheetTexts(*shown_, view, QDate::currentDate(), separator_), strokes, frame);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return pictureWriteFailure(path, file.error());
+    if (file.write(pdf) != pdf.size()) {
+        QString failure = pictureWriteFailure(path, file.error());
+        file.cancelWriting(); // any file at `path` stays as it was
+        return failure;
+    }
+    return file.commit() ? QString() : pictureWriteFailure(path, file.error());
+}
+
+void Exporter::exportSheet() {
+    emit imageWanted();
+    QFileDialog dialog(&form_, QStringLiteral("Exportar hoja"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("Documento PDF (*.pdf)")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDirectory(lastFolder_.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                            : lastFolder_);
+    dialog.selectFile(QStringLiteral("hoja"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    if (const QString failure = writeSheet(path); !failure.isEmpty())
         QMessageBox::warning(&form_, form_.windowTitle(), failure);
 }
 

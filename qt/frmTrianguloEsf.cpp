@@ -204,6 +204,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 
     exporter_ = new esferica::Exporter(*this);
     connect(exporter_, &esferica::Exporter::imageWanted, this, &frmTrianguloEsf::drawWholeNow);
+    exporter_->setViewSource([this] { return command_.sceneView(); });
     marks_ = new esferica::FieldMarks(txtInput_, txtGrid_, this);
     measures_ = new esferica::MeasureLabels(*this);
     // Results shown for other data than the fields now hold are greyed until the next click.

@@ -124,9 +124,23 @@ QString writePicture(const QString& path, const StrokeRecord& strokes, QSizeF fr
     return file.commit() ? QString() : pictureWriteFailure(path, file.error());
 }
 
+namespace {
+
+// Qt's notes on how it started (an unset runtime folder, a missing plugin it does without) are
+// not the command line's to print: its own message says whether the picture was written.
+void keepQuiet(QtMsgType type, const QMessageLogContext& context, const QString& text);
+QtMessageHandler previousHandler = nullptr;
+void keepQuiet(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && previousHandler)
+        previousHandler(type, context, text);
+}
+
+} // namespace
+
 std::string writeScenePicture(const PictureRequest& request) {
     std::unique_ptr<QApplication> app;
     if (!QCoreApplication::instance()) {
+        previousHandler = qInstallMessageHandler(keepQuiet);
         // Drawn in memory: no display is needed, nor opened when there is one.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
