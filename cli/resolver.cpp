@@ -42,7 +42,7 @@ constexpr std::string_view kHelpText =
     "                             PNG en otro caso; no necesita pantalla\n"
     "  --vista INCL,ROT           la inclinación y la rotación del dibujo, en grados, separadas\n"
     "                             por una coma (decimales con punto); 30,10 si no se dice\n"
-    "  --tamano PÍXELES           el lado del dibujo en píxeles, de 16 a 8192; 353 si no se\n"
+    "  --tamano PÍXELES           el lado del dibujo en píxeles, de 16 a 4096; 353 si no se\n"
     "                             dice (el dibujo de la ventana)\n"
     "  --clasico                  el dibujo clásico: líneas finas, sin nombres ni profundidad\n"
     "  --help                     muestra esta ayuda\n"

@@ -42,10 +42,11 @@ enum ExitStatus : int {
 
 // The side of the picture that --imagen draws when --tamano does not say: the window's picture at
 // its designed size. A picture of another size is that one enlarged or reduced, lines and names
-// alike; --tamano accepts kMinPicturePixels to kMaxPicturePixels.
+// alike; --tamano accepts kMinPicturePixels to kMaxPicturePixels (a picture of 4096 pixels on a
+// side is 64 MB, and painting it in bands takes as much again for each band).
 inline constexpr int kDefaultPicturePixels = 353;
 inline constexpr int kMinPicturePixels = 16;
-inline constexpr int kMaxPicturePixels = 8192;
+inline constexpr int kMaxPicturePixels = 4096;
 
 // A picture asked for on the command line.
 struct PictureRequest {

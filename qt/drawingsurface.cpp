@@ -169,9 +169,9 @@ Surface::Box DrawingSurface::nameBox(float x, float y, float dx, float dy,
 const DrawingSurface::Measured& DrawingSurface::measured(const QString& name) const {
     auto found = names_.find(name);
     if (found == names_.end()) {
-        QFont font = nameFont(name);
+        const QFont font = nameFont(name);
         const QRectF ink = nameInk(name, font);
-        found = names_.emplace(name, Measured{std::move(font), ink}).first;
+        found = names_.emplace(name, Measured{font, ink}).first;
     }
     return found->second;
 }

@@ -261,7 +261,7 @@ TEST(CommandLine, ImageOptionsHandTheSceneToTheWriter) {
          "",
          2,
          false,
-         "Opción mal dada: --tamano espera un número entero de píxeles de 16 a 8192"},
+         "Opción mal dada: --tamano espera un número entero de píxeles de 16 a 4096"},
         {"a size not a whole number",
          {"--resolver", "a=60", "b=60", "c=60", "--imagen", "t.png", "--tamano", "3.5e2"},
          "",
