@@ -41,9 +41,18 @@ PictureFormat pictureFormatOf(const QString& path) {
 QImage pictureImage(const StrokeRecord& strokes, QSizeF frame, qreal ratio) {
     QImage image((frame * ratio).toSize().expandedTo(QSize(1, 1)),
                  QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
-    strokes.paint(image, 0);
+    if (ratio >= 1) {
+        image.setDevicePixelRatio(ratio);
+        strokes.paint(image, 0);
+        return image;
+    }
+    // Qt's device pixel ratios do not go below 1: a smaller picture is painted scaled down, its
+    // thin lines still a device pixel wide.
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(ratio, ratio);
+    strokes.replay(painter);
     return image;
 }
 
