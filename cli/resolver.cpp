@@ -51,7 +51,7 @@ constexpr std::string_view kHelpText =
     "NOMBRE es a, b o c (lados) o A, B o C (ángulos); VALOR, en grados, se lee como en los\n"
     "campos de la ventana (60, 60,5, 1.5E2).\n"
     "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados, 3 resuelto pero\n"
-    "la imagen no se pudo guardar.\n";
+    "la imagen no se pudo dibujar o guardar.\n";
 
 // The longest part of a word quoted back in a message, and the longest note, in characters.
 constexpr std::size_t kQuotedLength = 40;
@@ -316,7 +316,7 @@ ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const Pic
         if (const std::string why = reasonText(calc, "."); !why.empty())
             err << ": " << printable(why, kNoteLength);
         err << '\n';
-        return kBadRequest;
+        return kImageNotWritten;
     }
     if (!writer) {
         err << "No se dibujó la imagen: esta versión de esferica no dibuja.\n";

@@ -37,7 +37,7 @@ enum ExitStatus : int {
     kSolved = 0,
     kNoTriangle = 1,
     kBadRequest = 2,      // fewer or more than three elements, or a malformed word or option
-    kImageNotWritten = 3, // solved, but the picture asked for could not be written
+    kImageNotWritten = 3, // solved, but the picture asked for could not be drawn or written
 };
 
 // The side of the picture that --imagen draws when --tamano does not say: the window's picture at

@@ -247,7 +247,7 @@ TEST(CommandLine, ImageOptionsHandTheSceneToTheWriter) {
         {"a view beyond the double range",
          {"--resolver", "a=60", "b=60", "c=60", "--imagen", "t.png", "--vista", "1e400,10"},
          "",
-         2,
+         3,
          false,
          "No se dibujó la imagen: Error en datos de dibujo"},
         {"a view of one number",
