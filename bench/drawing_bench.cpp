@@ -200,6 +200,9 @@ void replay(const std::vector<FakeSurface::Call>& calls, esferica::DrawingSurfac
         case Op::Name:
             surface.Name(c.x, c.y, c.r, c.w, c.text);
             break;
+        case Op::Halo:
+            surface.NameHalo(c.x, c.y, c.r, c.w, c.text);
+            break;
         }
     }
     surface.flush();
@@ -267,6 +270,7 @@ PlainDrawing plainDrawing(const std::vector<FakeSurface::Call>& calls, QSize siz
         case Op::DrawWidth:
         case Op::DrawStyle:
         case Op::Name:
+        case Op::Halo:
             break; // the classic click that these drawings come from makes none of these
         }
     }

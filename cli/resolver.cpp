@@ -20,10 +20,14 @@ constexpr std::string_view kSolve = "--resolver";
 constexpr std::string_view kFromInput = "-";
 constexpr std::string_view kHelp = "--help";
 constexpr std::string_view kVersion = "--version";
+constexpr std::string_view kImage = "--imagen";
+constexpr std::string_view kView = "--vista";
+constexpr std::string_view kSize = "--tamano";
+constexpr std::string_view kClassic = "--clasico";
 
 constexpr std::string_view kUsage =
-    "Uso: esferica --resolver NOMBRE=VALOR NOMBRE=VALOR NOMBRE=VALOR | esferica --resolver - | "
-    "esferica --help\n";
+    "Uso: esferica --resolver NOMBRE=VALOR NOMBRE=VALOR NOMBRE=VALOR [--imagen ARCHIVO [--vista "
+    "INCL,ROT] [--tamano PÍXELES] [--clasico]] | esferica --resolver - | esferica --help\n";
 
 constexpr std::string_view kHelpText =
     "Uso: esferica [--resolver NOMBRE=VALOR... | --resolver - | --ortodromica SALIDA LLEGADA |\n"
@@ -45,6 +49,14 @@ constexpr std::string_view kHelpText =
     "                             en lugar de horario da el horario del lugar\n"
     "  --ortodromica -, --altura -\n"
     "                             leen un problema por línea de la entrada estándar\n"
+    "  --imagen ARCHIVO           con --resolver y tres elementos, dibuja además el triángulo\n"
+    "                             en ARCHIVO: SVG si termina en .svg, PDF si termina en .pdf,\n"
+    "                             PNG en otro caso; no necesita pantalla\n"
+    "  --vista INCL,ROT           la inclinación y la rotación del dibujo, en grados, separadas\n"
+    "                             por una coma (decimales con punto); 30,10 si no se dice\n"
+    "  --tamano PÍXELES           el lado del dibujo en píxeles, de 16 a 4096; 353 si no se\n"
+    "                             dice (el dibujo de la ventana)\n"
+    "  --clasico                  el dibujo clásico: líneas finas, sin nombres ni profundidad\n"
     "  --help                     muestra esta ayuda\n"
     "  --version                  muestra la versión\n"
     "\n"
@@ -56,7 +68,8 @@ constexpr std::string_view kHelpText =
     "  un entero hexadecimal u octal              &HFF  &O17\n"
     "Un valor que no se lee entero (4O, 17 5, 90-36°32') es un dato mal escrito.\n"
     "Con -, cada línea es un problema; una línea vacía o que empieza por # se copia tal cual.\n"
-    "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados o mal escritos.\n";
+    "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados o mal escritos, 3\n"
+    "resuelto pero la imagen no se pudo dibujar o guardar.\n";
 
 // The longest reason, in characters: a reason quotes every value not read whole, each cut to
 // kQuotedLength characters, with a hint.
@@ -125,6 +138,72 @@ std::string quoted(std::string_view word) {
     return "«" + printable(word) + "»";
 }
 
+// What --imagen and its companions ask for.
+struct PictureOptions {
+    std::optional<std::string> path;
+    std::string inclination = kDefaultOptionTexts[index(OptionField::Inclination)];
+    std::string rotation = kDefaultOptionTexts[index(OptionField::Rotation)];
+    int pixels = kDefaultPicturePixels;
+    bool classic = false;
+    bool given = false; // any of the four options was given
+};
+
+// The side of the picture in pixels that `text` asks for: whole digits only, within the bounds.
+std::optional<int> picturePixels(std::string_view text) {
+    if (text.empty() || text.size() > 5 ||
+        !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+        return std::nullopt;
+    const int pixels = std::stoi(std::string(text));
+    if (pixels < kMinPicturePixels || pixels > kMaxPicturePixels)
+        return std::nullopt;
+    return pixels;
+}
+
+// Takes the picture's options out of `args`, leaving the problem's words in `words`. Returns why
+// an option is malformed, or an empty text.
+std::string takePictureOptions(std::span<const std::string_view> args,
+                               std::vector<std::string_view>& words, PictureOptions& picture) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool takesValue = arg == kImage || arg == kView || arg == kSize;
+        if (!takesValue && arg != kClassic) {
+            words.push_back(arg);
+            continue;
+        }
+        picture.given = true;
+        if (arg == kClassic) {
+            picture.classic = true;
+            continue;
+        }
+        if (i + 1 == args.size())
+            return std::string(arg) + " necesita un valor";
+        const std::string_view value = args[++i];
+        if (arg == kImage) {
+            if (value.empty())
+                return "--imagen necesita el nombre de un archivo";
+            picture.path = std::string(value);
+        } else if (arg == kView) {
+            const std::size_t comma = value.find(',');
+            if (comma == std::string_view::npos ||
+                value.find(',', comma + 1) != std::string_view::npos)
+                return "--vista espera la inclinación y la rotación en grados separadas por una "
+                       "coma, con punto decimal (por ejemplo 30,10 o 22.5,-40), no " +
+                       quoted(value);
+            picture.inclination = value.substr(0, comma);
+            picture.rotation = value.substr(comma + 1);
+        } else if (const std::optional<int> pixels = picturePixels(value)) {
+            picture.pixels = *pixels;
+        } else {
+            return "--tamano espera un número entero de píxeles de " +
+                   std::to_string(kMinPicturePixels) + " a " + std::to_string(kMaxPicturePixels) +
+                   ", no " + quoted(value);
+        }
+    }
+    if (picture.given && !picture.path)
+        return "--vista, --tamano y --clasico dicen cómo dibujar la imagen de --imagen, que falta";
+    return {};
+}
+
 // A problem as the words give it: the fields to compute, or why the words cannot be one.
 struct Problem {
     FieldTexts fields;
@@ -176,6 +255,7 @@ struct Answer {
     ExitStatus status;
     std::string text;
     bool malformed = false; // the words were no problem at all
+    Calculation calc{};
 };
 
 // Why values were not read whole, each named by its word's name.
@@ -195,7 +275,7 @@ Answer answer(const Problem& problem) {
         return {kBadRequest, "Datos mal escritos: " + problem.malformed, true};
     const Calculation calc = compute(problem.fields);
     const ExitStatus status = statusOf(calc.outcome);
-    Answer a{status, {}, false};
+    Answer a{status, {}, false, calc};
     if (status == kSolved) {
         a.text = resultsTable(calc, ".");
     } else {
@@ -206,6 +286,30 @@ Answer answer(const Problem& problem) {
             a.text += ": " + printable(why, kNoteLength);
     }
     return a;
+}
+
+// Draws the picture of a solved problem as `picture` asks, saying on `err` why it could not.
+ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const PictureWriter& writer,
+                       std::ostream& err) {
+    const Calculation& calc = a.calc;
+    if (!calc.scene) {
+        err << "No se dibujó la imagen: " << messageText(Outcome::BadDrawingData);
+        if (const std::string why = reasonText(calc, "."); !why.empty())
+            err << ": " << printable(why, kNoteLength);
+        err << '\n';
+        return kImageNotWritten;
+    }
+    if (!writer) {
+        err << "No se dibujó la imagen: esta versión de esferica no dibuja.\n";
+        return kImageNotWritten;
+    }
+    PictureRequest request{*picture.path, *calc.scene, calc.view, picture.pixels};
+    request.scene.style = picture.classic ? PictureStyle::Classic : PictureStyle::Readable;
+    if (const std::string failure = writer(request); !failure.empty()) {
+        err << failure << '\n';
+        return kImageNotWritten;
+    }
+    return kSolved;
 }
 
 // A line that is no problem but is copied to the output as it is: an empty one, one of blanks
@@ -270,7 +374,8 @@ int solveLines(std::istream& in, std::ostream& out) {
 } // namespace
 
 std::optional<int> runCommandLine(std::span<const std::string_view> args, std::istream& in,
-                                  std::ostream& out, std::ostream& err) {
+                                  std::ostream& out, std::ostream& err,
+                                  const PictureWriter& writer) {
     if (args.empty())
         return std::nullopt;
     if (args[0] == kHelp) {
@@ -286,16 +391,33 @@ std::optional<int> runCommandLine(std::span<const std::string_view> args, std::i
     if (args[0] != kSolve)
         return std::nullopt;
 
-    const std::span<const std::string_view> words = args.subspan(1);
+    std::vector<std::string_view> words;
+    PictureOptions picture;
+    if (const std::string malformed = takePictureOptions(args.subspan(1), words, picture);
+        !malformed.empty() || (picture.path && words.size() == 1 && words[0] == kFromInput)) {
+        err << "Opción mal dada: "
+            << (malformed.empty() ? "--imagen dibuja un solo problema, no los de --resolver -"
+                                  : malformed)
+            << '\n'
+            << kUsage;
+        return kBadRequest;
+    }
     if (words.size() == 1 && words[0] == kFromInput)
         return solveLines(in, out);
-    const Answer a = answer(problemOf(words));
+    Problem problem = problemOf(words);
+    problem.fields[OptionField::Inclination] = picture.inclination;
+    problem.fields[OptionField::Rotation] = picture.rotation;
+    const Answer a = answer(problem);
     if (a.status == kSolved) {
         out << a.text;
     } else {
         err << a.text << '\n';
         if (a.malformed)
             err << kUsage;
+    }
+    if (a.status == kSolved && picture.path) {
+        out.flush();
+        return drawPicture(a, picture, writer, err);
     }
     return a.status;
 }

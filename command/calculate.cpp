@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace esferica {
 
@@ -212,8 +213,10 @@ ViewAngles inTenths(ViewAngles view) {
 const Calculation& Calculator::calculate(const FieldTexts& fields) {
     last_ = compute(fields, last_.primary);
     scene_ = last_.scene;
-    if (scene_)
+    if (scene_) {
         scene_->style = style_;
+        scene_->sideNames = sideNames_;
+    }
     view_ = last_.view;
     travelled_.reset();
     return last_;
@@ -223,6 +226,30 @@ void Calculator::setPictureStyle(PictureStyle style) {
     style_ = style;
     if (scene_)
         scene_->style = style;
+}
+
+void Calculator::setSideNames(bool named) {
+    sideNames_ = named;
+    if (scene_)
+        scene_->sideNames = named;
+}
+
+ViewAngles facingView(const TriangleSolution& t) {
+    // The vertices with A on the meridian of longitude 0 and C at the north pole, and the middle
+    // of the three, which the view brings to the picture's centre: its longitude from A's meridian
+    // becomes the rotation, its latitude the inclination.
+    const double a = t.a.value(), b = t.b.value(), C = t.C.value();
+    const double x = std::sin(b) + std::sin(a) * std::cos(C), y = std::sin(a) * std::sin(C);
+    const double z = std::cos(b) + std::cos(a) + 1;
+    const double toDegrees = 180 / std::numbers::pi;
+    return {std::atan2(z, std::hypot(x, y)) * toDegrees, std::atan2(y, x) * toDegrees};
+}
+
+ViewAngles Calculator::turnToFace() {
+    if (!scene_)
+        return sceneView();
+    travelled_ = facingView(scene_->primary);
+    return inTenths(*travelled_);
 }
 
 bool Calculator::turnTo(std::string_view inclination, std::string_view rotation) {

@@ -164,6 +164,12 @@ inline constexpr double kMaxTurnedInclination = 90;
 // stays 120). A rotation of many turns starts from its place within one.
 ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg);
 
+// The view, in degrees, under which the triangle `t` faces the viewer: the middle of its three
+// vertices (their sum, on the sphere) at the picture's centre and vertex C straight above it, on
+// the meridian that the view shows upright. The inclination lies in (-90, 90) and the rotation in
+// [-180, 180].
+ViewAngles facingView(const TriangleSolution& t);
+
 // The view as the option fields show it, rounded to tenths of a degree: a rotation of -180 as 180,
 // and +0 rather than -0, which the fields would show as "-0".
 ViewAngles inTenths(ViewAngles view);
@@ -204,11 +210,19 @@ public:
     // window sets the user's choice).
     void setPictureStyle(PictureStyle style);
     PictureStyle pictureStyle() const { return style_; }
+    // Whether the readable picture names the sides, from now on: it does unless told otherwise.
+    void setSideNames(bool named);
+
+    // A turn that brings the solution to face the viewer, C up (facingView): sets the travel of
+    // the turns by hand there and returns that view as the fields show it, as turnBy does. Without
+    // a scene, returns sceneView().
+    ViewAngles turnToFace();
 
 private:
     Calculation last_;
     std::optional<Scene> scene_;
     PictureStyle style_ = PictureStyle::Classic;
+    bool sideNames_ = true;
     ViewAngles view_;
     std::optional<ViewAngles> travelled_; // where turnBy has brought the view since the click
     FittingState fitting_;

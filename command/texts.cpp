@@ -545,4 +545,22 @@ std::string resultsTable(const Calculation& calc, std::string_view decimalSepara
     return table;
 }
 
+std::string_view caseName(Case kind) {
+    switch (kind) {
+    case Case::SSS:
+        return "Tres lados";
+    case Case::AAA:
+        return "Tres ángulos";
+    case Case::SAS:
+        return "Dos lados y el ángulo comprendido";
+    case Case::ASA:
+        return "Dos ángulos y el lado comprendido";
+    case Case::SSA:
+        return "Dos lados y el ángulo opuesto a uno de ellos (caso ambiguo)";
+    case Case::AAS:
+        break;
+    }
+    return "Dos ángulos y el lado opuesto a uno de ellos (caso ambiguo)";
+}
+
 } // namespace esferica

@@ -100,4 +100,8 @@ std::array<std::string, kResultLabels> resultLabels(const Calculation& calc,
 // Empty when no triangle is shown.
 std::string resultsTable(const Calculation& calc, std::string_view decimalSeparator);
 
+// The case that the given elements form, in words: "Tres lados", "Dos lados y el ángulo
+// comprendido", ... for the handout page.
+std::string_view caseName(Case kind);
+
 } // namespace esferica

@@ -171,9 +171,11 @@ DepthParts splitByDepth(const Arc& arc) {
     return parts;
 }
 
-void plotArc(Surface& dib, const Arc& arc, int stride) {
-    dib.setCurrentX(toSingle(arc.start.x));
-    dib.setCurrentY(toSingle(arc.start.y));
+namespace {
+
+// Calls point(x, y) for each point of `arc` that plotArc draws to, after its start: the inner
+// points, then the end.
+template <class Point> void forEachArcPoint(const Arc& arc, int stride, Point point) {
     const Real h = step() * stride;
     // The first inner point, the least origin + k h beyond `from` (once more if rounding put it on
     // `from` itself).
@@ -195,10 +197,23 @@ void plotArc(Surface& dib, const Arc& arc, int stride) {
         const bool tabled = steps <= kTableSteps;
         const auto at = static_cast<std::size_t>(steps);
         const Real cj = tabled ? table.c[at] : cos(j * h), sj = tabled ? table.s[at] : sin(j * h);
-        dib.Line(toSingle(g.centre.x + ux * cj + vx * sj),
-                 toSingle(g.centre.y + uy * cj + vy * sj));
+        point(toSingle(g.centre.x + ux * cj + vx * sj), toSingle(g.centre.y + uy * cj + vy * sj));
     }
-    dib.Line(toSingle(arc.end.x), toSingle(arc.end.y));
+    point(toSingle(arc.end.x), toSingle(arc.end.y));
+}
+
+} // namespace
+
+void plotArc(Surface& dib, const Arc& arc, int stride) {
+    dib.setCurrentX(toSingle(arc.start.x));
+    dib.setCurrentY(toSingle(arc.start.y));
+    forEachArcPoint(arc, stride, [&](float x, float y) { dib.Line(x, y); });
+}
+
+std::vector<FlatPoint> arcPoints(const Arc& arc) {
+    std::vector<FlatPoint> points{{toSingle(arc.start.x), toSingle(arc.start.y)}};
+    forEachArcPoint(arc, 1, [&](float x, float y) { points.push_back({x, y}); });
+    return points;
 }
 
 } // namespace esferica

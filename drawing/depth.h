@@ -14,6 +14,7 @@
 #include "numeric/checked.h"
 
 #include <array>
+#include <vector>
 
 namespace esferica {
 
@@ -92,5 +93,13 @@ DepthParts splitByDepth(const Arc& arc);
 // kMaxArcSteps inner points: no arc of the picture has as many.
 inline constexpr int kMaxArcSteps = 1000;
 void plotArc(Surface& dib, const Arc& arc, int stride = 1);
+
+// A point as the surface receives it.
+struct FlatPoint {
+    float x, y;
+};
+// The points that plotArc(dib, arc) draws through, its start first: the same single-precision
+// coordinates.
+std::vector<FlatPoint> arcPoints(const Arc& arc);
 
 } // namespace esferica

@@ -5,9 +5,11 @@
 //     grid is drawn first, in light grey, then the near side and the outline in black as in the
 //     classic picture; a triangle's far parts are dashed.
 //   - Colours: the solution in red, on top of the additional triangle in blue, both twice as wide
-//     as the grid's lines.
+//     as the grid's lines; where they run together, the two colours alternate along the line.
 //   - Names: each vertex carries its name in its triangle's colour, outside the triangle beside
-//     the vertex; the additional triangle's own vertices are primed.
+//     the vertex, and each side its name at its middle (unless the scene leaves them out); the
+//     additional triangle's own vertices and sides are primed. No name overlaps another, and their
+//     white halos clear the grid under them but no line of a triangle.
 //   - Side c is fitted as in the classic picture, but an arc that is not the image of the side is
 //     refused and, when no start is accepted, the fit starts from the exact image (fitSide in
 //     drawing/side.h); the arc ends exactly at the projected vertices.
@@ -32,6 +34,9 @@ inline constexpr std::array<Vertex, 3> kVertices{Vertex::A, Vertex::B, Vertex::C
 // additional triangle's vertex that lies where the solution's does; "A′", "B′" or "C′" (UTF-8, the
 // prime U+2032) for the additional triangle's other vertices.
 std::string_view vertexName(Vertex v, bool additional, bool shared);
+// The name of the side opposite the vertex `opposite`, likewise: "a", "b" or "c", or "a′", "b′" or
+// "c′" for a side of the additional triangle's own.
+std::string_view sideName(Vertex opposite, bool additional, bool shared);
 
 // Draws each arc's far parts dashed, then their near parts solid, in `colour` and `width`, each
 // arc a step of `run`: as the readable picture draws a triangle's sides.

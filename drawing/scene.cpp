@@ -128,15 +128,19 @@ SceneDrawing drawScene(ResumeNext& run, Surface& dib, const Scene& scene, Fittin
         });
     });
 
+    // Recorded for both pictures: a thinned one is drawn whole again once the sphere stops.
+    const bool gridThinned = everyParallel > 1 || everyMeridian > 1;
     if (!classic) {
         readable.draw(run, dib);
-        return drawReadableTriangles(run, dib, scene, reference, fitting);
+        SceneDrawing drawn = drawReadableTriangles(run, dib, scene, reference, fitting);
+        drawn.gridThinned = gridThinned;
+        return drawn;
     }
 
     run([&] { dib.setForeColor(kRed); });
 
     SceneDrawing drawn;
-    drawn.gridThinned = everyParallel > 1 || everyMeridian > 1;
+    drawn.gridThinned = gridThinned;
     drawn.triangles = scene.additional ? 2 : 1;
     drawn.primarySideMissing =
         !drawTriangle(run, dib, scene.primary, reference, inclination, fitting);

@@ -43,6 +43,8 @@ struct Scene {
     TriangleSolution primary;
     std::optional<TriangleSolution> additional;
     PictureStyle style = PictureStyle::Classic;
+    // Whether the readable picture names the sides as well as the vertices.
+    bool sideNames = true;
 };
 
 // How much of the grid a drawing may leave out. A still picture draws every line. While the

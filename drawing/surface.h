@@ -21,7 +21,13 @@ inline constexpr std::int32_t kBlue = 0 + 256 * 114 + 65536 * 178;
 // at the picture's designed scale.
 inline constexpr int kThinLine = 1;
 
+// Solid lines have round ends. Dashed lines begin with a dash at the start of every polyline
+// (a run of Line calls that join end to start): dashes of kDashLength widths of the line, gaps of
+// kDashGap, each dash cut square at its ends, so that at the picture's designed scale a dash and a
+// gap are four pixels each and read as dashes, not as a line.
 enum class DrawStyle { Solid, Dashed };
+inline constexpr double kDashLength = 2;
+inline constexpr double kDashGap = 2;
 
 // A picture used as a drawing surface. Coordinates are single precision user coordinates set by
 // Scale; colours are red + 256 * green + 65536 * blue. Every operation takes effect before the
@@ -51,8 +57,17 @@ public:
     virtual void Circle(float x, float y, float r) = 0;
     // Writes `text` (UTF-8) in the toolkit's font and the ForeColor beside the point (x, y): clear
     // of it on the side that the direction (dx, dy) points to (straight up when it is zero), and
-    // wholly inside the picture.
+    // wholly inside the picture. A trailing prime (U+2032) is written large enough to be told at a
+    // glance from a plain letter.
     virtual void Name(float x, float y, float dx, float dy, std::string_view text) = 0;
+    // The white halo that clears what lies under the letters that Name with the same arguments
+    // writes, a little around them: drawn before the lines that the name must not cut.
+    virtual void NameHalo(float x, float y, float dx, float dy, std::string_view text) = 0;
+    // Where Name with the same arguments puts the letters: their box, in user coordinates.
+    struct Box {
+        float left, bottom, right, top;
+    };
+    virtual Box nameBox(float x, float y, float dx, float dy, std::string_view text) const = 0;
     // The length of one pixel of the picture in user coordinates, along x.
     virtual float onePixel() const = 0;
 };

@@ -85,6 +85,11 @@ public:
             broken("a name in the classic picture", text);
         FakeSurface::Name(x, y, dx, dy, text);
     }
+    void NameHalo(float x, float y, float dx, float dy, std::string_view text) override {
+        if (classic)
+            broken("a name's halo in the classic picture", text);
+        FakeSurface::NameHalo(x, y, dx, dy, text);
+    }
 
     bool classic = false; // the picture that the click draws
 };

@@ -2,13 +2,15 @@
 // libFuzzer target: the command line's reading, on arbitrary bytes. The bytes are standard input
 // of `esferica --resolver -`, and their first line is also split into the words of `esferica
 // --resolver WORDS`. Checked, aborting with a message on stderr when one fails:
-//   - the run returns with status 0, 1 or 2, and for standard input nothing goes to standard error;
+//   - the run returns with status 0, 1 or 2, or 3 for words that ask for a picture (--imagen,
+//     handed to a writer that writes nothing and fails for a name with an "x"), and for standard
+//     input nothing goes to standard error;
 //   - every line of input gets exactly one block, blocks a blank line apart, and the status is
 //     the highest of the problems': an empty line, one of blanks and a comment (a line that
 //     begins with #) are copied as they are without their trailing blanks, a block of a failed
 //     problem is one line "# ...", any other is a table of lines "caption TAB value";
-//   - the words give status 0 exactly when they print a table, and nothing on standard output
-//     otherwise.
+//   - the words give status 0, or 3, exactly when they print a table, and nothing on standard
+//     output otherwise.
 #include "cli/resolver.h"
 
 #include <algorithm>
@@ -37,9 +39,13 @@ struct Run {
 Run run(const std::vector<std::string_view>& args, std::string_view input) {
     std::istringstream in{std::string(input)};
     std::ostringstream out, err;
-    const std::optional<int> status = esferica::runCommandLine(args, in, out, err);
-    if (!status || *status < 0 || *status > 2)
-        broken("an exit status other than 0, 1 or 2");
+    const auto writer = [](const esferica::PictureRequest& request) {
+        return request.path.find('x') == std::string::npos ? std::string() : std::string("no");
+    };
+    const std::optional<int> status = esferica::runCommandLine(args, in, out, err, writer);
+    const bool picture = std::find(args.begin(), args.end(), "--imagen") != args.end();
+    if (!status || *status < 0 || *status > (picture ? 3 : 2))
+        broken("an exit status other than 0, 1 or 2, or 3 for a picture");
     return {*status, out.str(), err.str()};
 }
 
@@ -127,7 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (args.size() == 2 && args[1] == "-")
         return 0; // that asks for standard input, checked above
     const Run words = run(args, {});
-    if ((words.status == 0) != isTable(words.out) || (words.status != 0 && !words.out.empty()))
+    const bool solved = words.status == 0 || words.status == 3;
+    if (solved != isTable(words.out) || (!solved && !words.out.empty()))
         broken("the words' status disagrees with what they printed", words.out);
     return 0;
 }

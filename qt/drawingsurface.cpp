@@ -64,6 +64,7 @@ void DrawingSurface::Cls() {
     drawStyle_ = DrawStyle::Solid;
     strokes_.clear(size());
     painted_ = 0;
+    names_.clear(); // the font may have changed since
     fitImage();
     image_.fill(Qt::white);
 }
@@ -121,11 +122,9 @@ void DrawingSurface::Circle(float x, float y, float r) {
     strokes_.addCircle(foreColor_, toPixels(x, y), std::abs(r * scaleX_));
 }
 
-void DrawingSurface::Name(float x, float y, float dx, float dy, std::string_view text) {
-    recordPending();
-    const QString name = fromStd(text);
-    const QFont font = nameFont();
-    const QRectF ink = QFontMetricsF(font).tightBoundingRect(name);
+QPointF DrawingSurface::nameBaseline(float x, float y, float dx, float dy,
+                                     const QString& name) const {
+    const QRectF ink = measured(name).ink;
     // The direction in pixels (user y may point up), and how far the box's centre must go along
     // it for the box to clear the point.
     QPointF away(dx * (scaleX_ < 0 ? -1 : 1), dy * (scaleY_ < 0 ? -1 : 1));
@@ -140,19 +139,55 @@ void DrawingSurface::Name(float x, float y, float dx, float dy, std::string_view
                                   std::max(kNameMargin, width() - kNameMargin - ink.width()));
     const qreal top = std::clamp(centre.y() - halfHeight, kNameMargin,
                                  std::max(kNameMargin, height() - kNameMargin - ink.height()));
-    strokes_.addText(foreColor_, QPointF(left, top) - ink.topLeft(), name, font);
+    return QPointF(left, top) - ink.topLeft();
+}
+
+void DrawingSurface::Name(float x, float y, float dx, float dy, std::string_view text) {
+    recordPending();
+    const QString name = fromStd(text);
+    strokes_.addText(foreColor_, nameBaseline(x, y, dx, dy, name), name, measured(name).font);
+}
+
+void DrawingSurface::NameHalo(float x, float y, float dx, float dy, std::string_view text) {
+    recordPending();
+    const QString name = fromStd(text);
+    strokes_.addHalo(nameBaseline(x, y, dx, dy, name), name, measured(name).font);
+}
+
+Surface::Box DrawingSurface::nameBox(float x, float y, float dx, float dy,
+                                     std::string_view text) const {
+    const QString name = fromStd(text);
+    const QRectF ink = measured(name).ink.translated(nameBaseline(x, y, dx, dy, name));
+    const auto user = [this](QPointF p) {
+        return QPointF(userLeft_ + p.x() / scaleX_, userTop_ + p.y() / scaleY_);
+    };
+    const QPointF a = user(ink.topLeft()), b = user(ink.bottomRight());
+    return {static_cast<float>(std::min(a.x(), b.x())), static_cast<float>(std::min(a.y(), b.y())),
+            static_cast<float>(std::max(a.x(), b.x())), static_cast<float>(std::max(a.y(), b.y()))};
+}
+
+const DrawingSurface::Measured& DrawingSurface::measured(const QString& name) const {
+    auto found = names_.find(name);
+    if (found == names_.end()) {
+        const QFont font = nameFont(name);
+        const QRectF ink = nameInk(name, font);
+        found = names_.emplace(name, Measured{font, ink}).first;
+    }
+    return found->second;
 }
 
 float DrawingSurface::onePixel() const {
     return static_cast<float>(std::abs(1 / scaleX_));
 }
 
-QFont DrawingSurface::nameFont() const {
+QFont DrawingSurface::nameFont(const QString& name) const {
     // Sized in pixels, so that an SVG copy of the picture can state the very same size.
-    QFont name = font();
-    name.setPixelSize(static_cast<int>(std::lround(QFontInfo(font()).pixelSize() * kNameScale)));
-    name.setBold(true);
-    return name;
+    QFont font = this->font();
+    font.setPixelSize(static_cast<int>(std::lround(QFontInfo(font).pixelSize() * kNameScale)));
+    font.setBold(true);
+    // A side's name in italics, as sides are written.
+    font.setItalic(!name.isEmpty() && name.front().isLower());
+    return font;
 }
 
 void DrawingSurface::flush() {

@@ -11,6 +11,7 @@
 #include <QLineF>
 #include <QPolygonF>
 #include <QWidget>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -24,7 +25,7 @@ namespace esferica {
 // the widget in between (a modal message box runs an event loop); flush() also schedules the one
 // repaint that the command needs. Thin solid lines are kept as segments; wide or dashed ones as
 // polylines of the segments that join end to start, so that each is stroked as one line. Names are
-// written in the picture's font, bold and a quarter larger.
+// written in the picture's font, bold and a quarter larger (a side's in italics).
 //
 // The picture is also where the user turns the sphere: dragging with the left button and the
 // arrow keys ask for a turn through turnRequested, which the window answers by drawing its scene
@@ -46,6 +47,8 @@ public:
     void Line(float x, float y) override;
     void Circle(float x, float y, float r) override;
     void Name(float x, float y, float dx, float dy, std::string_view text) override;
+    void NameHalo(float x, float y, float dx, float dy, std::string_view text) override;
+    Box nameBox(float x, float y, float dx, float dy, std::string_view text) const override;
     float onePixel() const override;
 
     // Puts every operation so far into the backing image and schedules a repaint.
@@ -85,7 +88,17 @@ private:
     // Moves the collected segments and polylines into the stroke record.
     void recordPending();
     bool thinAndSolid() const { return drawWidth_ == kThinLine && drawStyle_ == DrawStyle::Solid; }
-    QFont nameFont() const;
+    // The font of a name: the picture's, bold and a quarter larger; a side's in italics.
+    QFont nameFont(const QString& name) const;
+    // Where Name writes `name` beside (x, y) towards (dx, dy): its baseline origin, in pixels.
+    QPointF nameBaseline(float x, float y, float dx, float dy, const QString& name) const;
+    // The font and the ink (nameInk) of a name, measured once a drawing: a drawing tries several
+    // places for each of its names.
+    struct Measured {
+        QFont font;
+        QRectF ink;
+    };
+    const Measured& measured(const QString& name) const;
     // Paints what the stroke record holds beyond what the image shows.
     void paintRecorded();
     // Makes the backing image match the widget's size and device pixel ratio, keeping the drawing.
@@ -105,7 +118,8 @@ private:
     float currentX_ = 0, currentY_ = 0;
     bool screenWatched_ = false;
     StrokeRecord strokes_;
-    std::optional<QPointF> dragFrom_; // where the left button was last seen in a drag
+    std::optional<QPointF> dragFrom_;           // where the left button was last seen in a drag
+    mutable std::map<QString, Measured> names_; // since the last Cls
 };
 
 } // namespace esferica

@@ -6,14 +6,14 @@
 #include "numeric/angles.h"
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
-#include "qt/svgpicture.h"
+#include "qt/picturefile.h"
+#include "qt/sheet.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -23,37 +23,7 @@
 
 namespace esferica {
 
-namespace {
-
-// Why a file could not be written, for the user.
-QString writeFailure(const QString& path, const QSaveFile& file) {
-    QString reason;
-    switch (file.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("no se puede crear un archivo ahí (compruebe que la carpeta "
-                                "existe y que tiene permiso de escritura)");
-        break;
-    case QFileDevice::WriteError:
-    case QFileDevice::ResourceError:
-        reason = QStringLiteral("la escritura falló (¿está lleno el disco?)");
-        break;
-    case QFileDevice::RenameError:
-        reason = QStringLiteral("no se pudo reemplazar el archivo que ya existía");
-        break;
-    default:
-        reason = QStringLiteral("error al escribir el archivo");
-        break;
-    }
-    return QStringLiteral("No se pudo guardar la imagen en «%1»: %2. No se ha escrito nada.")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
-bool isSvgName(const QString& path) {
-    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-}
-
-} // namespace
+namespace {} // namespace
 
 Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     picture_ = control<DrawingSurface>(form, QStringLiteral("Grafico"));
@@ -103,9 +73,14 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     saveImage_->setEnabled(false);
     connect(saveImage_, &QAction::triggered, this, &Exporter::saveImage);
 
+    exportSheet_ = new QAction(QStringLiteral("Exportar hoja…"), &form);
+    exportSheet_->setObjectName(QStringLiteral("actExportarHoja"));
+    exportSheet_->setEnabled(false);
+    connect(exportSheet_, &QAction::triggered, this, &Exporter::exportSheet);
+
     auto* separator = new QAction(&form);
     separator->setSeparator(true);
-    picture_->addActions({copyImage_, saveImage_, separator, copyResults_});
+    picture_->addActions({copyImage_, saveImage_, exportSheet_, separator, copyResults_});
     picture_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -135,12 +110,17 @@ void Exporter::show(const Calculation& calc, const std::string& decimalSeparator
         label->setFocusPolicy(tip.isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
     }
     const bool drawn = calc.outcome == Outcome::Solved;
-    for (QAction* action : {copyResults_, copyImage_, saveImage_})
+    if (drawn)
+        shown_ = calc;
+    else
+        shown_.reset();
+    separator_ = decimalSeparator;
+    for (QAction* action : {copyResults_, copyImage_, saveImage_, exportSheet_})
         action->setEnabled(drawn);
 }
 
 void Exporter::outdate() {
-    for (QAction* action : {copyResults_, copyImage_, saveImage_})
+    for (QAction* action : {copyResults_, copyImage_, saveImage_, exportSheet_})
         action->setEnabled(false);
 }
 
@@ -159,40 +139,31 @@ void Exporter::copyImage() {
     QGuiApplication::clipboard()->setImage(picture_->image());
 }
 
-QByteArray Exporter::svgImage() const {
+QString Exporter::writeImage(const QString& path, int times) const {
     const StrokeRecord& strokes = picture_->strokes();
     const QSizeF frame = strokes.frame().isEmpty() ? QSizeF(picture_->size()) : strokes.frame();
-    return svgPicture(strokes, frame, picture_->size(), picture_->accessibleName(),
-                      picture_->accessibleDescription());
-}
-
-QString Exporter::writeImage(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, file);
-    bool written = false;
-    if (isSvgName(path)) {
-        const QByteArray svg = svgImage();
-        written = file.write(svg) == svg.size();
-    } else {
-        QImageWriter writer(&file, "png");
-        written = writer.write(picture_->image());
-    }
-    if (!written) {
-        QString failure = writeFailure(path, file);
-        file.cancelWriting(); // the temporary file goes, and any file at `path` stays as it was
-        return failure;
-    }
-    return file.commit() ? QString() : writeFailure(path, file);
+    // A PNG at the picture's own device pixels, or that many times as many; vectors at its size.
+    const qreal ratio =
+        pictureFormatOf(path) == PictureFormat::Png ? picture_->devicePixelRatioF() * times : 1;
+    return writePicture(path, strokes, frame, ratio,
+                        {picture_->accessibleName(), picture_->accessibleDescription()});
 }
 
 void Exporter::saveImage() {
     emit imageWanted();
     QFileDialog dialog(&form_, QStringLiteral("Guardar imagen"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QString png = QStringLiteral("Imagen PNG (*.png)"),
-                  svg = QStringLiteral("Imagen SVG (*.svg)");
-    dialog.setNameFilters({png, svg});
+    // A PNG at each scale, named by its size in pixels.
+    QStringList filters;
+    for (const int times : kImageScales) {
+        const QSize pixels =
+            (QSizeF(picture_->size()) * picture_->devicePixelRatioF() * times).toSize();
+        filters << QStringLiteral("Imagen PNG de %1 × %2 píxeles (*.png)")
+                       .arg(pixels.width())
+                       .arg(pixels.height());
+    }
+    const QString svg = QStringLiteral("Imagen SVG (*.svg)");
+    dialog.setNameFilters(filters + QStringList{svg});
     dialog.setDefaultSuffix(QStringLiteral("png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& filter) {
         dialog.setDefaultSuffix(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
@@ -206,7 +177,50 @@ void Exporter::saveImage() {
         return;
     const QString path = dialog.selectedFiles().constFirst();
     lastFolder_ = QFileInfo(path).absolutePath();
-    if (const QString failure = writeImage(path); !failure.isEmpty())
+    const auto scale = filters.indexOf(dialog.selectedNameFilter());
+    const int times = scale < 0 ? 1 : kImageScales[static_cast<std::size_t>(scale)];
+    if (const QString failure = writeImage(path, times); !failure.isEmpty())
+        QMessageBox::warning(&form_, form_.windowTitle(), failure);
+}
+
+void Exporter::setViewSource(std::function<ViewAngles()> view) {
+    view_ = std::move(view);
+}
+
+QString Exporter::writeSheet(const QString& path) const {
+    if (!shown_)
+        return pictureWriteFailure(path, QFileDevice::UnspecifiedError);
+    const StrokeRecord& strokes = picture_->strokes();
+    const QSizeF frame = strokes.frame().isEmpty() ? QSizeF(picture_->size()) : strokes.frame();
+    const ViewAngles view = view_ ? view_() : shown_->view;
+    const QByteArray pdf =
+        sheetPdf(sheetTexts(*shown_, view, QDate::currentDate(), separator_), strokes, frame);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return pictureWriteFailure(path, file.error());
+    if (file.write(pdf) != pdf.size()) {
+        QString failure = pictureWriteFailure(path, file.error());
+        file.cancelWriting(); // any file at `path` stays as it was
+        return failure;
+    }
+    return file.commit() ? QString() : pictureWriteFailure(path, file.error());
+}
+
+void Exporter::exportSheet() {
+    emit imageWanted();
+    QFileDialog dialog(&form_, QStringLiteral("Exportar hoja"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("Documento PDF (*.pdf)")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDirectory(lastFolder_.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                            : lastFolder_);
+    dialog.selectFile(QStringLiteral("hoja"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    if (const QString failure = writeSheet(path); !failure.isEmpty())
         QMessageBox::warning(&form_, form_.windowTitle(), failure);
 }
 

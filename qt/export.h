@@ -6,10 +6,12 @@
 //     element ("lado a", TAB, the value in degrees to ten decimals), the additional triangle under
 //     its own heading; also Ctrl+Shift+C anywhere in the window;
 //   - "Copiar imagen" puts the picture on the clipboard at its device pixels (Ctrl+C on it);
-//   - "Guardar imagen…" asks for a file and writes the picture there as PNG, at its device pixels,
-//     or as SVG, the very lines, circle and names that the picture drew (qt/svgpicture.h; Ctrl+S
-//     on it).
-// The three are enabled only while the window shows a drawing of the data its fields hold: not
+//   - "Guardar imagen…" asks for a file and writes the picture there as PNG, at its device pixels
+//     or two or four times as many, drawn anew at that size, or as SVG, the very lines, circle and
+//     names that the picture drew (qt/svgpicture.h; Ctrl+S on it);
+//   - "Exportar hoja…" asks for a file and writes there the handout page (qt/sheet.h): the data,
+//     the case, the results with their measures, the picture and its view, the date.
+// The four are enabled only while the window shows a drawing of the data its fields hold: not
 // before the first drawing, after a message, or once an input field has changed.
 #pragma once
 
@@ -18,6 +20,8 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -50,13 +54,26 @@ public:
     QString resultsTable() const;
     void copyResults() const;
     void copyImage();
-    // Writes the picture to `path`: SVG when its name ends in ".svg" (any case), PNG otherwise.
-    // The file is written whole or not at all, an existing one staying as it was. Returns why it
-    // could not be written, in Spanish, or an empty text when it was.
-    QString writeImage(const QString& path) const;
-    // "Guardar imagen…": asks for a file name, writes the picture there, and tells the user in a
-    // message box when that failed.
+    // Writes the picture to `path`: SVG when its name ends in ".svg" (any case), PNG otherwise,
+    // at `times` the picture's device pixels, drawn anew at that size. The file is written whole
+    // or not at all, an existing one staying as it was. Returns why it could not be written, in
+    // Spanish, or an empty text when it was.
+    QString writeImage(const QString& path, int times = 1) const;
+    // "Guardar imagen…": asks for a file name and a size, writes the picture there, and tells the
+    // user in a message box when that failed.
     void saveImage();
+
+    // The scales that "Guardar imagen…" offers for a PNG, in times the picture's device pixels.
+    static constexpr std::array<int, 3> kImageScales{1, 2, 4};
+
+    // Where the handout page learns the view that the picture is seen under.
+    void setViewSource(std::function<ViewAngles()> view);
+    // Writes the handout page of the last click and the picture to `path`, whole or not at all.
+    // Returns why it could not be written, in Spanish, or an empty text when it was.
+    QString writeSheet(const QString& path) const;
+    // "Exportar hoja…": asks for a file name, writes the page there, and tells the user in a
+    // message box when that failed.
+    void exportSheet();
 
 signals:
     // The picture is about to be copied or saved: the window draws it whole if a turn has left its
@@ -69,7 +86,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QByteArray svgImage() const;
     void showResultsMenu(QLabel* label, const QPoint& at);
 
     QWidget& form_;
@@ -79,6 +95,10 @@ private:
     QAction* copyResults_ = nullptr;
     QAction* copyImage_ = nullptr;
     QAction* saveImage_ = nullptr;
+    QAction* exportSheet_ = nullptr;
+    std::optional<Calculation> shown_; // the last click that drew a scene, for the page
+    std::string separator_;            // its decimal separator
+    std::function<ViewAngles()> view_;
     QString lastFolder_; // where the last picture was saved, for the next dialog
 };
 

@@ -208,6 +208,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
 
     exporter_ = new esferica::Exporter(*this);
     connect(exporter_, &esferica::Exporter::imageWanted, this, &frmTrianguloEsf::drawWholeNow);
+    exporter_->setViewSource([this] { return command_.sceneView(); });
     marks_ = new esferica::FieldMarks(txtInput_, txtGrid_, this);
     measures_ = new esferica::MeasureLabels(*this);
     // Results and a picture shown for other data than the fields now hold are greyed, and cannot
@@ -219,10 +220,21 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
     addAction(help);
+    auto* face = new QAction(QStringLiteral("Mirar al triángulo"), this);
+    face->setObjectName(QStringLiteral("actMirarAlTriangulo"));
+    face->setShortcut(QKeySequence(Qt::Key_Home));
+    face->setShortcutContext(Qt::WidgetShortcut);
+    connect(face, &QAction::triggered, this, &frmTrianguloEsf::Grafico_Face);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    Grafico_->addActions({separator, face});
     pictureStyle_ = new esferica::PictureStyleChoice(*this);
     command_.setPictureStyle(pictureStyle_->style());
+    command_.setSideNames(pictureStyle_->sideNames());
     connect(pictureStyle_, &esferica::PictureStyleChoice::changed, this,
             &frmTrianguloEsf::setPictureStyle);
+    connect(pictureStyle_, &esferica::PictureStyleChoice::sideNamesChanged, this,
+            &frmTrianguloEsf::setSideNames);
     esferica::nameForScreenReaders(*this);
     txtInput_[0]->setFocus();
 }
@@ -333,11 +345,30 @@ void frmTrianguloEsf::drawWholeNow() {
 
 void frmTrianguloEsf::setPictureStyle(esferica::PictureStyle style) {
     command_.setPictureStyle(style);
+    redrawChoice();
+}
+
+void frmTrianguloEsf::setSideNames(bool named) {
+    command_.setSideNames(named);
+    redrawChoice();
+}
+
+void frmTrianguloEsf::redrawChoice() {
     if (!command_.hasScene())
         return;
     showStatus(command_.drawPicture(*Grafico_));
     Grafico_->flush();
     emit pictureRedrawn();
+}
+
+void frmTrianguloEsf::Grafico_Face() {
+    if (!command_.hasScene())
+        return;
+    // One turn, drawn whole at once.
+    moving_ = false;
+    settle_->stop();
+    wantedView_ = command_.turnToFace();
+    queueRedraw();
 }
 
 void frmTrianguloEsf::queueRedraw() {

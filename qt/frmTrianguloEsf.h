@@ -60,6 +60,11 @@ public:
     static constexpr int kSettleMs = 250;
     // Draws the picture again in the style chosen ("Dibujo clásico" in its menu).
     void setPictureStyle(esferica::PictureStyle style);
+    // Draws the picture again with the sides named or not ("Nombres de los lados" in its menu).
+    void setSideNames(bool named);
+    // "Mirar al triángulo" (its menu, or Home on the picture): turns the view so that the solution
+    // faces the viewer, C up, and the fields follow as for any turn.
+    void Grafico_Face();
 
 signals:
     // A turn or a change of size has drawn the picture again.
@@ -87,6 +92,8 @@ private:
     // Whether the results and the picture belong to the data the fields hold: if not, they are
     // greyed and cannot be copied or saved.
     void showCurrent(bool current);
+    // Draws the last scene again at once, as it stands, after a change of how it is drawn.
+    void redrawChoice();
     // Tells a screen reader `text` at once, as an alert.
     void announce(const QString& text);
 

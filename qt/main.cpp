@@ -2,6 +2,7 @@
 #include "cli/resolver.h"
 #include "qt/desktop.h"
 #include "qt/frmTrianguloEsf.h"
+#include "qt/picturefile.h"
 #include "qt/spanish.h"
 
 #include <QApplication>
@@ -13,10 +14,12 @@
 #include <vector>
 
 int main(int argc, char* argv[]) {
-    // The command line solves without the window, so without a display and before any of Qt.
+    // The command line solves without the window, so without a display and before any of Qt; it
+    // draws a picture, when asked, on Qt's offscreen platform.
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     std::ios::sync_with_stdio(false);
-    if (const auto status = esferica::runCommandLine(args, std::cin, std::cout, std::cerr)) {
+    if (const auto status = esferica::runCommandLine(args, std::cin, std::cout, std::cerr,
+                                                     esferica::writeScenePicture)) {
         std::cout.flush();
         return *status;
     }

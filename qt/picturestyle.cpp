@@ -16,6 +16,7 @@ namespace esferica {
 namespace {
 
 const QString kSettingsKey = QStringLiteral("dibujo/clasico");
+const QString kSideNamesKey = QStringLiteral("dibujo/nombresLados");
 
 // A cue is a short stroke of the triangle's pen, kCueLength pixels long, kCueGap pixels to the
 // left of its heading and level with the heading's first line.
@@ -70,15 +71,30 @@ PictureStyleChoice::PictureStyleChoice(QWidget& form) : QObject(&form), form_(fo
     classic_->setObjectName(QStringLiteral("actDibujoClasico"));
     classic_->setCheckable(true);
     classic_->setChecked(QSettings().value(kSettingsKey, false).toBool());
+    sideNames_ = new QAction(QStringLiteral("Nombres de los lados"), &form);
+    sideNames_->setObjectName(QStringLiteral("actNombresLados"));
+    sideNames_->setCheckable(true);
+    sideNames_->setChecked(QSettings().value(kSideNamesKey, true).toBool());
     auto* separator = new QAction(&form);
     separator->setSeparator(true);
-    control<QWidget>(form, QStringLiteral("Grafico"))->addActions({separator, classic_});
+    control<QWidget>(form, QStringLiteral("Grafico"))
+        ->addActions({separator, sideNames_, classic_});
     connect(classic_, &QAction::toggled, this, &PictureStyleChoice::choose);
+    connect(sideNames_, &QAction::toggled, this, &PictureStyleChoice::nameSides);
     showCues(!classic_->isChecked());
 }
 
 PictureStyle PictureStyleChoice::style() const {
     return classic_->isChecked() ? PictureStyle::Classic : PictureStyle::Readable;
+}
+
+bool PictureStyleChoice::sideNames() const {
+    return sideNames_->isChecked();
+}
+
+void PictureStyleChoice::nameSides(bool named) {
+    QSettings().setValue(kSideNamesKey, named);
+    emit sideNamesChanged(named);
 }
 
 void PictureStyleChoice::choose(bool classic) {

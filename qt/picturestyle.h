@@ -3,6 +3,8 @@
 //   - "Dibujo clásico", a checkable entry at the end of the picture's context menu, which draws
 //     the classic picture; the choice is kept in the user's settings (QSettings, key
 //     "dibujo/clasico") and read when the window opens, the readable picture when none was made;
+//   - "Nombres de los lados", a checkable entry before it, on unless the user turned it off (key
+//     "dibujo/nombresLados"): whether the readable picture names the sides;
 //   - the colour cues of the result headings: beside "Solución" and "Solución adicional (si
 //     existe)" a short stroke of their triangle's pen, shown with the readable picture only.
 #pragma once
@@ -26,17 +28,22 @@ public:
     explicit PictureStyleChoice(QWidget& form);
 
     PictureStyle style() const;
+    bool sideNames() const;
 
 signals:
     // The user has chosen the other picture.
     void changed(esferica::PictureStyle style);
+    // The user has turned the names of the sides on or off.
+    void sideNamesChanged(bool named);
 
 private:
     void choose(bool classic);
+    void nameSides(bool named);
     void showCues(bool shown);
 
     QWidget& form_;
     QAction* classic_ = nullptr;
+    QAction* sideNames_ = nullptr;
     std::array<QWidget*, 2> cues_{};
 };
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/strokes.h"
 
+#include "drawing/surface.h"
+
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
@@ -54,20 +57,34 @@ void paintStroke(QPainter& painter, const StrokeRecord::Stroke& s) {
         painter.setPen(surfacePen(s.color, painter.device()->devicePixelRatioF()));
         painter.drawEllipse(s.centre, s.radius, s.radius);
         break;
-    case Kind::Text: {
-        // A white halo first, so that the name stays legible over the lines it lies on: the name
-        // in white around its place, then in its colour. (Stroking the outline of the letters
-        // would draw the same halo, but Qt strokes a glyph's outline the first time slightly
-        // otherwise than later, and a picture must come out the same whenever it is drawn.)
-        painter.setFont(s.font);
-        painter.setPen(Qt::white);
-        for (int k = 0; k < kHaloSteps; ++k) {
-            const qreal angle = 2 * kHaloPi * k / kHaloSteps;
-            painter.drawText(s.centre + QPointF(std::cos(angle), std::sin(angle)) * kHaloWidth / 2,
-                             s.text);
+    case Kind::Text:
+    case Kind::Halo: {
+        // The halo is the name drawn in white around its place, under the triangles' lines.
+        // (Stroking the outline of the letters would draw the same halo, but Qt strokes a glyph's
+        // outline the first time slightly otherwise than later, and a picture must come out the
+        // same whenever it is drawn.)
+        const auto write = [&](QPointF at) {
+            if (!isPrimed(s.text)) {
+                painter.setFont(s.font);
+                painter.drawText(at, s.text);
+                return;
+            }
+            const QString letters = s.text.chopped(1);
+            painter.setFont(s.font);
+            painter.drawText(at, letters);
+            painter.setFont(primeFont(s.font));
+            painter.drawText(at + primeOffset(letters, s.font), s.text.right(1));
+        };
+        if (s.kind == Kind::Halo) {
+            painter.setPen(Qt::white);
+            for (int k = 0; k < kHaloSteps; ++k) {
+                const qreal angle = 2 * kHaloPi * k / kHaloSteps;
+                write(s.centre + QPointF(std::cos(angle), std::sin(angle)) * kHaloWidth / 2);
+            }
+            break;
         }
         painter.setPen(s.color);
-        painter.drawText(s.centre, s.text);
+        write(s.centre);
         break;
     }
     }
@@ -122,6 +139,36 @@ void StrokeRecord::addText(const QColor& color, QPointF baseline, const QString&
     stroke.text = text;
     stroke.font = font;
     strokes_.push_back(std::move(stroke));
+}
+
+void StrokeRecord::addHalo(QPointF baseline, const QString& text, const QFont& font) {
+    addText(Qt::white, baseline, text, font);
+    strokes_.back().kind = Kind::Halo;
+}
+
+bool isPrimed(const QString& text) {
+    return text.size() > 1 && text.endsWith(QChar(0x2032));
+}
+
+QFont primeFont(const QFont& font) {
+    QFont prime = font;
+    prime.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * kPrimeScale)));
+    return prime;
+}
+
+QPointF primeOffset(const QString& letters, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    return {metrics.horizontalAdvance(letters), (kPrimeScale - 1) * metrics.capHeight()};
+}
+
+QRectF nameInk(const QString& text, const QFont& font) {
+    if (!isPrimed(text))
+        return QFontMetricsF(font).tightBoundingRect(text);
+    const QString letters = text.chopped(1);
+    return QFontMetricsF(font).tightBoundingRect(letters).united(
+        QFontMetricsF(primeFont(font))
+            .tightBoundingRect(text.right(1))
+            .translated(primeOffset(letters, font)));
 }
 
 void StrokeRecord::paint(QImage& image, std::size_t from) const {
@@ -256,7 +303,7 @@ QPen surfacePen(const QColor& color, qreal ratio) {
 QPen widePen(const QColor& color, int width, bool dashed) {
     // Mitred joints: a line turns by a plotter's step at most, where a mitre is as round as a
     // round joint, which costs twice as much to stroke.
-    QPen pen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin);
+    QPen pen(color, width, Qt::SolidLine, dashed ? Qt::FlatCap : Qt::RoundCap, Qt::MiterJoin);
     if (dashed)
         pen.setDashPattern({kDashLength, kDashGap});
     return pen;

@@ -9,6 +9,7 @@
 #include <QLineF>
 #include <QPen>
 #include <QPolygonF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
@@ -26,6 +27,7 @@ public:
         Polylines, // wide or dashed lines, each polyline stroked as one: the readable triangles
         Circle,    // a thin solid outline
         Text,      // a name
+        Halo,      // the white halo that clears the lines under a name, drawn before the triangles
     };
     struct Stroke {
         Kind kind = Kind::Lines;
@@ -50,6 +52,7 @@ public:
                       std::vector<QPolygonF>&& polylines);
     void addCircle(const QColor& color, QPointF centre, qreal radius);
     void addText(const QColor& color, QPointF baseline, const QString& text, const QFont& font);
+    void addHalo(QPointF baseline, const QString& text, const QFont& font);
 
     // The size of the picture that the coordinates refer to.
     QSizeF frame() const { return frame_; }
@@ -82,14 +85,24 @@ QColor fromForeColor(std::int32_t color);
 // (one at a ratio of 1, as the picture has always been drawn there), so that the lines look alike
 // on every screen and one through a pixel's centre covers that pixel wholly.
 QPen surfacePen(const QColor& color, qreal ratio);
-// The pen of a wide or dashed line: `width` pixels of the picture, round at its ends.
+// The pen of a wide or dashed line: `width` pixels of the picture, round at its ends, or dashed
+// (kDashLength, kDashGap) with square-cut dashes.
 QPen widePen(const QColor& color, int width, bool dashed);
 
 // The white halo around a name, in pixels: the width of the outline stroked around its letters.
 inline constexpr qreal kHaloWidth = 3;
 
-// The dashes of a dashed line, in multiples of its width: a dash, then a gap.
-inline constexpr qreal kDashLength = 3;
-inline constexpr qreal kDashGap = 2;
+// A name's trailing prime (U+2032) is written this many times the size of its letter, so that at
+// the screen's size it is a plain stroke rather than a hairline, and lowered to stand level with
+// the letter's top.
+inline constexpr qreal kPrimeScale = 1.6;
+// The prime of a name written in `font`: its font, and where it stands from the name's baseline
+// origin when it follows `letters`.
+QFont primeFont(const QFont& font);
+QPointF primeOffset(const QString& letters, const QFont& font);
+// Whether `text` ends in a prime, and its letters before it.
+bool isPrimed(const QString& text);
+// The ink of `text` written as a name in `font` from the baseline origin (0, 0), prime included.
+QRectF nameInk(const QString& text, const QFont& font);
 
 } // namespace esferica

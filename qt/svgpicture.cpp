@@ -24,10 +24,13 @@ constexpr Group kGrid{"red", "Red"};
 constexpr Group kSolution{"solucion", "Solución"};
 constexpr Group kAdditional{"solucion-adicional", "Solución adicional"};
 constexpr Group kNames{"nombres", "Nombres"};
+constexpr Group kHalos{"fondo-nombres", "Fondo de los nombres"};
 
 const Group& groupOf(const StrokeRecord::Stroke& stroke) {
     if (stroke.kind == StrokeRecord::Kind::Text)
         return kNames;
+    if (stroke.kind == StrokeRecord::Kind::Halo)
+        return kHalos;
     if (stroke.color == fromForeColor(kFarGrey))
         return kFarSide;
     if (stroke.color == fromForeColor(kBlue))
@@ -69,10 +72,12 @@ void writePath(QXmlStreamWriter& xml, const std::vector<QPointF>& points, bool d
     if (d.isEmpty())
         return;
     xml.writeEmptyElement(QStringLiteral("path"));
-    if (dashed)
+    if (dashed) {
         xml.writeAttribute(QStringLiteral("stroke-dasharray"), number(kDashLength * width) +
                                                                    QLatin1Char(' ') +
                                                                    number(kDashGap * width));
+        xml.writeAttribute(QStringLiteral("stroke-linecap"), QStringLiteral("butt"));
+    }
     xml.writeAttribute(QStringLiteral("d"), d);
 }
 
@@ -103,6 +108,8 @@ void writeStroke(QXmlStreamWriter& xml, const StrokeRecord::Stroke& s) {
         xml.writeAttribute(QStringLiteral("r"), number(s.radius));
         break;
     case Kind::Text:
+    case Kind::Halo: {
+        const bool halo = s.kind == Kind::Halo;
         xml.writeStartElement(QStringLiteral("text"));
         xml.writeAttribute(QStringLiteral("x"), number(s.centre.x()));
         xml.writeAttribute(QStringLiteral("y"), number(s.centre.y()));
@@ -112,14 +119,35 @@ void writeStroke(QXmlStreamWriter& xml, const StrokeRecord::Stroke& s) {
                            number(s.font.pixelSize()) + QLatin1String("px"));
         if (s.font.bold())
             xml.writeAttribute(QStringLiteral("font-weight"), QStringLiteral("bold"));
-        // The picture's white halo, under the letters.
-        xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#ffffff"));
-        xml.writeAttribute(QStringLiteral("stroke-width"), number(kHaloWidth));
-        xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
-        xml.writeAttribute(QStringLiteral("paint-order"), QStringLiteral("stroke"));
-        xml.writeCharacters(s.text);
+        if (s.font.italic())
+            xml.writeAttribute(QStringLiteral("font-style"), QStringLiteral("italic"));
+        if (halo) {
+            // The picture's white halo, under the triangles' lines.
+            xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#ffffff"));
+            xml.writeAttribute(QStringLiteral("stroke-width"), number(kHaloWidth));
+            xml.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
+        }
+        if (!isPrimed(s.text)) {
+            xml.writeCharacters(s.text);
+        } else {
+            // The prime as the picture writes it: larger, lowered to the letter's top.
+            const QString letters = s.text.chopped(1);
+            xml.writeCharacters(letters);
+            xml.writeStartElement(QStringLiteral("tspan"));
+            xml.writeAttribute(QStringLiteral("font-size"),
+                               number(primeFont(s.font).pixelSize()) + QLatin1String("px"));
+            xml.writeAttribute(QStringLiteral("dy"), number(primeOffset(letters, s.font).y()));
+            xml.writeCharacters(s.text.right(1));
+            xml.writeEndElement();
+            // No line break after the prime: it would be a space of the text.
+            xml.setAutoFormatting(false);
+            xml.writeEndElement();
+            xml.setAutoFormatting(true);
+            break;
+        }
         xml.writeEndElement();
         break;
+    }
     }
 }
 
@@ -133,7 +161,7 @@ void startGroup(QXmlStreamWriter& xml, const Group& group, const StrokeRecord::S
                        times == 0 ? id : id + QStringLiteral("-%1").arg(times + 1));
     xml.writeAttribute(QStringLiteral("inkscape:label"), QString::fromUtf8(group.label));
     xml.writeAttribute(QStringLiteral("inkscape:groupmode"), QStringLiteral("layer"));
-    if (&group == &kNames)
+    if (&group == &kNames || &group == &kHalos)
         return;
     xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
     xml.writeAttribute(QStringLiteral("stroke"), stroke.color.name());

@@ -4,6 +4,7 @@
 // picture are groups that an SVG editor shows as layers, in the order they were painted:
 //   "cara-oculta"        the grid and outline on the far side of the sphere (light grey)
 //   "red"                the outline and the grid on the near side (black)
+//   "fondo-nombres"      the white halos that clear the grid under the names
 //   "solucion-adicional" the additional triangle (blue), its far parts dashed
 //   "solucion"           the solution (red), on top of it
 //   "nombres"            the names of the vertices.

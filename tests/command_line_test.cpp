@@ -3,7 +3,9 @@
 // and its exit status.
 #include "cli/resolver.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,11 +18,12 @@ struct Answer {
     std::string out, err;
 };
 
-Answer run(const std::vector<std::string_view>& args, const std::string& input = {}) {
+Answer run(const std::vector<std::string_view>& args, const std::string& input = {},
+           const PictureWriter& writer = {}) {
     std::istringstream in(input);
     std::ostringstream out, err;
     Answer r;
-    r.status = runCommandLine(args, in, out, err);
+    r.status = runCommandLine(args, in, out, err, writer);
     r.out = out.str();
     r.err = err.str();
     return r;
@@ -313,6 +316,131 @@ TEST(CommandLine, EveryLineOfAnyInputGetsItsBlock) {
               std::string::npos)
         << r.out;
     EXPECT_TRUE(r.out.ends_with("aparece más de una vez\n")) << r.out;
+}
+
+// --imagen hands the solved scene to the program's picture writer, under the view and at the size
+// asked for, in the picture asked for, and prints the table as without it; malformed options and
+// a picture that cannot be drawn or written say why, with their own exit status.
+TEST(CommandLine, ImageOptionsHandTheSceneToTheWriter) {
+    struct Row {
+        const char* name;
+        std::vector<std::string_view> args;
+        std::string failure; // what the writer answers
+        int status;
+        bool written;          // the writer was asked
+        std::string errStarts; // "" for nothing at all
+        double inclination = 30, rotation = 10;
+        int pixels = 353;
+        PictureStyle style = PictureStyle::Readable;
+    };
+    const Row rows[] = {
+        {"the defaults",
+         {"--resolver", "a=40", "b=60", "A=30", "--imagen", "t.png"},
+         "",
+         0,
+         true,
+         ""},
+        {"a view, a size and the classic picture, anywhere among the words",
+         {"--resolver", "--vista", "-22.5,190", "a=40", "--clasico", "b=60", "--tamano", "1412",
+          "A=30", "--imagen", "t.svg"},
+         "",
+         0,
+         true,
+         "",
+         -22.5,
+         190,
+         1412,
+         PictureStyle::Classic},
+        {"a view not read whole",
+         {"--resolver", "a=40", "b=60", "A=30", "--imagen", "t.png", "--vista", "30x,10"},
+         "",
+         0,
+         true,
+         "aviso: --vista 30x: Se leyó 30; no se leyó «x».\n"},
+        {"the writer fails",
+         {"--resolver", "a=40", "b=60", "A=30", "--imagen", "/no/t.png"},
+         "No se pudo guardar la imagen en «/no/t.png»: no se puede crear un archivo ahí.",
+         3,
+         true,
+         "No se pudo guardar la imagen en «/no/t.png»"},
+        {"no triangle: no picture",
+         {"--resolver", "a=30", "b=40", "c=80", "--imagen", "t.png"},
+         "",
+         1,
+         false,
+         "No existe solución"},
+        {"a view beyond the double range",
+         {"--resolver", "a=60", "b=60", "c=60", "--imagen", "t.png", "--vista", "1e400,10"},
+         "",
+         3,
+         false,
+         "No se dibujó la imagen: Error en datos de dibujo"},
+        {"a view of one number",
+         {"--resolver", "a=60", "b=60", "c=60", "--imagen", "t.png", "--vista", "30"},
+         "",
+         2,
+         false,
+         "Opción mal dada: --vista espera"},
+        {"a size too small",
+         {"--resolver", "a=60", "b=60", "c=60", "--imagen", "t.png", "--tamano", "15"},
+         "",
+         2,
+         false,
+         "Opción mal dada: --tamano espera un número entero de píxeles de 16 a 4096"},
+        {"a size not a whole number",
+         {"--resolver", "a=60", "b=60", "c=60", "--imagen", "t.png", "--tamano", "3.5e2"},
+         "",
+         2,
+         false,
+         "Opción mal dada: --tamano"},
+        {"an option without its value",
+         {"--resolver", "a=60", "b=60", "c=60", "--imagen"},
+         "",
+         2,
+         false,
+         "Opción mal dada: --imagen necesita un valor"},
+        {"a view without --imagen",
+         {"--resolver", "a=60", "b=60", "c=60", "--vista", "30,10"},
+         "",
+         2,
+         false,
+         "Opción mal dada: --vista, --tamano y --clasico"},
+        {"--imagen with standard input",
+         {"--resolver", "-", "--imagen", "t.png"},
+         "",
+         2,
+         false,
+         "Opción mal dada: --imagen dibuja un solo problema"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::optional<PictureRequest> asked;
+        const Answer r = run(row.args, {}, [&](const PictureRequest& request) {
+            asked = request;
+            return row.failure;
+        });
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(asked.has_value(), row.written);
+        EXPECT_TRUE(r.err.starts_with(row.errStarts)) << r.err;
+        EXPECT_EQ(r.err.empty(), row.errStarts.empty()) << r.err;
+        if (row.status == 0 || row.status == 3) {
+            EXPECT_TRUE(r.out.starts_with("lado a\t")) << "the table as without a picture";
+        }
+        if (!asked)
+            continue;
+        EXPECT_EQ(asked->path,
+                  std::string(row.args[std::find(row.args.begin(), row.args.end(), "--imagen") -
+                                       row.args.begin() + 1]));
+        EXPECT_EQ(asked->view.inclination, row.inclination);
+        EXPECT_EQ(asked->view.rotation, row.rotation);
+        EXPECT_EQ(asked->pixels, row.pixels);
+        EXPECT_EQ(asked->scene.style, row.style);
+        EXPECT_TRUE(asked->scene.additional || row.args[2] == "a=60");
+    }
+    // Without a writer, a picture cannot be drawn.
+    const Answer none = run({"--resolver", "a=60", "b=60", "c=60", "--imagen", "t.png"});
+    EXPECT_EQ(none.status, 3);
+    EXPECT_EQ(none.out, kEquilateral);
 }
 
 } // namespace

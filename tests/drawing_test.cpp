@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -774,6 +775,7 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
         int parallels, meridians;
         bool checkPlace;        // the first parallel is the south pole, the first meridian at -100
         double movingWidth = 0; // drawn again while the sphere moves in a picture this wide
+        bool thinned = false;   // and then leaves lines out
     };
     const Row rows[] = {
         {"negative parallel spacing", {"-15", "20", "30", "10"}, 0, 19, true},
@@ -787,14 +789,20 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
         {"huge inclination and rotation", {"15", "20", "1e300", "-1e300"}, 13, 19, false},
         {"negative zero inclination", {"15", "20", "-0", "10"}, 13, 19, false},
         {"1 degree is 2.6 pixels apart, drawn whole", {"1", "1", "30", "10"}, 180, 361, true, 353},
-        {"0.25 degrees, every third", {"0.25", "0.25", "30", "10"}, 241, 481, true, 353},
+        {"0.25 degrees, every third", {"0.25", "0.25", "30", "10"}, 241, 481, true, 353, true},
         {"0.25 degrees three times as wide, whole",
          {"0.25", "0.25", "30", "10"},
          721,
          1441,
          true,
          1059},
-        {"the densest, every 33rd and 17th", {"0.0181", "0.0361", "30", "10"}, 302, 587, true, 353},
+        {"the densest, every 33rd and 17th",
+         {"0.0181", "0.0361", "30", "10"},
+         302,
+         587,
+         true,
+         353,
+         true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -822,6 +830,13 @@ TEST_F(Scene, GridFamiliesFollowTheirSpacing) {
         ASSERT_GE(red.size(), 2u);
         EXPECT_EQ(red[0].lines(), 100);
         EXPECT_EQ(red[1].lines(), 100);
+        // Both pictures say when they left lines out, so that the window draws them whole again.
+        for (const PictureStyle style : {PictureStyle::Classic, PictureStyle::Readable}) {
+            form.setPictureStyle(style);
+            view.redraw(form);
+            EXPECT_EQ(view.drawing.gridThinned, r.thinned);
+        }
+        form.setPictureStyle(PictureStyle::Classic);
     }
 }
 
@@ -1087,22 +1102,44 @@ TEST_F(ReadableScene, TrianglesAreWideDashedBehindAndMeetAtTheirVertices) {
 }
 
 // Each vertex carries its name beside it, in its triangle's colour and away from the triangle (from
-// both, at a vertex they share); the additional triangle's own vertices are primed, and a vertex
-// the two share is named once.
-TEST_F(ReadableScene, NamesEachVertexOnceBesideItAwayFromItsTriangle) {
+// both, at a vertex they share), and each side its name beside its middle, away from the opposite
+// vertex; the additional triangle's own vertices and sides are primed, and those the two share are
+// named once. Each name's white halo comes before the triangles' lines, which it must not cut, and
+// its letters after them.
+TEST_F(ReadableScene, NamesEachVertexAndSideOnceBesideItAwayFromItsTriangle) {
     struct Row {
         const char* name;
         Texts inputs;
         std::vector<std::pair<std::string, std::int32_t>> names; // in drawing order
     };
     const Row rows[] = {
-        {"one triangle", kEquilateral, {{"A", kRed}, {"B", kRed}, {"C", kRed}}},
-        {"two sides and an angle: A and C shared",
+        {"one triangle",
+         kEquilateral,
+         {{"A", kRed}, {"B", kRed}, {"C", kRed}, {"a", kRed}, {"b", kRed}, {"c", kRed}}},
+        {"two sides and an angle: A and C shared, and side b",
          {"40", "60", "", "30", "", ""},
-         {{"A", kRed}, {"B", kRed}, {"C", kRed}, {"B′", kBlue}}},
+         {{"A", kRed},
+          {"B", kRed},
+          {"C", kRed},
+          {"B′", kBlue},
+          {"a", kRed},
+          {"b", kRed},
+          {"c", kRed},
+          {"a′", kBlue},
+          {"c′", kBlue}}},
         {"two angles and a side: C shared",
          {"40", "", "", "50", "70", ""},
-         {{"A", kRed}, {"B", kRed}, {"C", kRed}, {"A′", kBlue}, {"B′", kBlue}}},
+         {{"A", kRed},
+          {"B", kRed},
+          {"C", kRed},
+          {"A′", kBlue},
+          {"B′", kBlue},
+          {"a", kRed},
+          {"b", kRed},
+          {"c", kRed},
+          {"a′", kBlue},
+          {"b′", kBlue},
+          {"c′", kBlue}}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -1110,7 +1147,7 @@ TEST_F(ReadableScene, NamesEachVertexOnceBesideItAwayFromItsTriangle) {
         ASSERT_EQ(calc.outcome, Outcome::Solved);
         const std::vector<FakeSurface::Call>& names = view.surface.names;
         ASSERT_EQ(names.size(), r.names.size());
-        // The vertices of each triangle, as pictured.
+        // The vertices A, B and C of each triangle, as pictured.
         std::vector<std::vector<Point>> triangles;
         for (const TriangleSolution* t :
              {&calc.primary, calc.additional ? &*calc.additional : nullptr})
@@ -1121,22 +1158,120 @@ TEST_F(ReadableScene, NamesEachVertexOnceBesideItAwayFromItsTriangle) {
             SCOPED_TRACE(r.names[i].first);
             EXPECT_EQ(names[i].text, r.names[i].first);
             EXPECT_EQ(names[i].color, r.names[i].second);
-            // A name points away from the other vertices of every triangle that has its vertex.
             const Point at{names[i].x, names[i].y};
-            int triangleOfIt = 0;
-            for (const std::vector<Point>& vertices : triangles) {
-                if (std::none_of(vertices.begin(), vertices.end(),
-                                 [&](Point v) { return distance(v, at) < kOnSurface; }))
-                    continue;
-                ++triangleOfIt;
-                for (const Point v : vertices) {
-                    if (distance(v, at) > kOnSurface) {
-                        EXPECT_LT((v.x - at.x) * names[i].r + (v.y - at.y) * names[i].w, 0)
-                            << "pointing towards (" << v.x << ", " << v.y << ")";
-                    }
+            const auto pointsAway = [&](Point from) {
+                return (from.x - at.x) * names[i].r + (from.y - at.y) * names[i].w < 0;
+            };
+            int ofIt = 0;
+            if (std::isupper(static_cast<unsigned char>(names[i].text[0]))) {
+                // A name points away from the middle of the other two vertices of every triangle
+                // that has its vertex (where it clears the other names and the lines).
+                for (const std::vector<Point>& vertices : triangles) {
+                    if (std::none_of(vertices.begin(), vertices.end(),
+                                     [&](Point v) { return distance(v, at) < kOnSurface; }))
+                        continue;
+                    ++ofIt;
+                    Point others{0, 0};
+                    for (const Point v : vertices)
+                        if (distance(v, at) > kOnSurface)
+                            others = {others.x + v.x / 2, others.y + v.y / 2};
+                    EXPECT_TRUE(pointsAway(others))
+                        << "pointing towards (" << others.x << ", " << others.y << ")";
+                }
+                EXPECT_GE(ofIt, 1) << "named at a vertex";
+                continue;
+            }
+            // A side's name: beside the middle of its side, away from the opposite vertex.
+            const std::size_t opposite = static_cast<std::size_t>(names[i].text[0] - 'a');
+            for (std::size_t k = 0; k < triangles.size(); ++k) {
+                const TriangleSolution& t = k == 0 ? calc.primary : *calc.additional;
+                const Placed p = placed(t, 10);
+                const std::array<std::pair<Vec3, Vec3>, 3> ends{
+                    {{p.B, p.C}, {p.A, p.C}, {p.A, p.B}}};
+                const Vec3 sum = ends[opposite].first + ends[opposite].second;
+                const Point middle = pictured(sum * (1 / testing::norm(sum)), 30);
+                if (distance(middle, at) < kOnSurface) {
+                    ++ofIt;
+                    EXPECT_TRUE(pointsAway(triangles[k][opposite])) << "away from the vertex";
                 }
             }
-            EXPECT_GE(triangleOfIt, 1) << "named at a vertex";
+            EXPECT_GE(ofIt, 1) << "named at the middle of a side";
+        }
+        const std::vector<FakeSurface::Call>& calls = view.surface.calls;
+        const auto isTriangle = [](const FakeSurface::Call& c) {
+            return c.op == Op::Line && (c.color == kRed || c.color == kBlue);
+        };
+        const auto firstLine = std::find_if(calls.begin(), calls.end(), isTriangle);
+        const auto lastLine = std::find_if(calls.rbegin(), calls.rend(), isTriangle).base();
+        std::vector<std::string> halos;
+        for (auto c = calls.begin(); c != calls.end(); ++c) {
+            if (c->op == Op::Halo) {
+                halos.push_back(c->text);
+                EXPECT_TRUE(c < firstLine) << c->text << "'s halo under the triangles";
+            }
+            if (c->op == Op::Name) {
+                EXPECT_TRUE(c >= lastLine) << c->text << " over the triangles";
+            }
+        }
+        EXPECT_EQ(halos.size(), names.size());
+    }
+}
+
+// Where the two triangles of an ambiguous case run together, both colours show: along every side
+// of each triangle, the colour on top (the last line drawn within a pixel) is the triangle's own
+// over a fifth of the side or more, shared or not. Two sides and an angle share side b and put side
+// c2 along c; two angles and a side share part of side b. Seen from below, the shared stretches lie
+// behind, where the two triangles' dashes alternate.
+TEST_F(ReadableScene, BothTrianglesShowAlongTheSidesTheyShare) {
+    struct Row {
+        const char* name;
+        Texts inputs;
+        Options options;
+    };
+    const Row rows[] = {
+        {"two sides and an angle", {"40", "60", "", "30", "", ""}, kDefaultOptions},
+        {"two sides and an angle, behind",
+         {"40", "60", "", "30", "", ""},
+         {"15", "20", "-30", "60"}},
+        {"two sides and an angle, turned",
+         {"40", "60", "", "30", "", ""},
+         {"15", "20", "50", "200"}},
+        {"two angles and a side", {"40", "", "", "50", "70", ""}, kDefaultOptions},
+        {"two angles and a side, from below",
+         {"40", "", "", "50", "70", ""},
+         {"15", "20", "-60", "0"}},
+    };
+    const double pixel = FakeSurface::kDesignedPixel;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const Calculation& calc = click(r.inputs, r.options);
+        ASSERT_TRUE(calc.additional);
+        const double inc = std::stod(r.options[2]), rot = std::stod(r.options[3]);
+        const auto segments = view.surface.segments;
+        // The colour of the triangle drawn last within a pixel and a half of p.
+        const auto onTop = [&](Point p) {
+            std::int32_t top = kBlack;
+            for (const FakeSurface::Segment& g : segments)
+                if ((g.color == kRed || g.color == kBlue) &&
+                    distanceToPolyline(p, {{g.x0, g.y0}, {g.x1, g.y1}}) < 1.5 * pixel)
+                    top = g.color;
+            return top;
+        };
+        for (const auto& [t, colour] :
+             {std::pair{&calc.primary, kRed}, std::pair{&*calc.additional, kBlue}}) {
+            const Placed at = placed(*t, rot);
+            const std::array<std::pair<Vec3, Vec3>, 3> sides{
+                {{at.C, at.A}, {at.C, at.B}, {at.A, at.B}}};
+            for (const auto& [from, to] : sides) {
+                const std::vector<Vec3> along = testing::greatArc(from, to, 60);
+                int own = 0, sampled = 0;
+                for (std::size_t k = 6; k + 6 < along.size(); ++k) {
+                    ++sampled;
+                    own += onTop(pictured(along[k], inc)) == colour;
+                }
+                EXPECT_GE(own * 5, sampled) << (colour == kRed ? "red" : "blue") << " side from ("
+                                            << from.x << ", " << from.y << ", " << from.z << ")";
+            }
         }
     }
 }

@@ -6,6 +6,8 @@
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
 #include "qt/frmTrianguloEsf.h"
+#include "qt/picturefile.h"
+#include "qt/sheet.h"
 #include "tests/support/qt_test.h"
 #include "tests/support/window_test.h"
 
@@ -18,7 +20,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -140,7 +145,8 @@ SvgPicture readSvg(const QByteArray& data) {
         }
         if (xml.name() == QLatin1String("text")) {
             const QString fill = attribute("fill");
-            group.texts << xml.readElementText() + QLatin1Char(' ') + fill;
+            group.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements) +
+                               QLatin1Char(' ') + fill;
         }
     }
     out.wellFormed = !xml.hasError();
@@ -351,8 +357,10 @@ TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     EXPECT_EQ(copied.size(), picture()->size() * picture()->devicePixelRatioF());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               picture()->image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(contextMenu(picture()), (QStringList{"Copiar imagen", "Guardar imagen…", "",
-                                                   "Copiar resultados", "", "Dibujo clásico"}));
+    EXPECT_EQ(
+        contextMenu(picture()),
+        (QStringList{"Copiar imagen", "Guardar imagen…", "Exportar hoja…", "", "Copiar resultados",
+                     "", "Mirar al triángulo", "", "Nombres de los lados", "Dibujo clásico"}));
 }
 
 // Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG
@@ -386,13 +394,17 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
         }
     }
     EXPECT_EQ(groups, (QStringList{"cara-oculta Cara oculta #b0b0b0", "red Red #000000",
+                                   "fondo-nombres Fondo de los nombres ",
                                    "solucion Solución #ff0000", "nombres Nombres "}));
     EXPECT_EQ(svg.groups[1].circles, 1);
     EXPECT_LT(svg.groups[0].paths + svg.groups[1].paths, 100) << "a path a line, not a segment";
     // Every segment's end is a point of a path, but for those of no length.
     EXPECT_LE(static_cast<std::size_t>(points), picture()->strokes().segmentCount() + 100);
     EXPECT_GT(static_cast<std::size_t>(points), picture()->strokes().segmentCount() * 9 / 10);
-    EXPECT_EQ(svg.groups[3].texts, (QStringList{"A #ff0000", "B #ff0000", "C #ff0000"}));
+    EXPECT_EQ(svg.groups[2].texts, (QStringList{"A #ffffff", "B #ffffff", "C #ffffff", "a #ffffff",
+                                                "b #ffffff", "c #ffffff"}));
+    EXPECT_EQ(svg.groups[4].texts, (QStringList{"A #ff0000", "B #ff0000", "C #ff0000", "a #ff0000",
+                                                "b #ff0000", "c #ff0000"}));
 
     // The additional triangle is a group of its own, under the solution; the classic picture
     // shows only its lines.
@@ -401,10 +413,11 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
     QFile two(folder.filePath(QStringLiteral("dos.svg")));
     ASSERT_TRUE(two.open(QIODevice::ReadOnly));
     const SvgPicture ambiguous = readSvg(two.readAll());
-    ASSERT_EQ(ambiguous.groups.size(), 5u);
-    EXPECT_EQ(ambiguous.groups[2].id + ambiguous.groups[2].stroke, "solucion-adicional#0072b2");
-    EXPECT_EQ(ambiguous.groups[3].id, "solucion");
-    EXPECT_TRUE(ambiguous.groups[4].texts.contains(QStringLiteral("B′ #0072b2")));
+    ASSERT_EQ(ambiguous.groups.size(), 6u);
+    EXPECT_EQ(ambiguous.groups[3].id + ambiguous.groups[3].stroke, "solucion-adicional#0072b2");
+    EXPECT_EQ(ambiguous.groups[4].id, "solucion");
+    EXPECT_TRUE(ambiguous.groups[5].texts.contains(QStringLiteral("B′ #0072b2")))
+        << qPrintable(ambiguous.groups[5].texts.join(QLatin1Char('|')));
     esferica::testing::choosePicture(*form_, esferica::PictureStyle::Classic);
     EXPECT_EQ(form_->findChild<esferica::Exporter*>()->writeImage(folder.filePath("dos.svg")), "");
     two.close();
@@ -419,6 +432,210 @@ TEST_F(ExportTest, SavedPngAndSvgHoldThePicture) {
         QStringLiteral("No se pudo guardar la imagen en «%1»").arg(missing)));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               (QStringList{"dos.svg", "triangulo.png", "triangulo.svg"}));
+}
+
+// "Guardar imagen…" offers the PNG at one, two and four times the picture's device pixels, each
+// drawn anew at its size: the antialiased edges of the black lines stay a device pixel wide, so
+// their part-inked pixels grow with the scale, where a scaled bitmap's grow with its square;
+// shrunk back, the picture is the screen's.
+TEST_F(ExportTest, PngAtTwiceAndFourTimesIsDrawnAtItsSize) {
+    calculate({"40", "60", "", "30", "", ""});
+    QTemporaryDir folder;
+    const QImage screen = picture()->image().convertToFormat(QImage::Format_RGB32);
+    // The pixels partly inked by the black lines: grey, between the far side's light grey and
+    // black.
+    const auto edges = [](const QImage& image) {
+        int part = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                part += std::max({c.red(), c.green(), c.blue()}) -
+                                std::min({c.red(), c.green(), c.blue()}) <=
+                            10 &&
+                        c.lightness() > 40 && c.lightness() < 150;
+            }
+        return part;
+    };
+    double previous = 0;
+    for (std::size_t k = 0; k < esferica::Exporter::kImageScales.size(); ++k) {
+        const int times = esferica::Exporter::kImageScales[k];
+        SCOPED_TRACE(times);
+        const QString path = folder.filePath(QStringLiteral("x%1.png").arg(times));
+        form_->activateWindow(); // back from the previous dialog
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+        whileOpen(
+            [this] {
+                picture()->setFocus(Qt::OtherFocusReason);
+                QTest::keyClick(picture(), Qt::Key_S, Qt::ControlModifier);
+            },
+            [&](QWidget* open) {
+                auto* dialog = qobject_cast<QFileDialog*>(open);
+                ASSERT_NE(dialog, nullptr);
+                ASSERT_EQ(dialog->nameFilters().size(), 4);
+                dialog->selectNameFilter(dialog->nameFilters()[static_cast<int>(k)]);
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+        const QImage png = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(png.size(),
+                  (QSizeF(picture()->size()) * picture()->devicePixelRatioF() * times).toSize());
+        if (times == 1) {
+            EXPECT_TRUE(png == screen) << "the screen's own pixels";
+            previous = edges(png);
+            continue;
+        }
+        EXPECT_LT(edges(png), previous * times * 1.5) << "edges a device pixel wide";
+        const QImage shrunk =
+            png.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double difference = 0;
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                difference += std::abs(shrunk.pixelColor(x, y).lightness() -
+                                       screen.pixelColor(x, y).lightness());
+        EXPECT_LT(difference / (screen.width() * screen.height()), 8) << "the same picture";
+    }
+}
+
+// "Exportar hoja…" writes one page of PDF with the data as typed, the case, both triangles with
+// their measures, the view and the date, and the picture as vectors, not as an image.
+TEST_F(ExportTest, TheHandoutPageHoldsDataCaseResultsPictureAndView) {
+    QAction* sheet = action(QStringLiteral("Exportar hoja…"));
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_FALSE(sheet->isEnabled()) << "nothing drawn yet";
+    typeInputs({"40", "60", "", "30°0'", "", ""});
+    whileOpen([this] { button()->click(); }, [](QWidget* open) { open->close(); });
+    ASSERT_TRUE(sheet->isEnabled());
+    const esferica::Calculation calc = [this] {
+        esferica::Calculator command;
+        esferica::FieldTexts fields;
+        for (int i = 0; i < 6; ++i)
+            fields.inputs[static_cast<std::size_t>(i)] = input(i)->text().toStdString();
+        return command.calculate(fields);
+    }();
+    const esferica::SheetTexts texts =
+        esferica::sheetTexts(calc, {30, 10}, QDate(2026, 12, 9), ".");
+    EXPECT_EQ(texts.date, QStringLiteral("9 de diciembre de 2026"));
+    EXPECT_EQ(texts.data, (QStringList{"a = 40", "b = 60", "A = 30°0'"}));
+    EXPECT_EQ(texts.kind,
+              QStringLiteral("Caso: Dos lados y el ángulo opuesto a uno de ellos (caso ambiguo)"));
+    ASSERT_EQ(texts.solution.size(), 12);
+    EXPECT_EQ(texts.solution[0], QStringLiteral("Solución"));
+    EXPECT_EQ(texts.solution[3], QStringLiteral("c = 88.11°"));
+    EXPECT_EQ(texts.solution[7], QStringLiteral("exceso esférico: 21.32°"));
+    ASSERT_EQ(texts.additional.size(), 12);
+    EXPECT_EQ(texts.additional[0], QStringLiteral("Solución adicional"));
+    EXPECT_EQ(texts.additional[3], QStringLiteral("c = 24.51°"));
+    EXPECT_EQ(texts.view, QStringLiteral("Vista: inclinación 30°, rotación 10°"));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("hoja.pdf"));
+    EXPECT_EQ(form_->findChild<esferica::Exporter*>()->writeSheet(path), QString());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "),
+              1)
+        << "one page";
+    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "the picture as vectors";
+    // Where poppler's pdftotext is at hand, the page's text is read back.
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        return;
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    for (const QString& line :
+         {QStringLiteral("Resolución de triángulos esféricos"), QStringLiteral("A = 30°0'"),
+          QStringLiteral("caso ambiguo"), QStringLiteral("Solución adicional"),
+          QStringLiteral("c = 88.11°"), QStringLiteral("c = 24.51°"),
+          QStringLiteral("radio inscrito"), QStringLiteral("Vista: inclinación 30°, rotación 10°")})
+        EXPECT_TRUE(text.contains(line)) << qPrintable(line) << " in\n" << qPrintable(text);
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\d+ de \\w+ de \\d{4}"))))
+        << "dated";
+}
+
+// The command line draws the picture into a file of each format, with no display at all: the
+// program runs without DISPLAY, WAYLAND_DISPLAY or a platform named, prints its table as without
+// a picture, and the file holds the picture at the size asked for.
+TEST(CommandLinePicture, EachFormatIsWrittenWithoutADisplay) {
+    struct Row {
+        const char* file;
+        QStringList options;
+        QStringList groups; // of an SVG; empty for the other formats
+        int pixels = 353;   // of a PNG
+    };
+    const Row rows[] = {
+        {"t.png", {"--tamano", "706"}, {}, 706},
+        {"small.png", {"--tamano", "200"}, {}, 200},
+        {"t.svg",
+         {"--vista", "-30,60"},
+         {"cara-oculta", "red", "fondo-nombres", "solucion-adicional", "solucion", "nombres"}},
+        {"clasico.SVG", {"--clasico"}, {"red", "solucion"}},
+        {"t.pdf", {}, {}},
+    };
+    QTemporaryDir folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"})
+        environment.remove(QString::fromLatin1(name));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        const QString path = folder.filePath(QString::fromLatin1(row.file));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ESFERICA_PROGRAM),
+                      QStringList{"--resolver", "a=40", "b=60", "A=30", "--imagen", path} +
+                          row.options);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_TRUE(program.readAllStandardOutput().startsWith("lado a\t40.0000000000\n"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        switch (esferica::pictureFormatOf(path)) {
+        case esferica::PictureFormat::Png: {
+            const QImage image = QImage::fromData(data, "png");
+            ASSERT_EQ(image.size(), QSize(row.pixels, row.pixels));
+            // The whole picture at that size: the outline's lowest point where it belongs, and
+            // the additional triangle in blue.
+            const int bottom = static_cast<int>(std::lround(row.pixels * 2.2 / 2.4));
+            int outline = 0, blue = 0;
+            for (int y = bottom - 2; y <= bottom + 1; ++y)
+                outline += image.pixelColor(row.pixels / 2, y).lightness() < 128;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    blue += c.blue() > c.red() + 80;
+                }
+            EXPECT_GT(outline, 0) << "the outline at the bottom";
+            EXPECT_GT(blue, row.pixels) << "the additional triangle";
+            break;
+        }
+        case esferica::PictureFormat::Svg: {
+            const SvgPicture svg = readSvg(data);
+            EXPECT_TRUE(svg.wellFormed);
+            QStringList groups;
+            for (const SvgGroup& g : svg.groups)
+                groups << g.id;
+            EXPECT_EQ(groups, row.groups);
+            break;
+        }
+        case esferica::PictureFormat::Pdf:
+            EXPECT_TRUE(data.startsWith("%PDF-"));
+            EXPECT_FALSE(data.contains("/Subtype /Image")) << "vectors";
+            break;
+        }
+    }
+    // A file that cannot be written is said, with its own status, and the table still printed.
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ESFERICA_PROGRAM),
+                  {"--resolver", "a=60", "b=60", "c=60", "--imagen",
+                   folder.filePath(QStringLiteral("no/existe.png"))});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 3);
+    EXPECT_TRUE(program.readAllStandardError().contains("No se pudo guardar la imagen"));
 }
 
 // What a screen reader hears of each control, through the accessibility interfaces.

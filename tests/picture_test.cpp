@@ -9,6 +9,7 @@
 // coordinates (-1.2 to 1.2, y up) onto the picture's pixels. The window draws the readable picture
 // unless "Dibujo clásico" is chosen; both are checked, at whatever device pixel ratio the tests run
 // (ctest runs them at 1, 1.5 and 2).
+#include "command/calculate.h"
 #include "qt/drawingsurface.h"
 #include "qt/frmTrianguloEsf.h"
 #include "tests/support/messages.h"
@@ -17,9 +18,11 @@
 #include "tests/support/window_test.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -177,13 +180,14 @@ void expectSphereAndTriangle(const QImage& image, PictureStyle style = PictureSt
     }
 
     // Every red pixel belongs to one of the three sides, none of the rest of a great circle, or
-    // to a name beside a vertex.
+    // to a name beside a vertex or the middle of a side.
     const double ratio = image.width() / 353.0;
     std::vector<QPointF> vertices;
     if (style == PictureStyle::Readable)
-        for (const std::vector<QPointF>* side : {&sides.b, &sides.a})
+        for (const std::vector<QPointF>* side : {&sides.b, &sides.a, &sides.c})
             vertices.push_back(toPixel(side->back(), size)),
-                vertices.push_back(toPixel(side->front(), size));
+                vertices.push_back(toPixel(side->front(), size)),
+                vertices.push_back(toPixel((*side)[side->size() / 2], size));
     int stray = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -317,6 +321,8 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
     for (const std::vector<Vec3>& side : {sides[0], sides[2]})
         for (const Vec3& v : side)
             outline << pixel(v) / ratio;
+    for (auto v = sides[1].rbegin(); v != sides[1].rend(); ++v) // from B back to C
+        outline << pixel(*v) / ratio;
     const auto offLines = [&](QPointF at, double reach) {
         for (const QPointF& p : outline)
             if (std::hypot(p.x() - at.x() / ratio, p.y() - at.y() / ratio) < reach)
@@ -357,8 +363,17 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
     EXPECT_GT(red[1], points[1] * 3 / 10) << "dashed behind";
     EXPECT_LT(red[1], points[1] * 85 / 100) << "dashed behind";
 
-    // Names: A, B and C, each beside its vertex, clear of it and of the triangle, in the picture.
-    const std::map<QString, Vec3> vertices{{"A", A}, {"B", B}, {"C", north}};
+    // Names: A, B and C, each beside its vertex, and a, b and c beside the middle of their sides,
+    // clear of it and of the triangle, in the picture.
+    const auto middle = [](Vec3 p, Vec3 q) {
+        return (p + q) * (1 / testing::norm(p + q));
+    };
+    const std::map<QString, Vec3> vertices{{"A", A},
+                                           {"B", B},
+                                           {"C", north},
+                                           {"a", middle(north, B)},
+                                           {"b", middle(north, A)},
+                                           {"c", middle(A, B)}};
     QStringList named;
     for (const auto& stroke :
          static_cast<esferica::DrawingSurface*>(grafico_)->strokes().strokes()) {
@@ -366,8 +381,7 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
             continue;
         SCOPED_TRACE(qPrintable(stroke.text));
         named << stroke.text;
-        const QRectF box =
-            QFontMetricsF(stroke.font).tightBoundingRect(stroke.text).translated(stroke.centre);
+        const QRectF box = esferica::nameInk(stroke.text, stroke.font).translated(stroke.centre);
         EXPECT_TRUE(QRectF(grafico_->rect()).contains(box));
         const QPointF vertex = pixel(vertices.at(stroke.text)) / ratio;
         const double dx = std::max({box.left() - vertex.x(), 0.0, vertex.x() - box.right()});
@@ -381,7 +395,7 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
                 inked += isRed(image.pixelColor(x, y));
         EXPECT_GT(inked, 5 * ratio * ratio);
     }
-    EXPECT_EQ(named, (QStringList{"A", "B", "C"}));
+    EXPECT_EQ(named, (QStringList{"A", "B", "C", "a", "b", "c"}));
 
     // The ambiguous case under the default view: side a of the additional triangle in blue, and
     // along one row, side b twice as wide as the grid's meridian beside it (by their coverage).
@@ -412,12 +426,60 @@ TEST_F(PictureTest, ReadablePictureShowsDepthNamesAndColours) {
             sum += ink(two.pixelColor(x + dx, row));
         return sum;
     };
+    // Side b is both triangles' there, in red or in blue.
     const double wide = coverage(onSphere(52.5, kLongitudeADeg), [](QColor c) {
-        return c.red() > c.green() + 30 ? (255 - c.green()) / 255.0 : 0;
+        if (c.red() > c.green() + 30)
+            return (255 - c.green()) / 255.0;
+        return c.blue() > c.red() + 30 ? (255 - c.red()) / 255.0 : 0;
     });
     const double thin = coverage(onSphere(52.5, kLongitudeADeg - 20),
                                  [](QColor c) { return (255 - c.lightness()) / 255.0; });
     EXPECT_NEAR(wide / thin, 2, 0.5) << "twice as wide, at every pixel ratio";
+}
+
+// Names in every view: over a sweep of views of triangles of several shapes, one and two of them,
+// every name of the readable picture lies wholly inside the picture, and no two overlap, in the
+// window's own font.
+TEST_F(PictureTest, NamesNeverOverlapInAnyView) {
+    const std::array<Texts, 5> triangles{{{"60", "60", "60", "", "", ""},
+                                          {"40", "60", "", "30", "", ""},
+                                          {"40", "", "", "50", "70", ""},
+                                          {"3", "3", "3", "", "", ""},
+                                          {"150", "40", "", "", "", "30"}}};
+    auto* picture = static_cast<esferica::DrawingSurface*>(grafico_);
+    esferica::Calculator command;
+    command.setPictureStyle(PictureStyle::Readable);
+    int views = 0;
+    for (const Texts& inputs : triangles) {
+        esferica::FieldTexts fields;
+        for (std::size_t i = 0; i < inputs.size(); ++i)
+            fields.inputs[i] = inputs[i];
+        ASSERT_EQ(command.calculate(fields).outcome, esferica::Outcome::Solved);
+        for (int inclination = -90; inclination <= 90; inclination += 30)
+            for (int rotation = 0; rotation < 360; rotation += 15) {
+                SCOPED_TRACE(inputs[0] + "/" + inputs[1] + "/" + inputs[2] + "/" + inputs[3] + "/" +
+                             inputs[4] + "/" + inputs[5] + " under " + std::to_string(inclination) +
+                             ", " + std::to_string(rotation));
+                ASSERT_TRUE(command.turnTo(std::to_string(inclination), std::to_string(rotation)));
+                command.drawPicture(*picture);
+                ++views;
+                std::vector<std::pair<QString, QRectF>> boxes;
+                for (const auto& stroke : picture->strokes().strokes())
+                    if (stroke.kind == esferica::StrokeRecord::Kind::Text)
+                        boxes.emplace_back(
+                            stroke.text,
+                            esferica::nameInk(stroke.text, stroke.font).translated(stroke.centre));
+                ASSERT_GE(boxes.size(), 6u);
+                for (std::size_t i = 0; i < boxes.size(); ++i) {
+                    EXPECT_TRUE(QRectF(grafico_->rect()).contains(boxes[i].second))
+                        << qPrintable(boxes[i].first) << " out of the picture";
+                    for (std::size_t j = 0; j < i; ++j)
+                        EXPECT_FALSE(boxes[i].second.intersects(boxes[j].second))
+                            << qPrintable(boxes[i].first) << " over " << qPrintable(boxes[j].first);
+                }
+            }
+    }
+    EXPECT_EQ(views, 5 * 7 * 24);
 }
 
 // Given a drawn picture, when another widget covers it and goes away, then the picture shows the
@@ -633,38 +695,133 @@ TEST_F(ExploreTest, DragAndArrowKeysTurnThePictureAndTheFieldsFollow) {
         {"drag, fine grid", drags({{10, 0}, {10, 0}}), {"30", "0"}, {1, 0}, fine, true},
         {"arrows, fine grid", keys(Qt::Key_Right, {}, 2), {"30", "0"}, {1, 0}, fine, true, true},
     };
-    // The classic picture draws the same segments in every view, so that a count tells a thinned
-    // grid (the readable one splits its lines by depth, more or fewer as the sphere turns).
-    choosePicture(*form_, PictureStyle::Classic);
+    // A thinned grid draws a third of the lines or fewer at the fine grid; the readable picture
+    // splits its lines by depth, a few segments more or fewer as the sphere turns, never as many.
+    const auto thinnedFrom = [this](std::size_t whole) {
+        return segments() < whole * 7 / 10;
+    };
+    for (const PictureStyle style : {PictureStyle::Classic, PictureStyle::Readable}) {
+        choosePicture(*form_, style);
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            SCOPED_TRACE(style == PictureStyle::Classic ? "classic" : "readable");
+            calculateEquilateral(row.options);
+            const std::size_t whole = segments();
+            const QPointF before = redCentre();
+            bool thinned = false;
+            const QMetaObject::Connection watching =
+                QObject::connect(form_.get(), &frmTrianguloEsf::pictureRedrawn,
+                                 [&] { thinned = thinned || thinnedFrom(whole); });
+            EXPECT_GE(redrawsOf(row.turn), 1);
+            QObject::disconnect(watching);
+            EXPECT_EQ(thinned, row.thinned);
+            EXPECT_EQ(thinnedFrom(whole), row.keysPause) << "a drag's release draws the whole grid";
+            QImage copied;
+            if (row.keysPause) {
+                form_->findChild<QAction*>(QStringLiteral("actCopiarImagen"))->trigger();
+                copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+                EXPECT_FALSE(thinnedFrom(whole)) << "a copy takes the whole picture at once";
+            }
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !thinnedFrom(whole); }))
+                << "whole once the sphere stops";
+            EXPECT_EQ(view(), row.view);
+            const QPointF moved = redCentre() - before;
+            const double along = moved.x() * row.redMoves.x() + moved.y() * row.redMoves.y();
+            EXPECT_GT(along, 0.5) << "red centre moved by (" << moved.x() << ", " << moved.y()
+                                  << ")";
+            const QImage turned = drawn();
+            QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
+                              Qt::LeftButton);
+            EXPECT_TRUE(drawn() == turned) << "Calcular draws the turned view again";
+            if (row.keysPause) {
+                EXPECT_TRUE(copied == drawn().convertToFormat(QImage::Format_RGB32))
+                    << "the copy is the picture of a click at that view";
+            }
+            EXPECT_EQ(view(), row.view);
+        }
+    }
+}
+
+// "Mirar al triángulo", from the picture's menu or with Home on the picture, turns the view so
+// that the solution faces the viewer: the middle of its vertices at the picture's centre and C
+// straight above it. The fields show the view, and a drag then turns on from there.
+TEST_F(ExploreTest, LookingAtTheTriangleTurnsItToFaceTheViewer) {
+    struct Row {
+        const char* name;
+        Texts inputs;
+        bool key; // Home, or the menu's entry
+    };
+    const Row rows[] = {
+        {"equilateral, Home", {"60", "60", "60", "", "", ""}, true},
+        {"ambiguous, from the menu", {"40", "60", "", "30", "", ""}, false},
+        {"wide, Home", {"150", "40", "", "", "", "30"}, true},
+    };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        calculateEquilateral(row.options);
-        const std::size_t whole = segments();
-        const QPointF before = redCentre();
-        bool thinned = false;
-        const QMetaObject::Connection watching =
-            QObject::connect(form_.get(), &frmTrianguloEsf::pictureRedrawn,
-                             [&] { thinned = thinned || segments() < whole; });
-        EXPECT_GE(redrawsOf(row.turn), 1);
-        QObject::disconnect(watching);
-        EXPECT_EQ(thinned, row.thinned);
-        EXPECT_EQ(segments() < whole, row.keysPause) << "a drag's release draws the whole grid";
-        if (row.keysPause) {
-            form_->findChild<QAction*>(QStringLiteral("actCopiarImagen"))->trigger();
-            EXPECT_EQ(segments(), whole) << "a copy takes the whole picture at once";
-        }
-        EXPECT_TRUE(QTest::qWaitFor([&] { return segments() == whole; }))
-            << "whole once the sphere stops";
-        EXPECT_EQ(view(), row.view);
-        const QPointF moved = redCentre() - before;
-        const double along = moved.x() * row.redMoves.x() + moved.y() * row.redMoves.y();
-        EXPECT_GT(along, 0.5) << "red centre moved by (" << moved.x() << ", " << moved.y() << ")";
-        const QImage turned = drawn();
-        QTest::mouseClick(form_->findChild<QPushButton*>(QStringLiteral("cmdCalcular")),
-                          Qt::LeftButton);
-        EXPECT_TRUE(drawn() == turned) << "Calcular draws the turned view again";
-        EXPECT_EQ(view(), row.view);
+        calculate(row.inputs, defaultOptions());
+        EXPECT_GE(
+            redrawsOf([&] {
+                if (row.key) {
+                    grafico_->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(grafico_, Qt::Key_Home);
+                } else {
+                    form_->findChild<QAction*>(QStringLiteral("actMirarAlTriangulo"))->trigger();
+                }
+            }),
+            1);
+        const QLocale locale; // the fields' and the tooltips' separator
+        const double inclination = locale.toDouble(view()[0]),
+                     rotation = locale.toDouble(view()[1]);
+        // The solution's vertices as the window places them under the view now shown, from its
+        // elements to ten decimals.
+        const auto value = [&](int i) {
+            return locale.toDouble(
+                form_->findChild<QLabel*>(QStringLiteral("lblOutcome(%1)").arg(i))
+                    ->toolTip()
+                    .section(QChar(0xB0), 0, 0));
+        };
+        const double lonA = -90 - rotation;
+        const Vec3 A = onSphere(90 - value(1), lonA), B = onSphere(90 - value(0), lonA + value(5)),
+                   C{0, 0, 1};
+        const Vec3 sum = A + B + C;
+        const Point middle = pictured(sum * (1 / testing::norm(sum)), inclination);
+        EXPECT_NEAR(middle.x, 0, 0.005);
+        EXPECT_NEAR(middle.y, 0, 0.005);
+        const Point top = pictured(C, inclination);
+        EXPECT_NEAR(top.x, 0, 1e-9);
+        EXPECT_GT(top.y, middle.y) << "C up";
+        EXPECT_GT(testing::towardsViewer(sum, inclination), 0) << "facing the viewer";
+        // A drag turns on from the view faced.
+        drag({{10, 0}});
+        EXPECT_NEAR(locale.toDouble(option(3)->text()), rotation - 5, 0.051);
     }
+}
+
+// "Nombres de los lados" turns the names of the sides off and on again, and the window remembers
+// the choice.
+TEST_F(ExploreTest, SideNamesTurnOffAndTheChoiceIsKept) {
+    const auto names = [this] {
+        QStringList found;
+        for (const auto& stroke :
+             static_cast<esferica::DrawingSurface*>(grafico_)->strokes().strokes())
+            if (stroke.kind == esferica::StrokeRecord::Kind::Text)
+                found << stroke.text;
+        return found;
+    };
+    calculateEquilateral();
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C", "a", "b", "c"}));
+    auto* sides = form_->findChild<QAction*>(QStringLiteral("actNombresLados"));
+    ASSERT_NE(sides, nullptr);
+    EXPECT_TRUE(sides->isCheckable() && sides->isChecked());
+    sides->trigger();
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C"}));
+    form_ = std::make_unique<frmTrianguloEsf>();
+    grafico_ = form_->findChild<QWidget*>(QStringLiteral("Grafico"));
+    EXPECT_FALSE(form_->findChild<QAction*>(QStringLiteral("actNombresLados"))->isChecked());
+    calculateEquilateral();
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C"}));
+    form_->findChild<QAction*>(QStringLiteral("actNombresLados"))->trigger();
+    EXPECT_EQ(names(), (QStringList{"A", "B", "C", "a", "b", "c"}));
 }
 
 // Mouse moves that arrive before the picture is drawn again are drawn together, once, at the

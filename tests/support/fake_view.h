@@ -9,6 +9,7 @@
 #include "command/numbers.h"
 #include "command/texts.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -30,7 +31,8 @@ public:
         CurrentY,
         Line,
         Circle,
-        Name
+        Name,
+        Halo
     };
     struct Call {
         Op op;
@@ -48,6 +50,8 @@ public:
     };
     // The pixel of the picture at its designed size, 353 pixels for 2.4 units.
     static constexpr float kDesignedPixel = 2.4f / 353;
+    // The picture's edges: -kExtent to kExtent on both axes.
+    static constexpr float kExtent = 1.2f;
 
     void Scale(float left, float top, float right, float bottom) override {
         add({Op::Scale, left, top, right, bottom});
@@ -100,6 +104,28 @@ public:
         ++drawnSinceCls;
         if (record)
             names.push_back(calls.back());
+    }
+    void NameHalo(float x, float y, float dx, float dy, std::string_view text) override {
+        add({Op::Halo, x, y, dx, dy, color, width, style, std::string(text)});
+    }
+    // A name's box as a picture at the designed size places it, its letters kGlyph pixels wide
+    // and kGlyphHeight high, a prime counting as one: kNameGap pixels from its point towards the
+    // direction, kNameMargin inside the edges.
+    Box nameBox(float x, float y, float dx, float dy, std::string_view text) const override {
+        constexpr float kGlyph = 10, kGlyphHeight = 12, kNameGap = 3, kNameMargin = 2;
+        float glyphs = 0;
+        for (const char ch : text)
+            glyphs += (static_cast<unsigned char>(ch) & 0xC0) != 0x80; // UTF-8 lead bytes
+        const float half = glyphs * kGlyph * pixel / 2, halfHeight = kGlyphHeight * pixel / 2;
+        const float norm = std::hypot(dx, dy);
+        const float ux = norm > 0 ? dx / norm : 0, uy = norm > 0 ? dy / norm : 1;
+        const float reach = std::min(ux != 0 ? half / std::abs(ux) : halfHeight,
+                                     uy != 0 ? halfHeight / std::abs(uy) : half);
+        const float edge = kExtent - kNameMargin * pixel;
+        const float cx = std::clamp(x + ux * (kNameGap * pixel + reach), -edge + half, edge - half);
+        const float cy =
+            std::clamp(y + uy * (kNameGap * pixel + reach), -edge + halfHeight, edge - halfHeight);
+        return {cx - half, cy - halfHeight, cx + half, cy + halfHeight};
     }
     float onePixel() const override { return pixel; }
 
