@@ -351,12 +351,14 @@ TEST(CommandLine, ImageOptionsHandTheSceneToTheWriter) {
          190,
          1412,
          PictureStyle::Classic},
+        // A view not read whole was drawn from its leading number, with a note.
         {"a view not read whole",
          {"--resolver", "a=40", "b=60", "A=30", "--imagen", "t.png", "--vista", "30x,10"},
          "",
-         0,
-         true,
-         "aviso: --vista 30x: Se leyó 30; no se leyó «x».\n"},
+         3,
+         false,
+         "No se dibujó la imagen: Error en datos de dibujo: En «Inclinación», «30x» no se leyó "
+         "entero: se leyó 30 y no «x»."},
         {"the writer fails",
          {"--resolver", "a=40", "b=60", "A=30", "--imagen", "/no/t.png"},
          "No se pudo guardar la imagen en «/no/t.png»: no se puede crear un archivo ahí.",
