@@ -88,10 +88,11 @@ TEST_F(Command, AZeroFieldCountsAsNotGivenSoTheCaseIsChosenFromTheOthers) {
     ASSERT_EQ(r.outcome, Outcome::Solved);
     EXPECT_EQ(view.results[1], "40");
     EXPECT_EQ(view.results[3], "30");
-    const SASResult sas = SAS(testing::rad(30), testing::rad(40), testing::rad(50));
-    EXPECT_EQ(r.primary.a, sas.ladorestante);
-    EXPECT_EQ(r.primary.B, sas.primerang);
-    EXPECT_EQ(r.primary.C, sas.segundoang);
+    // The command solves from the degrees read: primerang, segundoang, ladorestante.
+    const Found sas = SAS(Degrees{30}, Degrees{40}, Degrees{50});
+    EXPECT_EQ(r.primary.a, heldRadians(sas[2]));
+    EXPECT_EQ(r.primary.B, heldRadians(sas[0]));
+    EXPECT_EQ(r.primary.C, heldRadians(sas[1]));
 }
 
 TEST_F(Command, GivenElementsAreShownBackRounded) {

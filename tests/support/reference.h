@@ -149,6 +149,35 @@ public:
         const T s = M::sin(rad(colatitude));
         return {s * M::cos(rad(longitude)), s * M::sin(rad(longitude)), M::cos(rad(colatitude))};
     }
+    // The measures of a triangle in degrees, from its vertices: the excess A + B + C - 180 (34
+    // digits leave plenty after the cancellation), the perimeter, and the radii of the circle
+    // through the vertices, whose centre lies along A x B + B x C + C x A (the nearer of the two
+    // centres), and of the circle touching the sides, whose centre lies along
+    // sin a A + sin b B + sin c C.
+    struct Measures {
+        T excess, perimeter, circumradius, inradius;
+    };
+    static Measures measures(const Elements<T>& e) {
+        const Vec C = point(0, 0), A = point(e[1], 0), B = point(e[0], e[5]);
+        const auto plus = [](Vec u, Vec v) {
+            return Vec{u.x + v.x, u.y + v.y, u.z + v.z};
+        };
+        const auto times = [](T s, Vec v) {
+            return Vec{s * v.x, s * v.y, s * v.z};
+        };
+        const T circumradius = arc(plus(plus(cross(A, B), cross(B, C)), cross(C, A)), A);
+        const auto sine = [](T degrees) {
+            return M::sin(rad(degrees));
+        };
+        const Vec incentre =
+            plus(plus(times(sine(e[0]), A), times(sine(e[1]), B)), times(sine(e[2]), C));
+        const Vec sideA = cross(B, C);
+        const T sinInradius = dot(incentre, sideA) / (norm(incentre) * norm(sideA));
+        return {e[3] + e[4] + e[5] - kHalfTurn, e[0] + e[1] + e[2],
+                std::min(circumradius, kHalfTurn - circumradius),
+                deg(M::atan2(M::fabs(sinInradius), M::sqrt(1 - sinInradius * sinInradius)))};
+    }
+
     // Two sides b, c and the angle A between them: always one triangle.
     static Elements<T> sideAngleSide(T A, T b, T c) {
         return fromVertices(point(0, 0), point(c, 0), point(b, A));
