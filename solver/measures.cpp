@@ -9,7 +9,7 @@
 //   tan(E/2) = sin(x/2) sin(y/2) sin Z / (cos(x/2) cos(y/2) + sin(x/2) sin(y/2) cos Z), the excess
 //       from two sides and the angle between them, at each vertex: relatively right on small and
 //       thin triangles, at the vertex of a small angle on slivers and needles;
-//   tan R = tan(x/2) / cos(S - X), at each vertex;
+//   tan R = tan(x/2) / cos(S - X), at each vertex, with cos(S - X) also as sin(X - E/2);
 //   tan r = tan(X/2) sin(s - x), at each vertex.
 // On a sliver, with an angle X near 180 degrees, s - x and cos(S - X) are differences that the
 // other vertices avoid; next to a side of 180 degrees, the sides' half defects lose the digits that
@@ -89,13 +89,20 @@ Measures measure(const HeldTriangle& t) {
     }
     m.perimeter = attempt([&] { return (t[a] + t[b] + t[c]).radians(); });
     m.circumradius = attempt([&] {
-        const auto atVertex = [&](std::size_t i) {
+        // cos(S - X) from the angles, or as sin(X - E/2) from the excess, which leaves out the
+        // other angles: on a sliver each vertex's S - X holds the angle near 180 degrees.
+        const auto atVertex = [&](std::size_t i, bool byExcess) {
             const auto [j, k] = others(i);
             const Bounded cosine =
-                (t[kAngles[j]] + t[kAngles[k]] - t[kAngles[i]]).half().sincos().c;
+                byExcess ? (t[kAngles[i]] - excess.value().half()).sincos().s
+                         : (t[kAngles[j]] + t[kAngles[k]] - t[kAngles[i]]).half().sincos().c;
             return ReducedAngle::angleOf(halfSide[i].s, halfSide[i].c * cosine);
         };
-        return sharpest({atVertex(0), atVertex(1), atVertex(2)}).radians();
+        if (!excess)
+            return sharpest({atVertex(0, false), atVertex(1, false), atVertex(2, false)}).radians();
+        return sharpest({atVertex(0, false), atVertex(1, false), atVertex(2, false),
+                         atVertex(0, true), atVertex(1, true), atVertex(2, true)})
+            .radians();
     });
     m.inradius = attempt([&] {
         const auto atVertex = [&](std::size_t i) {

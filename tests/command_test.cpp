@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculate command, headless through the recording view: counting, case choice, messages,
 // result text and the failure regime.
+#include "command/texts.h"
 #include "tests/support/click.h"
 #include "tests/support/triangle_check.h"
 
@@ -153,6 +154,14 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
         {"angle over 180", {"60", "60", "", "", "", "190"}, {}},
         {"angle of two turns", {"", "60", "60", "720", "", ""}, {}},
         {"side of exactly 180", {"180", "60", "", "30", "", ""}, {}},
+        // Elements a unit in the last place from 180 degrees, and far under a double's epsilon,
+        // are triangles: they were refused as exactly 0 or 180.
+        {"angle a unit below 180",
+         {"", "60", "60", "179.99999999999997", "", ""},
+         {"120", "60", "60", "180", "0", "0"}},
+        {"side of 1e-15 degrees",
+         {"1e-15", "", "", "", "60", "60"},
+         {"0", "0", "0", "60", "60", "60"}},
         {"decimal comma",
          {"60,5", "60", "60", "", "", ""},
          {"60.5", "60", "60", "71.14", "70.32", "70.32"}},
@@ -171,6 +180,21 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
             EXPECT_EQ(shown(0, 6), c.shown);
         }
     }
+}
+
+// Every solved triangle has its five measures; one that could not be computed keeps its line in
+// the table and its label, saying so.
+TEST(MeasureTexts, AMeasureThatCannotBeComputedSaysSoInItsPlace) {
+    FieldTexts fields;
+    fields.inputs = {"60", "60", "60", "", "", ""};
+    Calculation calc = compute(fields);
+    ASSERT_TRUE(calc.primaryMeasures && calc.primaryMeasures->circumradius);
+    calc.primaryMeasures->circumradius.reset();
+    EXPECT_NE(resultsTable(calc, ".").find("\nradio circunscrito\tno se puede calcular\nradio "
+                                           "inscrito\t19.4712206345\n"),
+              std::string::npos);
+    EXPECT_EQ(measureText(*calc.primaryMeasures, Measure::Circumradius, "."),
+              "no se puede calcular");
 }
 
 TEST_F(Command, AmbiguousCaseShowsBothTriangles) {
