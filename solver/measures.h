@@ -29,9 +29,9 @@ struct Measures {
 // 360, on slivers, needles and thin triangles, and on the smallest triangles the solvers take
 // (sides of 2^-500 radians), where no product underflows. Accuracy, as tests/measures_test.cpp and
 // tests/accuracy_test.cpp measure it: the excess and the area within 1e-14 of themselves on
-// well-shaped triangles of every size, and every measure within a few units in the last place of
-// pi plus what the errors of the elements move it by. The elements must be a triangle's, as the
-// solvers return them: other numbers give measures without meaning.
+// well-shaped triangles, slivers and needles of every size, and every measure within a few units
+// in the last place of pi plus what the errors of the elements move it by. The elements must be a
+// triangle's, as the solvers return them: other numbers give measures without meaning.
 Measures measure(const HeldTriangle& t);
 
 // The same from the elements in radians, each taken as within half a unit in the last place of

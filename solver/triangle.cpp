@@ -306,7 +306,8 @@ SineRule sineRule(const Data& data, const Roles& roles, const ReducedAngle& P,
     Bounded cosine2 = byDifference.error() <= byIdentity.error() ? byDifference : byIdentity;
 
     // The reading of each datum moves sin^2 p cos^2 x by its slope times that reading: the slopes
-    // are 2 sin p cos p, 2 sin q cos q sin^2 P and 2 sin^2 q sin P cos P, each at most 1.
+    // are 2 sin p cos p, 2 sin q cos q sin^2 P and 2 sin^2 q sin P cos P, each at most 1, so twice
+    // the sum of the readings is a generous gate to the exact test.
     const double rp = data.readingRadians(roles.opposite), rq = data.readingRadians(roles.other);
     const double rP = data.readingRadians(roles.single);
     if (std::fabs(cosine2.value().value()) <= cosine2.error() + 2 * (rp + rq + rP)) {
@@ -329,13 +330,12 @@ SineRule sineRule(const Data& data, const Roles& roles, const ReducedAngle& P,
     return {ReducedAngle::angleOf(y, sqrt(cosine2)), true};
 }
 
-// A quotient n / d of two Bounded parts, as the relative error that their bounds allow.
+// A quotient n / d of two Bounded parts, as the relative error that their bounds allow:
+// e_n / |n| + e_d / |d|, in one division.
 double relativeError(const Bounded& n, const Bounded& d) {
-    const auto relative = [](const Bounded& x) {
-        return x.magnitude() > 0 ? x.error() / x.magnitude()
-                                 : std::numeric_limits<double>::infinity();
-    };
-    return relative(n) + relative(d);
+    const double product = n.magnitude() * d.magnitude();
+    return product > 0 ? (n.error() * d.magnitude() + d.error() * n.magnitude()) / product
+                       : std::numeric_limits<double>::infinity();
 }
 
 Bounded magnitudeOf(const Bounded& x) {
