@@ -129,8 +129,7 @@ public:
     int quarters() const { return quarters_; }
     const Bounded& rest() const { return rest_; }
 
-    // Whether the angle may be 0, or lies below it by more than its error.
-    bool mayBeZero() const { return quarters_ == 0 && rest_.mayBeZero(); }
+    // Whether the angle lies below 0.
     bool negative() const { return quarters_ < 0 || (quarters_ == 0 && rest_.value() < 0); }
 
     // The sine and cosine, each within 2u of the exact value of the angle held; with a bound, that
