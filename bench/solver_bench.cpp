@@ -7,6 +7,7 @@
 //   build/bench/solver_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "command/calculate.h"
 #include "numeric/angles.h"
+#include "numeric/extended.h"
 #include "solver/triangle.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/sphere.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <vector>
@@ -98,68 +100,99 @@ double sine(Reduced x) {
     const double v = x.quarters % 2 == 0 ? std::sin(r) : std::cos(r);
     return (x.quarters & 2) == 0 ? v : -v;
 }
-// As Real's atan2 (numeric/checked.h): one arctangent of a quotient of at most 1.
-double atan2(double y, double x) {
-    constexpr double kHalfTurn = 3.141592653589793, kQuarterTurn = kHalfTurn / 2;
+// As ReducedAngle::angleOf (numeric/reduced.h): the angle of (x, y) from one arctangent of a
+// quotient of at most 1, as quarter turns and a remainder.
+Reduced angleOf(double y, double x) {
     const double ay = std::fabs(y), ax = std::fabs(x);
-    double r = ay <= ax ? std::atan(ay / ax) : kQuarterTurn - std::atan(ax / ay);
-    if (x < 0)
-        r = kHalfTurn - r;
-    return std::copysign(r, y);
+    if (ay <= ax) {
+        const double rest = std::atan(y / x);
+        return {x > 0 ? 0 : y < 0 ? -2 : 2, rest - rest * kShortfall};
+    }
+    const double rest = -std::atan(x / y);
+    return {y < 0 ? -1 : 1, rest - rest * kShortfall};
 }
-double toProgram(double x) {
-    return x - x * kShortfall;
+Reduced twice(Reduced x) {
+    return reduced(2 * x.rest, 2 * x.quarters);
+}
+double radians(Reduced x) {
+    return x.quarters * kQuarter + x.rest;
+}
+// Half the sum of the terms, carried in two doubles and reduced before it is rounded, as
+// ReducedAngle::ofSum does with numeric/extended.h.
+Reduced halfSum(std::initializer_list<double> terms) {
+    TwoFoldSum sum;
+    for (const double t : terms)
+        sum += t / 2;
+    const int quarters = sum.nearest(2 / kPi);
+    return {quarters, sum.less(quarters, kQuarter)};
 }
 
 struct HalfTangents {
     double k, tp, tq, tr;
 };
-HalfTangents halfTangents(Reduced p, Reduced q, Reduced r) {
-    const double s0 = sine(half(reduced(0, 4) - p - q - r)), s1 = sine(half(q + r - p));
-    const double s2 = sine(half(p + r - q)), s3 = sine(half(p + q - r));
+// The half defects of three sides, with `sign` 1, or of the polar triangle of three angles, with
+// `sign` -1: the constant of the first and of the others, and the elements with their signs.
+HalfTangents halfTangents(double p, double q, double r, double sign, double first, double others) {
+    const double s0 = sine(halfSum({first, -sign * p, -sign * q, -sign * r}));
+    const double s1 = sine(halfSum({others, -sign * p, sign * q, sign * r}));
+    const double s2 = sine(halfSum({others, sign * p, -sign * q, sign * r}));
+    const double s3 = sine(halfSum({others, sign * p, sign * q, -sign * r}));
     const double tp = s1 / s0, tq = s2 / s0, tr = s3 / s0;
     return {std::sqrt(tp * tq * tr), tp, tq, tr};
 }
 
 void SSS(double t[6]) {
-    const HalfTangents h = halfTangents(reduced(t[0]), reduced(t[1]), reduced(t[2]));
-    t[3] = toProgram(2 * atan2(h.k, h.tp));
-    t[4] = toProgram(2 * atan2(h.k, h.tq));
-    t[5] = toProgram(2 * atan2(h.k, h.tr));
+    const HalfTangents h = halfTangents(t[0], t[1], t[2], 1, 2 * kPi, 0);
+    t[3] = radians(twice(angleOf(h.k, h.tp)));
+    t[4] = radians(twice(angleOf(h.k, h.tq)));
+    t[5] = radians(twice(angleOf(h.k, h.tr)));
 }
 
 void AAA(double t[6]) {
-    const HalfTangents h = halfTangents(supplement(reduced(t[3])), supplement(reduced(t[4])),
-                                        supplement(reduced(t[5])));
-    t[0] = toProgram(2 * atan2(h.tp, h.k));
-    t[1] = toProgram(2 * atan2(h.tq, h.k));
-    t[2] = toProgram(2 * atan2(h.tr, h.k));
+    const HalfTangents h = halfTangents(t[3], t[4], t[5], -1, -kPi, kPi);
+    t[0] = radians(twice(angleOf(h.tp, h.k)));
+    t[1] = radians(twice(angleOf(h.tq, h.k)));
+    t[2] = radians(twice(angleOf(h.tr, h.k)));
 }
 
-struct Delambre {
-    double x1, y1, x2, y2;
-};
-Delambre delambre(Reduced p, Reduced q, Reduced g) {
-    const SinCos sum = sincos(half(p + q)), difference = sincos(half(p - q));
-    const SinCos h = sincos(half(g));
-    return {sum.s * h.s, difference.s * h.c, sum.c * h.s, difference.c * h.c};
+// Delambre's analogies from the half sum and difference of two sides and the angle between them;
+// the smaller angle by the sine rule where the half angles' sum or difference cancels.
+void delambre(double p, double q, Reduced sum2, Reduced difference2, Reduced G, Reduced& P,
+              Reduced& Q, Reduced& g) {
+    const SinCos sum = sincos(sum2), difference = sincos(difference2), h = sincos(half(G));
+    const double x1 = sum.s * h.s, y1 = difference.s * h.c, x2 = sum.c * h.s,
+                 y2 = difference.c * h.c;
+    const double sinHalfG = std::hypot(x1, y1), cosHalfG = std::hypot(x2, y2);
+    g = twice(angleOf(sinHalfG, cosHalfG));
+    const Reduced halfAngleSum = angleOf(y2, x2), halfAngleDifference = angleOf(y1, x1);
+    P = halfAngleSum + halfAngleDifference;
+    Q = halfAngleSum - halfAngleDifference;
+    const bool pSmaller = radians(halfAngleDifference) < 0;
+    Reduced& smaller = pSmaller ? P : Q;
+    if (radians(smaller) < kEighth && 2 * radians(smaller) < radians(halfAngleSum)) {
+        const double first = sum.s * difference.c,
+                     second = pSmaller ? sum.c * difference.s : -(sum.c * difference.s);
+        const double sinSide = second >= 0 ? first + second : sine(reduced(pSmaller ? p : q));
+        const double s = sinSide * (h.s * h.c) / (sinHalfG * cosHalfG);
+        smaller = angleOf(s, std::sqrt((1 - s) * (1 + s)));
+    }
 }
 
 void SAS(double ang, double l1, double l2, double& a1, double& a2, double& l3) {
-    const Delambre d = delambre(reduced(l1), reduced(l2), reduced(ang));
-    const double sum = atan2(d.y2, d.x2), difference = atan2(d.y1, d.x1);
-    a1 = toProgram(sum + difference);
-    a2 = toProgram(sum - difference);
-    l3 = toProgram(2 * atan2(std::hypot(d.x1, d.y1), std::hypot(d.x2, d.y2)));
+    Reduced P, Q, g;
+    delambre(l1, l2, halfSum({l1, l2}), halfSum({l1, -l2}), reduced(ang), P, Q, g);
+    a1 = radians(P);
+    a2 = radians(Q);
+    l3 = radians(g);
 }
 
 void ASA(double a1, double a2, double l3, double& l1, double& l2, double& a3) {
-    const Delambre d =
-        delambre(supplement(reduced(a1)), supplement(reduced(a2)), supplement(reduced(l3)));
-    const double sum = atan2(d.x2, d.y2);
-    l1 = toProgram(sum + atan2(d.x1, d.y1));
-    l2 = toProgram(sum + atan2(d.x1, -d.y1));
-    a3 = toProgram(2 * atan2(std::hypot(d.x2, d.y2), std::hypot(d.x1, d.y1)));
+    Reduced P, Q, g;
+    delambre(a1, a2, halfSum({2 * kPi, -a1, -a2}), halfSum({a2, -a1}), supplement(reduced(l3)), P,
+             Q, g);
+    l1 = radians(supplement(P));
+    l2 = radians(supplement(Q));
+    a3 = radians(supplement(g));
 }
 
 struct Candidate {
@@ -167,9 +200,10 @@ struct Candidate {
     bool fits;
 };
 
-Candidate complete(Reduced a, Reduced b, Reduced A, Reduced B) {
-    const SinCos sides = sincos(half(a + b)), sideDifference = sincos(half(a - b));
-    const SinCos angles = sincos(half(A + B)), angleDifference = sincos(half(A - B));
+Candidate complete(Reduced sidesSum, Reduced sidesDifference, Reduced anglesSum,
+                   Reduced anglesDifference) {
+    const SinCos sides = sincos(sidesSum), sideDifference = sincos(sidesDifference);
+    const SinCos angles = sincos(anglesSum), angleDifference = sincos(anglesDifference);
     const double n1 = sides.s * angles.c, d1 = sides.c * angleDifference.c;
     const double n2 = sideDifference.s * angles.s, d2 = sideDifference.c * angleDifference.s;
     const bool byFirst = std::fabs(n1) + std::fabs(d1) >= std::fabs(n2) + std::fabs(d2);
@@ -178,16 +212,18 @@ Candidate complete(Reduced a, Reduced b, Reduced A, Reduced B) {
     const double y2 = sideDifference.s * angleDifference.c, x2 = sides.s * angleDifference.s;
     const bool angleByFirst = std::fabs(y1) + std::fabs(x1) >= std::fabs(y2) + std::fabs(x2);
     const double y = angleByFirst ? y1 : y2, x = angleByFirst ? x1 : x2;
-    return {0, toProgram(2 * atan2(std::fabs(n), std::fabs(d))),
-            toProgram(2 * atan2(std::fabs(y), std::fabs(x))), n * d > 0 && y * x > 0};
+    return {0, radians(twice(angleOf(std::fabs(n), std::fabs(d)))),
+            radians(twice(angleOf(std::fabs(y), std::fabs(x)))), n * d > 0 && y * x > 0};
 }
 
+// The sine rule for the candidate x opposite q, then Napier's analogies for each candidate; the
+// given pair's half sums from the data, the others' from the candidate.
 template <class Complete>
-void ambiguous(Reduced p, Reduced q, Reduced r, Complete complete, Candidate& first,
+void ambiguous(double p, double q, double r, Complete complete, Candidate& first,
                Candidate& second) {
-    const double sp = sine(p), y = sine(q) * sine(r);
+    const double sp = sine(reduced(p)), y = sine(reduced(q)) * sine(reduced(r));
     const double cosine2 = (sp - y) * (sp + y);
-    const Reduced acute = reduced(toProgram(atan2(y, std::sqrt(cosine2))));
+    const Reduced acute = angleOf(y, std::sqrt(cosine2));
     first = complete(acute);
     second = complete(supplement(acute));
     if (!first.fits)
@@ -195,24 +231,24 @@ void ambiguous(Reduced p, Reduced q, Reduced r, Complete complete, Candidate& fi
 }
 
 void SSA(double ang, double op, double ad, Candidate& first, Candidate& second) {
-    const Reduced A = reduced(ang), a = reduced(op), b = reduced(ad);
+    const Reduced sum = halfSum({op, ad}), difference = halfSum({op, -ad}), A = reduced(ang);
     ambiguous(
-        a, b, A,
+        op, ad, ang,
         [&](Reduced B) {
-            Candidate c = complete(a, b, A, B);
-            c.x = B.quarters * kQuarter + B.rest;
+            Candidate c = complete(sum, difference, half(A + B), half(A - B));
+            c.x = radians(B);
             return c;
         },
         first, second);
 }
 
 void AAS(double a1, double a2, double l1, Candidate& first, Candidate& second) {
-    const Reduced A = reduced(a1), B = reduced(a2), a = reduced(l1);
+    const Reduced sum = halfSum({a1, a2}), difference = halfSum({a1, -a2}), a = reduced(l1);
     ambiguous(
-        A, B, a,
+        a1, a2, l1,
         [&](Reduced b) {
-            Candidate c = complete(a, b, A, B);
-            c.x = b.quarters * kQuarter + b.rest;
+            Candidate c = complete(half(a + b), half(a - b), sum, difference);
+            c.x = radians(b);
             return c;
         },
         first, second);

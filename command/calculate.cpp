@@ -139,8 +139,12 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
 
     // Every side and angle of a spherical triangle lies strictly between 0 and 180 degrees: a
     // given element outside that range fits no triangle, whatever a solver would make of it.
+    // Decided on the degrees read: one just below 180 may convert to kPi itself.
+    DegreesRead degrees{};
+    for (const Element e : known)
+        degrees[index(e)] = calc.reading(e).degrees.value_or(0);
     const auto outside = std::find_if(known.begin(), known.end(), [&](Element e) {
-        return !(calc.primary[e] > 0 && calc.primary[e] < kPi);
+        return !(degrees[index(e)] > 0 && degrees[index(e)] < 180);
     });
     if (unreadable || outside != known.end()) {
         calc.outcome = Outcome::NoSolution;
@@ -148,26 +152,18 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried) {
         return calc;
     }
     try {
-        Solutions solved = solve(calc.primary, known);
+        const Solutions solved = solve(degrees, known);
         calc.primary = solved.first;
         calc.additional = solved.second;
-    } catch (const Failure&) {
+        // A solved triangle has its measures; one that cannot be computed is none in them.
+        calc.primaryMeasures = measure(solved.heldFirst);
+        if (solved.heldSecond)
+            calc.additionalMeasures = measure(*solved.heldSecond);
+    } catch (const Failure& failure) {
         calc.outcome = Outcome::NoSolution;
-        calc.noTriangle = whyNoTriangle(calc.primary, known);
+        calc.noTriangle = whyNoTriangle(calc.primary, known, failure);
         return calc;
     }
-    // A solved triangle is a triangle: its measures exist, and a failure here would be the
-    // measures' own, which leaves them out rather than the triangle.
-    const auto measured = [](const TriangleSolution& t) -> std::optional<Measures> {
-        try {
-            return measure(t);
-        } catch (const Failure&) {
-            return std::nullopt;
-        }
-    };
-    calc.primaryMeasures = measured(calc.primary);
-    if (calc.additional)
-        calc.additionalMeasures = measured(*calc.additional);
 
     const std::optional<DrawingOptions> options = drawingOptions(optionValues, calc);
     if (!options) {

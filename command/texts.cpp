@@ -319,33 +319,47 @@ std::string_view measureCaption(Measure m) {
     return kMeasureCaptions[static_cast<std::size_t>(m)];
 }
 
-double measureValue(const Measures& measures, Measure m) {
+std::optional<double> measureValue(const Measures& measures, Measure m) {
+    const auto degrees = [](const std::optional<Real>& x) -> std::optional<double> {
+        if (!x)
+            return std::nullopt;
+        try {
+            return RadtoGrad(*x).value();
+        } catch (const Failure&) {
+            return std::nullopt;
+        }
+    };
     switch (m) {
     case Measure::Excess:
-        return RadtoGrad(measures.excess).value();
+        return degrees(measures.excess);
     case Measure::Area:
-        return measures.area.value();
+        return measures.area ? std::optional(measures.area->value()) : std::nullopt;
     case Measure::Perimeter:
-        return RadtoGrad(measures.perimeter).value();
+        return degrees(measures.perimeter);
     case Measure::Circumradius:
-        return RadtoGrad(measures.circumradius).value();
+        return degrees(measures.circumradius);
     case Measure::Inradius:
         break;
     }
-    return RadtoGrad(measures.inradius).value();
+    return degrees(measures.inradius);
 }
 
 std::string measureText(const Measures& measures, Measure m, std::string_view decimalSeparator) {
-    const std::string text = degreesText(measureValue(measures, m), decimalSeparator);
+    const std::optional<double> value = measureValue(measures, m);
+    if (!value)
+        return std::string(kMeasureNotComputed);
+    const std::string text = degreesText(*value, decimalSeparator);
     return m == Measure::Area ? text + std::string(kSteradians) : text + "°";
 }
 
 std::string preciseMeasureText(const Measures& measures, Measure m,
                                std::string_view decimalSeparator) {
-    const double value = measureValue(measures, m);
+    const std::optional<double> value = measureValue(measures, m);
+    if (!value)
+        return std::string(kMeasureNotComputed);
     if (m == Measure::Area)
-        return preciseDegreesText(value, decimalSeparator) + std::string(kSteradians);
-    return preciseResultText(value, decimalSeparator);
+        return preciseDegreesText(*value, decimalSeparator) + std::string(kSteradians);
+    return preciseResultText(*value, decimalSeparator);
 }
 
 std::string_view optionCaption(OptionField f) {
@@ -523,10 +537,11 @@ std::string resultsTable(const Calculation& calc, std::string_view decimalSepara
     std::string table;
     if (!calc.hasTriangles())
         return table;
-    const auto row = [&](std::string_view caption, double value) {
+    const auto row = [&](std::string_view caption, std::optional<double> value) {
         table += caption;
         table += '\t';
-        table += preciseDegreesText(value, decimalSeparator);
+        table +=
+            value ? preciseDegreesText(*value, decimalSeparator) : std::string(kMeasureNotComputed);
         table += '\n';
     };
     const auto rows = [&](const TriangleSolution& t, const std::optional<Measures>& measures) {

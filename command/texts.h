@@ -46,10 +46,13 @@ inline constexpr std::array<Measure, kMeasures> kAllMeasures{
 // The caption of a measure: "exceso esférico", "área", "perímetro", "radio circunscrito",
 // "radio inscrito".
 std::string_view measureCaption(Measure m);
-// A measure's value: in degrees, but the area in steradians (on the unit sphere).
-double measureValue(const Measures& measures, Measure m);
+// A measure's value: in degrees, but the area in steradians (on the unit sphere); none where it
+// could not be computed.
+std::optional<double> measureValue(const Measures& measures, Measure m);
+// What stands in the place of a measure that could not be computed.
+inline constexpr std::string_view kMeasureNotComputed = "no se puede calcular";
 // A measure's value rounded to two decimals as the result labels are, with its unit: "31,59°",
-// "0,55 sr".
+// "0,55 sr"; kMeasureNotComputed for one that could not be computed.
 std::string measureText(const Measures& measures, Measure m, std::string_view decimalSeparator);
 // The same to ten decimals, and for degrees in degrees, minutes and seconds too, as the result
 // labels' tooltips show them.

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Values that carry a bound on their error, so that the solvers can tell a triangle from data that
-// sit exactly on a limit: a double root of the ambiguous cases, a side or angle of 0 or 180
-// degrees. Rounding moves such data a few units in the last place to one side of the limit or the
-// other, and a square root amplifies that into visible nonsense (a second copy of the one
-// triangle, or none where one fits). A limit is taken as reached when the value lies within its
-// error bound of it.
+// Values that carry a bound on the error of their computing, so that the solvers can tell where a
+// quantity lies too near a limit for double precision to decide (a double root of the ambiguous
+// cases, a third side of 0 or 180 degrees), and which of two formulas for the same quantity is the
+// sharper; and so that the measures of a triangle can take the best conditioned of theirs. Near a
+// limit, rounding moves a value a few units in the last place to one side or the other, and a
+// square root amplifies that into visible nonsense (a second copy of the one triangle, or none
+// where one fits): there the solvers decide on the data themselves (solver/triangle.cpp).
 //
 // The bound is a running error analysis: every operation adds the first-order propagation of its
 // operands' bounds and its own rounding of half a unit in the last place (u = 2^-53; the
@@ -30,15 +31,6 @@ public:
     // An exact value (a constant of a formula), or a value with a known error bound.
     Bounded(Real value, double error = 0) : value_(value), error_(error) {} // NOLINT
     Bounded(double value) : value_(value) {}                                // NOLINT
-
-    // An element as the user typed it: read from decimal text (one rounding), turned into radians
-    // by doubling, multiplying by the program's pi and dividing by 360 (two more). In the
-    // program's radians, where kPi is the half turn, the result stands for the angle the user
-    // meant to within those three roundings. That kPi falls short of the true half turn matters
-    // only where a sine or a cosine is taken, and is accounted there (numeric/reduced.h).
-    static Bounded given(Real radians) {
-        return {radians, std::fabs(radians.value()) * (3 * kUnitRoundoff)};
-    }
 
     Real value() const { return value_; }
     double error() const { return error_; }

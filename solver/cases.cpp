@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/cases.h"
 
+#include "numeric/angles.h"
+
 #include <algorithm>
 
 namespace esferica {
@@ -58,21 +60,25 @@ const MixedCase& mixedCaseFor(const GivenElements& given) {
                          [&](const MixedCase& row) { return sorted(row.given) == key; });
 }
 
-// `data` with the three found elements written: the solver's outputs in parameter order.
-TriangleSolution completed(TriangleSolution data, const std::array<Element, 3>& found,
-                           const std::array<Real, 3>& values) {
+// The triangle of the given elements and of the three found, the solver's outputs in parameter
+// order.
+HeldTriangle completed(HeldTriangle held, const std::array<Element, 3>& found,
+                       const Found& values) {
     for (std::size_t i = 0; i < found.size(); ++i)
-        data[found[i]] = values[i];
-    return data;
+        held[found[i]] = values[i];
+    return held;
 }
 
-template <class Triangle, class Outputs>
-Solutions bothOf(const TriangleSolution& data, const MixedCase& row,
-                 const Ambiguous<Triangle>& solved, Outputs outputs) {
-    Solutions s{completed(data, row.found, outputs(solved.first)), std::nullopt};
-    if (solved.second)
-        s.second = completed(data, row.found, outputs(*solved.second));
-    return s;
+// A triangle held, in radians, with the given elements as GradtoRad converts them.
+TriangleSolution inRadians(const HeldTriangle& held, const DegreesRead& degrees,
+                           const GivenElements& given) {
+    TriangleSolution t;
+    for (const Element e : kAllElements)
+        t[e] = heldRadians(held[e]);
+    for (const Element e : given)
+        if (const Real r = GradtoRad(degrees[index(e)]); r < kPi)
+            t[e] = r;
+    return t;
 }
 
 } // namespace
@@ -86,40 +92,49 @@ Case caseOf(const GivenElements& given) {
     return mixedCaseFor(given).kind;
 }
 
-Solutions solve(const TriangleSolution& data, const GivenElements& given) {
-    switch (caseOf(given)) {
+Solutions solve(const DegreesRead& degrees, const GivenElements& given) {
+    const auto d = [&](Element e) {
+        return Degrees{degrees[index(e)]};
+    };
+    const Case kind = caseOf(given);
+    std::array<Element, 3> found{};
+    std::optional<Ambiguous<Found>> solved;
+    switch (kind) {
     case Case::SSS:
-        return {SSS(data.a, data.b, data.c), std::nullopt};
+        found = {Element::A, Element::B, Element::C};
+        solved = Ambiguous<Found>{SSS(d(Element::a), d(Element::b), d(Element::c)), std::nullopt};
+        break;
     case Case::AAA:
-        return {AAA(data.A, data.B, data.C), std::nullopt};
-    default:
+        found = {Element::a, Element::b, Element::c};
+        solved = Ambiguous<Found>{AAA(d(Element::A), d(Element::B), d(Element::C)), std::nullopt};
         break;
+    default: {
+        const MixedCase& row = mixedCaseFor(given);
+        const auto [g0, g1, g2] = row.given;
+        found = row.found;
+        if (kind == Case::SAS)
+            solved = Ambiguous<Found>{SAS(d(g0), d(g1), d(g2)), std::nullopt};
+        else if (kind == Case::ASA)
+            solved = Ambiguous<Found>{ASA(d(g0), d(g1), d(g2)), std::nullopt};
+        else if (kind == Case::SSA)
+            solved = SSA(d(g0), d(g1), d(g2));
+        else
+            solved = AAS(d(g0), d(g1), d(g2));
     }
-    const MixedCase& row = mixedCaseFor(given);
-    const auto [g0, g1, g2] = row.given;
-    switch (row.kind) {
-    case Case::SAS: {
-        const SASResult r = SAS(data[g0], data[g1], data[g2]);
-        return {completed(data, row.found, {r.primerang, r.segundoang, r.ladorestante}),
-                std::nullopt};
     }
-    case Case::ASA: {
-        const ASAResult r = ASA(data[g0], data[g1], data[g2]);
-        return {completed(data, row.found, {r.primerlad, r.segundolad, r.angrestante}),
-                std::nullopt};
+
+    // The given elements held as the solvers take them: exact in degrees, reduced once.
+    HeldTriangle held;
+    for (const Element e : given)
+        held[e] = ReducedAngle::ofSum(TwoFoldSum{degrees[index(e)]}, Unit::Degrees);
+    Solutions s;
+    s.heldFirst = completed(held, found, solved->first);
+    s.first = inRadians(s.heldFirst, degrees, given);
+    if (solved->second) {
+        s.heldSecond = completed(held, found, *solved->second);
+        s.second = inRadians(*s.heldSecond, degrees, given);
     }
-    case Case::SSA:
-        return bothOf(data, row, SSA(data[g0], data[g1], data[g2]), [](const SSATriangle& t) {
-            return std::array<Real, 3>{t.interno, t.externo, t.restante};
-        });
-    case Case::AAS:
-        return bothOf(data, row, AAS(data[g0], data[g1], data[g2]), [](const AASTriangle& t) {
-            return std::array<Real, 3>{t.segundolad, t.ladorestante, t.angrestante};
-        });
-    default:
-        break;
-    }
-    return {data, std::nullopt}; // not reached: every case is handled above
+    return s;
 }
 
 } // namespace esferica

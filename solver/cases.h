@@ -24,17 +24,23 @@ using GivenElements = std::array<Element, 3>;
 // The case that three different elements form.
 Case caseOf(const GivenElements& given);
 
+// The elements in degrees as read, in the order of the fields.
+using DegreesRead = std::array<double, kElements>;
+
 // The triangles that fit: always a first one, and for the ambiguous cases a second one when the
-// data fit two.
+// data fit two; in radians, and as the solver holds them, for their measures (solver/measures.h).
 struct Solutions {
     TriangleSolution first;
     std::optional<TriangleSolution> second;
+    HeldTriangle heldFirst;
+    std::optional<HeldTriangle> heldSecond;
 };
 
-// Solves the triangle whose elements `given` are those of `data` (radians; its other elements are
-// not read) with the solver of their case, binding each given element to the solver's parameter
-// of its role. Every triangle returned holds the given elements as they are and the ones found.
-// Throws Failure when no triangle fits (see solver/triangle.h).
-Solutions solve(const TriangleSolution& data, const GivenElements& given);
+// Solves the triangle whose elements `given` are those of `degrees` (its other elements are not
+// read) with the solver of their case, binding each given element to the solver's parameter of
+// its role. Every triangle returned holds the given elements as GradtoRad converts them (the
+// largest double below kPi for one that it would round to kPi) and the ones found. Throws Failure
+// when no triangle fits (see solver/triangle.h).
+Solutions solve(const DegreesRead& degrees, const GivenElements& given);
 
 } // namespace esferica

@@ -15,6 +15,8 @@ using enum Element;
 // How close to a limit, in radians, data count as on it: far above the rounding of the typed
 // degrees (a few units in the last place of pi) and far below any difference a user types.
 constexpr double kOnLimit = 1e-9;
+// Below this the solvers take a given element for 0.
+constexpr double kSmallest = 0x1p-500;
 // How close to 1 the cosine of an element at 0 or 180 degrees comes, for data on a limit: an
 // element within a thousandth of a radian of either.
 constexpr double kNearFlat = 1e-6;
@@ -54,44 +56,46 @@ NoTriangleReason threeAngles(const TriangleSolution& t) {
     return {NoTriangleWhy::Degenerate};
 }
 
-// An ambiguous case: `opposite` lies opposite `angle` (SSA) or `side` (AAS), `other` is the other
-// given element of the kind of `opposite`, `between` the given one of the other kind.
-NoTriangleReason ambiguous(const TriangleSolution& t, Element opposite, Element other,
-                           Element between) {
+// An ambiguous case, where `opposite` lies opposite `between`, the given element of the other
+// kind, and `other` is the other given element of the kind of `opposite`: the solver's own
+// verdict names the condition, since its limits are decided to the rounding of the data, far
+// finer than any band here could be. Data that no angle of the sine rule fits break it; the only
+// other arithmetic failure is data that leave the third side free; and where no candidate fits,
+// the data lie on a limit or each candidate has an element beyond 0 or 180 degrees.
+NoTriangleReason ambiguous(const TriangleSolution& t, const Failure& failure, Element opposite,
+                           Element other, Element between) {
+    if (const auto* arithmetic = dynamic_cast<const ArithmeticFailure*>(&failure))
+        return arithmetic->kind() == FailureKind::NegativeSquareRoot
+                   ? NoTriangleReason{NoTriangleWhy::SineCondition, opposite}
+                   : NoTriangleReason{NoTriangleWhy::Undetermined};
+    if (const auto* none = dynamic_cast<const NoTriangle*>(&failure); none && !none->onLimit())
+        return {NoTriangleWhy::NoClosure, opposite};
+    // On the limit of the law of sines the candidates merge in a right angle opposite `other` (in
+    // the dual, a side of 90 degrees), so by Napier's rules the third element of the kind of
+    // `opposite` has the cosine cos(other) / cos(opposite), negated for an angle: where that is
+    // +-1, it is the element that would be 0 or 180 degrees.
+    NoTriangleReason reason{NoTriangleWhy::Degenerate};
     const double so = std::sin(v(t, opposite)), sx = std::sin(v(t, other));
     const double sb = std::sin(v(t, between));
-    if (so < sx * sb - kOnLimit)
-        return {NoTriangleWhy::SineCondition, opposite};
-    // The quadratic in tan(x/2) of the solver, its coefficients up to a common factor: both
-    // vanish when the data leave the missing element free.
-    const bool sides = isSide(opposite);
-    const double p = sides ? std::cos(v(t, other)) + std::cos(v(t, opposite))
-                           : std::cos(v(t, other)) - std::cos(v(t, opposite));
-    const double q = sx * std::cos(v(t, between));
-    if (std::fabs(p) < kOnLimit && std::fabs(q) < kOnLimit)
-        return {NoTriangleWhy::Undetermined};
-    // Within the law of sines the candidates exist; on its limit they merge on an element of 90
-    // degrees, otherwise a candidate that fails has an element at or beyond 0 or 180 degrees.
     if (std::fabs(so - sx * sb) <= kOnLimit) {
-        // The candidates merge in a right angle opposite `other` (in the dual, a side of 90
-        // degrees), so by Napier's rules the third element of the kind of `opposite` has the
-        // cosine cos(other) / cos(opposite), negated for an angle.
-        NoTriangleReason reason{NoTriangleWhy::Degenerate};
         const auto [p1, p2] = othersOf(opposite);
         const double co = std::cos(v(t, opposite));
-        const double ratio = (sides ? 1 : -1) * std::cos(v(t, other)) / co;
+        const double ratio = (isSide(opposite) ? 1 : -1) * std::cos(v(t, other)) / co;
         if (std::fabs(co) > kOnLimit && std::fabs(std::fabs(ratio) - 1) <= kNearFlat) {
             reason.element = p1 == other ? p2 : p1;
             reason.flatDegrees = ratio > 0 ? 0 : 180;
         }
-        return reason;
     }
-    return {NoTriangleWhy::NoClosure, opposite};
+    return reason;
 }
 
 } // namespace
 
-NoTriangleReason whyNoTriangle(const TriangleSolution& data, const GivenElements& given) {
+NoTriangleReason whyNoTriangle(const TriangleSolution& data, const GivenElements& given,
+                               const Failure& failure) {
+    // An element under 2^-500 radians is taken for 0 (solver/triangle.h).
+    if (std::any_of(given.begin(), given.end(), [&](Element e) { return v(data, e) <= kSmallest; }))
+        return {NoTriangleWhy::Degenerate};
     const auto sides = std::count_if(given.begin(), given.end(), isSide);
     if (sides == 3)
         return threeSides(data);
@@ -112,9 +116,8 @@ NoTriangleReason whyNoTriangle(const TriangleSolution& data, const GivenElements
             single = e;
     }
     const bool firstOpposite = index(pair[0]) % 3 == index(single) % 3;
-    const Element opposite = firstOpposite ? pair[0] : pair[1];
-    const Element other = firstOpposite ? pair[1] : pair[0];
-    return ambiguous(data, opposite, other, single);
+    return ambiguous(data, failure, firstOpposite ? pair[0] : pair[1],
+                     firstOpposite ? pair[1] : pair[0], single);
 }
 
 } // namespace esferica

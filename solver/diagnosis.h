@@ -43,7 +43,8 @@ struct NoTriangleReason {
 };
 
 // The reason no triangle has the three `given` elements of `data` (radians, each strictly between
-// 0 and pi), for data on which the solver of their case has failed.
-NoTriangleReason whyNoTriangle(const TriangleSolution& data, const GivenElements& given);
+// 0 and pi), for data on which the solver of their case has failed with `failure`.
+NoTriangleReason whyNoTriangle(const TriangleSolution& data, const GivenElements& given,
+                               const Failure& failure);
 
 } // namespace esferica

@@ -445,5 +445,61 @@ TEST(CommandLine, ImageOptionsHandTheSceneToTheWriter) {
     EXPECT_EQ(none.out, kEquilateral);
 }
 
+// Data on which the program once printed a wrong value, refused a triangle or dropped one: slivers,
+// needles, lunes, near hemispheres, tiny elements, elements next to 180 degrees, double roots.
+// Each answer must hold the lines given: the true value to ten decimals, checked against the
+// triangle built from its vertices at 80 digits; where one unit in the last place of a datum
+// moves the triangle further (next to a double root, on a near lune), the digits that the double
+// read decides, or only the outcome.
+TEST(CommandLine, PrintsTheTrueValuesOnTrianglesOfEveryShape) {
+    struct Row {
+        std::vector<std::string_view> args;
+        int status;
+        std::vector<std::string> lines; // each a whole line of standard output or error
+    };
+    const Row rows[] = {
+        {{"b=179.999999998", "A=40", "C=60"},
+         0,
+         {"ángulo B\t160.0000000000", "exceso esférico\t80.0000000000",
+          "radio inscrito\t0.0000000020"}},
+        {{"A=60", "B=100", "C=139.99999999"}, 0, {"exceso esférico\t119.9999999900"}},
+        {{"a=105", "c=95", "C=175"}, 0, {"exceso esférico\t348.4316141733"}},
+        {{"a=0.001", "B=0.0001", "C=0.0002"}, 0, {"radio circunscrito\t59.0362434691"}},
+        {{"b=30", "c=30", "A=0.00001"},
+         0,
+         {"ángulo B\t89.9999956699", "radio circunscrito\t15.0000000000"}},
+        {{"a=90", "A=150", "B=150.000000000001"}, 0, {"radio inscrito\t75.0000000000"}},
+        {{"a=0.0003", "B=0.0001", "C=0.0002"},
+         0,
+         {"exceso esférico\t0.0000000000", "radio circunscrito\t26.5650511773"}},
+        {{"a=1e-15", "B=60", "C=60"}, 0, {"lado b\t0.0000000000", "ángulo A\t60.0000000000"}},
+        {{"b=100", "c=30", "A=1e-14"}, 0, {"lado a\t70.0000000000", "ángulo B\t180.0000000000"}},
+        {{"b=1e-16", "A=100", "B=30"},
+         0,
+         {"ángulo C\t50.0000000000", "Solución adicional", "ángulo C\t110.0000000000"}},
+        {{"a=60.0000000000001", "b=90", "A=60"},
+         0,
+         {"Solución adicional", "ángulo C\t90.0000051308", "ángulo C\t89.9999948692"}},
+        {{"a=29.9999999999999", "b=135", "A=45"},
+         1,
+         {"No existe solución: No se cierra ningún triángulo: con b = 135° y A = 45°, el lado a, "
+          "opuesto a A, tendría que cumplir sen a ≥ sen b · sen A, y a = 30° es demasiado corto."}},
+        {{"b=0.000260853447359389", "A=100.20987270032670", "C=26.0394018569004"},
+         0,
+         {"lado a\t0.0003183362"}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string_view> args{"--resolver"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        SCOPED_TRACE(::testing::Message()
+                     << row.args[0] << " " << row.args[1] << " " << row.args[2]);
+        const Answer r = run(args);
+        EXPECT_EQ(r.status, row.status);
+        const std::string text = "\n" + r.out + r.err;
+        for (const std::string& line : row.lines)
+            EXPECT_NE(text.find("\n" + line + "\n"), std::string::npos) << line << "\n" << text;
+    }
+}
+
 } // namespace
 } // namespace esferica

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculate command, headless through the recording view: counting, case choice, messages,
 // result text and the failure regime.
+#include "command/texts.h"
 #include "tests/support/click.h"
 #include "tests/support/triangle_check.h"
 
@@ -89,10 +90,11 @@ TEST_F(Command, AZeroFieldCountsAsNotGivenSoTheCaseIsChosenFromTheOthers) {
     ASSERT_EQ(r.outcome, Outcome::Solved);
     EXPECT_EQ(view.results[1], "40");
     EXPECT_EQ(view.results[3], "30");
-    const SASResult sas = SAS(testing::rad(30), testing::rad(40), testing::rad(50));
-    EXPECT_EQ(r.primary.a, sas.ladorestante);
-    EXPECT_EQ(r.primary.B, sas.primerang);
-    EXPECT_EQ(r.primary.C, sas.segundoang);
+    // The command solves from the degrees read: primerang, segundoang, ladorestante.
+    const Found sas = SAS(Degrees{30}, Degrees{40}, Degrees{50});
+    EXPECT_EQ(r.primary.a, heldRadians(sas[2]));
+    EXPECT_EQ(r.primary.B, heldRadians(sas[0]));
+    EXPECT_EQ(r.primary.C, heldRadians(sas[1]));
 }
 
 TEST_F(Command, GivenElementsAreShownBackRounded) {
@@ -169,6 +171,14 @@ TEST_F(Command, DataOnALimitShowExactlyTheTrianglesThatFit) {
         {"angle over 180", {"60", "60", "", "", "", "190"}, {}},
         {"angle of two turns", {"", "60", "60", "720", "", ""}, {}},
         {"side of exactly 180", {"180", "60", "", "30", "", ""}, {}},
+        // Elements a unit in the last place from 180 degrees, and far under a double's epsilon,
+        // are triangles: they were refused as exactly 0 or 180.
+        {"angle a unit below 180",
+         {"", "60", "60", "179.99999999999997", "", ""},
+         {"120", "60", "60", "180", "0", "0"}},
+        {"side of 1e-15 degrees",
+         {"1e-15", "", "", "", "60", "60"},
+         {"0", "0", "0", "60", "60", "60"}},
         {"decimal comma",
          {"60,5", "60", "60", "", "", ""},
          {"60.5", "60", "60", "71.14", "70.32", "70.32"}},
@@ -348,6 +358,21 @@ TEST_F(Command, AFieldNotReadWholeIsNotUsed) {
             EXPECT_EQ(view.results[3], "70.53") << "the options do not touch the results";
         }
     }
+}
+
+// Every solved triangle has its five measures; one that could not be computed keeps its line in
+// the table and its label, saying so.
+TEST(MeasureTexts, AMeasureThatCannotBeComputedSaysSoInItsPlace) {
+    FieldTexts fields;
+    fields.inputs = {"60", "60", "60", "", "", ""};
+    Calculation calc = compute(fields);
+    ASSERT_TRUE(calc.primaryMeasures && calc.primaryMeasures->circumradius);
+    calc.primaryMeasures->circumradius.reset();
+    EXPECT_NE(resultsTable(calc, ".").find("\nradio circunscrito\tno se puede calcular\nradio "
+                                           "inscrito\t19.4712206345\n"),
+              std::string::npos);
+    EXPECT_EQ(measureText(*calc.primaryMeasures, Measure::Circumradius, "."),
+              "no se puede calcular");
 }
 
 TEST_F(Command, AmbiguousCaseShowsBothTriangles) {

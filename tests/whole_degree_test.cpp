@@ -140,8 +140,10 @@ TEST(WholeDegreeData, EveryTripleOfMultiplesOfFiveShowsExactlyTheTrianglesThatFi
 // Data a little beside such a limit keep the triangles that fit them: two on one side of a double
 // root and none on the other, one triangle just inside a triangle inequality, a perimeter of 360
 // degrees or an excess of 0, and none just outside. Each row moves one element of data on a limit
-// by an offset some ten to thirty times what the error bound of that limit amounts to in the
-// data: a bound that many times too wide takes the data on either side for the limit itself.
+// by an offset: some ten to thirty times what the error bound of that limit amounted to in the
+// data before the limits were decided on the data themselves, or four units in the last place of
+// the element whose unit moves the limit most, which a band wider than three such units takes for
+// the limit itself.
 TEST(WholeDegreeData, DataJustBesideALimitKeepTheTrianglesOnEachSide) {
     struct Row {
         const char* name;
@@ -166,6 +168,36 @@ TEST(WholeDegreeData, DataJustBesideALimitKeepTheTrianglesOnEachSide) {
         {"SSA third side of 0", {"50", "50", "", "120", "", ""}, 0, 2e-12L},
         {"SSA third side of 180", {"80", "100", "", "60", "", ""}, 1, 1e-12L},
         {"AAS third side of 0", {"50", "", "", "70", "70", ""}, 4, 1e-12L},
+        // Four units in the last place of the moved element: the bands are at most three wide.
+        {"SSA double root, 4 units", {"30", "90", "", "30", "", ""}, 0, 1.4210854715202004e-14L},
+        {"SSA double root of 60 and 90, 4 units",
+         {"60", "90", "", "60", "", ""},
+         0,
+         2.842170943040401e-14L},
+        // The unit of 135 moves the root most.
+        {"SSA double root of 30 and 135, 4 units",
+         {"30", "135", "", "45", "", ""},
+         1,
+         1.1368683772161603e-13L},
+        {"AAS double root, 4 units", {"30", "", "", "30", "90", ""}, 3, 1.4210854715202004e-14L},
+        {"SSS triangle inequality, 4 units",
+         {"30", "40", "70", "", "", ""},
+         2,
+         5.684341886080802e-14L},
+        {"SSS perimeter of 360, 4 units",
+         {"120", "120", "120", "", "", ""},
+         2,
+         5.684341886080802e-14L},
+        {"AAA excess of 0, 4 units", {"", "", "", "60", "60", "60"}, 5, 2.842170943040401e-14L},
+        {"SSA third side of 0, 4 units",
+         {"50", "50", "", "120", "", ""},
+         0,
+         2.842170943040401e-14L},
+        {"SSA third side of 180, 4 units",
+         {"80", "100", "", "60", "", ""},
+         1,
+         5.684341886080802e-14L},
+        {"AAS third side of 0, 4 units", {"50", "", "", "70", "70", ""}, 4, 5.684341886080802e-14L},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -193,6 +225,26 @@ TEST(WholeDegreeData, DataJustBesideALimitKeepTheTrianglesOnEachSide) {
                 << fields.inputs[row.moved] << " in field " << row.moved;
         }
         EXPECT_NE(counts[0], counts[1]) << "the row does not straddle a limit";
+    }
+}
+
+// Data typed exactly on a limit that no double holds: the sides 0.1 and 0.2 add up to the side 0.3,
+// the sides 101.6, 128.7 and 129.7 to 360 degrees, and the angles 55, 55.6 and 69.4 to 180, but
+// their doubles fall a few units in the last place inside the limit. The rounding of their reading
+// is what puts them there, so they fit no triangle.
+TEST(WholeDegreeData, DataTypedOnALimitThatNoDoubleHoldsFitNoTriangle) {
+    const std::array<std::array<const char*, 6>, 3> rows{{
+        {"0.3", "0.1", "0.2", "", "", ""},
+        {"101.6", "128.7", "129.7", "", "", ""},
+        {"", "", "", "55", "55.6", "69.4"},
+    }};
+    for (const auto& texts : rows) {
+        FieldTexts fields;
+        for (std::size_t e = 0; e < 6; ++e)
+            fields.inputs[e] = texts[e];
+        SCOPED_TRACE(::testing::Message() << texts[0] << texts[3] << " " << texts[1] << texts[4]
+                                          << " " << texts[2] << texts[5]);
+        EXPECT_EQ(compute(fields).outcome, Outcome::NoSolution);
     }
 }
 
