@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "navigation/triangle.h"
 
-#include <charconv>
+#include "numeric/portable.h"
+
 #include <cmath>
+#include <string>
+#include <system_error>
 
 namespace esferica {
 
@@ -12,11 +15,19 @@ constexpr double kQuarterTurn = 90;
 
 constexpr std::array<std::string_view, 6> kPointNames{"Salida", "Llegada", "Polo", "P", "Z", "X"};
 
-// The shortest decimal text that reads back as `value`: readNumber rounds it to the same double.
+// A decimal text that reads back as `value`: readNumber rounds it to the same double. The fewest
+// decimals that do, and an exponent only for a value too small for thirty decimals.
 std::string exactText(double value) {
-    char buf[32];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    (void)ec; // a double's shortest text is far shorter than the buffer
+    char buf[64];
+    for (int decimals = 0; decimals <= 30; ++decimals) {
+        const auto [end, ec] =
+            toChars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+        double back = 0;
+        if (ec == std::errc{} && fromChars(buf, end, back).ec == std::errc{} && back == value)
+            return {buf, end};
+    }
+    const auto [end, ec] = toChars(buf, buf + sizeof buf, value, std::chars_format::scientific, 16);
+    (void)ec; // seventeen significant digits fit the buffer and always read back
     return {buf, end};
 }
 

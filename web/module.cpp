@@ -55,6 +55,8 @@ const char* outcomeName(Outcome outcome) {
         return "underdetermined";
     case Outcome::Overdetermined:
         return "overdetermined";
+    case Outcome::NotReadWhole:
+        return "not-read-whole";
     case Outcome::NoSolution:
         return "no-solution";
     case Outcome::BadDrawingData:

@@ -46,9 +46,11 @@ const rows = [
     type: { ...sides60, "lado a": "1e400" }, submit: "Enter",
     expect: { message: COUNT_MESSAGE, reason: "Se leyeron 2 datos: «lado b» = 60°, «lado c» = 60°; " +
       "hacen falta 3. «lado a» no cuenta: «1e400» es un número demasiado grande." } },
-  { name: "a field not read whole is marked with what was read",
+  { name: "a field not read whole solves nothing: what was read, the likely intent, the focus",
     type: { ...sides60, "lado a": "6O" }, submit: "click",
-    expect: { notes: { "lado a": "Se leyó 6; no se leyó «O»." }, cells: { "Solución, lado a": ["6", "6,0000000000° = 6° 0′ 0,00″"] } } },
+    expect: { message: "Datos mal escritos", focus: "lado a", cells: { "Solución, lado a": ["", ""] },
+      reason: "En «lado a», «6O» no se leyó entero: se leyó 6 y no «O». ¿Es una letra O en lugar de " +
+        "un cero? Escriba «60». Un campo solo se usa si se lee entero: corríjalo, o vacíelo si no es un dato." } },
 ];
 
 async function visit(context, url, row) {
