@@ -16,7 +16,7 @@ const MAX_SHARE = 1e-3;
 
 // The bound the accuracy table states for triangles with sides of about 90 degrees, the batch's,
 // in degrees: the largest figure of that row. The table is in docs/accuracy.md, or in the
-// README's Accuracy section.
+// accuracy document.
 function accuracyBound() {
   const doc = [join(ROOT, "docs/accuracy.md"), join(ROOT, "README.md")].find(existsSync);
   const row = readFileSync(doc, "utf8").split("\n").find((line) => line.startsWith("| 90° |"));
