@@ -193,7 +193,7 @@ ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg) {
         std::remainder(std::remainder(from.rotation, kTurn) + rotationDeg, kTurn);
     return {std::clamp(inclination, std::min(-kMaxTurnedInclination, from.inclination),
                        std::max(kMaxTurnedInclination, from.inclination)),
-            rotation == -kHalfTurn ? kHalfTurn : rotation};
+            rotation};
 }
 
 ViewAngles inTenths(ViewAngles view) {

@@ -158,10 +158,11 @@ Calculation compute(const FieldTexts& fields, const TriangleSolution& carried = 
 inline constexpr double kMaxTurnedInclination = 90;
 
 // `from` turned by the given degrees, unrounded, so that a turn made of many small steps (a drag a
-// fraction of a pixel at a time) adds up to the whole: the rotation wrapped into (-180, 180], the
-// inclination stopped at +-kMaxTurnedInclination. A view typed beyond that range turns from where
-// it is: towards the range by the step, never further out (120 turned by -0.5 is 119.5, by +0.5
-// stays 120). A rotation of many turns starts from its place within one.
+// fraction of a pixel at a time) adds up to the whole: the rotation wrapped into [-180, 180]
+// (inTenths shows -180 as 180), the inclination stopped at +-kMaxTurnedInclination. A view typed
+// beyond that range turns from where it is: towards the range by the step, never further out (120
+// turned by -0.5 is 119.5, by +0.5 stays 120). A rotation of many turns starts from its place
+// within one.
 ViewAngles turned(ViewAngles from, double inclinationDeg, double rotationDeg);
 
 // The view, in degrees, under which the triangle `t` faces the viewer: the middle of its three
@@ -209,7 +210,6 @@ public:
     // Which picture drawPicture draws, from now on: the classic one unless told otherwise (the
     // window sets the user's choice).
     void setPictureStyle(PictureStyle style);
-    PictureStyle pictureStyle() const { return style_; }
     // Whether the readable picture names the sides, from now on: it does unless told otherwise.
     void setSideNames(bool named);
 

@@ -138,22 +138,16 @@ private:
 float toSingle(Real x);
 
 // The resume-next regime: each step runs on its own; a step that meets a failure is abandoned at
-// that operation, the failure is recorded as pending, and the next step runs.
+// that operation, and the next step runs.
 class ResumeNext {
 public:
     template <class Step> void operator()(Step&& step) {
         try {
             step();
         } catch (const Failure&) {
-            pending_ = true;
+            // abandoned: what the step had not stored stays as it was
         }
     }
-    bool pending() const { return pending_; }
-    // Records a failure that a step found by a test of its own rather than in the arithmetic.
-    void markPending() { pending_ = true; }
-
-private:
-    bool pending_ = false;
 };
 
 } // namespace esferica

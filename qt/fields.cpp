@@ -102,12 +102,6 @@ QLineEdit* FieldMarks::lineEdit(const Field& field) const {
     return marks_[kElements + index(std::get<OptionField>(field))].field;
 }
 
-bool FieldMarks::isMarked(const QLineEdit* field) const {
-    return std::any_of(marks_.begin(), marks_.end(), [field](const Mark& m) {
-        return m.field == field && m.sign && m.sign->isVisible();
-    });
-}
-
 void FieldMarks::mark(Mark& m, const QString& note) {
     // The sign is made the first time a field is marked: most fields never are.
     if (!m.sign) {

@@ -34,8 +34,6 @@ public:
 
     // The field of `field`.
     QLineEdit* lineEdit(const Field& field) const;
-    // Whether `field` carries a mark.
-    bool isMarked(const QLineEdit* field) const;
 
 private:
     struct Mark {

@@ -69,11 +69,9 @@ TEST(ResumeNext, AFailedStepIsAbandonedAndTheNextStillRuns) {
     ResumeNext run;
     Real kept = 5, written = 0;
     run([&] { kept = Real(1) / 0; });
-    EXPECT_TRUE(run.pending());
     run([&] { written = 7; });
     EXPECT_EQ(kept, 5) << "the failing step must store nothing";
     EXPECT_EQ(written, 7);
-    EXPECT_TRUE(run.pending()) << "a later success does not clear the failure";
 }
 
 // Kept on purpose: pi with 14 decimals, not the double nearest to pi.
