@@ -98,7 +98,8 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
             auto* value = new QLabel(&page);
             value->setObjectName(fromStd(result.name));
             value->setTextFormat(Qt::PlainText);
-            value->setWordWrap(true);
+            value->setMinimumWidth(
+                value->fontMetrics().horizontalAdvance(fromStd(esferica::kLongestResult)));
             value->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
             value->setAccessibleName(spokenName(caption->text()));
@@ -110,6 +111,9 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
         notes_[slot(problem)]->setObjectName(QLatin1String(note));
         notes_[slot(problem)]->setTextFormat(Qt::PlainText);
         notes_[slot(problem)]->setWordWrap(true);
+        notes_[slot(problem)]->setMinimumHeight(esferica::kNoteLines *
+                                                notes_[slot(problem)]->fontMetrics().lineSpacing());
+        notes_[slot(problem)]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         layout->addWidget(notes_[slot(problem)]);
         layout->addStretch();
     };

@@ -180,25 +180,12 @@ std::string altitudeText(double degrees, std::string_view decimalSeparator) {
 
 std::array<std::string, kSailingResults> sailingResultTexts(const Sailing& s,
                                                             std::string_view decimalSeparator) {
-    std::string vertex;
-    switch (s.vertex.kind) {
-    case VertexCase::OnRoute:
-    case VertexCase::BeyondRoute:
-        vertex = latitudeText(s.vertex.latitude, decimalSeparator) + ", " +
-                 longitudeText(s.vertex.longitude, decimalSeparator);
-        if (s.vertex.kind == VertexCase::BeyondRoute)
-            vertex += ", más allá de la llegada";
-        break;
-    case VertexCase::AlongMeridian:
-        vertex = "no definido: la derrota sigue un meridiano";
-        break;
-    case VertexCase::AlongEquator:
-        vertex = "no definido: la derrota sigue el ecuador";
-        break;
-    case VertexCase::NoRoute:
-        vertex = "no definido";
-        break;
-    }
+    const bool hasVertex =
+        s.vertex.kind == VertexCase::OnRoute || s.vertex.kind == VertexCase::BeyondRoute;
+    const std::string vertex = hasVertex
+                                   ? latitudeText(s.vertex.latitude, decimalSeparator) + ", " +
+                                         longitudeText(s.vertex.longitude, decimalSeparator)
+                                   : "no definido";
     const double rhumbKm = s.rhumb.distance * std::numbers::pi / 180 * s.radiusKm;
     return {distanceText(s.miles(), s.kilometres(), decimalSeparator),
             courseAndQuadrant(s.greatCircle.initialCourse, decimalSeparator),
@@ -221,17 +208,22 @@ std::array<std::string, kSightResults> sightResultTexts(const Sight& s,
 }
 
 std::string sailingNote(const Sailing& s, std::string_view decimalSeparator) {
-    switch (s.greatCircle.track) {
-    case Track::Antipodal:
-        return "Salida y llegada son antípodas: todos los círculos máximos que pasan por ellas "
-               "miden " +
-               oneDecimal(s.miles(), 1, decimalSeparator) +
-               " millas hasta la llegada, así que el rumbo queda indeterminado.";
-    case Track::Coincident:
-        return "Salida y llegada son el mismo punto: no hay derrota ni rumbo.";
-    case Track::Meridian:
-    case Track::Oblique:
+    switch (s.vertex.kind) {
+    case VertexCase::OnRoute:
         break;
+    case VertexCase::BeyondRoute:
+        return "El vértice queda más allá de la llegada: la derrota no pasa por él.";
+    case VertexCase::AlongMeridian:
+        return "La derrota sigue un meridiano: no tiene vértice.";
+    case VertexCase::AlongEquator:
+        return "La derrota sigue el ecuador: no tiene vértice.";
+    case VertexCase::NoRoute:
+        if (s.greatCircle.track == Track::Antipodal)
+            return "Salida y llegada son antípodas: todos los círculos máximos que las unen "
+                   "miden " +
+                   oneDecimal(s.miles(), 1, decimalSeparator) +
+                   " millas, y el rumbo queda indeterminado.";
+        return "Salida y llegada son el mismo punto: no hay derrota ni rumbo.";
     }
     return {};
 }

@@ -42,6 +42,11 @@ inline constexpr std::size_t kSailingResults = 6;
 enum class SightResult { Altitude, Azimuth, Intercept };
 inline constexpr std::size_t kSightResults = 3;
 
+// The longest value a result of either problem shows, for the width of the results.
+inline constexpr std::string_view kLongestResult = "10800,0 millas (20015,1 km)";
+// How many lines the longest note takes, for the height of the results.
+inline constexpr int kNoteLines = 3;
+
 // The object names of the result labels and the captions beside them.
 struct ResultName {
     std::string_view name;    // object name of the label that shows the value
@@ -50,8 +55,8 @@ struct ResultName {
 extern const std::array<ResultName, kSailingResults> kSailingResultNames;
 extern const std::array<ResultName, kSightResults> kSightResultNames;
 
-// The values, each as the window shows it: "3101,2 millas (5743,5 km)", "296,4° (N 63,6° W)",
-// "indeterminado" for a course that does not exist and "no definido" and why for a vertex.
+// The values, each as the window shows it: "3101,2 millas (5747,4 km)", "296,4° (N 63,6° W)",
+// "indeterminado" for a course that does not exist and "no definido" for a vertex.
 std::array<std::string, kSailingResults> sailingResultTexts(const Sailing& s,
                                                             std::string_view decimalSeparator);
 // "61°06,7′", "135,8° (S 44,2° E)", "3,3 millas hacia" (or "desde"); the intercept empty without
@@ -60,7 +65,7 @@ std::array<std::string, kSightResults> sightResultTexts(const Sight& s,
                                                         std::string_view decimalSeparator);
 
 // What the window adds under the results of a problem out of the ordinary (antipodal or coincident
-// points, a body at the zenith or the nadir), or empty.
+// points, a route without a vertex or short of it, a body at the zenith or the nadir), or empty.
 std::string sailingNote(const Sailing& s, std::string_view decimalSeparator);
 std::string sightNote(const Sight& s);
 
