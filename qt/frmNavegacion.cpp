@@ -129,7 +129,6 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
     }
     {
         auto [page, fields] = addPage("tabPosicion");
-        using esferica::SightDatum;
         constexpr std::array<std::pair<const char*, const char*>, esferica::kSightData> kFields{{
             {"lblLatitud", "txtLatitud"},
             {"lblDeclinacion", "txtDeclinacion"},

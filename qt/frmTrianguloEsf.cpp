@@ -26,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -317,8 +318,12 @@ void frmTrianguloEsf::calculateWith(const std::array<std::string, esferica::kEle
 void frmTrianguloEsf::cmdNavegacion_Click() {
     if (!navegacion_) {
         navegacion_ = std::make_unique<frmNavegacion>(*this);
-        // Beside this window, to its right, where the screen allows.
-        navegacion_->move(frameGeometry().topRight() + QPoint(kNavigationOffset, 0));
+        // Beside this window, to its right, where the screen has room for it; elsewhere where
+        // the window manager puts it.
+        const QRect beside(frameGeometry().topRight() + QPoint(kNavigationOffset, 0),
+                           navegacion_->sizeHint());
+        if (screen()->availableGeometry().contains(beside))
+            navegacion_->move(beside.topLeft());
     }
     navegacion_->show();
     navegacion_->raise();
