@@ -136,6 +136,18 @@ TEST_F(NavigationWindowTest, SolvesBothProblemsAndCopiesTheCommandLinesAnswer) {
          {{"lblAlturaEstimada", "61°06.7′"}, {"lblDiferencia", "3.3 millas hacia"}},
          {"--altura", "latitud=43°00,0'N", "declinacion=20°06,0'N", "horario_greenwich=350",
           "longitud=11W", "observada=61°10,0'"}},
+        {"a body at the zenith",
+         kSight,
+         {{"txtLatitud", "20 S"},
+          {"txtDeclinacion", "-20"},
+          {"txtHorario", "0"},
+          {"txtHorarioGreenwich", ""},
+          {"txtLongitud", ""},
+          {"txtObservada", ""}},
+         {{"lblAlturaEstimada", "90°00.0′"},
+          {"lblAzimut", "indeterminado"},
+          {"lblNotaPosicion", "El astro está en el cenit: el azimut queda indeterminado."}},
+         {"--altura", "latitud=20S", "declinacion=-20", "horario=0"}},
     };
     open();
     for (const Row& row : rows) {
