@@ -262,7 +262,7 @@ void frmNavegacion::calculateSailing() {
     sailing_ = s;
     solved(Problem::Sailing) = {esferica::triangleBehind(s), esferica::sailingLines(s), true};
     const auto texts = esferica::sailingResultTexts(s, separator);
-    showResults(Problem::Sailing, texts.data(), texts.size(), esferica::sailingNote(s, separator));
+    showResults(Problem::Sailing, texts, esferica::sailingNote(s, separator));
 }
 
 void frmNavegacion::calculateSight() {
@@ -290,14 +290,14 @@ void frmNavegacion::calculateSight() {
     }
     solved(Problem::Sight) = {esferica::triangleBehind(s), esferica::sightLines(s), true};
     const auto results = esferica::sightResultTexts(s, decimalSeparator());
-    showResults(Problem::Sight, results.data(), results.size(), esferica::sightNote(s));
+    showResults(Problem::Sight, results, esferica::sightNote(s));
 }
 
-void frmNavegacion::showResults(Problem problem, const std::string* texts, std::size_t count,
+void frmNavegacion::showResults(Problem problem, std::span<const std::string> texts,
                                 const std::string& note) {
     std::vector<QLabel*>& labels = results_[slot(problem)];
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        labels[i]->setText(i < count ? fromStd(texts[i]) : QString());
+        labels[i]->setText(i < texts.size() ? fromStd(texts[i]) : QString());
         labels[i]->setEnabled(true);
     }
     notes_[slot(problem)]->setText(fromStd(note));
@@ -312,7 +312,7 @@ void frmNavegacion::refuse(Problem problem, QLineEdit* field, const std::string&
         sailing_.reset();
     else
         sight_.reset();
-    showResults(problem, nullptr, 0, {});
+    showResults(problem, {}, {});
     QMessageBox box(QMessageBox::NoIcon, windowTitle(),
                     fromStd(esferica::messageText(esferica::Outcome::NotReadWhole)),
                     QMessageBox::Ok, this);

@@ -18,7 +18,9 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -61,8 +63,8 @@ private:
     // A field not read whole, or a datum missing or too many: the tab's results and the picture
     // cleared, the message and its reason, the focus back in `field` with its text selected.
     void refuse(Problem problem, QLineEdit* field, const std::string& reason);
-    void showResults(Problem problem, const std::string* texts, std::size_t count,
-                     const std::string& note);
+    // Shows `texts` in the tab's result labels, in order (none: every label empty), and `note`.
+    void showResults(Problem problem, std::span<const std::string> texts, const std::string& note);
     // Draws the tab's last problem, or clears the picture.
     void drawProblem();
     // The tab's fields have changed: its results no longer belong to them.
