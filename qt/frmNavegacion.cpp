@@ -196,7 +196,7 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
 
 frmNavegacion::~frmNavegacion() = default;
 
-QLineEdit* frmNavegacion::addField(QWidget& page, const char* name) {
+QLineEdit* frmNavegacion::addField(QWidget& page, const char* name) const {
     auto* field = new QLineEdit(&page);
     field->setObjectName(QLatin1String(name));
     const esferica::NavigationCaption& texts = esferica::navigationTexts(name);

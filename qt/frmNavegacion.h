@@ -72,7 +72,7 @@ private:
     void updateButtons();
     std::string decimalSeparator() const;
 
-    QLineEdit* addField(QWidget& page, const char* name);
+    QLineEdit* addField(QWidget& page, const char* name) const;
     QLabel* addCaption(QWidget& page, const char* name, QWidget* buddy);
 
     frmTrianguloEsf& main_;

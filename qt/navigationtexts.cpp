@@ -13,7 +13,6 @@ namespace {
 constexpr std::string_view kPositionForms =
     "Latitud y después longitud, con N o S y E, W u O (36°32′ N 6°18′ W, 36°32,5′N 6°18′O), o "
     "en grados con signo, norte y este positivos (36,54 -6,3)";
-constexpr std::string_view kAngleForms = "Grados: 43 · 43°00,0′ · 43°0′0″ · 43,5";
 
 constexpr std::array kCaptions{
     NavigationCaption{"frmNavegacion", "Navegación", {}, {}},
