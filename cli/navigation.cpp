@@ -61,14 +61,15 @@ std::string quoted(std::string_view text) {
     return "«" + printable(text) + "»";
 }
 
-// Why an angle was not read, naming it by `field` ("la latitud de salida").
-std::string coordinateReason(const CoordinateError& e, std::string_view field,
-                             CoordinateKind kind) {
+} // namespace
+
+std::string coordinateReason(const CoordinateError& e, std::string_view field, CoordinateKind kind,
+                             std::string_view decimalSeparator) {
     const Places places{{"campo", std::string(field)},
                         {"leído", quoted(e.read)},
                         {"resto", quoted(e.left)},
                         {"letra", quoted(e.letter)},
-                        {"valor", quotedDegrees(e.value, ".")}};
+                        {"valor", quotedDegrees(e.value, decimalSeparator)}};
     switch (e.problem) {
     case CoordinateProblem::Missing:
         return filled("Falta {campo}.", places);
@@ -111,6 +112,8 @@ std::string coordinateReason(const CoordinateError& e, std::string_view field,
     }
     return {};
 }
+
+namespace {
 
 // A problem's answer: its lines, or why it could not be read.
 struct Answer {
@@ -183,52 +186,54 @@ SailingWords sailingWords(std::span<const std::string_view> words, double radius
     return request;
 }
 
+// The angles of both positions read from the words of a sailing problem, or why not.
+struct RouteAngles {
+    std::array<double, 4> degrees{};
+    std::optional<CoordinateError> error; // its angle counted over both positions
+};
+
+RouteAngles routeAngles(std::span<const std::string_view> positions) {
+    RouteAngles route;
+    // Two words are a position each; otherwise the words together hold both.
+    if (positions.size() == 2) {
+        for (std::size_t p = 0; p < 2; ++p) {
+            const CoordinatesReading r =
+                readCoordinates(positions[p], std::span(kSailingKinds).subspan(2 * p, 2));
+            if (r.error) {
+                route.error = r.error;
+                route.error->angle += 2 * p;
+                return route;
+            }
+            std::copy(r.degrees.begin(), r.degrees.end(), route.degrees.begin() + 2 * p);
+        }
+        return route;
+    }
+    const CoordinatesReading r = readCoordinates(joined(positions), kSailingKinds);
+    if (r.error)
+        route.error = r.error;
+    else
+        std::copy(r.degrees.begin(), r.degrees.end(), route.degrees.begin());
+    return route;
+}
+
+std::string sailingReason(const CoordinateError& e, std::string_view decimalSeparator) {
+    return coordinateReason(e, kSailingFields[e.angle], kSailingKinds[e.angle], decimalSeparator);
+}
+
 Answer sailingAnswer(const SailingWords& request) {
     if (!request.malformed.empty())
         return malformed(request.malformed);
-    // Two words are a position each; otherwise the words together hold both.
-    std::array<double, 4> angles{};
-    const auto refused = [](const CoordinateError& e) {
-        return malformed(coordinateReason(e, kSailingFields[e.angle], kSailingKinds[e.angle]));
-    };
-    if (request.positions.size() == 2) {
-        for (std::size_t p = 0; p < 2; ++p) {
-            const CoordinatesReading r =
-                readCoordinates(request.positions[p], std::span(kSailingKinds).subspan(2 * p, 2));
-            if (r.error) {
-                CoordinateError e = *r.error;
-                e.angle += 2 * p;
-                return refused(e);
-            }
-            std::copy(r.degrees.begin(), r.degrees.end(), angles.begin() + 2 * p);
-        }
-    } else {
-        const CoordinatesReading r = readCoordinates(joined(request.positions), kSailingKinds);
-        if (r.error)
-            return refused(*r.error);
-        std::copy(r.degrees.begin(), r.degrees.end(), angles.begin());
-    }
-    const Sailing s = sail({angles[0], angles[1]}, {angles[2], angles[3]}, request.radiusKm);
-    const bool vertex =
-        s.vertex.kind == VertexCase::OnRoute || s.vertex.kind == VertexCase::BeyondRoute;
-    Answer a;
-    a.text = line("distancia (millas)", valueText(s.miles())) +
-             line("distancia (km)", valueText(s.kilometres())) +
-             line("rumbo inicial", s.greatCircle.initialCourse, kUndetermined) +
-             line("rumbo final", s.greatCircle.finalCourse, kUndetermined) +
-             line("latitud del vértice", vertex ? std::optional(s.vertex.latitude) : std::nullopt,
-                  kUndefined) +
-             line("longitud del vértice", vertex ? std::optional(s.vertex.longitude) : std::nullopt,
-                  kUndefined) +
-             line("rumbo loxodrómico", s.rhumb.course, kUndetermined) +
-             line("distancia loxodrómica (millas)", valueText(s.rhumbMiles()));
-    return a;
+    const RouteAngles route = routeAngles(request.positions);
+    if (route.error)
+        return malformed(sailingReason(*route.error, "."));
+    const std::array<double, 4>& d = route.degrees;
+    return {kSolved, sailingLines(sail({d[0], d[1]}, {d[2], d[3]}, request.radiusKm))};
 }
 
 // The position triangle of a sight.
 
-enum class Datum { Latitude, Declination, HourAngle, GreenwichHourAngle, Longitude, Observed };
-constexpr int kData = 6;
+using Datum = SightDatum;
+constexpr std::size_t kData = kSightData;
 
 struct DatumName {
     std::string_view name; // as written before its =
@@ -307,51 +312,10 @@ Answer sightAnswer(std::string_view text) {
         at += found->second - 1;
     }
 
-    std::array<std::optional<double>, kData> degrees;
-    for (std::size_t d = 0; d < kData; ++d) {
-        if (!values[d])
-            continue;
-        const std::array kind{kDatumKinds[d]};
-        const CoordinatesReading r = readCoordinates(*values[d], kind);
-        if (r.error)
-            return malformed(coordinateReason(*r.error, kDatumFields[d], kDatumKinds[d]));
-        degrees[d] = r.degrees[0];
-    }
-    const auto missing = [](Datum d) {
-        return malformed(filled("Falta {campo}.", {{"campo", std::string(kDatumFields[slot(d)])}}));
-    };
-    const auto given = [&](Datum d) {
-        return degrees[slot(d)].has_value();
-    };
-    for (const Datum d : {Datum::Latitude, Datum::Declination})
-        if (!given(d))
-            return missing(d);
-    if (given(Datum::HourAngle) && given(Datum::GreenwichHourAngle))
-        return malformed("Se dieron el horario del lugar y el horario en Greenwich: basta con uno "
-                         "de los dos.");
-    if (given(Datum::GreenwichHourAngle) && !given(Datum::Longitude))
-        return malformed("Falta la longitud, que con el horario en Greenwich da el horario del "
-                         "lugar.");
-    if (given(Datum::Longitude) && !given(Datum::GreenwichHourAngle))
-        return malformed("Sobra la longitud: solo se usa con el horario en Greenwich.");
-    if (!given(Datum::HourAngle) && !given(Datum::GreenwichHourAngle))
-        return missing(Datum::HourAngle);
-
-    const double hourAngle = given(Datum::HourAngle)
-                                 ? *degrees[slot(Datum::HourAngle)]
-                                 : localHourAngle(*degrees[slot(Datum::GreenwichHourAngle)],
-                                                  *degrees[slot(Datum::Longitude)]);
-    const Sight s = reduceSight(*degrees[slot(Datum::Latitude)], *degrees[slot(Datum::Declination)],
-                                hourAngle, degrees[slot(Datum::Observed)]);
-    Answer a;
-    a.text = line("altura estimada", valueText(s.altitude())) +
-             line("azimut", s.azimuth(), kUndetermined);
-    if (const std::optional<double> miles = s.interceptMiles()) {
-        constexpr std::array<std::string_view, 3> kSenses{"hacia", "desde", "ninguno"};
-        a.text += line("diferencia de alturas (millas)", valueText(*miles)) +
-                  line("sentido", kSenses[static_cast<std::size_t>(s.sense())]);
-    }
-    return a;
+    const SightReading reading = readSight(values, ".");
+    if (!reading.sight)
+        return malformed(reading.reason);
+    return {kSolved, sightLines(*reading.sight)};
 }
 
 // One problem a line of `in`, answered as --resolver - answers: blocks one blank line apart, the
@@ -381,6 +345,93 @@ int answerWords(const Answer& a, std::string_view usage, std::ostream& out, std:
 }
 
 } // namespace
+
+RouteReading readRoute(std::string_view departure, std::string_view arrival, double radiusKm,
+                       std::string_view decimalSeparator) {
+    const std::array positions{departure, arrival};
+    const RouteAngles route = routeAngles(positions);
+    if (route.error)
+        return {std::nullopt, sailingReason(*route.error, decimalSeparator),
+                route.error->angle / 2};
+    const std::array<double, 4>& d = route.degrees;
+    return {sail({d[0], d[1]}, {d[2], d[3]}, radiusKm), {}, 0};
+}
+
+std::string sailingLines(const Sailing& s) {
+    const bool vertex =
+        s.vertex.kind == VertexCase::OnRoute || s.vertex.kind == VertexCase::BeyondRoute;
+    return line("distancia (millas)", valueText(s.miles())) +
+           line("distancia (km)", valueText(s.kilometres())) +
+           line("rumbo inicial", s.greatCircle.initialCourse, kUndetermined) +
+           line("rumbo final", s.greatCircle.finalCourse, kUndetermined) +
+           line("latitud del vértice", vertex ? std::optional(s.vertex.latitude) : std::nullopt,
+                kUndefined) +
+           line("longitud del vértice", vertex ? std::optional(s.vertex.longitude) : std::nullopt,
+                kUndefined) +
+           line("rumbo loxodrómico", s.rhumb.course, kUndetermined) +
+           line("distancia loxodrómica (millas)", valueText(s.rhumbMiles()));
+}
+
+SightReading readSight(const SightTexts& texts, std::string_view decimalSeparator) {
+    const auto refused = [](std::string reason, Datum d) {
+        return SightReading{std::nullopt, std::move(reason), d};
+    };
+    std::array<std::optional<double>, kData> degrees;
+    for (std::size_t d = 0; d < kData; ++d) {
+        if (!texts[d])
+            continue;
+        const std::array kind{kDatumKinds[d]};
+        const CoordinatesReading r = readCoordinates(*texts[d], kind);
+        if (r.error)
+            return refused(
+                coordinateReason(*r.error, kDatumFields[d], kDatumKinds[d], decimalSeparator),
+                static_cast<Datum>(d));
+        degrees[d] = r.degrees[0];
+    }
+    const auto missing = [&](Datum d) {
+        return refused(filled("Falta {campo}.", {{"campo", std::string(kDatumFields[slot(d)])}}),
+                       d);
+    };
+    const auto given = [&](Datum d) {
+        return degrees[slot(d)].has_value();
+    };
+    for (const Datum d : {Datum::Latitude, Datum::Declination})
+        if (!given(d))
+            return missing(d);
+    if (given(Datum::HourAngle) && given(Datum::GreenwichHourAngle))
+        return refused("Se dieron el horario del lugar y el horario en Greenwich: basta con uno "
+                       "de los dos.",
+                       Datum::GreenwichHourAngle);
+    if (given(Datum::GreenwichHourAngle) && !given(Datum::Longitude))
+        return refused("Falta la longitud, que con el horario en Greenwich da el horario del "
+                       "lugar.",
+                       Datum::Longitude);
+    if (given(Datum::Longitude) && !given(Datum::GreenwichHourAngle))
+        return refused("Sobra la longitud: solo se usa con el horario en Greenwich.",
+                       Datum::Longitude);
+    if (!given(Datum::HourAngle) && !given(Datum::GreenwichHourAngle))
+        return missing(Datum::HourAngle);
+
+    const double hourAngle = given(Datum::HourAngle)
+                                 ? *degrees[slot(Datum::HourAngle)]
+                                 : localHourAngle(*degrees[slot(Datum::GreenwichHourAngle)],
+                                                  *degrees[slot(Datum::Longitude)]);
+    return {reduceSight(*degrees[slot(Datum::Latitude)], *degrees[slot(Datum::Declination)],
+                        hourAngle, degrees[slot(Datum::Observed)]),
+            {},
+            Datum::Latitude};
+}
+
+std::string sightLines(const Sight& s) {
+    std::string text = line("altura estimada", valueText(s.altitude())) +
+                       line("azimut", s.azimuth(), kUndetermined);
+    if (const std::optional<double> miles = s.interceptMiles()) {
+        constexpr std::array<std::string_view, 3> kSenses{"hacia", "desde", "ninguno"};
+        text += line("diferencia de alturas (millas)", valueText(*miles)) +
+                line("sentido", kSenses[static_cast<std::size_t>(s.sense())]);
+    }
+    return text;
+}
 
 std::optional<int> runNavigation(std::span<const std::string_view> args, std::istream& in,
                                  std::ostream& out, std::ostream& err) {

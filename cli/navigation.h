@@ -16,9 +16,16 @@
 // has an answer, so no problem ends with status 1.
 #pragma once
 
+#include "navigation/coordinates.h"
+#include "navigation/sailing.h"
+#include "navigation/sight.h"
+
+#include <array>
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace esferica {
@@ -27,5 +34,47 @@ namespace esferica {
 // and returns its exit status; none when they ask for something else.
 std::optional<int> runNavigation(std::span<const std::string_view> args, std::istream& in,
                                  std::ostream& out, std::ostream& err);
+
+// What the command line and the navigation window share: the reading of a problem with its
+// reasons, and the lines of its answer.
+
+// Why an angle of a problem was not read, in Spanish, naming the angle by `field` ("la latitud de
+// salida"), a value read quoted with `decimalSeparator`.
+std::string coordinateReason(const CoordinateError& e, std::string_view field, CoordinateKind kind,
+                             std::string_view decimalSeparator = ".");
+
+// Great-circle sailing from two positions, each a text as printed, on a sphere of `radiusKm`; or
+// why not, naming the angle at fault, and which position holds it (0 the departure, 1 the
+// arrival).
+struct RouteReading {
+    std::optional<Sailing> sailing;
+    std::string reason;
+    std::size_t fault = 0;
+};
+RouteReading readRoute(std::string_view departure, std::string_view arrival,
+                       double radiusKm = kMeanEarthRadiusKm,
+                       std::string_view decimalSeparator = ".");
+
+// The data of a sight, as --altura names them: latitud, declinacion, horario, horario_greenwich,
+// longitud, observada.
+enum class SightDatum { Latitude, Declination, HourAngle, GreenwichHourAngle, Longitude, Observed };
+inline constexpr std::size_t kSightData = 6;
+// The text of each datum, none where it is not given.
+using SightTexts = std::array<std::optional<std::string_view>, kSightData>;
+
+// The sight from its data: the latitude, the declination and either the local hour angle or the
+// Greenwich hour angle with the longitude, and the observed altitude if given; or why not, naming
+// the datum to mend.
+struct SightReading {
+    std::optional<Sight> sight;
+    std::string reason;
+    SightDatum fault = SightDatum::Latitude;
+};
+SightReading readSight(const SightTexts& texts, std::string_view decimalSeparator = ".");
+
+// The lines that the command line prints for a solved problem: a value a line, its name, a tab and
+// the value, in degrees (or miles, or kilometres) with ten decimals and a period.
+std::string sailingLines(const Sailing& s);
+std::string sightLines(const Sight& s);
 
 } // namespace esferica

@@ -9,6 +9,7 @@
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
 #include "qt/fields.h"
+#include "qt/frmNavegacion.h"
 #include "qt/help.h"
 #include "qt/measures.h"
 #include "qt/picturestyle.h"
@@ -25,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -48,6 +50,11 @@ constexpr QRect twips(int left, int top, int width, int height) {
 constexpr QSize kDesignedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
 constexpr QRect kPictureGeometry = twips(5280, 360, 5295, 5295);
 constexpr QRect kStatusGeometry = twips(5400, 5760, 4575, 375);
+// The button that opens the navigation window, under the picture at its right.
+constexpr QRect kNavigationGeometry = twips(7200, 6240, 1695, 375);
+
+// The gap between this window's frame and the navigation window's, in pixels.
+constexpr int kNavigationOffset = 8;
 
 // How much of a picture drawn for other data than the fields hold shows through.
 constexpr qreal kStaleOpacity = 0.35;
@@ -159,6 +166,12 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
                                  QString::fromLatin1(esferica::kDefaultOptionTexts[i]));
     }
 
+    cmdNavegacion_ = new QPushButton(QStringLiteral("&Navegación…"), this);
+    cmdNavegacion_->setObjectName(QStringLiteral("cmdNavegacion"));
+    cmdNavegacion_->setGeometry(kNavigationGeometry);
+    cmdNavegacion_->setAutoDefault(true);
+    connect(cmdNavegacion_, &QPushButton::clicked, this, &frmTrianguloEsf::cmdNavegacion_Click);
+
     Picture1_ = new QLabel(this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     Picture1_->setGeometry(twips(2040, 1680, 855, 1575));
@@ -204,6 +217,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     for (QLineEdit* field : txtGrid_)
         follow(field);
     follow(Picture1_);
+    follow(cmdNavegacion_);
     follow(txtInput_[0]);
 
     exporter_ = new esferica::Exporter(*this);
@@ -225,9 +239,14 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     face->setShortcut(QKeySequence(Qt::Key_Home));
     face->setShortcutContext(Qt::WidgetShortcut);
     connect(face, &QAction::triggered, this, &frmTrianguloEsf::Grafico_Face);
+    auto* navigation = new QAction(QStringLiteral("Navegación…"), this);
+    navigation->setObjectName(QStringLiteral("actNavegacion"));
+    navigation->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(navigation, &QAction::triggered, this, &frmTrianguloEsf::cmdNavegacion_Click);
+    addAction(navigation);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    Grafico_->addActions({separator, face});
+    Grafico_->addActions({separator, face, navigation});
     pictureStyle_ = new esferica::PictureStyleChoice(*this);
     command_.setPictureStyle(pictureStyle_->style());
     command_.setSideNames(pictureStyle_->sideNames());
@@ -285,6 +304,30 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
                                 -static_cast<int>(field->text().size()));
         }
     }
+}
+
+void frmTrianguloEsf::calculateWith(const std::array<std::string, esferica::kElements>& inputs) {
+    for (int i = 0; i < kInputFields; ++i)
+        txtInput_[i]->setText(fromStd(inputs[static_cast<std::size_t>(i)]));
+    show();
+    raise();
+    activateWindow();
+    cmdCalcular_Click();
+}
+
+void frmTrianguloEsf::cmdNavegacion_Click() {
+    if (!navegacion_) {
+        navegacion_ = std::make_unique<frmNavegacion>(*this);
+        // Beside this window, to its right, where the screen has room for it; elsewhere where
+        // the window manager puts it.
+        const QRect beside(frameGeometry().topRight() + QPoint(kNavigationOffset, 0),
+                           navegacion_->sizeHint());
+        if (screen()->availableGeometry().contains(beside))
+            navegacion_->move(beside.topLeft());
+    }
+    navegacion_->show();
+    navegacion_->raise();
+    navegacion_->activateWindow();
 }
 
 void frmTrianguloEsf::showCurrent(bool current) {
@@ -419,6 +462,7 @@ void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
         return;
     Grafico_->setGeometry(picture);
     Resolvergraf_->move(kStatusGeometry.topLeft() + QPoint(0, growth));
+    cmdNavegacion_->move(kNavigationGeometry.topLeft() + QPoint(0, growth));
     if (command_.hasScene()) {
         redrawAsIs_ = true;
         queueRedraw();

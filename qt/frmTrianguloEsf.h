@@ -23,12 +23,15 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class frmNavegacion;
 
 namespace esferica {
 class DrawingSurface;
@@ -65,6 +68,12 @@ public:
     // "Mirar al triángulo" (its menu, or Home on the picture): turns the view so that the solution
     // faces the viewer, C up, and the fields follow as for any turn.
     void Grafico_Face();
+
+    // Puts `inputs` into the six input fields (a to C), as typing them would, brings the window to
+    // the front and calculates, as Calcular does: how the navigation window shows its triangles.
+    void calculateWith(const std::array<std::string, esferica::kElements>& inputs);
+    // Opens the navigation window ("Navegación…", Ctrl+N, or the picture's menu), beside this one.
+    void cmdNavegacion_Click();
 
 signals:
     // A turn or a change of size has drawn the picture again.
@@ -116,6 +125,8 @@ private:
     std::array<QLabel*, kOptionFields> lblgrid_{};
     std::array<QLineEdit*, kOptionFields> txtGrid_{};
     QPushButton* cmdCalcular_ = nullptr;
+    QPushButton* cmdNavegacion_ = nullptr;
+    std::unique_ptr<frmNavegacion> navegacion_; // made the first time it is opened
     QLabel* Picture1_ = nullptr;
     esferica::DrawingSurface* Grafico_ = nullptr;
     QLabel* Resolvergraf_ = nullptr;

@@ -15,7 +15,7 @@ constexpr QSize kHelpSize(620, 560);
 
 } // namespace
 
-void showHelp(QWidget& form) {
+void showHelp(QWidget& form, const QString& anchor) {
     auto* help = form.findChild<QDialog*>(QStringLiteral("frmAyuda"));
     if (!help) {
         help = new QDialog(&form);
@@ -34,6 +34,9 @@ void showHelp(QWidget& form) {
     help->show();
     help->raise();
     help->activateWindow();
+    // Once shown, when the page has its width and so its length.
+    if (!anchor.isEmpty())
+        help->findChild<QTextBrowser*>(QStringLiteral("txtAyuda"))->scrollToAnchor(anchor);
 }
 
 } // namespace esferica

@@ -357,10 +357,10 @@ TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     EXPECT_EQ(copied.size(), picture()->size() * picture()->devicePixelRatioF());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               picture()->image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(
-        contextMenu(picture()),
-        (QStringList{"Copiar imagen", "Guardar imagen…", "Exportar hoja…", "", "Copiar resultados",
-                     "", "Mirar al triángulo", "", "Nombres de los lados", "Dibujo clásico"}));
+    EXPECT_EQ(contextMenu(picture()),
+              (QStringList{"Copiar imagen", "Guardar imagen…", "Exportar hoja…", "",
+                           "Copiar resultados", "", "Mirar al triángulo", "Navegación…", "",
+                           "Nombres de los lados", "Dibujo clásico"}));
 }
 
 // Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG

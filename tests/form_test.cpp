@@ -101,6 +101,7 @@ TEST_F(FormTest, EveryControlHasItsKindPlaceAndCaption) {
         {"Label3", Label, {16, 280, 145, 17}, "Opciones de gráfico:"},
         {"Grafico", Surface, {352, 24, 353, 353}, ""},
         {"Resolvergraf", Label, {360, 384, 305, 25}, ""},
+        {"cmdNavegacion", Button, {480, 416, 113, 25}, "&Navegación…"},
     };
     const char* inputCaptions[] = {"lado a",   "lado b",   "lado c",
                                    "ángulo A", "ángulo B", "ángulo C"};
@@ -195,6 +196,7 @@ TEST_F(FormTest, TabWalksTheControlsInOrderAndBackRound) {
     for (int i = 0; i < 4; ++i)
         order << esferica::arrayName("txtGrid", i);
     order << "Picture1"
+          << "cmdNavegacion"
           << "txtInput(0)";
 
     for (const QString& expected : order) {
