@@ -35,11 +35,6 @@
 #include <memory>
 #include <numbers>
 
-// Readable failure messages for Qt strings.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 using esferica::testing::WindowTest;

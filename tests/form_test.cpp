@@ -30,11 +30,6 @@
 #include <random>
 #include <vector>
 
-// Readable failure messages for Qt strings.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 using esferica::testing::answerMessages;

@@ -17,11 +17,6 @@
 #include <sstream>
 #include <vector>
 
-// Readable failure messages for Qt strings.
-void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace {
 
 using esferica::testing::answerMessages;

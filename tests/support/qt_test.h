@@ -7,7 +7,14 @@
 #include "tests/support/settings.h"
 
 #include <QApplication>
+#include <QString>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace esferica::testing {
 
