@@ -12,6 +12,7 @@
 #include "qt/help.h"
 #include "qt/measures.h"
 #include "qt/picturestyle.h"
+#include "qt/workingwindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -48,6 +49,8 @@ constexpr QRect twips(int left, int top, int width, int height) {
 constexpr QSize kDesignedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
 constexpr QRect kPictureGeometry = twips(5280, 360, 5295, 5295);
 constexpr QRect kStatusGeometry = twips(5400, 5760, 4575, 375);
+// The button that opens the working, under the status label, moving with it.
+constexpr QRect kWorkingGeometry = twips(5400, 6240, 1695, 375);
 
 // How much of a picture drawn for other data than the fields hold shows through.
 constexpr qreal kStaleOpacity = 0.35;
@@ -186,6 +189,11 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), kStatusGeometry, {});
     // Naming the triangle of a missing side c takes two lines.
     Resolvergraf_->setWordWrap(true);
+    cmdProcedimiento_ = new QPushButton(QStringLiteral("&Procedimiento"), this);
+    cmdProcedimiento_->setObjectName(QStringLiteral("cmdProcedimiento"));
+    cmdProcedimiento_->setGeometry(kWorkingGeometry);
+    connect(cmdProcedimiento_, &QPushButton::clicked, this,
+            &frmTrianguloEsf::cmdProcedimiento_Click);
     // What a screen reader announces after a click; it takes no room on the screen.
     lblAnuncio_ = addLabel(QStringLiteral("lblAnuncio"), QRect(0, 0, 0, 0), {});
     shrinkFontToFit(*this);
@@ -203,6 +211,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     follow(Grafico_);
     for (QLineEdit* field : txtGrid_)
         follow(field);
+    follow(cmdProcedimiento_);
     follow(Picture1_);
     follow(txtInput_[0]);
 
@@ -220,6 +229,11 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
     addAction(help);
+    auto* working = new QAction(QStringLiteral("Procedimiento"), this);
+    working->setObjectName(QStringLiteral("actProcedimiento"));
+    working->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(working, &QAction::triggered, this, &frmTrianguloEsf::cmdProcedimiento_Click);
+    addAction(working);
     auto* face = new QAction(QStringLiteral("Mirar al triángulo"), this);
     face->setObjectName(QStringLiteral("actMirarAlTriangulo"));
     face->setShortcut(QKeySequence(Qt::Key_Home));
@@ -264,6 +278,8 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
         label->setFont(font);
     }
     exporter_->show(calc, separator);
+    if (esferica::WorkingWindow* working = esferica::workingWindow(*this))
+        working->showWorking(calc, separator);
     showCurrent(true);
     marks_->show(calc, separator);
     measures_->show(calc, separator);
@@ -285,6 +301,10 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
                                 -static_cast<int>(field->text().size()));
         }
     }
+}
+
+void frmTrianguloEsf::cmdProcedimiento_Click() {
+    esferica::openWorking(*this, command_.last(), decimalSeparator());
 }
 
 void frmTrianguloEsf::showCurrent(bool current) {
@@ -419,6 +439,7 @@ void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
         return;
     Grafico_->setGeometry(picture);
     Resolvergraf_->move(kStatusGeometry.topLeft() + QPoint(0, growth));
+    cmdProcedimiento_->move(kWorkingGeometry.topLeft() + QPoint(0, growth));
     if (command_.hasScene()) {
         redrawAsIs_ = true;
         queueRedraw();

@@ -47,6 +47,9 @@ public:
 
     // The event handlers, named after their control and event.
     void cmdCalcular_Click();
+    // Opens the window "Procedimiento" with the working of the last click (also F2); while open,
+    // it follows every click.
+    void cmdProcedimiento_Click();
     void txtInput_GotFocus(int index);
     void txtGrid_GotFocus(int index);
     // Asks for the picture turned by the given degrees (Grafico's turnRequested).
@@ -116,6 +119,7 @@ private:
     std::array<QLabel*, kOptionFields> lblgrid_{};
     std::array<QLineEdit*, kOptionFields> txtGrid_{};
     QPushButton* cmdCalcular_ = nullptr;
+    QPushButton* cmdProcedimiento_ = nullptr;
     QLabel* Picture1_ = nullptr;
     esferica::DrawingSurface* Grafico_ = nullptr;
     QLabel* Resolvergraf_ = nullptr;

@@ -22,7 +22,7 @@ public:
         numbers.reserve(m.values.size());
         for (const Value& v : m.values)
             numbers.push_back(workingNumber(v, style_));
-        return fill(text, numbers);
+        return fill(text, numbers, true);
     }
 
     void line(int indent, std::string_view text) {
@@ -54,14 +54,22 @@ public:
 
 private:
     // {0}, {1}, ... replaced by `words`.
-    static std::string fill(const std::string& pattern, const std::vector<std::string>& words) {
+    // In a formula (`operands`), a negative number after an operator or before a square is
+    // put in parentheses: "73,07° + (-25,93°)", "(-0,1574)²".
+    static std::string fill(const std::string& pattern, const std::vector<std::string>& words,
+                            bool operands = false) {
         std::string text;
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             const std::size_t close = pattern.find('}', i);
             if (pattern[i] == '{' && close != std::string::npos && close - i == 2 &&
                 pattern[i + 1] >= '0' && pattern[i + 1] <= '9') {
                 const auto n = static_cast<std::size_t>(pattern[i + 1] - '0');
-                text += n < words.size() ? words[n] : std::string();
+                const std::string word = n < words.size() ? words[n] : std::string();
+                const bool operand =
+                    operands && word.starts_with('-') &&
+                    (text.ends_with("+ ") || text.ends_with("− ") || text.ends_with("·") ||
+                     text.ends_with("/") || pattern.compare(close + 1, 2, "²") == 0);
+                text += operand ? "(" + word + ")" : word;
                 i = close;
             } else {
                 text += pattern[i];

@@ -67,7 +67,6 @@ enum class Sentence {
     AnglesUnder540,
     PolarInequality,
     AlwaysOne,
-    SineAtMostOne,
     DoubleRoot,
     Candidates,
     SameSignDifference,
