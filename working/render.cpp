@@ -44,8 +44,14 @@ public:
     void step(const Step& s, int indent) {
         if (s.name != Sentence::None)
             line(indent, sentence(s.name, s.words));
-        if (!s.formula.empty())
-            line(indent + 2, math({s.formula, {}}));
+        // Formulas that go together stand one a line.
+        std::string_view formulas = s.formula;
+        while (!formulas.empty()) {
+            const std::size_t end = formulas.find("; ");
+            line(indent + 2, math({std::string(formulas.substr(0, end)), {}}));
+            formulas =
+                end == std::string_view::npos ? std::string_view() : formulas.substr(end + 2);
+        }
         for (const Math& m : s.substituted)
             line(indent + 2, math(m));
     }

@@ -55,10 +55,9 @@ constexpr auto kSpanish = std::to_array<Row>({
     {Sentence::SineRule, "teorema del seno"},
     {Sentence::DoubleRoot, "sen {0} = 1: un solo candidato"},
     {Sentence::Candidates, "dos candidatos para {0}"},
-    {Sentence::SameSignDifference,
-     "{0}: la diferencia de dos lados y la de sus ángulos opuestos tienen el mismo signo"},
-    {Sentence::SameSignSum, "{0}: la suma de los dos lados menos 180° y la de sus ángulos "
-                            "opuestos menos 180° tienen el mismo signo"},
+    {Sentence::SameSignDifference, "{0}: al lado mayor se opone el ángulo mayor"},
+    {Sentence::SameSignSum,
+     "{0}: las sumas de los dos lados y de sus ángulos opuestos, del mismo lado de 180°"},
     {Sentence::CandidateFits, "{0} da un triángulo"},
     {Sentence::CandidateFails, "{0} no da triángulo"},
     {Sentence::CandidateOnLimit, "{0} no da triángulo: tendría un lado o un ángulo de 0° o 180°"},
@@ -134,10 +133,9 @@ constexpr auto kEnglish = std::to_array<Row>({
     {Sentence::SineRule, "sine rule"},
     {Sentence::DoubleRoot, "sin {0} = 1: a single candidate"},
     {Sentence::Candidates, "two candidates for {0}"},
-    {Sentence::SameSignDifference,
-     "{0}: the difference of two sides and that of their opposite angles have one sign"},
-    {Sentence::SameSignSum, "{0}: the sum of the two sides less 180° and that of their opposite "
-                            "angles less 180° have one sign"},
+    {Sentence::SameSignDifference, "{0}: the larger side lies opposite the larger angle"},
+    {Sentence::SameSignSum,
+     "{0}: the sums of the two sides and of their opposite angles, on one side of 180°"},
     {Sentence::CandidateFits, "{0} gives a triangle"},
     {Sentence::CandidateFails, "{0} gives no triangle"},
     {Sentence::CandidateOnLimit, "{0} gives no triangle: it would have a side or an angle of 0° "

@@ -182,7 +182,8 @@ void delambre(std::vector<Step>& steps, const SolverTrace& trace, const Named& t
               math(f("sin($6/2)·sin(($4 − $5)/2) = {0}"), {ratio(trace.y1)}),
               math(f("cos($6/2)·cos(($4 + $5)/2) = {0}"), {ratio(trace.x2)}),
               math(f("cos($6/2)·sin(($4 + $5)/2) = {0}"), {ratio(trace.y2)}),
-              math(f("($4 + $5)/2 = arctan({0}/{1}) = {2}"),
+              math(f(trace.x2 < 0 ? "($4 + $5)/2 = 180° + arctan({0}/{1}) = {2}"
+                                  : "($4 + $5)/2 = arctan({0}/{1}) = {2}"),
                    {ratio(trace.y2), ratio(trace.x2), angle(trace.halfAngleSum)}),
               math(f("($4 − $5)/2 = arctan({0}/{1}) = {2}"),
                    {ratio(trace.y1), ratio(trace.x1), angle(trace.halfAngleDifference)}),
