@@ -77,6 +77,11 @@ TEST(Working, EachCaseShowsItsWorkingDownToTheResultsAsShown) {
          1,
          {"Triángulo rectilátero (a = 90°)", "A′ = 180° − 90° = 90°",
           "Triángulo rectángulo (A′ = 90°)", "B = 180° − b′ = "}},
+        // Two right angles and a side of 90 degrees between them: legs in both quadrants.
+        {"two right angles",
+         {"", "", "90", "", "30", "90"},
+         1,
+         {"Triángulo rectángulo (A = 90°)", "✓ ley de los cuadrantes: a < 90°"}},
         {"a small triangle",
          {"0,01", "0,012", "0,015", "", "", ""},
          1,
@@ -131,6 +136,9 @@ TEST(Working, EachCaseShowsItsWorkingDownToTheResultsAsShown) {
             for (const Measure measure : kAllMeasures)
                 EXPECT_NE(text.find("= " + measureText(m, measure, ",") + "\n"), std::string::npos)
                     << measureCaption(measure);
+            // The quadrant laws hold on every triangle the program finds.
+            for (const Check& law : working.triangles[t].quadrants)
+                EXPECT_TRUE(law.holds) << law.numbers.text;
             // Each side checked by the cosine theorem, to within rounding.
             for (const Step& check : working.triangles[t].check)
                 EXPECT_LT(std::fabs(check.substituted.back().values[0].number), 1e-13);

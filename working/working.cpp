@@ -455,8 +455,12 @@ void napierRules(TriangleWorking& w, const Named& t, Element right,
     }
     // The quadrant laws: a leg and its opposite angle in one quadrant; the hypotenuse under 90
     // degrees when the legs are in one quadrant.
+    // An element of 90 degrees lies in both quadrants.
+    const auto ninety = [](double x) {
+        return std::fabs(x - 90) <= kRightTolerance;
+    };
     for (const Element l : {l1, l2}) {
-        const bool holds = (t[l] < 90) == (t[dual(l)] < 90) || t[l] == 90 || t[dual(l)] == 90;
+        const bool holds = (t[l] < 90) == (t[dual(l)] < 90) || ninety(t[l]) || ninety(t[dual(l)]);
         w.quadrants.push_back(
             {Sentence::QuadrantSame,
              {t(l), t(dual(l))},
@@ -468,7 +472,7 @@ void napierRules(TriangleWorking& w, const Named& t, Element right,
                            {t(h), t(l1), t(l2)},
                            math(fill("$1 = {0}, $2 = {1} → $3 = {2}", {t(l1), t(l2), t(h)}),
                                 {angle(t[l1]), angle(t[l2]), angle(t[h])}),
-                           t[h] == 90 || (t[h] < 90) == same});
+                           ninety(t[h]) || ninety(t[l1]) || ninety(t[l2]) || (t[h] < 90) == same});
 }
 
 std::optional<Element> rightElement(const Named& t, bool sides) {
