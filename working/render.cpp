@@ -60,8 +60,9 @@ public:
 
 private:
     // {0}, {1}, ... replaced by `words`.
-    // In a formula (`operands`), a negative number after an operator or before a square is
-    // put in parentheses: "73,07° + (-25,93°)", "(-0,1574)²".
+    // In a formula (`operands`), a negative number after an operator or before a square, and a
+    // power of ten before a square, are put in parentheses: "73,07° + (-25,93°)", "(-0,1574)²",
+    // "(1,675·10⁻⁷)²".
     static std::string fill(const std::string& pattern, const std::vector<std::string>& words,
                             bool operands = false) {
         std::string text;
@@ -71,10 +72,13 @@ private:
                 pattern[i + 1] >= '0' && pattern[i + 1] <= '9') {
                 const auto n = static_cast<std::size_t>(pattern[i + 1] - '0');
                 const std::string word = n < words.size() ? words[n] : std::string();
+                const bool negative = word.starts_with('-');
+                const bool squared = pattern.compare(close + 1, 2, "²") == 0;
+                const bool afterOperator = text.ends_with("+ ") || text.ends_with("− ") ||
+                                           text.ends_with("·") || text.ends_with("/");
                 const bool operand =
-                    operands && word.starts_with('-') &&
-                    (text.ends_with("+ ") || text.ends_with("− ") || text.ends_with("·") ||
-                     text.ends_with("/") || pattern.compare(close + 1, 2, "²") == 0);
+                    operands && ((negative && (afterOperator || squared)) ||
+                                 (squared && word.find("·10") != std::string::npos));
                 text += operand ? "(" + word + ")" : word;
                 i = close;
             } else {
@@ -131,7 +135,7 @@ std::string renderWorking(const Working& working, const WorkingStyle& style) {
     for (std::size_t i = 0; i < working.given.size(); ++i) {
         const auto& [e, degrees] = working.given[i];
         given += (i > 0 ? ", " : "") + std::string(elementLetter(e)) + " = " +
-                 workingNumber({degrees, Quantity::Angle}, style);
+                 workingNumber({degrees, Quantity::Intermediate}, style);
     }
     w.line(0, given);
     w.blank();

@@ -9,6 +9,7 @@
 #include "numeric/portable.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <utility>
@@ -194,6 +195,17 @@ std::string scientific(double x, int decimals, std::string_view separator) {
     return text.substr(0, e) + "·10" + power;
 }
 
+// A number in scientific notation without the trailing zeros of its mantissa: "1·10⁻³".
+std::string trimmed(const std::string& text) {
+    const std::size_t times = text.find("·10");
+    std::size_t end = times;
+    while (end > 0 && text[end - 1] == '0')
+        --end;
+    if (end > 0 && !std::isdigit(static_cast<unsigned char>(text[end - 1])))
+        --end; // the separator
+    return text.substr(0, end) + text.substr(times);
+}
+
 // `x` to `decimals` decimals, trailing zeros kept.
 std::string fixed(double x, int decimals, std::string_view separator) {
     char buf[400];
@@ -262,6 +274,10 @@ std::string workingNumber(const Value& value, const WorkingStyle& style) {
         return std::string(sentenceText(Sentence::NotComputed, style.language));
     const int decimals = std::max(style.decimals, 0);
     switch (value.kind) {
+    case Quantity::Intermediate:
+        if (x != 0 && std::fabs(x) < 0.5 * std::pow(10.0, -decimals))
+            return trimmed(scientific(x, decimals + 1, style.separator)) + "°";
+        return degrees(x, style) + "°";
     case Quantity::Angle:
         return degrees(x, style) + "°";
     case Quantity::Area:

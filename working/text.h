@@ -27,7 +27,8 @@ std::string_view sentenceText(Sentence s, Language language);
 std::string outcomeText(Outcome outcome, Language language);
 
 // A number of the working as `style` writes it: an angle as the results show it ("42,35°",
-// "60°"), an area in steradians ("0,55 sr"), a ratio to two decimals more ("0,6736", and
+// "60°"), an angle on the way the same but with its significant digits where that would show 0
+// ("1·10⁻³°"), an area in steradians ("0,55 sr"), a ratio to two decimals more ("0,6736", and
 // "1,2346·10⁻⁹" when that would show no digit), a residual in scientific notation
 // ("2,2·10⁻¹⁶"); a measure that could not be computed in words.
 std::string workingNumber(const Value& value, const WorkingStyle& style);

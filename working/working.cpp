@@ -26,7 +26,11 @@ constexpr double kSmallSide = 1;
 // An element this close to 90 degrees is taken as a right one, for Napier's rules.
 constexpr double kRightTolerance = 1e-9;
 
+// An angle on the way, and an element or measure found, as the results show it.
 Value angle(double degrees) {
+    return {degrees, Quantity::Intermediate};
+}
+Value result(double degrees) {
     return {degrees, Quantity::Angle};
 }
 Value ratio(double x) {
@@ -153,7 +157,7 @@ void briggs(std::vector<Step>& steps, const SolverTrace& trace, const Named& t) 
         const Element side = kAllElements[i], found = dual(side);
         angles.substituted.push_back(
             math(fill("tan($1/2) = k/q($2) = {0}/{1} = {2} → $1 = {3}", {t(found), t(side)}),
-                 {ratio(trace.k), ratio(q[i]), ratio(trace.k / q[i]), angle(t[found])}));
+                 {ratio(trace.k), ratio(q[i]), ratio(trace.k / q[i]), result(t[found])}));
     }
     steps.push_back(angles);
 }
@@ -189,16 +193,16 @@ void delambre(std::vector<Step>& steps, const SolverTrace& trace, const Named& t
                    {ratio(trace.y1), ratio(trace.x1), angle(trace.halfAngleDifference)}),
               math(f("tan($6/2) = √({0}² + {1}²)/√({2}² + {3}²) → $6/2 = {4}, $6 = {5}"),
                    {ratio(trace.x1), ratio(trace.y1), ratio(trace.x2), ratio(trace.y2),
-                    angle(trace.halfThird), angle(t[found[2]])})}));
+                    angle(trace.halfThird), result(t[found[2]])})}));
     Step sums = step(Sentence::None, {}, "", {});
     if (trace.bySineRule != 0)
         sums.substituted.push_back(math(
             f("$4 = ($4 + $5)/2 + ($4 − $5)/2 = {0} + {1} = {2}"),
-            {angle(trace.halfAngleSum), angle(trace.halfAngleDifference), angle(t[found[0]])}));
+            {angle(trace.halfAngleSum), angle(trace.halfAngleDifference), result(t[found[0]])}));
     if (trace.bySineRule != 1)
         sums.substituted.push_back(math(
             f("$5 = ($4 + $5)/2 − ($4 − $5)/2 = {0} − {1} = {2}"),
-            {angle(trace.halfAngleSum), angle(trace.halfAngleDifference), angle(t[found[1]])}));
+            {angle(trace.halfAngleSum), angle(trace.halfAngleDifference), result(t[found[1]])}));
     steps.push_back(sums);
     if (trace.bySineRule) {
         // The smaller angle, where the sum or difference of the half angles would cancel.
@@ -208,7 +212,7 @@ void delambre(std::vector<Step>& steps, const SolverTrace& trace, const Named& t
         steps.push_back(step(Sentence::SineRuleSmaller, {X},
                              fill("sin $1 = sin $2·sin $3 / sin $4", {X, x, G, g}),
                              {math(fill("sin $1 = {0} → $1 = {1}", {X}),
-                                   {ratio(trace.sineRuleSine), angle(t[e])})}));
+                                   {ratio(trace.sineRuleSine), result(t[e])})}));
     }
 }
 
@@ -328,7 +332,7 @@ void napierAnalogies(std::vector<Step>& steps, const SolverTrace::Closure& c,
                              : "tan($5/2) = sin(($1 − $2)/2)·sin(($3 + $4)/2) / "
                                "(cos(($1 − $2)/2)·sin(($3 − $4)/2))"),
              {math(f("tan($5/2) = {0} / {1} = {2} → $5 = {3}"),
-                   {ratio(c.n), ratio(c.d), ratio(c.n / c.d), angle(t[r.thirdSide])})}));
+                   {ratio(c.n), ratio(c.d), ratio(c.n / c.d), result(t[r.thirdSide])})}));
     steps.push_back(
         step(Sentence::NapierAnalogyAngle, {t(r.thirdAngle)},
              f(c.angleByFirst ? "tan($6/2) = cos(($1 − $2)/2)·cos(($3 + $4)/2) / "
@@ -336,7 +340,7 @@ void napierAnalogies(std::vector<Step>& steps, const SolverTrace::Closure& c,
                               : "tan($6/2) = sin(($1 − $2)/2)·cos(($3 − $4)/2) / "
                                 "(sin(($1 + $2)/2)·sin(($3 − $4)/2))"),
              {math(f("tan($6/2) = {0} / {1} = {2} → $6 = {3}"),
-                   {ratio(c.y), ratio(c.x), ratio(c.y / c.x), angle(t[r.thirdAngle])})}));
+                   {ratio(c.y), ratio(c.x), ratio(c.y / c.x), result(t[r.thirdAngle])})}));
 }
 
 // ---- Right and quadrantal triangles: Napier's rules with the quadrant laws. -------------------
@@ -429,27 +433,27 @@ void napierRules(TriangleWorking& w, const Named& t, Element right,
             return std::string(function(f, p.complement)) + " " + t(p.e);
         };
         const std::string rule = term("sin", m) + " = " + term(pairF, o1) + "·" + term(pairF, o2);
-        const auto value = [&](std::string_view f, const Part& p) {
+        const auto valueOf = [&](std::string_view f, const Part& p) {
             return evaluate(function(f, p.complement), t[p.e]);
         };
         // Solved for u, with the known parts' values put in.
         std::string solved;
         std::vector<Value> numbers;
-        long double result = 0;
+        long double value = 0;
         if (middle == iu) {
             solved = term("sin", m) + " = " + std::string(function(pairF, o1.complement)) +
                      " {0}·" + std::string(function(pairF, o2.complement)) + " {1}";
             numbers = {angle(t[o1.e]), angle(t[o2.e])};
-            result = value(pairF, o1) * value(pairF, o2);
+            value = valueOf(pairF, o1) * valueOf(pairF, o2);
         } else {
             const Part& other = circle[others[1]];
             solved = term(pairF, o1) + " = " + std::string(function("sin", m.complement)) +
                      " {0} / " + std::string(function(pairF, other.complement)) + " {1}";
             numbers = {angle(t[m.e]), angle(t[other.e])};
-            result = value("sin", m) / value(pairF, other);
+            value = valueOf("sin", m) / valueOf(pairF, other);
         }
-        numbers.push_back(ratio(static_cast<double>(result)));
-        numbers.push_back(angle(t[u]));
+        numbers.push_back(ratio(static_cast<double>(value)));
+        numbers.push_back(result(t[u]));
         w.napier.push_back(step(Sentence::NapierRule, {t(u)}, rule,
                                 {math(solved + " = {2} → " + t(u) + " = {3}", numbers)}));
     }
@@ -513,7 +517,7 @@ void rightTriangle(TriangleWorking& w, const Named& t, const GivenElements& give
     for (const Element e : kAllElements)
         if (std::find(given.begin(), given.end(), e) == given.end())
             back.substituted.push_back(
-                math(t(e) + " = 180° − " + polar(dual(e)) + " = {0}", {angle(t[e])}));
+                math(t(e) + " = 180° − " + polar(dual(e)) + " = {0}", {result(t[e])}));
     w.napier.push_back(back);
 }
 
@@ -693,7 +697,7 @@ TriangleWorking triangleWorking(const Calculation& calc, const SolverTrace& trac
             step(Sentence::BackFromPolar, {}, "a = 180° − A′, b = 180° − B′, c = 180° − C′", {});
         for (const Element e : {a, b, c})
             back.substituted.push_back(
-                math(t(e) + " = 180° − {0} = {1}", {angle(polar[dual(e)]), angle(t[e])}));
+                math(t(e) + " = 180° − {0} = {1}", {angle(polar[dual(e)]), result(t[e])}));
         w.steps.push_back(back);
         break;
     }
@@ -713,7 +717,7 @@ TriangleWorking triangleWorking(const Calculation& calc, const SolverTrace& trac
             back.substituted.push_back(math(t(e) + " = 180° − " + polar(dual(e)) +
                                                 " = 180° − {0} "
                                                 "= {1}",
-                                            {angle(polar[dual(e)]), angle(t[e])}));
+                                            {angle(polar[dual(e)]), result(t[e])}));
         w.steps.push_back(back);
         break;
     }

@@ -23,10 +23,11 @@ namespace esferica {
 
 // How a number in the working is written (workingNumber, working/text.h).
 enum class Quantity {
-    Angle,    // degrees, as the results show them
-    Ratio,    // a sine, a tangent, a quotient: a pure number
-    Area,     // steradians, as the results show the area
-    Residual, // a small difference, in scientific notation
+    Angle,        // degrees, as the results show them
+    Intermediate, // degrees on the way: as Angle, with significant digits where Angle shows 0
+    Ratio,        // a sine, a tangent, a quotient: a pure number
+    Area,         // steradians, as the results show the area
+    Residual,     // a small difference, in scientific notation
 };
 struct Value {
     double number = 0;
