@@ -303,8 +303,8 @@ TEST(CommandLine, TheWorkingComesBeforeEachTable) {
          "",
          0,
          {"Procedimiento\n",
-          "sen B = sen b·sen A / sen a = sen 60.0000000000°·sen 30.0000000000° / "
-          "sen 40.0000000000° = 0.673648177667 ≤ 1",
+          std::string("sen B = sen b·sen A / sen a = sen 60.0000000000°·sen 30.0000000000° / "
+                      "sen 40.0000000000° = 0.673648177667 ≤ 1"),
           "→ c = 88.1145735353°", "Comprobación por el teorema del coseno", "\n\n" + kBoth},
          1},
         {"the flag first",

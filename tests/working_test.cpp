@@ -52,8 +52,8 @@ TEST(Working, EachCaseShowsItsWorkingDownToTheResultsAsShown) {
         {"two sides and an opposite angle, two triangles",
          {"40", "60", "", "30", "", ""},
          2,
-         {"✓ teorema del seno: sen B = sen b·sen A / sen a = sen 60°·sen 30° / sen 40° = 0,6736 "
-          "≤ 1",
+         {std::string("✓ teorema del seno: sen B = sen b·sen A / sen a = sen 60°·sen 30° / "
+                      "sen 40° = 0,6736 ≤ 1"),
           "✓ dos candidatos para B: B₁ = 42,35°, B₂ = 180° − B₁ = 137,65°", "A − B₁ = -12,35°",
           "✓ B₁ da un triángulo", "✓ B₂ da un triángulo", "Hay dos triángulos.",
           "Analogía de Neper para c", "Solución adicional"}},

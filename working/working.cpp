@@ -131,7 +131,7 @@ Step polarStep(const Named& t, const Named& polar, const std::vector<Element>& e
 
 // `t` holds the sides (given) and the angles (found, as shown).
 void briggs(std::vector<Step>& steps, const SolverTrace& trace, const Named& t) {
-    const std::string a = t(Element::a), b = t(Element::b), c = t(Element::c);
+    const std::string &a = t(Element::a), &b = t(Element::b), &c = t(Element::c);
     const double s = 180 - trace.defects[0];
     steps.push_back(
         step(Sentence::HalfPerimeter, {}, fill("s = ($1 + $2 + $3)/2", {a, b, c}),
@@ -167,8 +167,8 @@ void briggs(std::vector<Step>& steps, const SolverTrace& trace, const Named& t) 
 // `roles` are the given angle G and sides p, q, and the angles P, Q and side g found, in `t`.
 void delambre(std::vector<Step>& steps, const SolverTrace& trace, const Named& t,
               const std::array<Element, 3>& given, const std::array<Element, 3>& found) {
-    const std::string G = t(given[0]), p = t(given[1]), q = t(given[2]);
-    const std::string P = t(found[0]), Q = t(found[1]), g = t(found[2]);
+    const std::string &G = t(given[0]), &p = t(given[1]), &q = t(given[2]);
+    const std::string &P = t(found[0]), &Q = t(found[1]), &g = t(found[2]);
     const auto f = [&](std::string_view pattern) {
         return fill(pattern, {p, q, G, P, Q, g});
     };
