@@ -567,7 +567,8 @@ TEST_F(FormTest, ResultsTellTheirDataAndTheirStateAndTheWindowHelps) {
     EXPECT_TRUE(help->isVisible());
     const QString text = help->findChild<QTextBrowser*>()->toPlainText();
     for (const char* part :
-         {"Los seis casos", "49°30'15\"", "No existe solución", "3101,2 millas náuticas", "296,4°"})
+         {"Los seis casos", "49°30'15\"", "No existe solución", "3101,2 millas náuticas", "296,4°",
+          "El procedimiento", "B₁ = 42,35°, B₂ = 180° − B₁ = 137,65°"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
 }
 
