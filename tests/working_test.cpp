@@ -261,6 +261,8 @@ TEST(Working, NumbersAreWrittenAsTheStyleAsks) {
         {{0.005, Quantity::Intermediate}, kLabels, "0,01°"},
         {{0.6736481776669, Quantity::Ratio}, kLabels, "0,6736"},
         {{-1.2345678e-9, Quantity::Ratio}, kLabels, "-1,235·10⁻⁹"},
+        {{495545.2011141058, Quantity::Ratio}, {Language::Spanish, 10, "."}, "4.95545201114·10⁵"},
+        {{495545.2011141058, Quantity::Ratio}, kLabels, "495545,2011"},
         {{0.3721462750, Quantity::Area}, kLabels, "0,37 sr"},
         {{2.3e-17, Quantity::Residual}, kLabels, "2,3·10⁻¹⁷"},
         {{0, Quantity::Residual}, kLabels, "0"},

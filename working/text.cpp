@@ -177,6 +177,9 @@ constexpr auto kEnglish = std::to_array<Row>({
     {Sentence::NotComputed, "cannot be computed"},
 });
 
+// The digits of a double that a ratio shows at most.
+constexpr int kSignificant = 15;
+
 constexpr std::array<std::string_view, 10> kSuperscripts{"⁰", "¹", "²", "³", "⁴",
                                                          "⁵", "⁶", "⁷", "⁸", "⁹"};
 
@@ -272,6 +275,8 @@ std::string workingNumber(const Value& value, const WorkingStyle& style) {
     const double x = value.number;
     if (std::isnan(x))
         return std::string(sentenceText(Sentence::NotComputed, style.language));
+    if (std::isinf(x))
+        return x > 0 ? "∞" : "-∞";
     const int decimals = std::max(style.decimals, 0);
     switch (value.kind) {
     case Quantity::Intermediate:
@@ -283,7 +288,9 @@ std::string workingNumber(const Value& value, const WorkingStyle& style) {
     case Quantity::Area:
         return degrees(x, style) + " sr";
     case Quantity::Ratio:
-        if (x != 0 && std::fabs(x) < std::pow(10.0, -(decimals + 1)))
+        // Scientific where fixed decimals would show no digit, or more digits than a double has.
+        if ((x != 0 && std::fabs(x) < std::pow(10.0, -(decimals + 1))) ||
+            std::fabs(x) >= std::pow(10.0, kSignificant - (decimals + 2)))
             return scientific(x, decimals + 1, style.separator);
         return fixed(x, decimals + 2, style.separator);
     case Quantity::Residual:

@@ -8,11 +8,11 @@
 
 #include "command/texts.h"
 #include "numeric/angles.h"
+#include "numeric/extended.h"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
-#include <numbers>
 #include <string_view>
 
 namespace esferica {
@@ -23,6 +23,8 @@ using enum Element;
 
 // A side below this is small: the cosine theorem that a course teaches first loses digits there.
 constexpr double kSmallSide = 1;
+// Below what ten decimals of a degree show.
+constexpr double kUnseen = 1e-11;
 // An element this close to 90 degrees is taken as a right one, for Napier's rules.
 constexpr double kRightTolerance = 1e-9;
 
@@ -61,8 +63,20 @@ std::string fill(std::string_view pattern, std::initializer_list<std::string> na
     return text;
 }
 
-long double radiansOf(double degrees) {
-    return static_cast<long double>(degrees) * std::numbers::pi_v<long double> / 180;
+// The sine and cosine of an angle of 0 to 180 degrees in two doubles, the same on every platform:
+// the whole quarter turns taken off exactly, the series on the rest.
+TwoFoldSinCos sincosDegrees(double degrees) {
+    const auto quarters = static_cast<int>(std::lround(degrees / 90));
+    const double rest = degrees - quarters * 90.0; // exact (Sterbenz)
+    const TwoFoldSinCos r = sincos(kRadiansPerDegree * rest);
+    switch (quarters) {
+    case 0:
+        return r;
+    case 1:
+        return {r.c, -r.s};
+    default:
+        return {-r.s, -r.c};
+    }
 }
 
 double degreesOf(Real radians) {
@@ -283,9 +297,14 @@ void ambiguousChecks(Working& w, const SolverTrace& trace, const AmbiguousRoles&
         const auto n = [&](Element e) {
             return e == r.x ? name : letterOf(e);
         };
-        const double sides = v(r.side1) - v(r.side2), angles = v(r.angle1) - v(r.angle2);
-        const double sideSum = v(r.side1) + v(r.side2) - 180,
-                     angleSum = v(r.angle1) + v(r.angle2) - 180;
+        // A difference below what ten decimals show is the candidate's rounding: 0.
+        const auto snapped = [](double x) {
+            return std::fabs(x) < kUnseen ? 0.0 : x;
+        };
+        const double sides = snapped(v(r.side1) - v(r.side2)),
+                     angles = snapped(v(r.angle1) - v(r.angle2));
+        const double sideSum = snapped(v(r.side1) + v(r.side2) - 180),
+                     angleSum = snapped(v(r.angle1) + v(r.angle2) - 180);
         const bool differenceHolds = signOf(sides) == signOf(angles);
         const bool sumHolds = signOf(sideSum) == signOf(angleSum);
         w.checks.push_back({Sentence::SameSignDifference,
@@ -362,15 +381,15 @@ std::string_view function(std::string_view f, bool complement) {
     return "cot";
 }
 
-long double evaluate(std::string_view f, double degrees) {
-    const long double x = radiansOf(degrees);
+double evaluate(std::string_view f, double degrees) {
+    const TwoFoldSinCos x = sincosDegrees(degrees);
     if (f == "sin")
-        return std::sin(x);
+        return x.s.hi;
     if (f == "cos")
-        return std::cos(x);
+        return x.c.hi;
     if (f == "tan")
-        return std::tan(x);
-    return 1 / std::tan(x);
+        return x.s.hi / x.c.hi;
+    return x.c.hi / x.s.hi;
 }
 
 // The sides other than the one opposite `right`, and the angles opposite them.
@@ -439,7 +458,7 @@ void napierRules(TriangleWorking& w, const Named& t, Element right,
         // Solved for u, with the known parts' values put in.
         std::string solved;
         std::vector<Value> numbers;
-        long double value = 0;
+        double value = 0;
         if (middle == iu) {
             solved = term("sin", m) + " = " + std::string(function(pairF, o1.complement)) +
                      " {0}·" + std::string(function(pairF, o2.complement)) + " {1}";
@@ -452,7 +471,7 @@ void napierRules(TriangleWorking& w, const Named& t, Element right,
             numbers = {angle(t[m.e]), angle(t[other.e])};
             value = valueOf("sin", m) / valueOf(pairF, other);
         }
-        numbers.push_back(ratio(static_cast<double>(value)));
+        numbers.push_back(ratio(value));
         numbers.push_back(result(t[u]));
         w.napier.push_back(step(Sentence::NapierRule, {t(u)}, rule,
                                 {math(solved + " = {2} → " + t(u) + " = {3}", numbers)}));
@@ -549,7 +568,7 @@ void measureSteps(TriangleWorking& w, const Named& t, const Measures& m) {
                                             {angle(sa), angle(sb), angle(sc),
                                              shownValue(Measure::Perimeter, Quantity::Angle)})}));
     const auto tangent = [&](Measure which) {
-        return ratio(static_cast<double>(std::tan(radiansOf(value(which).value_or(0)))));
+        return ratio(evaluate("tan", value(which).value_or(0)));
     };
     computed(Measure::Circumradius,
              step(Sentence::Circumradius, {},
@@ -569,19 +588,19 @@ void cosineCheck(TriangleWorking& w, const Named& t) {
     for (const Element side : {a, b, c}) {
         const auto others = legsOf(dual(side));
         const Element p = others[0], q = others[1], P = dual(side);
-        const long double left = std::cos(radiansOf(t[side]));
-        const long double right =
-            std::cos(radiansOf(t[p])) * std::cos(radiansOf(t[q])) +
-            std::sin(radiansOf(t[p])) * std::sin(radiansOf(t[q])) * std::cos(radiansOf(t[P]));
+        // In two doubles, so that the residual is that of the elements, not of the arithmetic.
+        const TwoFoldSinCos x = sincosDegrees(t[side]), y = sincosDegrees(t[p]),
+                            z = sincosDegrees(t[q]), Z = sincosDegrees(t[P]);
+        const TwoFold left = x.c, right = y.c * z.c + y.s * z.s * Z.c;
         w.check.push_back(
             step(Sentence::CosineTheorem, {t(side)},
                  fill("cos $1 = cos $2·cos $3 + sin $2·sin $3·cos $4", {t(side), t(p), t(q), t(P)}),
                  {math(fill("cos $1 = {0}; cos $2·cos $3 + sin $2·sin $3·cos $4 = {1}",
                             {t(side), t(p), t(q), t(P)}),
-                       {ratio(static_cast<double>(left)), ratio(static_cast<double>(right))}),
+                       {ratio(left.hi), ratio(right.hi)}),
                   math(fill("cos $1 − (cos $2·cos $3 + sin $2·sin $3·cos $4) = {0}",
                             {t(side), t(p), t(q), t(P)}),
-                       {{static_cast<double>(left - right), Quantity::Residual}})}));
+                       {{(left - right).hi, Quantity::Residual}})}));
     }
 }
 
