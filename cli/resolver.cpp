@@ -4,6 +4,7 @@
 #include "cli/navigation.h"
 #include "command/calculate.h"
 #include "command/texts.h"
+#include "working/text.h"
 
 #include <algorithm>
 #include <istream>
@@ -24,10 +25,12 @@ constexpr std::string_view kImage = "--imagen";
 constexpr std::string_view kView = "--vista";
 constexpr std::string_view kSize = "--tamano";
 constexpr std::string_view kClassic = "--clasico";
+constexpr std::string_view kWorking = "--procedimiento";
 
 constexpr std::string_view kUsage =
     "Uso: esferica --resolver NOMBRE=VALOR NOMBRE=VALOR NOMBRE=VALOR [--imagen ARCHIVO [--vista "
-    "INCL,ROT] [--tamano PÍXELES] [--clasico]] | esferica --resolver - | esferica --help\n";
+    "INCL,ROT] [--tamano PÍXELES] [--clasico]] [--procedimiento] | esferica --resolver - "
+    "[--procedimiento] | esferica --help\n";
 
 constexpr std::string_view kHelpText =
     "Uso: esferica [--resolver NOMBRE=VALOR... | --resolver - | --ortodromica SALIDA LLEGADA |\n"
@@ -57,6 +60,9 @@ constexpr std::string_view kHelpText =
     "  --tamano PÍXELES           el lado del dibujo en píxeles, de 16 a 4096; 353 si no se\n"
     "                             dice (el dibujo de la ventana)\n"
     "  --clasico                  el dibujo clásico: líneas finas, sin nombres ni profundidad\n"
+    "  --procedimiento            con --resolver, imprime antes de los resultados el\n"
+    "                             procedimiento: el caso, las condiciones de existencia, las\n"
+    "                             fórmulas con sus números y la comprobación\n"
     "  --help                     muestra esta ayuda\n"
     "  --version                  muestra la versión\n"
     "\n"
@@ -312,6 +318,12 @@ ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const Pic
     return kSolved;
 }
 
+// The working of a problem as the command line prints it: with the table's ten decimals and
+// period, so that its final values are the table's.
+std::string workingText(const Calculation& calc) {
+    return renderWorking(workingOf(calc), {Language::Spanish, 10, "."}) + "\n";
+}
+
 // A line that is no problem but is copied to the output as it is: an empty one, one of blanks
 // only and a comment, which begins with #.
 bool isCopied(std::string_view line) {
@@ -342,7 +354,7 @@ namespace {
 // blank line, and a problem that fails is the block "# message". An empty line or a comment is
 // its own block, copied without its trailing blanks, so that the blocks still match the lines one
 // to one. The exit status is the highest of the problems'.
-int solveLines(std::istream& in, std::ostream& out) {
+int solveLines(std::istream& in, std::ostream& out, bool working) {
     int status = kSolved;
     std::string line, block;
     bool first = true;
@@ -359,6 +371,8 @@ int solveLines(std::istream& in, std::ostream& out) {
         }
         const Answer a = answer(problemOf(wordsOf(line)));
         status = std::max<int>(status, a.status);
+        if (working && !a.malformed)
+            block += workingText(a.calc);
         if (a.status == kSolved) {
             block += a.text;
         } else {
@@ -391,9 +405,15 @@ std::optional<int> runCommandLine(std::span<const std::string_view> args, std::i
     if (args[0] != kSolve)
         return std::nullopt;
 
+    // --procedimiento, anywhere after --resolver.
+    std::vector<std::string_view> rest(args.begin() + 1, args.end());
+    const auto workingFlag = std::remove(rest.begin(), rest.end(), kWorking);
+    const bool working = workingFlag != rest.end();
+    rest.erase(workingFlag, rest.end());
+
     std::vector<std::string_view> words;
     PictureOptions picture;
-    if (const std::string malformed = takePictureOptions(args.subspan(1), words, picture);
+    if (const std::string malformed = takePictureOptions(rest, words, picture);
         !malformed.empty() || (picture.path && words.size() == 1 && words[0] == kFromInput)) {
         err << "Opción mal dada: "
             << (malformed.empty() ? "--imagen dibuja un solo problema, no los de --resolver -"
@@ -403,11 +423,13 @@ std::optional<int> runCommandLine(std::span<const std::string_view> args, std::i
         return kBadRequest;
     }
     if (words.size() == 1 && words[0] == kFromInput)
-        return solveLines(in, out);
+        return solveLines(in, out, working);
     Problem problem = problemOf(words);
     problem.fields[OptionField::Inclination] = picture.inclination;
     problem.fields[OptionField::Rotation] = picture.rotation;
     const Answer a = answer(problem);
+    if (working && !a.malformed)
+        out << workingText(a.calc);
     if (a.status == kSolved) {
         out << a.text;
     } else {

@@ -6,6 +6,7 @@
 //   esferica --help | --version
 //   esferica --resolver a=40 b=60 A=30 --imagen FILE [--vista INCL,ROT] [--tamano PIXELS]
 //                                      [--clasico]   the table, and the picture in FILE
+//   esferica --resolver ... --procedimiento   the working before each table or message
 //
 // Each word is NAME=VALUE, NAME one of a b c A B C and VALUE read exactly as the window reads its
 // fields: only when read whole. A solved problem prints the table that "Copiar resultados" copies,
@@ -21,6 +22,10 @@
 // side (353 by default, the window's picture), as SVG when FILE ends in .svg, PDF in .pdf and PNG
 // otherwise. The table is printed as without it. The drawing itself is the toolkit's: the program
 // hands in a PictureWriter, which needs no display.
+//
+// --procedimiento prints, before each problem's table (or, for one that fails, before its
+// message), the working of that problem (working/text.h): in Spanish, with the table's ten
+// decimals and period. Words that are no problem at all print none.
 #pragma once
 
 #include "command/calculate.h"

@@ -13,6 +13,7 @@
 #include "qt/help.h"
 #include "qt/measures.h"
 #include "qt/picturestyle.h"
+#include "qt/workingwindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -55,6 +56,8 @@ constexpr QRect kNavigationGeometry = twips(7200, 6240, 1695, 375);
 
 // The gap between this window's frame and the navigation window's, in pixels.
 constexpr int kNavigationOffset = 8;
+// The button that opens the working, under the status label, moving with it.
+constexpr QRect kWorkingGeometry = twips(5400, 6240, 1695, 375);
 
 // How much of a picture drawn for other data than the fields hold shows through.
 constexpr qreal kStaleOpacity = 0.35;
@@ -199,6 +202,11 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), kStatusGeometry, {});
     // Naming the triangle of a missing side c takes two lines.
     Resolvergraf_->setWordWrap(true);
+    cmdProcedimiento_ = new QPushButton(QStringLiteral("&Procedimiento"), this);
+    cmdProcedimiento_->setObjectName(QStringLiteral("cmdProcedimiento"));
+    cmdProcedimiento_->setGeometry(kWorkingGeometry);
+    connect(cmdProcedimiento_, &QPushButton::clicked, this,
+            &frmTrianguloEsf::cmdProcedimiento_Click);
     // What a screen reader announces after a click; it takes no room on the screen.
     lblAnuncio_ = addLabel(QStringLiteral("lblAnuncio"), QRect(0, 0, 0, 0), {});
     shrinkFontToFit(*this);
@@ -217,6 +225,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     for (QLineEdit* field : txtGrid_)
         follow(field);
     follow(Picture1_);
+    follow(cmdProcedimiento_);
     follow(cmdNavegacion_);
     follow(txtInput_[0]);
 
@@ -234,6 +243,11 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
     addAction(help);
+    auto* working = new QAction(QStringLiteral("Procedimiento"), this);
+    working->setObjectName(QStringLiteral("actProcedimiento"));
+    working->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(working, &QAction::triggered, this, &frmTrianguloEsf::cmdProcedimiento_Click);
+    addAction(working);
     auto* face = new QAction(QStringLiteral("Mirar al triángulo"), this);
     face->setObjectName(QStringLiteral("actMirarAlTriangulo"));
     face->setShortcut(QKeySequence(Qt::Key_Home));
@@ -283,6 +297,8 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
         label->setFont(font);
     }
     exporter_->show(calc, separator);
+    if (esferica::WorkingWindow* working = esferica::workingWindow(*this))
+        working->showWorking(calc, separator);
     showCurrent(true);
     marks_->show(calc, separator);
     measures_->show(calc, separator);
@@ -328,6 +344,10 @@ void frmTrianguloEsf::cmdNavegacion_Click() {
     navegacion_->show();
     navegacion_->raise();
     navegacion_->activateWindow();
+}
+
+void frmTrianguloEsf::cmdProcedimiento_Click() {
+    esferica::openWorking(*this, command_.last(), decimalSeparator());
 }
 
 void frmTrianguloEsf::showCurrent(bool current) {
@@ -463,6 +483,7 @@ void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
     Grafico_->setGeometry(picture);
     Resolvergraf_->move(kStatusGeometry.topLeft() + QPoint(0, growth));
     cmdNavegacion_->move(kNavigationGeometry.topLeft() + QPoint(0, growth));
+    cmdProcedimiento_->move(kWorkingGeometry.topLeft() + QPoint(0, growth));
     if (command_.hasScene()) {
         redrawAsIs_ = true;
         queueRedraw();

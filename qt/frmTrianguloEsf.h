@@ -50,6 +50,9 @@ public:
 
     // The event handlers, named after their control and event.
     void cmdCalcular_Click();
+    // Opens the window "Procedimiento" with the working of the last click (also F2); while open,
+    // it follows every click.
+    void cmdProcedimiento_Click();
     void txtInput_GotFocus(int index);
     void txtGrid_GotFocus(int index);
     // Asks for the picture turned by the given degrees (Grafico's turnRequested).
@@ -127,6 +130,7 @@ private:
     QPushButton* cmdCalcular_ = nullptr;
     QPushButton* cmdNavegacion_ = nullptr;
     std::unique_ptr<frmNavegacion> navegacion_; // made the first time it is opened
+    QPushButton* cmdProcedimiento_ = nullptr;
     QLabel* Picture1_ = nullptr;
     esferica::DrawingSurface* Grafico_ = nullptr;
     QLabel* Resolvergraf_ = nullptr;

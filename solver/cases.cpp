@@ -92,35 +92,47 @@ Case caseOf(const GivenElements& given) {
     return mixedCaseFor(given).kind;
 }
 
-Solutions solve(const DegreesRead& degrees, const GivenElements& given) {
+CaseRoles rolesOf(const GivenElements& given) {
+    using enum Element;
+    switch (caseOf(given)) {
+    case Case::SSS:
+        return {Case::SSS, {a, b, c}, {A, B, C}};
+    case Case::AAA:
+        return {Case::AAA, {A, B, C}, {a, b, c}};
+    default:
+        break;
+    }
+    const MixedCase& row = mixedCaseFor(given);
+    return {row.kind, row.given, row.found};
+}
+
+Solutions solve(const DegreesRead& degrees, const GivenElements& given, SolverTrace* trace) {
     const auto d = [&](Element e) {
         return Degrees{degrees[index(e)]};
     };
-    const Case kind = caseOf(given);
-    std::array<Element, 3> found{};
+    const CaseRoles roles = rolesOf(given);
+    const auto [g0, g1, g2] = roles.given;
+    const std::array<Element, 3> found = roles.found;
     std::optional<Ambiguous<Found>> solved;
-    switch (kind) {
+    switch (roles.kind) {
     case Case::SSS:
-        found = {Element::A, Element::B, Element::C};
-        solved = Ambiguous<Found>{SSS(d(Element::a), d(Element::b), d(Element::c)), std::nullopt};
+        solved = Ambiguous<Found>{SSS(d(g0), d(g1), d(g2), trace), std::nullopt};
         break;
     case Case::AAA:
-        found = {Element::a, Element::b, Element::c};
-        solved = Ambiguous<Found>{AAA(d(Element::A), d(Element::B), d(Element::C)), std::nullopt};
+        solved = Ambiguous<Found>{AAA(d(g0), d(g1), d(g2), trace), std::nullopt};
         break;
-    default: {
-        const MixedCase& row = mixedCaseFor(given);
-        const auto [g0, g1, g2] = row.given;
-        found = row.found;
-        if (kind == Case::SAS)
-            solved = Ambiguous<Found>{SAS(d(g0), d(g1), d(g2)), std::nullopt};
-        else if (kind == Case::ASA)
-            solved = Ambiguous<Found>{ASA(d(g0), d(g1), d(g2)), std::nullopt};
-        else if (kind == Case::SSA)
-            solved = SSA(d(g0), d(g1), d(g2));
-        else
-            solved = AAS(d(g0), d(g1), d(g2));
-    }
+    case Case::SAS:
+        solved = Ambiguous<Found>{SAS(d(g0), d(g1), d(g2), trace), std::nullopt};
+        break;
+    case Case::ASA:
+        solved = Ambiguous<Found>{ASA(d(g0), d(g1), d(g2), trace), std::nullopt};
+        break;
+    case Case::SSA:
+        solved = SSA(d(g0), d(g1), d(g2), trace);
+        break;
+    case Case::AAS:
+        solved = AAS(d(g0), d(g1), d(g2), trace);
+        break;
     }
 
     // The given elements held as the solvers take them: exact in degrees, reduced once.

@@ -24,6 +24,15 @@ using GivenElements = std::array<Element, 3>;
 // The case that three different elements form.
 Case caseOf(const GivenElements& given);
 
+// The roles of the given elements in the solver of their case: `given` in the order of its
+// parameters, `found` in the order of its outputs (solver/triangle.h); for three sides a, b, c and
+// A, B, C, for three angles the reverse.
+struct CaseRoles {
+    Case kind;
+    std::array<Element, 3> given, found;
+};
+CaseRoles rolesOf(const GivenElements& given);
+
 // The elements in degrees as read, in the order of the fields.
 using DegreesRead = std::array<double, kElements>;
 
@@ -40,7 +49,9 @@ struct Solutions {
 // read) with the solver of their case, binding each given element to the solver's parameter of
 // its role. Every triangle returned holds the given elements as GradtoRad converts them (the
 // largest double below kPi for one that it would round to kPi) and the ones found. Throws Failure
-// when no triangle fits (see solver/triangle.h).
-Solutions solve(const DegreesRead& degrees, const GivenElements& given);
+// when no triangle fits (see solver/triangle.h). The solver's intermediate values go to `trace`
+// when there is one.
+Solutions solve(const DegreesRead& degrees, const GivenElements& given,
+                SolverTrace* trace = nullptr);
 
 } // namespace esferica

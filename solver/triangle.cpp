@@ -65,9 +65,11 @@ constexpr double kProductOfData = 2 * kSineOfData + kUnit;
 // The given elements of one call, all in one unit: degrees as read, or the program's radians.
 class Data {
 public:
-    explicit Data(Unit unit) : unit_(unit) {}
+    explicit Data(Unit unit, SolverTrace* trace = nullptr) : unit_(unit), trace_(trace) {}
 
     Unit unit() const { return unit_; }
+    // Where the intermediate values go, if anywhere.
+    SolverTrace* trace() const { return trace_; }
     double half() const { return halfTurn(unit_); }
 
     // A given element: strictly between 0 and 180 degrees and not under 2^-500 radians, or no
@@ -108,7 +110,12 @@ public:
 
 private:
     Unit unit_;
+    SolverTrace* trace_;
 };
+
+double degreesOf(const ReducedAngle& x) {
+    return RadtoGrad(x.radians()).value();
+}
 
 // Half the sum of the terms: each halved (exactly), added in two doubles.
 TwoFoldSum halfSum(std::initializer_list<double> terms) {
@@ -168,9 +175,20 @@ HalfTangents halfTangents(const Data& data, const std::array<double, 3>& given,
         if (value < 0)
             fail(FailureKind::NegativeSquareRoot);
         sines[i] = ReducedAngle::ofSum(defect, data.unit()).sineValue();
+        if (SolverTrace* trace = data.trace()) {
+            trace->defects[i] = value;
+            trace->defectSines[i] = sines[i].value();
+        }
     }
     const Real tp = sines[1] / sines[0], tq = sines[2] / sines[0], tr = sines[3] / sines[0];
-    return {sqrt(tp * tq * tr), tp, tq, tr};
+    const Real k = sqrt(tp * tq * tr);
+    if (SolverTrace* trace = data.trace()) {
+        trace->tp = tp.value();
+        trace->tq = tq.value();
+        trace->tr = tr.value();
+        trace->k = k.value();
+    }
+    return {k, tp, tq, tr};
 }
 
 // Three sides: the angles, 2 atan2(k, t) each.
@@ -224,6 +242,19 @@ Found delambre(const SidesAndAngle& d) {
     const ReducedAngle halfAngleSum = ReducedAngle::angleOf(y2, x2, kProductOfData);
     const ReducedAngle halfAngleDifference = ReducedAngle::angleOf(y1, x1, kProductOfData);
     Found found{halfAngleSum + halfAngleDifference, halfAngleSum - halfAngleDifference, g};
+    SolverTrace* trace = d.data.trace();
+    if (trace) {
+        trace->halfSum = degreesOf(d.halfSum);
+        trace->halfDifference = degreesOf(d.halfDifference);
+        trace->halfAngle = degreesOf(d.G.half());
+        trace->x1 = x1.value();
+        trace->y1 = y1.value();
+        trace->x2 = x2.value();
+        trace->y2 = y2.value();
+        trace->halfAngleSum = degreesOf(halfAngleSum);
+        trace->halfAngleDifference = degreesOf(halfAngleDifference);
+        trace->halfThird = degreesOf(g.half());
+    }
 
     const bool pSmaller = halfAngleDifference.negative();
     ReducedAngle& smaller = pSmaller ? found[0] : found[1];
@@ -238,6 +269,10 @@ Found delambre(const SidesAndAngle& d) {
             (second >= 0) ? first + second : d.data.given(pSmaller ? d.p : d.q).sineValue();
         const Real s = sinSide * (half.s * half.c) / (sinHalfG * cosHalfG);
         smaller = ReducedAngle::angleOf(s, sqrt((1 - s) * (1 + s)), kSineRuleError);
+        if (trace) {
+            trace->bySineRule = pSmaller ? 0 : 1;
+            trace->sineRuleSine = s.value();
+        }
     }
     return found;
 }
@@ -304,6 +339,11 @@ SineRule sineRule(const Data& data, const Roles& roles, const ReducedAngle& P,
     const Bounded qP = sq * sP.c;
     const Bounded byIdentity = sum * difference + qP * qP;
     Bounded cosine2 = byDifference.error() <= byIdentity.error() ? byDifference : byIdentity;
+    SolverTrace* trace = data.trace();
+    if (trace) {
+        trace->sineOfOpposite = sp.value().value();
+        trace->sineProduct = y.value().value();
+    }
 
     // The reading of each datum moves sin^2 p cos^2 x by its slope times that reading: the slopes
     // are 2 sin p cos p, 2 sin q cos q sin^2 P and 2 sin^2 q sin P cos P, each at most 1, so twice
@@ -323,11 +363,22 @@ SineRule sineRule(const Data& data, const Roles& roles, const ReducedAngle& P,
         const double rounding = 2 * (v(cp.s * cp.c) * rp + v(cq.s * cq.c * cP.s * cP.s) * rq +
                                      v(cq.s * cq.s * cP.s * cP.c) * rP);
         // The slopes come from sines within some ten u of their own: a margin of 32u covers them.
-        if (std::fabs(precise) <= rounding * (1 + 32 * kUnit) + kTwoFoldError * scale)
+        if (std::fabs(precise) <= rounding * (1 + 32 * kUnit) + kTwoFoldError * scale) {
+            if (trace) {
+                trace->cosine2 = 0;
+                trace->candidate = 90;
+                trace->doubleRoot = true;
+            }
             return {ReducedAngle::quarterTurns(1), false};
+        }
         cosine2 = Bounded(precise, kUnit * std::fabs(precise));
     }
-    return {ReducedAngle::angleOf(y, sqrt(cosine2)), true};
+    if (trace)
+        trace->cosine2 = cosine2.value().value();
+    const ReducedAngle x = ReducedAngle::angleOf(y, sqrt(cosine2));
+    if (trace)
+        trace->candidate = degreesOf(x);
+    return {x, true};
 }
 
 // A quotient n / d of two Bounded parts, as the relative error that their bounds allow:
@@ -355,13 +406,18 @@ Bounded magnitudeOf(const Bounded& x) {
 // cancel there). Both are 0/0 only when a, b, A and B are all 90 degrees, which leaves c free:
 // that fails as a division by zero. The candidate fits when the two parts of each quotient have
 // one sign.
-std::optional<std::pair<ReducedAngle, ReducedAngle>> complete(const HalfSums& sides,
-                                                              const HalfSums& angles) {
+std::optional<std::pair<ReducedAngle, ReducedAngle>>
+complete(const HalfSums& sides, const HalfSums& angles, SolverTrace::Closure* trace) {
     const Bounded n1 = sides.sum.s * angles.sum.c, d1 = sides.sum.c * angles.difference.c;
     const Bounded n2 = sides.difference.s * angles.sum.s;
     const Bounded d2 = sides.difference.c * angles.difference.s;
     const bool byFirst = relativeError(n1, d1) <= relativeError(n2, d2);
     const Bounded n = byFirst ? n1 : n2, d = byFirst ? d1 : d2;
+    if (trace) {
+        trace->sideByFirst = byFirst;
+        trace->n = n.value().value();
+        trace->d = d.value().value();
+    }
     if (n.mayBeZero() && d.mayBeZero())
         fail(FailureKind::DivisionByZero);
     if (n.mayBeZero() || d.mayBeZero() || (n.value() > 0) != (d.value() > 0))
@@ -372,9 +428,15 @@ std::optional<std::pair<ReducedAngle, ReducedAngle>> complete(const HalfSums& si
     const Bounded x2 = sides.sum.s * angles.difference.s;
     const bool angleByFirst = relativeError(y1, x1) <= relativeError(y2, x2);
     const Bounded y = angleByFirst ? y1 : y2, x = angleByFirst ? x1 : x2;
+    if (trace) {
+        trace->angleByFirst = angleByFirst;
+        trace->y = y.value().value();
+        trace->x = x.value().value();
+    }
     if (y.mayBeZero() || x.mayBeZero() || (y.value() > 0) != (x.value() > 0))
         return std::nullopt;
-
+    if (trace)
+        trace->fits = true;
     return std::pair{ReducedAngle::angleOf(magnitudeOf(n), magnitudeOf(d)).twice(),
                      ReducedAngle::angleOf(magnitudeOf(y), magnitudeOf(x)).twice()};
 }
@@ -410,18 +472,24 @@ Ambiguous<Candidate> ambiguous(const Data& data, const Roles& roles, bool sides)
     if (!rule.twoCandidates && equal && supplementary)
         fail(FailureKind::DivisionByZero);
 
-    const auto candidate = [&](const ReducedAngle& x) -> std::optional<Candidate> {
+    const auto candidate = [&](const ReducedAngle& x,
+                               std::size_t which) -> std::optional<Candidate> {
+        SolverTrace::Closure* closure = nullptr;
+        if (SolverTrace* trace = data.trace()) {
+            closure = &trace->closures[which];
+            closure->tried = true;
+        }
         const HalfSums found = halfSums(P, x);
-        const auto rest = sides ? complete(pq, found) : complete(found, pq);
+        const auto rest = sides ? complete(pq, found, closure) : complete(found, pq, closure);
         if (!rest)
             return std::nullopt;
         return Candidate{x, rest->first, rest->second};
     };
     std::optional<Candidate> first, second;
     if (!acuteDegenerate)
-        first = candidate(rule.x);
+        first = candidate(rule.x, 0);
     if (rule.twoCandidates && !obtuseDegenerate)
-        second = candidate(rule.x.supplement());
+        second = candidate(rule.x.supplement(), 1);
     if (!first)
         std::swap(first, second);
     if (!first)
@@ -455,7 +523,7 @@ Ambiguous<Found> angleAngleSide(const Data& data, double primerang, double segun
     return result;
 }
 
-const Data kRadians(Unit::ProgramRadians), kDegrees(Unit::Degrees);
+const Data kRadians(Unit::ProgramRadians);
 
 std::array<Real, 3> radians(const Found& f) {
     return {heldRadians(f[0]), heldRadians(f[1]), heldRadians(f[2])};
@@ -478,16 +546,16 @@ TriangleSolution SSS(Real a, Real b, Real c) {
     const auto [A, B, C] = radians(threeSides(kRadians, a.value(), b.value(), c.value()));
     return {a, b, c, A, B, C};
 }
-Found SSS(Degrees a, Degrees b, Degrees c) {
-    return threeSides(kDegrees, a.value, b.value, c.value);
+Found SSS(Degrees a, Degrees b, Degrees c, SolverTrace* trace) {
+    return threeSides(Data(Unit::Degrees, trace), a.value, b.value, c.value);
 }
 
 TriangleSolution AAA(Real A, Real B, Real C) {
     const auto [a, b, c] = radians(threeAngles(kRadians, A.value(), B.value(), C.value()));
     return {a, b, c, A, B, C};
 }
-Found AAA(Degrees A, Degrees B, Degrees C) {
-    return threeAngles(kDegrees, A.value, B.value, C.value);
+Found AAA(Degrees A, Degrees B, Degrees C, SolverTrace* trace) {
+    return threeAngles(Data(Unit::Degrees, trace), A.value, B.value, C.value);
 }
 
 SASResult SAS(Real angulo, Real primerlad, Real segundolad) {
@@ -495,8 +563,9 @@ SASResult SAS(Real angulo, Real primerlad, Real segundolad) {
         radians(sideAngleSide(kRadians, angulo.value(), primerlad.value(), segundolad.value()));
     return {P, Q, g};
 }
-Found SAS(Degrees angulo, Degrees primerlad, Degrees segundolad) {
-    return sideAngleSide(kDegrees, angulo.value, primerlad.value, segundolad.value);
+Found SAS(Degrees angulo, Degrees primerlad, Degrees segundolad, SolverTrace* trace) {
+    return sideAngleSide(Data(Unit::Degrees, trace), angulo.value, primerlad.value,
+                         segundolad.value);
 }
 
 ASAResult ASA(Real primerang, Real segundoang, Real ladorestante) {
@@ -504,8 +573,9 @@ ASAResult ASA(Real primerang, Real segundoang, Real ladorestante) {
         angleSideAngle(kRadians, primerang.value(), segundoang.value(), ladorestante.value()));
     return {p, q, G};
 }
-Found ASA(Degrees primerang, Degrees segundoang, Degrees ladorestante) {
-    return angleSideAngle(kDegrees, primerang.value, segundoang.value, ladorestante.value);
+Found ASA(Degrees primerang, Degrees segundoang, Degrees ladorestante, SolverTrace* trace) {
+    return angleSideAngle(Data(Unit::Degrees, trace), primerang.value, segundoang.value,
+                          ladorestante.value);
 }
 
 Ambiguous<SSATriangle> SSA(Real angulo, Real opuesto, Real adyacente) {
@@ -520,8 +590,8 @@ Ambiguous<SSATriangle> SSA(Real angulo, Real opuesto, Real adyacente) {
         result.second = triangle(*found.second);
     return result;
 }
-Ambiguous<Found> SSA(Degrees angulo, Degrees opuesto, Degrees adyacente) {
-    return sideSideAngle(kDegrees, angulo.value, opuesto.value, adyacente.value);
+Ambiguous<Found> SSA(Degrees angulo, Degrees opuesto, Degrees adyacente, SolverTrace* trace) {
+    return sideSideAngle(Data(Unit::Degrees, trace), angulo.value, opuesto.value, adyacente.value);
 }
 
 Ambiguous<AASTriangle> AAS(Real primerang, Real segundoang, Real primerlad) {
@@ -536,8 +606,9 @@ Ambiguous<AASTriangle> AAS(Real primerang, Real segundoang, Real primerlad) {
         result.second = triangle(*found.second);
     return result;
 }
-Ambiguous<Found> AAS(Degrees primerang, Degrees segundoang, Degrees primerlad) {
-    return angleAngleSide(kDegrees, primerang.value, segundoang.value, primerlad.value);
+Ambiguous<Found> AAS(Degrees primerang, Degrees segundoang, Degrees primerlad, SolverTrace* trace) {
+    return angleAngleSide(Data(Unit::Degrees, trace), primerang.value, segundoang.value,
+                          primerlad.value);
 }
 
 } // namespace esferica

@@ -105,15 +105,49 @@ struct Degrees {
 // What a solver finds, in the order of its outputs below, as held.
 using Found = std::array<ReducedAngle, 3>;
 
+// The intermediate values of one solving from degrees, as the formulas of solver/triangle.cpp
+// compute them, for showing the working of a solution: recorded on the way when a solver is
+// handed one, at no cost otherwise. Angles in degrees; the letters are those of the formulas'
+// comments there.
+struct SolverTrace {
+    // Three sides (three angles: of the polar triangle): the half defects pi - s, s - p, s - q,
+    // s - r, their sines, t_p, t_q, t_r and k.
+    std::array<double, 4> defects{}, defectSines{};
+    double tp = 0, tq = 0, tr = 0, k = 0;
+    // Two sides and the angle between them (two angles and the side between them: on the polar
+    // triangle): (p + q)/2, (p - q)/2, G/2, Delambre's four products, (P + Q)/2, (P - Q)/2, g/2,
+    // and the smaller angle by the sine rule where it replaces the analogies (0 for P, 1 for Q).
+    double halfSum = 0, halfDifference = 0, halfAngle = 0;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    double halfAngleSum = 0, halfAngleDifference = 0, halfThird = 0;
+    std::optional<int> bySineRule;
+    double sineRuleSine = 0;
+    // An ambiguous case: sin p, y = sin q sin P, sin^2 p cos^2 x, the acute candidate x (once the
+    // square root is taken), whether the root is double, and for each candidate (the acute one,
+    // its supplement) whether it was tried and which of Napier's analogies gave its third side
+    // and angle, with their quotients' parts, once it fits.
+    double sineOfOpposite = 0, sineProduct = 0, cosine2 = 0;
+    std::optional<double> candidate;
+    bool doubleRoot = false;
+    struct Closure {
+        bool tried = false, fits = false;
+        bool sideByFirst = true, angleByFirst = true;
+        double n = 0, d = 0, y = 0, x = 0;
+    };
+    std::array<Closure, 2> closures{};
+};
+
 // Three sides: the three angles by the half-angle formulas. Sides whose triangle inequalities or
 // perimeter of 360 degrees hold with equality, within rounding, fit no triangle.
 TriangleSolution SSS(Real a, Real b, Real c);
-Found SSS(Degrees a, Degrees b, Degrees c); // A, B, C
+Found SSS(Degrees a, Degrees b, Degrees c,
+          SolverTrace* trace = nullptr); // A, B, C
 
 // Three angles: the three sides by the half-angle formulas of the polar triangle. Angles adding up
 // to 180 degrees, within rounding, fit no triangle.
 TriangleSolution AAA(Real A, Real B, Real C);
-Found AAA(Degrees A, Degrees B, Degrees C); // a, b, c
+Found AAA(Degrees A, Degrees B, Degrees C,
+          SolverTrace* trace = nullptr); // a, b, c
 
 // Two sides and the angle between them, by Delambre's analogies. `angulo` lies between
 // `primerlad` and `segundolad`.
@@ -123,7 +157,7 @@ struct SASResult {
     Real ladorestante; // opposite angulo
 };
 SASResult SAS(Real angulo, Real primerlad, Real segundolad);
-Found SAS(Degrees angulo, Degrees primerlad, Degrees segundolad);
+Found SAS(Degrees angulo, Degrees primerlad, Degrees segundolad, SolverTrace* trace = nullptr);
 
 // Two angles and the side between their vertices, by Delambre's analogies on the polar triangle,
 // so sides above 90 degrees come out as such.
@@ -133,7 +167,8 @@ struct ASAResult {
     Real angrestante; // opposite ladorestante
 };
 ASAResult ASA(Real primerang, Real segundoang, Real ladorestante);
-Found ASA(Degrees primerang, Degrees segundoang, Degrees ladorestante);
+Found ASA(Degrees primerang, Degrees segundoang, Degrees ladorestante,
+          SolverTrace* trace = nullptr);
 
 // The triangles of an ambiguous case: always a first one, and a second when the data fit two.
 template <class Triangle> struct Ambiguous {
@@ -162,7 +197,8 @@ struct SSATriangle {
     Real restante; // the third side
 };
 Ambiguous<SSATriangle> SSA(Real angulo, Real opuesto, Real adyacente);
-Ambiguous<Found> SSA(Degrees angulo, Degrees opuesto, Degrees adyacente);
+Ambiguous<Found> SSA(Degrees angulo, Degrees opuesto, Degrees adyacente,
+                     SolverTrace* trace = nullptr);
 
 // Two angles and the side opposite one of them: `primerlad` lies opposite `primerang`. The dual
 // of SSA: the sine rule gives the side opposite `segundoang`; same limits, choice of candidates
@@ -173,6 +209,7 @@ struct AASTriangle {
     Real angrestante;  // the third angle
 };
 Ambiguous<AASTriangle> AAS(Real primerang, Real segundoang, Real primerlad);
-Ambiguous<Found> AAS(Degrees primerang, Degrees segundoang, Degrees primerlad);
+Ambiguous<Found> AAS(Degrees primerang, Degrees segundoang, Degrees primerlad,
+                     SolverTrace* trace = nullptr);
 
 } // namespace esferica

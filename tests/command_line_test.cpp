@@ -286,6 +286,64 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
     }
 }
 
+// --procedimiento prints each problem's working before its table, or before its message; words
+// that are no problem print none.
+TEST(CommandLine, TheWorkingComesBeforeEachTable) {
+    struct Row {
+        const char* name;
+        std::vector<std::string_view> args;
+        std::string input;
+        int status;
+        std::vector<std::string> inOrder; // on standard output, one after the other
+        std::size_t workings;
+    };
+    const Row rows[] = {
+        {"words",
+         {"--resolver", "a=40", "b=60", "A=30", "--procedimiento"},
+         "",
+         0,
+         {"Procedimiento\n",
+          std::string("sen B = sen b·sen A / sen a = sen 60.0000000000°·sen 30.0000000000° / "
+                      "sen 40.0000000000° = 0.673648177667 ≤ 1"),
+          "→ c = 88.1145735353°", "Comprobación por el teorema del coseno", "\n\n" + kBoth},
+         1},
+        {"the flag first",
+         {"--resolver", "--procedimiento", "a=60", "b=60", "c=60"},
+         "",
+         0,
+         {"Caso: tres lados.", "\n\n" + kEquilateral},
+         1},
+        {"no triangle: the working says why",
+         {"--resolver", "a=30", "b=40", "c=80", "--procedimiento"},
+         "",
+         1,
+         {"✗ el lado c es menor que la suma de los otros dos", "No existe solución."},
+         1},
+        {"standard input, one working a problem",
+         {"--resolver", "-", "--procedimiento"},
+         "a=40 b=60 A=30\n# note\na=30 b=40 c=80\nd=1\n",
+         2,
+         {"Procedimiento\n", kBoth, "# note\n", "Procedimiento\n", "# No existe solución",
+          "# Datos mal escritos"},
+         2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Answer r = run(row.args, row.input);
+        EXPECT_EQ(r.status, row.status);
+        std::size_t at = 0;
+        for (const std::string& part : row.inOrder) {
+            at = r.out.find(part, at);
+            ASSERT_NE(at, std::string::npos) << part << "\n" << r.out;
+        }
+        std::size_t workings = 0;
+        for (std::size_t p = r.out.find("Procedimiento\n"); p != std::string::npos;
+             p = r.out.find("Procedimiento\n", p + 1))
+            ++workings;
+        EXPECT_EQ(workings, row.workings);
+    }
+}
+
 // Whatever arrives on standard input, every line gets its block and the status is that of its
 // worst problem: a line of a megabyte, NUL bytes, invalid UTF-8, thousands of words.
 TEST(CommandLine, EveryLineOfAnyInputGetsItsBlock) {

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -96,6 +97,7 @@ TEST_F(FormTest, EveryControlHasItsKindPlaceAndCaption) {
         {"Label3", Label, {16, 280, 145, 17}, "Opciones de gráfico:"},
         {"Grafico", Surface, {352, 24, 353, 353}, ""},
         {"Resolvergraf", Label, {360, 384, 305, 25}, ""},
+        {"cmdProcedimiento", Button, {360, 416, 113, 25}, "&Procedimiento"},
         {"cmdNavegacion", Button, {480, 416, 113, 25}, "&Navegación…"},
     };
     const char* inputCaptions[] = {"lado a",   "lado b",   "lado c",
@@ -191,6 +193,7 @@ TEST_F(FormTest, TabWalksTheControlsInOrderAndBackRound) {
     for (int i = 0; i < 4; ++i)
         order << esferica::arrayName("txtGrid", i);
     order << "Picture1"
+          << "cmdProcedimiento"
           << "cmdNavegacion"
           << "txtInput(0)";
 
@@ -577,8 +580,60 @@ TEST_F(FormTest, ResultsTellTheirDataAndTheirStateAndTheWindowHelps) {
     EXPECT_TRUE(help->isVisible());
     const QString text = help->findChild<QTextBrowser*>()->toPlainText();
     for (const char* part :
-         {"Los seis casos", "49°30'15\"", "No existe solución", "3101,2 millas náuticas", "296,4°"})
+         {"Los seis casos", "49°30'15\"", "No existe solución", "3101,2 millas náuticas", "296,4°",
+          "El procedimiento", "B₁ = 42,35°, B₂ = 180° − B₁ = 137,65°"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+}
+
+// F2 (or the button) opens the working of the last click beside the window, which stays usable;
+// the working follows the next click, its final values the labels', and can be searched.
+TEST_F(FormTest, F2OpensTheWorkingWhichFollowsEachClick) {
+    typeInputs({"40", "60", "", "30", "", ""});
+    calculate();
+    QTest::keyClick(input(0), Qt::Key_F2);
+    auto* window = form_->findChild<QDialog*>(QStringLiteral("frmProcedimiento"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    auto* text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtProcedimiento"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByMouse);
+    const auto says = [&](const char* part) {
+        return text->toPlainText().contains(QString::fromUtf8(part));
+    };
+    EXPECT_TRUE(says("B₁ = 42.35°, B₂ = 180° − B₁ = 137.65°"));
+    EXPECT_TRUE(says(qPrintable("→ c = " + outcome(2)->text() + "°")));
+
+    // The next click, with the window open: the working follows it.
+    typeInputs({"60", "60", "60", "", "", ""});
+    calculate();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(says("Caso: tres lados."));
+    EXPECT_TRUE(says(qPrintable("→ A = " + outcome(3)->text() + "°")));
+    EXPECT_FALSE(says("B₁"));
+    typeInputs({"30", "40", "80", "", "", ""});
+    calculate();
+    EXPECT_TRUE(says("✗ el lado c es menor que la suma de los otros dos"));
+
+    // Find next walks the occurrences and comes back round.
+    auto* search = window->findChild<QLineEdit*>(QStringLiteral("txtBuscar"));
+    ASSERT_NE(search, nullptr);
+    search->setText(QStringLiteral("menor que la suma"));
+    std::vector<int> found;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(search, Qt::Key_Return);
+        EXPECT_EQ(text->textCursor().selectedText(), search->text());
+        found.push_back(text->textCursor().position());
+    }
+    EXPECT_LT(found[0], found[1]);
+    EXPECT_LT(found[1], found[2]);
+    EXPECT_EQ(found[3], found[0]) << "three occurrences, then the first again";
+
+    // The button opens the same window again.
+    window->hide();
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdProcedimiento")), Qt::LeftButton);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(form_->findChildren<QDialog*>(QStringLiteral("frmProcedimiento")).size(), 1);
 }
 
 TEST_F(FormTest, ResultsUseTheDecimalSeparatorOfTheLocale) {
