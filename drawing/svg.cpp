@@ -4,6 +4,7 @@
 #include "numeric/portable.h"
 
 #include <array>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <vector>
@@ -41,8 +42,32 @@ const Group& groupOf(const RecordedStroke& stroke) {
     return kGrid;
 }
 
-// `v` to kDecimals decimals, without trailing zeros, and 0 rather than -0.
+// `v` to kDecimals decimals, without trailing zeros, and 0 rather than -0: rounded from the exact
+// binary value with ties to even, as toChars does. A coordinate's hundredths are rounded from the
+// product by 100 unless that lies within a rounding error of a tie, where toChars decides: the
+// C library of the WebAssembly build prints a double through long double arithmetic that it
+// emulates, which made the numbers of a picture cost more than drawing it.
 std::string number(double v) {
+    constexpr double kHundreds = 100;
+    const double scaled = v * kHundreds;
+    const double below = std::floor(scaled);
+    if (std::abs(scaled) < 1e12 && std::abs(scaled - below - 0.5) > 1e-6) {
+        auto whole = static_cast<long long>(std::lround(scaled));
+        std::string text;
+        if (whole < 0) {
+            text = "-";
+            whole = -whole;
+        }
+        const long long units = whole / 100, hundredths = whole % 100;
+        text += std::to_string(units);
+        if (hundredths != 0) {
+            text += '.';
+            text += static_cast<char>('0' + hundredths / 10);
+            if (hundredths % 10 != 0)
+                text += static_cast<char>('0' + hundredths % 10);
+        }
+        return text == "-0" ? std::string("0") : text;
+    }
     std::array<char, 64> buffer{};
     const auto [end, error] = toChars(buffer.data(), buffer.data() + buffer.size(), v,
                                       std::chars_format::fixed, kDecimals);
