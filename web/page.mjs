@@ -84,6 +84,9 @@ function drawPicture() {
     classic.checked ? "classic" : "readable", moving);
   picture.hidden = !drawing.drawn;
   picture.innerHTML = drawing.drawn ? drawing.svg.slice(drawing.svg.indexOf("<svg")) : "";
+  // Named and described by its frame, as the window's picture: the document's own title stays
+  // for the saved file.
+  picture.firstElementChild?.setAttribute("aria-hidden", "true");
   picture.dataset.thinned = drawing.thinned;
   picture.dataset.moving = moving;
   pictureDescription.textContent = drawing.description;
