@@ -68,6 +68,7 @@ const DEGREES_PER_PIXEL = 0.5;
 const DEGREES_PER_KEY = 5;
 const DEGREES_PER_FINE_KEY = 1;
 const SETTLE_MS = 250;
+const PICTURE_SIDE = 353; // the window's picture, in pixels
 
 let table = ""; // the last click's table of results
 let drawing = null; // the last drawing: { svg, drawn, thinned, description, status }
@@ -78,8 +79,7 @@ let frame = 0; // a redraw waiting for the next frame
 // Draws the scene at the picture's size under the view the fields show; thinned while it moves.
 function drawPicture() {
   frame = 0;
-  const size = Math.max(1, Math.round(picture.parentElement.clientWidth));
-  const side = Math.min(size, 353);
+  const side = Math.min(Math.max(1, Math.round(picture.parentElement.clientWidth)), PICTURE_SIDE);
   drawing = core.draw(inclinationField.value, rotationField.value, side, side,
     classic.checked ? "classic" : "readable", moving);
   picture.hidden = !drawing.drawn;
@@ -167,7 +167,12 @@ classic.addEventListener("change", () => {
   if (drawing?.drawn)
     drawPicture();
 });
+// A picture as wide as the page allows, up to the window's: drawn again when the width changes.
+let width = picture.parentElement.clientWidth;
 new ResizeObserver(() => {
+  if (picture.parentElement.clientWidth === width)
+    return;
+  width = picture.parentElement.clientWidth;
   if (drawing?.drawn)
     queueDraw();
 }).observe(picture.parentElement);
