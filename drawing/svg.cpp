@@ -44,14 +44,15 @@ const Group& groupOf(const RecordedStroke& stroke) {
 
 // `v` to kDecimals decimals, without trailing zeros, and 0 rather than -0: rounded from the exact
 // binary value with ties to even, as toChars does. A coordinate's hundredths are rounded from the
-// product by 100 unless that lies within a rounding error of a tie, where toChars decides: the
-// C library of the WebAssembly build prints a double through long double arithmetic that it
-// emulates, which made the numbers of a picture cost more than drawing it.
+// product by 100 (below 1e9, where its rounding error is under 1e-7) unless that lies within 1e-6
+// of a tie, where toChars decides: the C library of the WebAssembly build prints a double through
+// long double arithmetic that it emulates, which made the numbers of a picture cost more than
+// drawing it.
 std::string number(double v) {
     constexpr double kHundreds = 100;
     const double scaled = v * kHundreds;
     const double below = std::floor(scaled);
-    if (std::abs(scaled) < 1e12 && std::abs(scaled - below - 0.5) > 1e-6) {
+    if (std::abs(scaled) < 1e9 && std::abs(scaled - below - 0.5) > 1e-6) {
         auto whole = static_cast<long long>(std::lround(scaled));
         std::string text;
         if (whole < 0) {
