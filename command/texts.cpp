@@ -4,6 +4,7 @@
 #include "command/numbers.h"
 #include "command/precise.h"
 #include "command/slips.h"
+#include "drawing/readable.h"
 #include "numeric/angles.h"
 
 #include <cmath>
@@ -576,6 +577,49 @@ std::string_view caseName(Case kind) {
         break;
     }
     return "Dos ángulos y el lado opuesto a uno de ellos (caso ambiguo)";
+}
+
+std::string pictureDescription(const SceneDrawing& drawing, ViewAngles view,
+                               std::string_view decimalSeparator) {
+    if (drawing.triangles == 0)
+        return "Nada dibujado: la esfera y el triángulo aparecen al calcular.";
+    const auto degrees = [&](double value) {
+        return degreesText(value, decimalSeparator) + "°";
+    };
+    std::string text = "La esfera en una red de paralelos y meridianos, vista con inclinación " +
+                       degrees(view.inclination) + " y rotación " + degrees(view.rotation) + ", ";
+    const bool two = drawing.triangles > 1;
+    if (drawing.style == PictureStyle::Classic) {
+        text +=
+            two ? "con los dos triángulos resueltos en rojo" : "con el triángulo resuelto en rojo";
+        text += ": el vértice C en el polo norte y los lados a y b sobre meridianos.";
+    } else {
+        const auto names = [&](bool additional) {
+            std::string named;
+            for (const Vertex v : kVertices) {
+                if (v != kVertices.front())
+                    named += v == kVertices.back() ? " y " : ", ";
+                named +=
+                    vertexName(v, additional,
+                               additional && drawing.sharedVertices[static_cast<std::size_t>(v)]);
+            }
+            return named;
+        };
+        text += two ? "con dos triángulos: la solución en rojo, de vértices " + names(false) +
+                          ", y la solución adicional en azul, de vértices " + names(true)
+                    : "con el triángulo resuelto en rojo, de vértices " + names(false);
+        text += ". El vértice C está en el polo norte y los lados a y b sobre meridianos; la cara "
+                "oculta de la esfera, en gris claro, y las partes ocultas de los triángulos, a "
+                "trazos.";
+    }
+    if (drawing.primarySideMissing && drawing.additionalSideMissing)
+        text += " Falta el lado c de los dos triángulos: no se pudo dibujar.";
+    else if (drawing.primarySideMissing)
+        text += two ? " Falta el lado c de la solución: no se pudo dibujar."
+                    : " Falta el lado c: no se pudo dibujar.";
+    else if (drawing.additionalSideMissing)
+        text += " Falta el lado c de la solución adicional: no se pudo dibujar.";
+    return text;
 }
 
 } // namespace esferica

@@ -103,6 +103,12 @@ std::array<std::string, kResultLabels> resultLabels(const Calculation& calc,
 // Empty when no triangle is shown.
 std::string resultsTable(const Calculation& calc, std::string_view decimalSeparator);
 
+// What a drawing put in the picture, for screen readers and the picture's files: nothing, or one
+// or two triangles with the names of their vertices, their colours and the sides c left out,
+// under the view `view` (degrees, written with `decimalSeparator`).
+std::string pictureDescription(const SceneDrawing& drawing, ViewAngles view,
+                               std::string_view decimalSeparator);
+
 // The case that the given elements form, in words: "Tres lados", "Dos lados y el ángulo
 // comprendido", ... for the handout page.
 std::string_view caseName(Case kind);

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/accessibility.h"
 
-#include "command/numbers.h"
 #include "command/texts.h"
-#include "drawing/readable.h"
 #include "qt/controls.h"
 
 #include <QLabel>
-#include <QStringList>
 #include <QWidget>
 
 namespace esferica {
@@ -53,49 +50,7 @@ void nameForScreenReaders(QWidget& form) {
 
 void describePicture(QWidget& picture, const SceneDrawing& drawing, ViewAngles view,
                      std::string_view decimalSeparator) {
-    if (drawing.triangles == 0) {
-        picture.setAccessibleDescription(
-            QStringLiteral("Nada dibujado: la esfera y el triángulo aparecen al calcular."));
-        return;
-    }
-    const auto degrees = [&](double value) {
-        return fromStd(degreesText(value, decimalSeparator)) + QStringLiteral("°");
-    };
-    QString text = QStringLiteral("La esfera en una red de paralelos y meridianos, vista con "
-                                  "inclinación %1 y rotación %2, ")
-                       .arg(degrees(view.inclination), degrees(view.rotation));
-    const bool two = drawing.triangles > 1;
-    if (drawing.style == PictureStyle::Classic) {
-        text += two ? QStringLiteral("con los dos triángulos resueltos en rojo")
-                    : QStringLiteral("con el triángulo resuelto en rojo");
-        text += QStringLiteral(": el vértice C en el polo norte y los lados a y b sobre "
-                               "meridianos.");
-    } else {
-        const auto names = [&](bool additional) {
-            QStringList named;
-            for (const Vertex v : kVertices)
-                named << fromStd(
-                    vertexName(v, additional,
-                               additional && drawing.sharedVertices[static_cast<std::size_t>(v)]));
-            return QStringLiteral("%1, %2 y %3").arg(named[0], named[1], named[2]);
-        };
-        text += two ? QStringLiteral("con dos triángulos: la solución en rojo, de vértices %1, y "
-                                     "la solución adicional en azul, de vértices %2")
-                          .arg(names(false), names(true))
-                    : QStringLiteral("con el triángulo resuelto en rojo, de vértices %1")
-                          .arg(names(false));
-        text += QStringLiteral(". El vértice C está en el polo norte y los lados a y b sobre "
-                               "meridianos; la cara oculta de la esfera, en gris claro, y las "
-                               "partes ocultas de los triángulos, a trazos.");
-    }
-    if (drawing.primarySideMissing && drawing.additionalSideMissing)
-        text += QStringLiteral(" Falta el lado c de los dos triángulos: no se pudo dibujar.");
-    else if (drawing.primarySideMissing)
-        text += two ? QStringLiteral(" Falta el lado c de la solución: no se pudo dibujar.")
-                    : QStringLiteral(" Falta el lado c: no se pudo dibujar.");
-    else if (drawing.additionalSideMissing)
-        text += QStringLiteral(" Falta el lado c de la solución adicional: no se pudo dibujar.");
-    picture.setAccessibleDescription(text);
+    picture.setAccessibleDescription(fromStd(pictureDescription(drawing, view, decimalSeparator)));
 }
 
 } // namespace esferica

@@ -26,11 +26,8 @@ constexpr std::size_t kMaxPendingSegments = 8192;
 // The focus frame, in pixels from the picture's edges inwards.
 constexpr int kFocusFrameWidth = 2;
 
-// A name: its font a quarter larger than the picture's, kNameGap pixels clear of its point, and
-// at least kNameMargin pixels inside the picture's edges.
+// A name: its font a quarter larger than the picture's, placed as drawing/record.h places it.
 constexpr qreal kNameScale = 1.25;
-constexpr qreal kNameGap = 3;
-constexpr qreal kNameMargin = 2;
 
 } // namespace
 
@@ -125,21 +122,12 @@ void DrawingSurface::Circle(float x, float y, float r) {
 QPointF DrawingSurface::nameBaseline(float x, float y, float dx, float dy,
                                      const QString& name) const {
     const QRectF ink = measured(name).ink;
-    // The direction in pixels (user y may point up), and how far the box's centre must go along
-    // it for the box to clear the point.
-    QPointF away(dx * (scaleX_ < 0 ? -1 : 1), dy * (scaleY_ < 0 ? -1 : 1));
-    const qreal norm = std::hypot(away.x(), away.y());
-    away = norm > 0 && std::isfinite(norm) ? away / norm : QPointF(0, -1);
-    const qreal halfWidth = ink.width() / 2, halfHeight = ink.height() / 2;
-    const qreal reach = std::min(away.x() != 0 ? halfWidth / std::abs(away.x()) : halfHeight,
-                                 away.y() != 0 ? halfHeight / std::abs(away.y()) : halfWidth);
-    const QPointF centre = toPixels(x, y) + away * (kNameGap + reach);
-    // Inside the picture, however near its edge the point lies.
-    const qreal left = std::clamp(centre.x() - halfWidth, kNameMargin,
-                                  std::max(kNameMargin, width() - kNameMargin - ink.width()));
-    const qreal top = std::clamp(centre.y() - halfHeight, kNameMargin,
-                                 std::max(kNameMargin, height() - kNameMargin - ink.height()));
-    return QPointF(left, top) - ink.topLeft();
+    // The direction in pixels (user y may point up).
+    const QPointF point = toPixels(x, y);
+    const PixelPoint at = esferica::nameBaseline(
+        {ink.left(), ink.top(), ink.right(), ink.bottom()}, {point.x(), point.y()},
+        {dx * (scaleX_ < 0 ? -1.0 : 1.0), dy * (scaleY_ < 0 ? -1.0 : 1.0)}, width(), height());
+    return {at.x, at.y};
 }
 
 void DrawingSurface::Name(float x, float y, float dx, float dy, std::string_view text) {

@@ -2,6 +2,7 @@
 #include "qt/picturefile.h"
 
 #include "drawing/scene.h"
+#include "drawing/svg.h"
 #include "fitting/state.h"
 #include "numeric/checked.h"
 #include "qt/accessibility.h"
@@ -24,9 +25,6 @@ namespace {
 // A PDF's pixels, as a screen's: 96 to the inch, 72 points.
 constexpr qreal kPdfPixelsPerInch = 96;
 constexpr qreal kPointsPerInch = 72;
-
-// The accessible name of the picture, which a file takes as its title.
-const char* const kPictureTitle = "Esfera con el triángulo";
 
 } // namespace
 
@@ -166,7 +164,8 @@ std::string writeScenePicture(const PictureRequest& request) {
     const SceneDrawing drawing = drawScene(run, picture, request.scene, fitting);
     picture.flush();
     describePicture(picture, drawing, request.view, ".");
-    const QString title = QString::fromUtf8(kPictureTitle);
+    const QString title =
+        QString::fromUtf8(kPictureTitle.data(), static_cast<qsizetype>(kPictureTitle.size()));
     return writePicture(QString::fromStdString(request.path), picture.strokes(), frame,
                         request.pixels / frame.width(), {title, picture.accessibleDescription()})
         .toStdString();

@@ -4,6 +4,8 @@
 // pens and in the order painted, in the surface's pixel coordinates.
 #pragma once
 
+#include "drawing/record.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLineF>
@@ -89,15 +91,8 @@ QPen surfacePen(const QColor& color, qreal ratio);
 // (kDashLength, kDashGap) with square-cut dashes.
 QPen widePen(const QColor& color, int width, bool dashed);
 
-// The white halo around a name, in pixels: the width of the outline stroked around its letters.
-inline constexpr qreal kHaloWidth = 3;
-
-// A name's trailing prime (U+2032) is written this many times the size of its letter, so that at
-// the screen's size it is a plain stroke rather than a hairline, and lowered to stand level with
-// the letter's top.
-inline constexpr qreal kPrimeScale = 1.6;
-// The prime of a name written in `font`: its font, and where it stands from the name's baseline
-// origin when it follows `letters`.
+// The prime (kPrimeScale, drawing/record.h) of a name written in `font`: its font, and where it
+// stands from the name's baseline origin when it follows `letters`.
 QFont primeFont(const QFont& font);
 QPointF primeOffset(const QString& letters, const QFont& font);
 // Whether `text` ends in a prime, and its letters before it.

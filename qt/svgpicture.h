@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The picture as an SVG document, written from its stroke record: each line of the drawing (a run
-// of segments that join end to start) is one path, each name a text element, and the parts of the
-// picture are groups that an SVG editor shows as layers, in the order they were painted:
-//   "cara-oculta"        the grid and outline on the far side of the sphere (light grey)
-//   "red"                the outline and the grid on the near side (black)
-//   "fondo-nombres"      the white halos that clear the grid under the names
-//   "solucion-adicional" the additional triangle (blue), its far parts dashed
-//   "solucion"           the solution (red), on top of it
-//   "nombres"            the names of the vertices.
-// The classic picture draws both triangles in red, so there they share the group "solucion".
+// The picture as an SVG document (drawing/svg.h), from the window's stroke record: the record
+// handed over as the toolkit-free one that the document is written from, names with the fonts and
+// primes that the window measured.
 #pragma once
 
+#include "drawing/record.h"
 #include "qt/strokes.h"
 
 #include <QByteArray>
@@ -18,6 +12,9 @@
 #include <QString>
 
 namespace esferica {
+
+// The strokes of `strokes`, whose coordinates span `frame`, as a toolkit-free record.
+PictureRecord pictureRecord(const StrokeRecord& strokes, QSizeF frame);
 
 // The document of a picture of `size` logical pixels (a pixel of a 96-dpi screen), whose record's
 // coordinates span `frame`, with a title and a description for the reader.

@@ -8,6 +8,7 @@
 #include "drawing/projection.h"
 #include "drawing/readable.h"
 #include "drawing/side.h"
+#include "drawing/svg.h"
 #include "numeric/angles.h"
 #include "tests/support/click.h"
 #include "tests/support/sphere.h"
@@ -1306,3 +1307,34 @@ TEST_F(ReadableScene, TheClassicPictureIsOneChoiceAway) {
 
 } // namespace
 } // namespace esferica
+
+// The SVG document writes coordinates to hundredths as printf does, rounded from the exact binary
+// value with ties to even, whichever way it takes: the fast one for a coordinate, or the C
+// library's at a tie and beyond 1e7 pixels.
+TEST(SvgDocument, CoordinatesAreRoundedToHundredthsAsPrinted) {
+    const std::pair<double, const char*> rows[] = {
+        {0.125, "0.12"},
+        {0.375, "0.38"},
+        {-0.001, "0"},
+        {-0.004999, "0"},
+        {12.5, "12.5"},
+        {1.005, "1"},
+        {2.675, "2.67"},
+        {-3.14159, "-3.14"},
+        {353, "353"},
+        {0.005, "0.01"},
+        {-0.015, "-0.01"},
+        {1e10 + 0.125, "10000000000.12"},
+        {-1e10 - 0.375, "-10000000000.38"},
+    };
+    for (const auto& [value, text] : rows) {
+        esferica::PictureRecord record;
+        record.width = record.height = 353;
+        esferica::RecordedStroke circle;
+        circle.kind = esferica::RecordedStroke::Kind::Circle;
+        circle.centre = {value, 1};
+        record.strokes.push_back(circle);
+        const std::string svg = esferica::svgDocument(record, 353, 353, "t", "d");
+        EXPECT_NE(svg.find("cx=\"" + std::string(text) + "\""), std::string::npos) << value;
+    }
+}

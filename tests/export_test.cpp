@@ -3,11 +3,14 @@
 // through the keyboard, the menus and the file dialog, and the names that screen readers hear.
 
 #include "command/precise.h"
+#include "drawing/record.h"
+#include "drawing/svg.h"
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
 #include "qt/frmTrianguloEsf.h"
 #include "qt/picturefile.h"
 #include "qt/sheet.h"
+#include "qt/svgpicture.h"
 #include "tests/support/qt_test.h"
 #include "tests/support/window_test.h"
 
@@ -16,6 +19,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -724,3 +729,105 @@ TEST_F(ExportTest, ThePicturesDescriptionFollowsWhatItShows) {
 }
 
 } // namespace
+
+namespace {
+
+// The toolkit's measures of the names, as the window's picture takes them.
+class ToolkitNameMetrics : public esferica::NameMetrics {
+public:
+    explicit ToolkitNameMetrics(const QFont& base) : base_(base) {}
+    esferica::NameFont font(std::string_view name) const override {
+        QFont font = base_;
+        font.setPixelSize(static_cast<int>(std::lround(QFontInfo(font).pixelSize() * 1.25)));
+        return {font.family().toStdString(), font.pixelSize(), true,
+                !name.empty() && name.front() >= 'a' && name.front() <= 'z'};
+    }
+    double advance(std::string_view letters, const esferica::NameFont& font) const override {
+        return QFontMetricsF(qtFont(font)).horizontalAdvance(QString::fromUtf8(letters));
+    }
+    esferica::PixelBox ink(std::string_view letters,
+                           const esferica::NameFont& font) const override {
+        const QRectF r = QFontMetricsF(qtFont(font)).tightBoundingRect(QString::fromUtf8(letters));
+        return {r.left(), r.top(), r.right(), r.bottom()};
+    }
+    double capHeight(const esferica::NameFont& font) const override {
+        return QFontMetricsF(qtFont(font)).capHeight();
+    }
+
+private:
+    QFont qtFont(const esferica::NameFont& f) const {
+        QFont font = base_;
+        font.setPixelSize(f.pixelSize);
+        font.setBold(f.bold);
+        font.setItalic(f.italic);
+        return font;
+    }
+    QFont base_;
+};
+
+using PictureRecordTest = esferica::testing::QtTest;
+
+} // namespace
+
+// The picture drawn without the toolkit, measuring its names as the window does, is the window's
+// picture: its SVG document is the very one that "Guardar imagen…" writes. The built-in table of
+// the font's glyphs measures the names as the toolkit does, to its rounding.
+TEST_F(PictureRecordTest, TheToolkitFreeSurfaceDrawsTheWindowsPicture) {
+    struct Row {
+        std::array<const char*, 6> inputs; // a b c A B C
+        const char* inclination;
+        const char* rotation;
+        esferica::PictureStyle style;
+    };
+    using esferica::PictureStyle;
+    const Row rows[] = {
+        {{"40", "", "", "50", "70", ""}, "30", "10", PictureStyle::Readable},
+        {{"40", "", "", "50", "70", ""}, "30", "10", PictureStyle::Classic},
+        {{"100", "120", "90", "", "", ""}, "80", "-170", PictureStyle::Readable},
+        {{"", "20", "30", "", "35", ""}, "-45", "135", PictureStyle::Readable},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.inputs[0]) + " " + row.inclination + " " + row.rotation);
+        esferica::FieldTexts texts;
+        for (std::size_t i = 0; i < row.inputs.size(); ++i)
+            texts.inputs[i] = row.inputs[i];
+        texts[esferica::OptionField::Inclination] = row.inclination;
+        texts[esferica::OptionField::Rotation] = row.rotation;
+        const auto drawn = [&](esferica::Surface& surface) {
+            esferica::Calculator calculator;
+            calculator.setPictureStyle(row.style);
+            calculator.calculate(texts);
+            calculator.drawPicture(surface);
+        };
+        esferica::DrawingSurface window;
+        window.resize(353, 353);
+        drawn(window);
+        window.flush();
+        const QByteArray expected =
+            esferica::svgPicture(window.strokes(), QSizeF(353, 353), QSize(353, 353), "t", "d");
+        const auto measured = std::make_shared<ToolkitNameMetrics>(window.font());
+        esferica::RecordingSurface same(353, 353, measured), tabled(353, 353);
+        drawn(same);
+        drawn(tabled);
+        EXPECT_EQ(esferica::svgDocument(same.record(), 353, 353, "t", "d"), expected.toStdString());
+
+        // Every name measured by the table within a pixel of the toolkit's measure, which rounds
+        // the ink to whole pixels.
+        const esferica::TableNameMetrics table;
+        for (const esferica::RecordedStroke& s : tabled.record().strokes) {
+            if (s.kind != esferica::RecordedStroke::Kind::Text)
+                continue;
+            SCOPED_TRACE(s.text);
+            const esferica::NameFont font = table.font(s.text);
+            EXPECT_EQ(font.pixelSize, measured->font(s.text).pixelSize);
+            const esferica::PixelBox ours = esferica::nameInkOf(table, s.text, font),
+                                     theirs = esferica::nameInkOf(*measured, s.text, font);
+            for (const auto& [a, b] : {std::pair{ours.left, theirs.left},
+                                       {ours.top, theirs.top},
+                                       {ours.right, theirs.right},
+                                       {ours.bottom, theirs.bottom}})
+                EXPECT_NEAR(a, b, 1.1);
+            EXPECT_NEAR(table.advance(s.text, font), measured->advance(s.text, font), 0.5);
+        }
+    }
+}

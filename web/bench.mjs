@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition's figures (scripts/web bench): the size of the module and of the page, raw
 // and compressed; the batch of 10 000 problems through the command line in node against the
-// native one, whole processes, median of five (wall and CPU time); and in chromium, from the page's load from the disk
-// to its fields ready, and one click, median of five loads.
+// native one, whole processes, median of five (wall and CPU time); in chromium, from the page's
+// load from the disk to its fields ready, and the first click, picture included, median of five
+// loads; and a turn step of the picture by the arrow keys at the default options, median of
+// STEPS, against the core's own drawing of such a step in node in the same run.
 import { spawnSync } from "node:child_process";
 import { readFileSync, statSync } from "node:fs";
 import { gzipSync } from "node:zlib";
 import { pathToFileURL } from "node:url";
-import { launchChromium, paths } from "./tests/support.mjs";
+import { launchChromium, loadCore, paths } from "./tests/support.mjs";
 
 const RUNS = 5;
+const STEPS = 61;
 const median = (values) => values.sort((x, y) => x - y)[Math.floor(values.length / 2)];
 const kb = (bytes) => `${(bytes / 1024).toFixed(0)} KB`;
 
@@ -57,6 +60,57 @@ for (let run = 0; run < RUNS; ++run) {
   }));
   await page.close();
 }
-await browser.close();
+const first = ready.map((r, i) => r + click[i]);
 console.log(`chromium ${browser.version()}, from the disk: the page ready ${median(ready).toFixed(0)} ms ` +
-  `after its load began; a click ${median(click).toFixed(2)} ms`);
+  `after its load began; the first click, picture included, ${median(click).toFixed(2)} ms; ` +
+  `the first result ${median(first).toFixed(0)} ms after the load began`);
+
+// A turn step: the arrow key's handler (the turn, the fields), then from the start of the next
+// frame the core's drawing and its SVG put in the page (until a callback queued after the key
+// runs), then the browser's style, layout and paint of it (until the next task); the wait for the
+// frame left out.
+const page = await browser.newPage({ locale: "es-ES" });
+await page.goto(pathToFileURL(paths.page).href);
+await page.waitForSelector("body[data-ready]", { state: "attached" });
+for (const caption of ["lado a", "lado b", "lado c"])
+  await page.getByRole("textbox", { name: caption, exact: true }).fill("60");
+await page.getByRole("button", { name: "Calcular" }).click();
+const steps = await page.evaluate(async (count) => {
+  const picture = document.getElementById("Grafico");
+  picture.focus();
+  const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
+  const times = { script: [], painted: [] };
+  for (let i = 0; i < count; ++i) {
+    await frame();
+    const start = performance.now();
+    // Up, left, down, left: every step turns the view, and the inclination stays in range.
+    const key = ["ArrowUp", "ArrowLeft", "ArrowDown", "ArrowLeft"][i % 4];
+    picture.dispatchEvent(new KeyboardEvent("keydown", { key, bubbles: true }));
+    const handler = performance.now() - start;
+    // The frame's own time from its start: the page's drawing, queued first, has run.
+    const frameStart = await frame();
+    times.script.push(handler + performance.now() - frameStart);
+    await new Promise((resolve) => setTimeout(resolve));
+    times.painted.push(handler + performance.now() - frameStart);
+  }
+  return times;
+}, STEPS);
+await page.close();
+await browser.close();
+
+// The same steps by the core alone, in node.
+const core = await loadCore();
+core.calculate(["60", "60", "60", "", "", "", "15", "20", "30", "10"], ",");
+core.draw("30", "10", 353, 353, "readable", false);
+const drawn = [];
+for (let i = 0; i < STEPS; ++i) {
+  const start = performance.now();
+  const view = core.turn(...[[-5, 0], [0, 5], [5, 0], [0, 5]][i % 4]);
+  core.draw(view.inclination, view.rotation, 353, 353, "readable", true);
+  drawn.push(performance.now() - start);
+}
+const [script, painted, alone] = [median(steps.script), median(steps.painted), median(drawn)];
+console.log(`a turn step by the arrow keys, default options, median of ${STEPS}: ` +
+  `${script.toFixed(2)} ms to the picture's SVG in the page, ${painted.toFixed(2)} ms to it drawn ` +
+  `on the screen; the core's drawing alone in node ${alone.toFixed(2)} ms ` +
+  `(the page ${(script / alone).toFixed(1)}× / ${(painted / alone).toFixed(1)}×)`);

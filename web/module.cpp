@@ -7,15 +7,25 @@
 //   calculate(texts, separator)    one click of Calcular on the ten texts, in the window's order
 //                                  (a b c A B C, then the four drawing options), with the decimal
 //                                  separator of the page's language: what the page shows
-//
-// The picture is still to come: a function that draws the last click's scene for a view and a
-// size goes beside these, through Calculator::drawPicture onto a surface that writes SVG, once
-// the picture's SVG writer stands below the toolkit.
+//   turn(inclination, rotation)    a turn by hand of the given degrees, as the window's drag and
+//                                  arrow keys ask for: the texts that the fields "Inclinación" and
+//                                  "Rotación" then show, or null while the turn is too small for
+//                                  them to change
+//   draw(inclination, rotation, width, height, style, moving)
+//                                  the last click's scene turned to the view that the two texts
+//                                  read as (when they do), drawn on a picture of width by height
+//                                  pixels in the readable or the classic style, its grid thinned
+//                                  while `moving`: the picture's SVG document, as the window saves
+//                                  it, and what the window says about it
 #include "command/calculate.h"
+#include "command/numbers.h"
 #include "command/precise.h"
 #include "command/texts.h"
+#include "drawing/record.h"
+#include "drawing/svg.h"
 #include "numeric/angles.h"
 
+#include <algorithm>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <string>
@@ -29,10 +39,16 @@ using emscripten::val;
 constexpr int kFields = kElements + kOptionFields;
 
 // The page's state between clicks, as the window's: the last click, whose elements a field that
-// cannot be read carries over.
+// cannot be read carries over, and the scene its picture turns.
 Calculator& calculator() {
     static Calculator instance;
     return instance;
+}
+
+// The decimal separator of the last click, which the view's texts are written with.
+std::string& lastSeparator() {
+    static std::string separator = ".";
+    return separator;
 }
 
 // A field's place in the window's order.
@@ -113,6 +129,7 @@ val calculate(const val& texts, const std::string& separator) {
         else
             typed.options[static_cast<std::size_t>(i - kElements)] = text;
     }
+    lastSeparator() = separator;
     const Calculation& calc = calculator().calculate(typed);
 
     val labels = val::array();
@@ -136,11 +153,45 @@ val calculate(const val& texts, const std::string& separator) {
     return view;
 }
 
+val turn(double inclinationDeg, double rotationDeg) {
+    Calculator& calc = calculator();
+    if (!calc.hasScene())
+        return val::null();
+    const ViewAngles view = calc.turnBy(inclinationDeg, rotationDeg);
+    if (view == calc.sceneView())
+        return val::null();
+    val texts = val::object();
+    texts.set("inclination", degreesText(view.inclination, lastSeparator()));
+    texts.set("rotation", degreesText(view.rotation, lastSeparator()));
+    return texts;
+}
+
+val draw(const std::string& inclination, const std::string& rotation, int width, int height,
+         const std::string& style, bool moving) {
+    Calculator& calc = calculator();
+    calc.turnTo(inclination, rotation);
+    calc.setPictureStyle(style == "classic" ? PictureStyle::Classic : PictureStyle::Readable);
+    const int w = std::max(width, 1), h = std::max(height, 1);
+    RecordingSurface picture(w, h);
+    const SceneDrawing drawing =
+        calc.drawPicture(picture, moving ? GridThinning{static_cast<double>(w)} : GridThinning{});
+    const std::string description = pictureDescription(drawing, calc.sceneView(), lastSeparator());
+    val result = val::object();
+    result.set("svg", svgDocument(picture.record(), w, h, kPictureTitle, description));
+    result.set("drawn", drawing.triangles > 0);
+    result.set("thinned", drawing.gridThinned);
+    result.set("description", description);
+    result.set("status", std::string(statusText(drawing)));
+    return result;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(esferica) {
     emscripten::function("fields", &fields);
     emscripten::function("calculate", &calculate);
+    emscripten::function("turn", &turn);
+    emscripten::function("draw", &draw);
 }
 
 } // namespace esferica

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page: the ten fields, Calcular and what a click returns, shown as the window shows it. Every
-// number and every sentence comes from the core (esferica-core.mjs): this file only places them.
+// The page: the ten fields, Calcular and what a click returns, shown as the window shows it, and
+// the picture, which the core draws as SVG and the hand turns. Every number, every sentence and
+// every line of the picture comes from the core (esferica-core.mjs): this file only places them.
 import createEsferica from "./esferica-core.mjs";
 
 const core = await createEsferica();
@@ -52,6 +53,190 @@ for (let e = 0; e < ELEMENTS; ++e) {
 const outcomes = [...results.filter((_, i) => i % 2 === 0), ...results.filter((_, i) => i % 2 === 1)];
 
 const message = document.getElementById("mensaje");
+const picture = document.getElementById("Grafico");
+const pictureDescription = document.getElementById("Grafico-desc");
+const pictureStatus = document.getElementById("lblEstado");
+const classic = document.getElementById("actDibujoClasico");
+const copyButton = document.getElementById("copiarResultados");
+const saveButtons = [document.getElementById("guardarSvg"), document.getElementById("guardarPng")];
+const inclinationField = fields[ELEMENTS + 2].input;
+const rotationField = fields[ELEMENTS + 3].input;
+
+// Degrees of turn per pixel of drag, and per press of an arrow key without and with Shift, as in
+// the window; a still picture is drawn whole a quarter of a second after the last turn.
+const DEGREES_PER_PIXEL = 0.5;
+const DEGREES_PER_KEY = 5;
+const DEGREES_PER_FINE_KEY = 1;
+const SETTLE_MS = 250;
+const PICTURE_SIDE = 353; // the window's picture, in pixels
+
+let table = ""; // the last click's table of results
+let drawing = null; // the last drawing: { svg, drawn, thinned, description, status }
+let moving = false;
+let settle = 0;
+let frame = 0; // a redraw waiting for the next frame
+
+// Draws the scene at the picture's size under the view the fields show; thinned while it moves.
+function drawPicture() {
+  frame = 0;
+  const side = Math.min(Math.max(1, Math.round(picture.parentElement.clientWidth)), PICTURE_SIDE);
+  drawing = core.draw(inclinationField.value, rotationField.value, side, side,
+    classic.checked ? "classic" : "readable", moving);
+  picture.hidden = !drawing.drawn;
+  picture.innerHTML = drawing.drawn ? drawing.svg.slice(drawing.svg.indexOf("<svg")) : "";
+  // Named and described by its frame, as the window's picture: the document's own title stays
+  // for the saved file.
+  picture.firstElementChild?.setAttribute("aria-hidden", "true");
+  picture.dataset.thinned = drawing.thinned;
+  picture.dataset.moving = moving;
+  pictureDescription.textContent = drawing.description;
+  pictureStatus.textContent = drawing.status;
+  for (const button of saveButtons)
+    button.disabled = !drawing.drawn || picture.classList.contains("anticuado");
+}
+
+function queueDraw() {
+  if (!frame)
+    frame = requestAnimationFrame(drawPicture);
+}
+
+// The end of a turn: the picture drawn whole, if a thinned one stands.
+function settleTurn() {
+  clearTimeout(settle);
+  if (!moving)
+    return;
+  moving = false;
+  if (frame) {
+    cancelAnimationFrame(frame);
+    frame = 0;
+  }
+  drawPicture();
+}
+
+// A turn by hand of the given degrees: the fields follow, and the picture once they change.
+function turnBy(inclination, rotation) {
+  if (!drawing?.drawn)
+    return;
+  moving = true;
+  clearTimeout(settle);
+  settle = setTimeout(settleTurn, SETTLE_MS);
+  const view = core.turn(inclination, rotation);
+  if (view === null)
+    return;
+  inclinationField.value = view.inclination;
+  rotationField.value = view.rotation;
+  queueDraw();
+}
+
+let dragFrom = null;
+picture.addEventListener("pointerdown", (event) => {
+  if (event.button !== 0)
+    return;
+  dragFrom = { x: event.clientX, y: event.clientY };
+  picture.setPointerCapture(event.pointerId);
+  picture.focus();
+  event.preventDefault();
+});
+picture.addEventListener("pointermove", (event) => {
+  if (!dragFrom)
+    return;
+  const dx = event.clientX - dragFrom.x, dy = event.clientY - dragFrom.y;
+  dragFrom = { x: event.clientX, y: event.clientY };
+  if (dx !== 0 || dy !== 0)
+    turnBy(dy * DEGREES_PER_PIXEL, -dx * DEGREES_PER_PIXEL);
+});
+for (const type of ["pointerup", "pointercancel"])
+  picture.addEventListener(type, () => {
+    if (dragFrom === null)
+      return;
+    dragFrom = null;
+    settleTurn();
+  });
+picture.addEventListener("keydown", (event) => {
+  if (event.ctrlKey || event.altKey || event.metaKey)
+    return;
+  const step = event.shiftKey ? DEGREES_PER_FINE_KEY : DEGREES_PER_KEY;
+  const turns = { ArrowLeft: [0, step], ArrowRight: [0, -step], ArrowUp: [-step, 0],
+    ArrowDown: [step, 0] };
+  if (!(event.key in turns))
+    return;
+  event.preventDefault();
+  turnBy(...turns[event.key]);
+});
+classic.addEventListener("change", () => {
+  if (drawing?.drawn)
+    drawPicture();
+});
+// A picture as wide as the page allows, up to the window's: drawn again when the width changes.
+let width = picture.parentElement.clientWidth;
+new ResizeObserver(() => {
+  if (picture.parentElement.clientWidth === width)
+    return;
+  width = picture.parentElement.clientWidth;
+  if (drawing?.drawn)
+    queueDraw();
+}).observe(picture.parentElement);
+
+// Editing an element after a click leaves the results and the picture of other data: greyed, and
+// neither copied nor saved until the next click. Turning changes only the option fields.
+function outdate() {
+  for (const shown of [picture, document.getElementById("resultados")])
+    shown.classList.add("anticuado");
+  copyButton.disabled = true;
+  for (const button of saveButtons)
+    button.disabled = true;
+}
+fields.slice(0, ELEMENTS).forEach((f) => f.input.addEventListener("input", outdate));
+
+// Offers `blob` to be saved as `name`.
+function offer(blob, name) {
+  const link = document.createElement("a");
+  link.href = URL.createObjectURL(blob);
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 0);
+}
+
+// The picture as saved: whole, never thinned.
+function stillSvg() {
+  settleTurn();
+  if (drawing.thinned)
+    drawPicture();
+  return drawing.svg;
+}
+
+copyButton.addEventListener("click", async () => {
+  try {
+    await navigator.clipboard.writeText(table);
+  } catch {
+    // Where the page may not write the clipboard (some browsers from the disk), the old way.
+    const area = Object.assign(document.createElement("textarea"), { value: table });
+    document.body.append(area);
+    area.select();
+    document.execCommand("copy");
+    area.remove();
+    copyButton.focus();
+  }
+});
+saveButtons[0].addEventListener("click", () => {
+  offer(new Blob([stillSvg()], { type: "image/svg+xml" }), "triangulo.svg");
+});
+saveButtons[1].addEventListener("click", () => {
+  // The SVG rendered through a canvas, at the screen's pixels.
+  const svg = stillSvg();
+  const side = Number(/width="([\d.]+)px"/.exec(svg)[1]);
+  const ratio = Math.max(1, Math.round(window.devicePixelRatio || 1));
+  const image = new Image();
+  const url = URL.createObjectURL(new Blob([svg], { type: "image/svg+xml" }));
+  image.onload = () => {
+    const canvas = Object.assign(document.createElement("canvas"),
+      { width: side * ratio, height: side * ratio });
+    canvas.getContext("2d").drawImage(image, 0, 0, canvas.width, canvas.height);
+    URL.revokeObjectURL(url);
+    canvas.toBlob((png) => offer(png, "triangulo.png"), "image/png");
+  };
+  image.src = url;
+});
 const announcement = document.getElementById("anuncio");
 
 function show(view) {
@@ -71,6 +256,13 @@ function show(view) {
     message.append(title, view.reason);
   }
   announcement.textContent = view.announcement;
+  table = view.table;
+  for (const shown of [picture, document.getElementById("resultados")])
+    shown.classList.remove("anticuado");
+  copyButton.disabled = table === "";
+  moving = false;
+  clearTimeout(settle);
+  drawPicture();
   if (view.fault >= 0)
     fields[view.fault].input.focus();
 }

@@ -1,26 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page in Debian's chromium, opened from the disk and from a static server on this machine: a
-// person types, calculates and reads. Each row of `rows` is one such visit; rows for dragging, the
-// keys, copying, saving and the picture slot in beside these, with a step of their own.
+// person types, calculates and reads. Each row of `rows` is one such visit; a row with a `hand`
+// then does something to the picture or with the results (drag, keys, copy, save), a step of
+// `hands` that checks what must follow.
 import assert from "node:assert/strict";
 import { spawn } from "node:child_process";
 import { once } from "node:events";
 import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { pathToFileURL } from "node:url";
-import { ROOT, launchChromium, paths } from "./support.mjs";
+import { ROOT, launchChromium, loadCore, paths } from "./support.mjs";
 
 const COUNT_MESSAGE = "Sistema subdeterminado, por favor ingrese 3 datos";
 const sides60 = { "lado a": "60", "lado b": "60", "lado c": "60" };
 
 // before: the fields of a click before, if any; type: the fields to fill, by caption; submit: "click" on Calcular or "Enter" in the last field
 // typed; expect: cells (by accessible name: [text, tooltip]), message and reason shown in the
-// page, the field that has the focus afterwards, the notes of fields not read whole.
+// page, the field that has the focus afterwards, the notes of fields not read whole, whether the
+// picture is drawn.
 const rows = [
   { name: "three sides, Calcular: the solution, each value's tooltip at full precision",
     type: sides60, submit: "click",
     expect: { cells: { "Solución, ángulo A": ["70,53", "70,5287793655° = 70° 31′ 43,61″"],
-      "Solución adicional, ángulo A": ["", ""] }, message: "" } },
+      "Solución adicional, ángulo A": ["", ""] }, message: "", drawn: true } },
   { name: "Enter in a field calculates: both triangles of an ambiguous case",
     type: { "lado a": "40", "lado b": "60", "ángulo A": "30" }, submit: "Enter",
     expect: { cells: { "Solución, lado c": ["88,11", "88,1145735353° = 88° 6′ 52,46″"],
@@ -28,7 +33,7 @@ const rows = [
   { name: "too few elements: the message and its reason in the page, no dialog",
     type: { "lado a": "1" }, submit: "Enter",
     expect: { message: COUNT_MESSAGE, reason: "Se leyó 1 dato: «lado a» = 1°; hacen falta 3.",
-      cells: { "Solución, lado a": ["", ""] } } },
+      cells: { "Solución, lado a": ["", ""] }, drawn: false } },
   { name: "an element beyond 180°: the reason, and the focus on its field",
     type: { ...sides60, "lado a": "200" }, submit: "click",
     expect: { message: "No existe solución", focus: "lado a",
@@ -51,7 +56,140 @@ const rows = [
     expect: { message: "Datos mal escritos", focus: "lado a", cells: { "Solución, lado a": ["", ""] },
       reason: "En «lado a», «6O» no se leyó entero: se leyó 6 y no «O». ¿Es una letra O en lugar de " +
         "un cero? Escriba «60». Un campo solo se usa si se lee entero: corríjalo, o vacíelo si no es un dato." } },
+  { name: "dragging turns the picture: the fields follow, thinned while moving, whole after",
+    type: { ...sides60, "º red lat.": "0,5", "º red long": "0,5" }, submit: "click", hand: "drag" },
+  { name: "the arrow keys turn the picture that has the focus, as the window's do",
+    type: sides60, submit: "click", hand: "keys" },
+  { name: "Copiar resultados puts the core's table on the clipboard",
+    type: { "lado a": "40", "lado b": "60", "ángulo A": "30" }, submit: "click", hand: "copy" },
+  { name: "Guardar SVG gives the core's picture; Guardar PNG the picture at its pixels",
+    type: { "lado a": "40", "ángulo A": "50", "ángulo B": "70" }, submit: "click", hand: "save" },
+  { name: "the page's picture looks like the desktop's picture of the same view",
+    type: { "lado a": "40", "ángulo A": "50", "ángulo B": "70" }, submit: "click", hand: "desktop" },
+  { name: "on a phone 360 px wide: nothing wider than the screen, the picture whole",
+    type: sides60, submit: "click", hand: "phone" },
 ];
+
+const picture = (page) => page.getByRole("img", { name: "Esfera con el triángulo" });
+const svgOf = async (page) =>
+  (await page.locator("#Grafico").innerHTML()).replace(' aria-hidden="true"', "");
+// The SVG document of the core for `texts` (the ten fields) under the view, as a fresh page draws it.
+async function coreDrawing(texts, inclination, rotation) {
+  const core = await loadCore();
+  core.calculate(texts, ",");
+  return core.draw(inclination, rotation, 353, 353, "readable", false).svg;
+}
+// The file that a button offers to save.
+async function saved(page, name) {
+  const [download] = await Promise.all([page.waitForEvent("download"),
+    page.getByRole("button", { name }).click()]);
+  return readFileSync(await download.path());
+}
+const fieldTexts = (page) => page.getByRole("textbox").evaluateAll((all) => all.map((f) => f.value));
+
+// How much two pictures differ, drawn in the browser at `side` pixels: the share of pixels whose
+// colour differs by more than a quarter of the range in some channel.
+async function pictureDifference(context, a, b, side) {
+  const page = await context.newPage();
+  const share = await page.evaluate(async ({ a, b, side }) => {
+    const pixels = async (url) => {
+      const image = new Image();
+      image.src = url;
+      await image.decode();
+      const canvas = Object.assign(document.createElement("canvas"), { width: side, height: side });
+      const g = canvas.getContext("2d");
+      g.fillStyle = "#fff";
+      g.fillRect(0, 0, side, side);
+      g.drawImage(image, 0, 0, side, side);
+      return g.getImageData(0, 0, side, side).data;
+    };
+    const [p, q] = [await pixels(a), await pixels(b)];
+    let differing = 0;
+    for (let i = 0; i < p.length; i += 4)
+      differing += Math.max(Math.abs(p[i] - q[i]), Math.abs(p[i + 1] - q[i + 1]),
+        Math.abs(p[i + 2] - q[i + 2])) > 64;
+    return differing / (side * side);
+  }, { a, b, side });
+  await page.close();
+  return share;
+}
+
+const hands = {
+  async drag(page) {
+    const before = await svgOf(page);
+    await picture(page).scrollIntoViewIfNeeded();
+    const box = await picture(page).boundingBox();
+    const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
+    await page.mouse.move(x, y);
+    await page.mouse.down();
+    for (let step = 1; step <= 4; ++step)
+      await page.mouse.move(x + 5 * step, y + 2 * step);
+    // 20 px right and 8 down at half a degree a pixel: rotation 10 - 10, inclination 30 + 4.
+    // The thinned picture, taken as it shows: a quarter of a second after the last move it is
+    // drawn whole again.
+    const moving = await (await page.waitForFunction(() => {
+      const shown = document.getElementById("Grafico");
+      return shown.dataset.thinned === "true" && shown.innerHTML;
+    })).jsonValue().then((html) => html.replace(' aria-hidden="true"', ""));
+    assert.equal(await page.getByRole("textbox", { name: "Rotación" }).inputValue(), "0");
+    assert.equal(await page.getByRole("textbox", { name: "Inclinación" }).inputValue(), "34");
+    assert.notEqual(moving, before);
+    await page.mouse.up();
+    await page.waitForFunction(() => document.getElementById("Grafico").dataset.thinned === "false");
+    assert.ok((await svgOf(page)).length > moving.length, "the whole grid after the release");
+  },
+  async keys(page) {
+    // Keyboard alone: from Calcular, Tab reaches the picture.
+    await page.getByRole("button", { name: "Calcular" }).focus();
+    await page.keyboard.press("Tab");
+    assert.ok(await picture(page).evaluate((e) => e === document.activeElement));
+    for (const key of ["ArrowLeft", "ArrowUp", "Shift+ArrowDown"])
+      await page.keyboard.press(key);
+    assert.equal(await page.getByRole("textbox", { name: "Rotación" }).inputValue(), "15");
+    assert.equal(await page.getByRole("textbox", { name: "Inclinación" }).inputValue(), "26");
+    await page.waitForFunction(() => document.getElementById("Grafico").dataset.moving === "false");
+    assert.equal((await saved(page, "Guardar SVG")).toString(),
+      await coreDrawing(await fieldTexts(page), "26", "15"));
+  },
+  async copy(page) {
+    await page.getByRole("button", { name: "Copiar resultados" }).click();
+    const core = await loadCore();
+    const { table } = core.calculate(await fieldTexts(page), ",");
+    assert.ok(table.startsWith("lado a\t40,0000000000\n"), table);
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), table);
+  },
+  async save(page) {
+    const svg = await saved(page, "Guardar SVG");
+    assert.equal(svg.toString(), await coreDrawing(await fieldTexts(page), "30", "10"));
+    const png = await saved(page, "Guardar PNG");
+    assert.equal(png.subarray(1, 4).toString(), "PNG");
+    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [353, 353]);
+    // The classic picture has no far side.
+    assert.ok(svg.includes('id="cara-oculta"'));
+    await page.getByRole("checkbox", { name: "Dibujo clásico" }).check();
+    assert.ok(!(await saved(page, "Guardar SVG")).includes('id="cara-oculta"'));
+  },
+  async desktop(page, context) {
+    const file = join(mkdtempSync(join(tmpdir(), "esferica-")), "escritorio.svg");
+    execFileSync(paths.desktop, ["--resolver", "a=40", "A=50", "B=70", "--imagen", file,
+      "--vista", "30,10"]);
+    const desktop = `data:image/svg+xml;base64,${readFileSync(file).toString("base64")}`;
+    // The picture as the page shows it, rasterized as the desktop's is.
+    const shown = Buffer.from(await svgOf(page)).toString("base64");
+    const difference = await pictureDifference(context, desktop,
+      `data:image/svg+xml;base64,${shown}`, 353);
+    assert.ok(difference < 0.01, `${(100 * difference).toFixed(2)} % of the pixels differ`);
+  },
+  async phone(page) {
+    await page.setViewportSize({ width: 360, height: 740 });
+    // Drawn again at the page's width, below the window's 353 pixels.
+    await page.waitForFunction(() => document.querySelector("#Grafico svg").getAttribute("width") ===
+      `${document.getElementById("dibujo").clientWidth}px`);
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
+    const box = await picture(page).boundingBox();
+    assert.ok(box.x >= 0 && box.x + box.width <= 360 && box.width > 300, JSON.stringify(box));
+  },
+};
 
 async function visit(context, url, row) {
   const page = await context.newPage();
@@ -80,7 +218,7 @@ async function visit(context, url, row) {
   else
     await page.getByRole("button", { name: "Calcular" }).click();
 
-  const { cells = {}, message, reason, focus, notes = {} } = row.expect;
+  const { cells = {}, message, reason, focus, notes = {}, drawn } = row.expect ?? {};
   for (const [name, [text, tooltip]] of Object.entries(cells)) {
     const cell = page.getByRole("cell", { name, exact: true });
     assert.equal(await cell.textContent(), text, name);
@@ -98,6 +236,11 @@ async function visit(context, url, row) {
     assert.equal(await page.locator(`#${described}`).textContent(), note);
     assert.ok(await field(caption).evaluate((e) => e.classList.contains("marcado")), caption);
   }
+  if (drawn !== undefined)
+    assert.equal(await picture(page).isVisible() &&
+      (await picture(page).locator("svg path").count()) > 0, drawn);
+  if (row.hand)
+    await hands[row.hand](page, context);
   assert.deepEqual(dialogs, []);
   await page.close();
 }
@@ -115,7 +258,8 @@ describe("the page", () => {
   const requests = [];
   before(async () => {
     browser = await launchChromium();
-    context = await browser.newContext({ locale: "es-ES" });
+    context = await browser.newContext({ locale: "es-ES", acceptDownloads: true });
+    await context.grantPermissions(["clipboard-read", "clipboard-write"]);
     context.on("request", (request) => requests.push(request.url()));
     ({ server, url: origins["from a static server"] } = await startServer());
   });
@@ -130,6 +274,7 @@ describe("the page", () => {
 
   test("asks nothing of any other place: only the page itself", () => {
     const own = new Set(Object.values(origins));
-    assert.deepEqual(requests.filter((url) => !own.has(url) && !url.startsWith("data:")), []);
+    // data: and blob: are the page's own bytes (the picture drawn on a canvas for its PNG).
+    assert.deepEqual(requests.filter((url) => !own.has(url) && !/^(data|blob):/.test(url)), []);
   });
 });

@@ -12,6 +12,8 @@ export const paths = {
   wasmResolver: process.env.ESFERICA_WASM_RESOLVER ?? join(ROOT, "build/wasm/web/esferica_resolver.js"),
   nativeResolver: process.env.ESFERICA_NATIVE_RESOLVER ?? join(ROOT, "build/core/web/esferica_resolver"),
   problems: process.env.ESFERICA_PROBLEMS ?? join(ROOT, "build/web/problems.txt"),
+  // The desktop program, whose --imagen draws the window's picture.
+  desktop: process.env.ESFERICA_DESKTOP ?? join(ROOT, "build/release/qt/esferica"),
 };
 
 // Debian's chromium, headless, with nothing of its own that reaches the network. Playwright gives
@@ -25,3 +27,13 @@ export async function launchChromium() {
   });
 }
 
+
+// The page's core in node, as the page loads it. Its glue looks for node's CommonJS names, which
+// an ES module lacks.
+export async function loadCore() {
+  const { createRequire } = await import("node:module");
+  globalThis.__dirname ??= dirname(paths.core);
+  globalThis.require ??= createRequire(import.meta.url);
+  const { default: createEsferica } = await import(paths.core);
+  return createEsferica();
+}
