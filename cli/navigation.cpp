@@ -3,11 +3,11 @@
 
 #include "cli/resolver.h"
 #include "command/numbers.h"
-#include "command/precise.h"
-#include "command/texts.h"
 #include "navigation/coordinates.h"
 #include "navigation/sailing.h"
 #include "navigation/sight.h"
+#include "present/catalogue.h"
+#include "present/format.h"
 
 #include <algorithm>
 #include <array>
@@ -41,20 +41,6 @@ constexpr std::string_view kUndefined = "no definido";
 // to ten decimals, with a period.
 std::string valueText(double value) {
     return preciseDegreesText(value, ".");
-}
-
-// A sentence whose places {name} take the values given.
-using Places = std::initializer_list<std::pair<std::string_view, std::string>>;
-std::string filled(std::string_view sentence, Places places) {
-    std::string text(sentence);
-    for (const auto& [name, value] : places) {
-        std::string place(1, '{');
-        place.append(name).push_back('}');
-        for (std::size_t at = text.find(place); at != std::string::npos;
-             at = text.find(place, at + value.size()))
-            text.replace(at, place.size(), value);
-    }
-    return text;
 }
 
 std::string quoted(std::string_view text) {

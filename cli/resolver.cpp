@@ -3,7 +3,7 @@
 
 #include "cli/navigation.h"
 #include "command/calculate.h"
-#include "command/texts.h"
+#include "present/view.h"
 
 #include <algorithm>
 #include <istream>
@@ -265,7 +265,8 @@ std::string notReadWhole(const Calculation& calc) {
         if (calc.reading(e).partly()) {
             if (!why.empty())
                 why += ' ';
-            why += fieldReadingReason(elementLetter(e), calc.reading(e), ".");
+            why += fieldReadingReason(elementLetter(e), calc.reading(e), Units{},
+                                      Catalogue::spanish());
         }
     return why;
 }
@@ -277,11 +278,12 @@ Answer answer(const Problem& problem) {
     const ExitStatus status = statusOf(calc.outcome);
     Answer a{status, {}, false, calc};
     if (status == kSolved) {
-        a.text = resultsTable(calc, ".");
+        a.text = resultsTable(calc, Units{}, Catalogue::spanish());
     } else {
-        a.text = messageText(calc.outcome);
-        const std::string why =
-            calc.outcome == Outcome::NotReadWhole ? notReadWhole(calc) : reasonText(calc, ".");
+        a.text = messageText(calc.outcome, Catalogue::spanish());
+        const std::string why = calc.outcome == Outcome::NotReadWhole
+                                    ? notReadWhole(calc)
+                                    : reasonText(calc, Units{}, Catalogue::spanish());
         if (!why.empty())
             a.text += ": " + printable(why, kNoteLength);
     }
@@ -293,8 +295,9 @@ ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const Pic
                        std::ostream& err) {
     const Calculation& calc = a.calc;
     if (!calc.scene) {
-        err << "No se dibujó la imagen: " << messageText(Outcome::BadDrawingData);
-        if (const std::string why = reasonText(calc, "."); !why.empty())
+        err << "No se dibujó la imagen: "
+            << messageText(Outcome::BadDrawingData, Catalogue::spanish());
+        if (const std::string why = reasonText(calc, Units{}, Catalogue::spanish()); !why.empty())
             err << ": " << printable(why, kNoteLength);
         err << '\n';
         return kImageNotWritten;

@@ -142,25 +142,6 @@ std::size_t partAt(std::string_view s, std::size_t at, Part kind, double& value)
 // d * 100 rounded to an integer, ties to even, on the exact product of the double d
 // (|d| < kExponentFrom): fma gives the rounding error of the product, so a product that only rounds
 // to a half-integer is not taken for a tie, and one that rounds past an integer is brought back.
-std::int64_t roundedHundredths(double d) {
-    const double p = d * 100;
-    const double err = std::fma(d, 100.0, -p);       // d * 100 == p + err exactly
-    constexpr double kIntegral = 4503599627370496.0; // 2^52: from here on every double is whole
-    if (std::fabs(p) < kIntegral) {
-        if (std::fabs(p - std::trunc(p)) == 0.5 && err != 0)
-            return static_cast<std::int64_t>(err > 0 ? std::ceil(p) : std::floor(p));
-        return static_cast<std::int64_t>(std::nearbyint(p)); // ties to even
-    }
-    // p is whole and |err| is at most half its spacing: round err, judging a tie on the sum.
-    const auto whole = static_cast<std::int64_t>(p);
-    const double below = std::floor(err);
-    const double fraction = err - below;
-    std::int64_t k = static_cast<std::int64_t>(below);
-    if (fraction > 0.5 || (fraction == 0.5 && (whole + k) % 2 != 0))
-        ++k;
-    return whole + k;
-}
-
 } // namespace
 
 NumberReading readNumber(std::string_view text) {
@@ -269,53 +250,6 @@ Real Val(std::string_view text) {
     if (!reading.value)
         fail(FailureKind::Overflow);
     return *reading.value;
-}
-
-std::string exponentText(double value, int decimals, std::string_view decimalSeparator) {
-    char buf[64];
-    const auto [end, ec] =
-        toChars(buf, buf + sizeof buf, value, std::chars_format::scientific, decimals);
-    (void)ec; // a double with at most 17 decimals fits
-    std::string text(buf, end);
-    text[text.find('e')] = 'E';
-    if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, decimalSeparator);
-    return text;
-}
-
-std::string resultText(Real x, std::string_view decimalSeparator) {
-    return degreesText(RadtoGrad(x).value(), decimalSeparator);
-}
-
-std::string degreesText(double d, std::string_view decimalSeparator) {
-    if (std::fabs(d) >= kExponentFrom) {
-        // Fourteen decimals, the trailing zeros of the mantissa dropped.
-        std::string text = exponentText(d, 14, ".");
-        const std::size_t e = text.find('E');
-        std::size_t end = e;
-        while (text[end - 1] == '0')
-            --end;
-        if (text[end - 1] == '.')
-            --end;
-        text.erase(end, e - end);
-        if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-            text.replace(dot, 1, decimalSeparator);
-        return text;
-    }
-
-    const std::int64_t hundredths = roundedHundredths(d);
-    std::string text;
-    if (hundredths < 0)
-        text += '-';
-    const std::uint64_t magnitude = static_cast<std::uint64_t>(std::llabs(hundredths));
-    text += std::to_string(magnitude / 100);
-    if (const std::uint64_t cents = magnitude % 100; cents != 0) {
-        text += decimalSeparator;
-        text += static_cast<char>('0' + cents / 10);
-        if (cents % 10 != 0)
-            text += static_cast<char>('0' + cents % 10);
-    }
-    return text;
 }
 
 } // namespace esferica

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/accessibility.h"
 
-#include "command/numbers.h"
-#include "command/texts.h"
 #include "drawing/readable.h"
+#include "present/format.h"
+#include "present/view.h"
 #include "qt/controls.h"
 
 #include <QLabel>
@@ -32,8 +32,9 @@ void nameForScreenReaders(QWidget& form) {
 
     for (int i = 0; i < kResultLabels; ++i) {
         const QString element = control<QLabel>(form, arrayName("lblInput", i % kElements))->text();
-        const QString block =
-            i < kElements ? QStringLiteral("Solución") : fromStd(kAdditionalHeading);
+        const QString block = i < kElements
+                                  ? QStringLiteral("Solución")
+                                  : fromStd(Catalogue::spanish().text(Text::AdditionalHeading));
         control<QWidget>(form, arrayName("lblOutcome", i))
             ->setAccessibleName(QStringLiteral("%1, %2").arg(block, element));
     }

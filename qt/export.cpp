@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/export.h"
 
-#include "command/precise.h"
-#include "command/texts.h"
 #include "numeric/angles.h"
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
@@ -95,17 +93,12 @@ bool Exporter::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void Exporter::show(const Calculation& calc, const std::string& decimalSeparator) {
-    table_ = fromStd(esferica::resultsTable(calc, decimalSeparator));
+void Exporter::show(const Calculation& calc, const View& view,
+                    const std::string& decimalSeparator) {
+    table_ = fromStd(view.table);
     for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = outcomes_[static_cast<std::size_t>(i)];
-        const bool additional = i >= kElements;
-        QString tip;
-        if (calc.hasTriangles() && (!additional || calc.additional)) {
-            const TriangleSolution& t = additional ? *calc.additional : calc.primary;
-            const Element e = kAllElements[static_cast<std::size_t>(i % kElements)];
-            tip = fromStd(preciseResultText(RadtoGrad(t[e]).value(), decimalSeparator));
-        }
+        const QString tip = fromStd(view.results[static_cast<std::size_t>(i)].tooltip);
         label->setToolTip(tip);
         label->setFocusPolicy(tip.isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
     }

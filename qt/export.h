@@ -15,7 +15,7 @@
 // before the first drawing, after a message, or once an input field has changed.
 #pragma once
 
-#include "command/texts.h"
+#include "present/view.h"
 
 #include <QObject>
 #include <QString>
@@ -45,7 +45,8 @@ public:
     // results, sets the tooltips of the labels that show a value to its full precision, and lets
     // the keyboard reach them (an empty label takes no focus and has no tooltip). The three
     // actions are enabled only after a click that drew its triangles without a message.
-    void show(const Calculation& calc, const std::string& decimalSeparator);
+    // The labels' tooltips and the table are the view's.
+    void show(const Calculation& calc, const View& view, const std::string& decimalSeparator);
     // The fields no longer hold the data of the results and the picture shown: the three actions
     // are disabled until the next click, so that nothing stale is handed out.
     void outdate();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/fields.h"
 
-#include "command/texts.h"
+#include "present/view.h"
 #include "qt/controls.h"
 
 #include <QAction>
@@ -75,7 +75,7 @@ FieldMarks::FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
         Mark& m = marks_[i];
         m.field = i < inputs.size() ? inputs[i] : options[i - inputs.size()];
         if (i < inputs.size())
-            m.help = fromStd(kInputForms);
+            m.help = fromStd(Catalogue::spanish().text(Text::InputForms));
         m.field->setToolTip(m.help);
         // The mark stays until the text changes, whoever changes it.
         connect(m.field, &QLineEdit::textChanged, this, [this, i] {
@@ -85,10 +85,9 @@ FieldMarks::FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
     }
 }
 
-void FieldMarks::show(const Calculation& calc, std::string_view decimalSeparator) {
+void FieldMarks::show(const View& view) {
     for (std::size_t i = 0; i < marks_.size(); ++i) {
-        const Reading& r = i < kElements ? calc.inputs[i] : calc.options[i - kElements];
-        const std::string note = readingNote(r, decimalSeparator);
+        const std::string& note = view.notes[i];
         if (note.empty())
             unmark(marks_[i]);
         else

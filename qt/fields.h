@@ -10,6 +10,7 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "present/view.h"
 
 #include <QIcon>
 #include <QObject>
@@ -29,8 +30,8 @@ public:
     FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
                const std::array<QLineEdit*, kOptionFields>& options, QObject* parent);
 
-    // Marks the fields that `calc` did not read whole, and clears every other mark.
-    void show(const Calculation& calc, std::string_view decimalSeparator);
+    // Marks the fields that the view notes as not read whole, and clears every other mark.
+    void show(const View& view);
 
     // The field of `field`.
     QLineEdit* lineEdit(const Field& field) const;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/frmTrianguloEsf.h"
 
-#include "command/numbers.h"
-#include "command/texts.h"
+#include "present/format.h"
+#include "present/view.h"
 #include "qt/accessibility.h"
 #include "qt/controls.h"
 #include "qt/diagram.h"
@@ -65,7 +65,9 @@ QStringList statusTexts() {
                 drawing.triangles = two ? 2 : 1;
                 drawing.primarySideMissing = first;
                 drawing.additionalSideMissing = two && second;
-                if (const std::string_view text = esferica::statusText(drawing); !text.empty())
+                if (const std::string_view text =
+                        esferica::statusText(drawing, esferica::Catalogue::spanish());
+                    !text.empty())
                     texts << fromStd(text);
             }
     return texts;
@@ -124,8 +126,9 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     // Created in the keyboard focus order, which setTabOrder below also states.
     for (int i = 0; i < kInputFields; ++i) {
         const auto element = esferica::kAllElements[static_cast<std::size_t>(i)];
-        lblInput_[i] = addLabel(arrayName("lblInput", i), twips(240, 1440 + 360 * i, 855, 375),
-                                fromStd(esferica::elementCaption(element)));
+        lblInput_[i] =
+            addLabel(arrayName("lblInput", i), twips(240, 1440 + 360 * i, 855, 375),
+                     fromStd(esferica::elementCaption(element, esferica::Catalogue::spanish())));
         txtInput_[i] =
             addTextBox(arrayName("txtInput", i), twips(1080, 1440 + 360 * i, 735, 285), QString());
     }
@@ -154,7 +157,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
         const auto field = static_cast<esferica::OptionField>(i);
         lblgrid_[i] =
             addLabel(arrayName("lblgrid", i), twips(360, 4560 + 360 * i, i < 2 ? 735 : 855, 255),
-                     fromStd(esferica::optionCaption(field)));
+                     fromStd(esferica::optionCaption(field, esferica::Catalogue::spanish())));
         txtGrid_[i] = addTextBox(arrayName("txtGrid", i), twips(1320, 4560 + 360 * i, 735, 285),
                                  QString::fromLatin1(esferica::kDefaultOptionTexts[i]));
     }
@@ -253,30 +256,31 @@ void frmTrianguloEsf::cmdCalcular_Click() {
 
 void frmTrianguloEsf::present(const esferica::Calculation& calc) {
     const std::string separator = decimalSeparator();
-    const auto labels = esferica::resultLabels(calc, separator);
+    esferica::Units units;
+    units.decimalSeparator = separator;
+    const esferica::View view = esferica::present(calc, units, esferica::Catalogue::spanish());
     for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = lblOutcome_[i];
-        label->setText(fromStd(labels[static_cast<std::size_t>(i)]));
+        label->setText(fromStd(view.results[static_cast<std::size_t>(i)].text));
         // The given elements in bold, the solved ones plain.
         QFont font = label->font();
-        font.setBold(
-            calc.isGiven(esferica::kAllElements[static_cast<std::size_t>(i % kInputFields)]));
+        font.setBold(view.bold[static_cast<std::size_t>(i % kInputFields)]);
         label->setFont(font);
     }
-    exporter_->show(calc, separator);
+    exporter_->show(calc, view, separator);
     showCurrent(true);
-    marks_->show(calc, separator);
-    measures_->show(calc, separator);
+    marks_->show(view);
+    measures_->show(view);
     showStatus(command_.drawPicture(*Grafico_));
     // The box runs an event loop that repaints the window: the picture must be final by then.
     Grafico_->flush();
-    announce(fromStd(esferica::announcement(calc, separator)));
-    if (const std::string_view message = esferica::messageText(calc.outcome); !message.empty()) {
-        QMessageBox box(QMessageBox::NoIcon, windowTitle(), fromStd(message), QMessageBox::Ok,
+    announce(fromStd(view.announcement));
+    if (!view.message.empty()) {
+        QMessageBox box(QMessageBox::NoIcon, windowTitle(), fromStd(view.message), QMessageBox::Ok,
                         this);
-        box.setInformativeText(fromStd(esferica::reasonText(calc, separator)));
+        box.setInformativeText(fromStd(view.reason));
         box.exec();
-        if (const auto fault = esferica::faultField(calc)) {
+        if (const auto& fault = view.fault) {
             // The whole text selected from its end back to its start, which the field then shows:
             // where a text not read whole went wrong.
             QLineEdit* field = marks_->lineEdit(*fault);
@@ -490,7 +494,7 @@ esferica::FieldTexts frmTrianguloEsf::fieldTexts() const {
 }
 
 void frmTrianguloEsf::showStatus(const esferica::SceneDrawing& drawing) {
-    Resolvergraf_->setText(fromStd(esferica::statusText(drawing)));
+    Resolvergraf_->setText(fromStd(esferica::statusText(drawing, esferica::Catalogue::spanish())));
     Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
     esferica::describePicture(*Grafico_, drawing, command_.sceneView(), decimalSeparator());
 }

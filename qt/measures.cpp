@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/measures.h"
 
-#include "command/texts.h"
+#include "present/view.h"
 #include "qt/controls.h"
 
 #include <QFontMetrics>
@@ -57,32 +57,21 @@ MeasureLabels::MeasureLabels(QWidget& form) : QObject(&form) {
                                           cell(i + 1, j), {});
             value->setAccessibleName(QStringLiteral("%1, %2").arg(
                 i == 0 ? QStringLiteral("Solución") : QStringLiteral("Solución adicional"),
-                fromStd(measureCaption(kAllMeasures[static_cast<std::size_t>(j)]))));
+                fromStd(measureCaption(kAllMeasures[static_cast<std::size_t>(j)],
+                                       Catalogue::spanish()))));
             values_[static_cast<std::size_t>(i * kShown + j)] = value;
         }
     }
 }
 
-void MeasureLabels::show(const Calculation& calc, std::string_view decimalSeparator) {
-    const std::array<const std::optional<Measures>*, 2> shown{&calc.primaryMeasures,
-                                                              &calc.additionalMeasures};
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        const std::optional<Measures>& measures =
-            calc.hasTriangles() ? *shown[i] : std::optional<Measures>{};
-        QString all;
-        for (const Measure m : kAllMeasures)
-            if (measures)
-                all += fromStd(measureCaption(m)) + QStringLiteral(": ") +
-                       fromStd(preciseMeasureText(*measures, m, decimalSeparator)) +
-                       QLatin1Char('\n');
-        rows_[i]->setToolTip(all.trimmed());
+void MeasureLabels::show(const View& view) {
+    for (std::size_t i = 0; i < view.measures.size(); ++i) {
+        rows_[i]->setToolTip(fromStd(view.measureRows[i]));
         for (std::size_t j = 0; j < kShown; ++j) {
             QLabel* value = values_[i * kShown + j];
-            const Measure m = kAllMeasures[j];
-            value->setText(measures ? fromStd(measureText(*measures, m, decimalSeparator))
-                                    : QString());
-            value->setToolTip(measures ? fromStd(preciseMeasureText(*measures, m, decimalSeparator))
-                                       : QString());
+            const Shown& shown = view.measures[i][j];
+            value->setText(fromStd(shown.text));
+            value->setToolTip(fromStd(shown.tooltip));
             value->setAccessibleDescription(value->toolTip());
         }
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/sheet.h"
 
-#include "command/numbers.h"
-#include "command/texts.h"
+#include "present/format.h"
+#include "present/view.h"
 #include "qt/controls.h"
 
 #include <QBuffer>
@@ -32,20 +32,20 @@ const char* const kTitle = "Resolución de triángulos esféricos";
 
 // A triangle's lines: its heading, its six elements to two decimals as the window shows them,
 // then its measures.
-QStringList triangleLines(const QString& heading, const Calculation& calc, bool additional,
-                          std::string_view decimalSeparator) {
+QStringList triangleLines(const QString& heading, const Calculation& calc, const View& shown,
+                          bool additional) {
     QStringList lines{heading};
-    const auto labels = resultLabels(calc, decimalSeparator);
     for (std::size_t i = 0; i < kAllElements.size(); ++i)
         lines << QStringLiteral("%1 = %2°")
                      .arg(fromStd(elementLetter(kAllElements[i])),
-                          fromStd(labels[additional ? i + kAllElements.size() : i]));
+                          fromStd(shown.results[additional ? i + kAllElements.size() : i].text));
     const std::optional<Measures>& measures =
         additional ? calc.additionalMeasures : calc.primaryMeasures;
     if (measures)
         for (const Measure m : kAllMeasures)
             lines << QStringLiteral("%1: %2").arg(
-                fromStd(measureCaption(m)), fromStd(measureText(*measures, m, decimalSeparator)));
+                fromStd(measureCaption(m, Catalogue::spanish())),
+                fromStd(shown.measures[additional ? 1 : 0][static_cast<std::size_t>(m)].text));
     return lines;
 }
 
@@ -78,10 +78,15 @@ SheetTexts sheetTexts(const Calculation& calc, ViewAngles view, QDate date,
                                                         fromStd(typed.read + typed.left));
         }
     if (calc.kind)
-        texts.kind = QStringLiteral("Caso: %1").arg(fromStd(caseName(*calc.kind)));
-    texts.solution = triangleLines(QStringLiteral("Solución"), calc, false, decimalSeparator);
+        texts.kind =
+            QStringLiteral("Caso: %1").arg(fromStd(caseName(*calc.kind, Catalogue::spanish())));
+    Units units;
+    units.decimalSeparator = decimalSeparator;
+    const View shown = present(calc, units, Catalogue::spanish());
+    texts.solution = triangleLines(QStringLiteral("Solución"), calc, shown, false);
     if (calc.additional)
-        texts.additional = triangleLines(fromStd(kAdditionalHeading), calc, true, decimalSeparator);
+        texts.additional = triangleLines(
+            fromStd(Catalogue::spanish().text(Text::AdditionalHeading)), calc, shown, true);
     texts.view = QStringLiteral("Vista: inclinación %1°, rotación %2°")
                      .arg(fromStd(degreesText(view.inclination, decimalSeparator)),
                           fromStd(degreesText(view.rotation, decimalSeparator)));

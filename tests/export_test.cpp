@@ -2,7 +2,6 @@
 // Taking results and pictures out of the window: the full-precision texts, the three actions
 // through the keyboard, the menus and the file dialog, and the names that screen readers hear.
 
-#include "command/precise.h"
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
 #include "qt/frmTrianguloEsf.h"
@@ -43,26 +42,6 @@ void PrintTo(const QString& text, std::ostream* out) {
 namespace {
 
 using esferica::testing::WindowTest;
-
-// Values in degrees to ten decimals and in degrees, minutes and seconds, with the seconds
-// carrying into minutes and degrees, in the Spanish separator.
-TEST(PreciseText, TenDecimalsAndDegreesMinutesSeconds) {
-    const struct {
-        double degrees;
-        const char* text;
-    } rows[] = {
-        {std::acos(1.0 / 3) * 180 / std::numbers::pi, "70,5287793655° = 70° 31′ 43,61″"},
-        {60, "60,0000000000° = 60° 0′ 0,00″"},
-        {-12.25, "-12,2500000000° = -12° 15′ 0,00″"},
-        {10.999999, "10,9999990000° = 11° 0′ 0,00″"},         // 59′ 59.9964″ carries twice
-        {29.99999999999999, "30,0000000000° = 30° 0′ 0,00″"}, // rounds up in both texts
-        {59.994 / 3600, "0,0166650000° = 0° 0′ 59,99″"},
-        {-1e-12, "0,0000000000° = 0° 0′ 0,00″"}, // no sign without a digit to carry it
-        {1e20, "1,0000000000E+20°"},             // beyond where a second can be told apart
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(esferica::preciseResultText(row.degrees, ","), row.text);
-}
 
 // Runs `action`, handing every popup menu or modal dialog that it opens to `answer`, which must
 // close it.

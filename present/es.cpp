@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's sentences in Spanish, UTF-8.
+#include "present/catalogue.h"
+
+namespace esferica {
+
+std::string_view spanishText(Text id) {
+    switch (id) {
+    case Text::CaptionSideA:
+        return "lado a";
+    case Text::CaptionSideB:
+        return "lado b";
+    case Text::CaptionSideC:
+        return "lado c";
+    case Text::CaptionAngleA:
+        return "ángulo A";
+    case Text::CaptionAngleB:
+        return "ángulo B";
+    case Text::CaptionAngleC:
+        return "ángulo C";
+    case Text::CaptionLatSpacing:
+        return "º red lat.";
+    case Text::CaptionLongSpacing:
+        return "º red long";
+    case Text::CaptionInclination:
+        return "Inclinación";
+    case Text::CaptionRotation:
+        return "Rotación";
+    case Text::MeasureExcess:
+        return "exceso esférico";
+    case Text::MeasureArea:
+        return "área";
+    case Text::MeasurePerimeter:
+        return "perímetro";
+    case Text::MeasureCircumradius:
+        return "radio circunscrito";
+    case Text::MeasureInradius:
+        return "radio inscrito";
+    case Text::MessageUnderdetermined:
+        return "Sistema subdeterminado, por favor ingrese 3 datos";
+    case Text::MessageOverdetermined:
+        return "El programa no está preparado para verificar sistemas sobredeterminados. Por "
+               "favor ingrese sólo 3 datos";
+    case Text::MessageNotReadWhole:
+        return "Datos mal escritos";
+    case Text::MessageNoSolution:
+        return "No existe solución";
+    case Text::MessageBadDrawingData:
+        return "Error en datos de dibujo";
+    case Text::CaseSSS:
+        return "Tres lados";
+    case Text::CaseAAA:
+        return "Tres ángulos";
+    case Text::CaseSAS:
+        return "Dos lados y el ángulo comprendido";
+    case Text::CaseASA:
+        return "Dos ángulos y el lado comprendido";
+    case Text::CaseSSA:
+        return "Dos lados y el ángulo opuesto a uno de ellos (caso ambiguo)";
+    case Text::CaseAAS:
+        return "Dos ángulos y el lado opuesto a uno de ellos (caso ambiguo)";
+    case Text::FormatDecimal:
+        return "Grados decimales";
+    case Text::FormatDegreesMinutesSeconds:
+        return "Grados, minutos y segundos";
+    case Text::FormatDegreesDecimalMinutes:
+        return "Grados y minutos decimales";
+    case Text::FormatRadians:
+        return "Radianes";
+    case Text::MeasureNotComputed:
+        return "no se puede calcular";
+    case Text::SolutionHeading:
+        return "Solución";
+    case Text::AdditionalHeading:
+        return "Solución adicional";
+    case Text::InputForms:
+        return "Grados: 49,5 · 49°30' · 49°30'15\" (o 49.5, 49º30′15″)";
+    case Text::StatusSideC:
+        return "No se encontró solución gráfica para el lado c";
+    case Text::StatusBothSidesC:
+        return "No se encontró solución gráfica para los lados c de ambas soluciones";
+    case Text::StatusAdditionalSideC:
+        return "No se encontró solución gráfica para el lado c de la solución adicional";
+    case Text::StatusPrimarySideC:
+        return "No se encontró solución gráfica para el lado c de la solución";
+    case Text::Quoted:
+        return "«{text}»";
+    case Text::ListMore:
+        return "{list}, {item}";
+    case Text::ListLast:
+        return "{list} o {item}";
+    case Text::HintSixty:
+        return "Los minutos y los segundos deben ser menores que 60.";
+    case Text::HintLetterForZero:
+        return "¿Es una letra O en lugar de un cero? Escriba {text}.";
+    case Text::HintLetterForOne:
+        return "¿Es una letra l en lugar de un uno? Escriba {text}.";
+    case Text::HintLettersForDigits:
+        return "¿Son letras en lugar de cifras? Escriba {text}.";
+    case Text::HintLettersForMarks:
+        return "Los grados, los minutos y los segundos se escriben con sus signos: {text}.";
+    case Text::HintOperation:
+        return "El campo no hace operaciones: escriba el resultado, {text}.";
+    case Text::HintSplitDigits:
+        return "¿Quiso escribir {list}?";
+    case Text::HintMinutesMark:
+        return "Los minutos llevan su signo: escriba {text}.";
+    case Text::HintSecondsMark:
+        return "Los segundos llevan su signo: escriba {text}.";
+    case Text::HintMinutesWithoutDegrees:
+        return "Los minutos van tras los grados: escriba {text}.";
+    case Text::NoteNothingRead:
+        return "No se leyó nada: {left} no empieza por un número.";
+    case Text::NoteRead:
+        return "Se leyó {read}; no se leyó {left}.";
+    case Text::ReasonNothingRead:
+        return "En {field}, {typed} no empieza por un número: no se leyó nada.";
+    case Text::ReasonRead:
+        return "En {field}, {typed} no se leyó entero: se leyó {read} y no {left}.";
+    case Text::NamedValue:
+        return "{field} = {value}";
+    case Text::NamedText:
+        return "{field} ({typed})";
+    case Text::Formula:
+        return "{letter} = {value}";
+    case Text::SumFormula:
+        return "{x} + {y} = {value}";
+    case Text::CountNone:
+        return "No se leyó ningún dato; hacen falta 3.";
+    case Text::CountUnder:
+        return "{n|Se leyó|Se leyeron} {n} {n|dato|datos}: {list}; hacen falta 3.";
+    case Text::CountOver:
+        return "{n|Se leyó|Se leyeron} {n} {n|dato|datos}: {list}; deje solo 3, vaciando los "
+               "demás o escribiendo 0 en ellos.";
+    case Text::NotCountedTooLarge:
+        return "{field} no cuenta: {typed} es un número demasiado grande.";
+    case Text::NotCountedZero:
+        return "{field} vale 0, que significa «no dado».";
+    case Text::ElementTooLarge:
+        return "{named} es un número demasiado grande.";
+    case Text::ElementOutOfRange:
+        return "{named}: cada lado y cada ángulo de un triángulo esférico está estrictamente entre "
+               "0° y 180°.";
+    case Text::HintTypeMarks:
+        return "Si son grados, minutos y segundos, escríbalos con sus signos: 40°25'30\".";
+    case Text::HintLongitudes:
+        return "Si es una diferencia de longitudes, use 360° − {value} = {rest}.";
+    case Text::SidesGreater:
+        return "El lado {side} es mayor que {sum}: cada lado de un triángulo es menor que la suma "
+               "de los otros dos.";
+    case Text::SidesEqual:
+        return "El lado {side} es igual a {sum}: el triángulo sería plano, y cada lado de un "
+               "triángulo es menor que la suma de los otros dos.";
+    case Text::SidesSum:
+        return "Los lados suman {value}: los de un triángulo esférico suman menos de 360°.";
+    case Text::AnglesSum:
+        return "Los ángulos suman {value}: los de un triángulo esférico suman más de 180°.";
+    case Text::AnglesInequality:
+        return "{sum} no es menor que 180° + {letter} = {value}: en un triángulo esférico dos "
+               "ángulos suman menos que 180° más el tercero.";
+    case Text::NoClosure:
+        return "No se cierra ningún triángulo: los dos que permite la ley de los senos tendrían "
+               "algún lado o ángulo fuera de 0° a 180°.";
+    case Text::SineSide:
+        return "No se cierra ningún triángulo: con {other} y {between}, el lado {x}, opuesto a "
+               "{z}, tendría que cumplir sen {x} ≥ sen {y} · sen {z}, y {given} es demasiado "
+               "corto.";
+    case Text::SineAngle:
+        return "No se cierra ningún triángulo: con {other} y {between}, el ángulo {x}, opuesto a "
+               "{z}, tendría que cumplir sen {x} ≥ sen {y} · sen {z}, y {given} es demasiado "
+               "pequeño.";
+    case Text::Undetermined:
+        return "Los datos no determinan el triángulo: los cumplen infinitos triángulos.";
+    case Text::DegenerateSide:
+        return "El lado {x} mediría exactamente {value}, y ningún lado ni ángulo de un triángulo "
+               "mide 0° ni 180°.";
+    case Text::DegenerateAngle:
+        return "El ángulo {x} mediría exactamente {value}, y ningún lado ni ángulo de un "
+               "triángulo mide 0° ni 180°.";
+    case Text::Degenerate:
+        return "El triángulo tendría un lado o un ángulo de exactamente 0° o 180°, y no sería un "
+               "triángulo.";
+    case Text::RuleInputs:
+        return "Un campo solo se usa si se lee entero: corríjalo, o vacíelo si no es un dato.";
+    case Text::RuleOptions:
+        return "Las opciones de gráfico solo se usan si se leen enteras.";
+    case Text::ParallelsEmpty:
+        return "{field} está vacío: hace falta la separación de los paralelos en grados, distinta "
+               "de 0.";
+    case Text::ParallelsZero:
+        return "{field} vale 0: hace falta la separación de los paralelos en grados, distinta de "
+               "0.";
+    case Text::MeridiansEmpty:
+        return "{field} está vacío: hace falta la separación de los meridianos en grados, "
+               "distinta de 0.";
+    case Text::MeridiansZero:
+        return "{field} vale 0: hace falta la separación de los meridianos en grados, distinta "
+               "de 0.";
+    case Text::ParallelsTooFine:
+        return "{field} = {value}: harían falta más de {n} líneas de los paralelos; la "
+               "separación más fina que se dibuja es {finest}.";
+    case Text::MeridiansTooFine:
+        return "{field} = {value}: harían falta más de {n} líneas de los meridianos; la "
+               "separación más fina que se dibuja es {finest}.";
+    case Text::OptionTooLarge:
+        return "{field} ({typed}) es un número demasiado grande.";
+    case Text::AnnounceMessage:
+        return "{message}. {reason}";
+    case Text::AnnounceSolution:
+        return "Solución: {elements}.";
+    case Text::AnnounceAdditional:
+        return "Solución adicional: {elements}.";
+    case Text::AnnounceElement:
+        return "{caption} {value}";
+    case Text::CliUsage:
+        return "Uso: esferica --resolver NOMBRE=VALOR NOMBRE=VALOR NOMBRE=VALOR [--imagen ARCHIVO "
+               "[--vista INCL,ROT] [--tamano PÍXELES] [--clasico]] | esferica --resolver - | "
+               "esferica --help\n";
+    case Text::CliHelp:
+        return "Uso: esferica [--resolver NOMBRE=VALOR... | --resolver - | --ortodromica SALIDA "
+               "LLEGADA |\n"
+               "               --altura NOMBRE=VALOR... | --help | --version]\n"
+               "\n"
+               "Sin argumentos, abre la ventana de resolución de triángulos esféricos.\n"
+               "\n"
+               "  --resolver a=60 b=60 c=60  resuelve, sin ventana, el triángulo de los tres "
+               "elementos\n"
+               "                             dados e imprime sus seis elementos en grados, con "
+               "diez\n"
+               "                             decimales y punto decimal, y el triángulo adicional "
+               "si existe\n"
+               "  --resolver -               lee un problema por línea de la entrada estándar\n"
+               "  --ortodromica \"36°30'N 6°20'W\" \"40°30'N 73°50'W\" [--radio KM]\n"
+               "                             navegación por círculo máximo: distancia en millas "
+               "y en\n"
+               "                             kilómetros (radio de 6371 km si no se da), rumbos "
+               "inicial y\n"
+               "                             final, vértice, y rumbo y distancia loxodrómicos\n"
+               "  --altura latitud=43°00,0'N declinacion=20°06,0'N horario=339 "
+               "[observada=61°10,0']\n"
+               "                             altura estimada y azimut, y con la altura observada "
+               "la\n"
+               "                             diferencia de alturas; horario_greenwich=G "
+               "longitud=L\n"
+               "                             en lugar de horario da el horario del lugar\n"
+               "  --ortodromica -, --altura -\n"
+               "                             leen un problema por línea de la entrada estándar\n"
+               "  --imagen ARCHIVO           con --resolver y tres elementos, dibuja además el "
+               "triángulo\n"
+               "                             en ARCHIVO: SVG si termina en .svg, PDF si termina "
+               "en .pdf,\n"
+               "                             PNG en otro caso; no necesita pantalla\n"
+               "  --vista INCL,ROT           la inclinación y la rotación del dibujo, en grados, "
+               "separadas\n"
+               "                             por una coma (decimales con punto); 30,10 si no se "
+               "dice\n"
+               "  --tamano PÍXELES           el lado del dibujo en píxeles, de 16 a 4096; 353 si "
+               "no se\n"
+               "                             dice (el dibujo de la ventana)\n"
+               "  --clasico                  el dibujo clásico: líneas finas, sin nombres ni "
+               "profundidad\n"
+               "  --idioma es|en             el idioma de los textos: español (si no se dice) o "
+               "inglés\n"
+               "  --formato decimal|gms|gm|rad\n"
+               "                             la forma de los ángulos de --resolver: grados "
+               "decimales\n"
+               "                             (si no se dice), grados, minutos y segundos, grados "
+               "y\n"
+               "                             minutos decimales, o radianes\n"
+               "  --decimales N              los decimales de la última unidad, de 0 a 12; 10 en "
+               "grados\n"
+               "                             decimales y radianes, 4 en los segundos, 6 en los "
+               "minutos\n"
+               "  --tsv                      con --resolver, una línea por problema con "
+               "columnas\n"
+               "                             separadas por tabuladores, tras una línea de "
+               "cabecera\n"
+               "  --help                     muestra esta ayuda\n"
+               "  --version                  muestra la versión\n"
+               "\n"
+               "NOMBRE es a, b o c (lados) o A, B o C (ángulos); VALOR, en grados, se lee como en "
+               "los\n"
+               "campos de la ventana, y solo si se lee entero:\n"
+               "  grados con decimales, con punto o coma     60  60,5  -40.25  1.5E2\n"
+               "  grados, minutos y segundos con sus signos  49°30'  49°30'15\"  49° 30,5'\n"
+               "    (también º ˚, ’ ′ para los minutos, ” ″ '' para los segundos)\n"
+               "  radianes, con el sufijo rad                1,2 rad  0.5rad\n"
+               "  un entero hexadecimal u octal              &HFF  &O17\n"
+               "Un valor que no se lee entero (4O, 17 5, 90-36°32') es un dato mal escrito.\n"
+               "Con -, cada línea es un problema; una línea vacía o que empieza por # se copia tal "
+               "cual.\n"
+               "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados o mal "
+               "escritos, 3\n"
+               "resuelto pero la imagen no se pudo dibujar o guardar.\n";
+    case Text::CliMalformed:
+        return "Datos mal escritos: {why}";
+    case Text::CliBadOption:
+        return "Opción mal dada: {why}";
+    case Text::CliNeedsValue:
+        return "{option} necesita un valor";
+    case Text::CliImageNeedsFile:
+        return "--imagen necesita el nombre de un archivo";
+    case Text::CliBadView:
+        return "--vista espera la inclinación y la rotación en grados separadas por una coma, con "
+               "punto decimal (por ejemplo 30,10 o 22.5,-40), no {word}";
+    case Text::CliBadSize:
+        return "--tamano espera un número entero de píxeles de {min} a {max}, no {word}";
+    case Text::CliPictureWithoutImage:
+        return "--vista, --tamano y --clasico dicen cómo dibujar la imagen de --imagen, que falta";
+    case Text::CliImageOfOne:
+        return "--imagen dibuja un solo problema, no los de --resolver -";
+    case Text::CliNotNameValue:
+        return "{word} no tiene la forma NOMBRE=VALOR";
+    case Text::CliNotElement:
+        return "{word} no es el nombre de un elemento (a b c A B C)";
+    case Text::CliElementTwice:
+        return "el elemento {word} aparece más de una vez";
+    case Text::CliImageNotDrawn:
+        return "No se dibujó la imagen: {why}";
+    case Text::CliCannotDraw:
+        return "esta versión de esferica no dibuja.";
+    case Text::CliBadLanguage:
+        return "--idioma espera es o en, no {word}";
+    case Text::CliBadFormat:
+        return "--formato espera decimal, gms, gm o rad, no {word}";
+    case Text::CliBadDecimals:
+        return "--decimales espera un número entero de decimales de 0 a {max}, no {word}";
+    case Text::CliTsvSecond:
+        return "adicional";
+    }
+    return {};
+}
+
+} // namespace esferica
