@@ -4,9 +4,11 @@
 #include "numeric/angles.h"
 #include "numeric/portable.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <numbers>
 
 namespace esferica {
 
@@ -139,9 +141,17 @@ std::size_t partAt(std::string_view s, std::size_t at, Part kind, double& value)
     return markFrom + mark;
 }
 
-// d * 100 rounded to an integer, ties to even, on the exact product of the double d
-// (|d| < kExponentFrom): fma gives the rounding error of the product, so a product that only rounds
-// to a half-integer is not taken for a tie, and one that rounds past an integer is brought back.
+// The suffix of a value in radians, read in place of the marks of degrees.
+constexpr std::string_view kRadians = "rad";
+
+// Whether the suffix kRadians stands at `at`, not as the start of a longer word.
+bool radiansAt(std::string_view s, std::size_t at) {
+    if (!s.substr(at).starts_with(kRadians))
+        return false;
+    const std::size_t end = at + kRadians.size();
+    return end == s.size() || !std::isalpha(static_cast<unsigned char>(s[end]));
+}
+
 } // namespace
 
 NumberReading readNumber(std::string_view text) {
@@ -217,6 +227,19 @@ NumberReading readNumber(std::string_view text) {
         }
         if (ec == std::errc::result_out_of_range)
             degrees = 0; // too small for a double: it reads as 0, not given
+    }
+
+    // A value in radians: the number, then the suffix, and nothing of degrees after it.
+    if (const std::size_t from = skipBlanks(text, i); radiansAt(text, from)) {
+        reading.read = from + kRadians.size();
+        // True radians, as typed from any other source: a half turn is pi, not the kPi of the
+        // program's own angles.
+        const double value = (degrees * 360) / (2 * std::numbers::pi);
+        if (std::isfinite(value))
+            reading.value = value == 0 ? 0.0 : negative ? -value : value;
+        else
+            reading.value.reset(); // beyond the double range once in degrees
+        return reading;
     }
 
     // Degrees, minutes and seconds: a degrees mark, then minutes, then seconds, each optional.

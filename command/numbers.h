@@ -24,6 +24,9 @@ namespace esferica {
 //     minutes and seconds must be below 60, and the reading stops before a part that is not
 //     ("60°60'" reads 60); the sign before the degrees applies to the whole ("-40°25'" is
 //     -40.41666...);
+//   - or, instead of the marks of degrees, the suffix "rad" (blanks before it allowed): the
+//     number is in radians and is read as its value in degrees ("1,2 rad" is 68.7549...,
+//     "0.5rad" is 28.6478...); one whose degrees lie beyond the double range has no value;
 //   - a second separator ends the number like any other character that does not fit ("1,2,3"
 //     reads as 1.2, "1.5,2" as 1.5);
 //   - reading stops at the first character that does not fit; a text that does not begin with a

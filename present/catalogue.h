@@ -154,9 +154,11 @@ enum class Text {
     CliBadLanguage,
     CliBadFormat,
     CliBadDecimals,
-    CliTsvSecond,
+    TsvTriangle,
+    TsvGiven,
+    TsvMessage,
 };
-inline constexpr int kTexts = static_cast<int>(Text::CliTsvSecond) + 1;
+inline constexpr int kTexts = static_cast<int>(Text::TsvMessage) + 1;
 
 constexpr Text offset(Text first, std::size_t n) {
     return static_cast<Text>(static_cast<int>(first) + static_cast<int>(n));

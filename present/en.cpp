@@ -73,7 +73,7 @@ std::string_view englishText(Text id) {
     case Text::AdditionalHeading:
         return "Second solution";
     case Text::InputForms:
-        return "Degrees: 49.5 · 49°30' · 49°30'15\" (or 49,5, 49º30′15″)";
+        return "Degrees: 49.5 · 49°30' · 49°30'15\" (or 49,5, 49º30′15″) · radians: 0.86 rad";
     case Text::StatusSideC:
         return "Side c could not be drawn";
     case Text::StatusBothSidesC:
@@ -214,7 +214,8 @@ std::string_view englishText(Text id) {
     case Text::CliUsage:
         return "Usage: esferica --resolver NAME=VALUE NAME=VALUE NAME=VALUE [--imagen FILE "
                "[--vista INCL,ROT] [--tamano PIXELS] [--clasico]] | esferica --resolver - | "
-               "esferica --help\n";
+               "esferica --help; with --resolver, [--idioma es|en] [--formato decimal|gms|gm|rad] "
+               "[--decimales N] [--tsv]\n";
     case Text::CliHelp:
         return "Usage: esferica [--resolver NAME=VALUE... | --resolver - | --ortodromica FROM TO "
                "|\n"
@@ -324,8 +325,12 @@ std::string_view englishText(Text id) {
         return "--formato expects decimal, gms, gm or rad, not {word}";
     case Text::CliBadDecimals:
         return "--decimales expects a whole number of decimals from 0 to {max}, not {word}";
-    case Text::CliTsvSecond:
-        return "second";
+    case Text::TsvTriangle:
+        return "triangle";
+    case Text::TsvGiven:
+        return "given {letter}";
+    case Text::TsvMessage:
+        return "message";
     }
     return {};
 }

@@ -74,7 +74,7 @@ std::string_view spanishText(Text id) {
     case Text::AdditionalHeading:
         return "Solución adicional";
     case Text::InputForms:
-        return "Grados: 49,5 · 49°30' · 49°30'15\" (o 49.5, 49º30′15″)";
+        return "Grados: 49,5 · 49°30' · 49°30'15\" (o 49.5, 49º30′15″) · radianes: 0,86 rad";
     case Text::StatusSideC:
         return "No se encontró solución gráfica para el lado c";
     case Text::StatusBothSidesC:
@@ -215,7 +215,8 @@ std::string_view spanishText(Text id) {
     case Text::CliUsage:
         return "Uso: esferica --resolver NOMBRE=VALOR NOMBRE=VALOR NOMBRE=VALOR [--imagen ARCHIVO "
                "[--vista INCL,ROT] [--tamano PÍXELES] [--clasico]] | esferica --resolver - | "
-               "esferica --help\n";
+               "esferica --help; con --resolver, [--idioma es|en] [--formato decimal|gms|gm|rad] "
+               "[--decimales N] [--tsv]\n";
     case Text::CliHelp:
         return "Uso: esferica [--resolver NOMBRE=VALOR... | --resolver - | --ortodromica SALIDA "
                "LLEGADA |\n"
@@ -325,8 +326,12 @@ std::string_view spanishText(Text id) {
         return "--formato espera decimal, gms, gm o rad, no {word}";
     case Text::CliBadDecimals:
         return "--decimales espera un número entero de decimales de 0 a {max}, no {word}";
-    case Text::CliTsvSecond:
-        return "adicional";
+    case Text::TsvTriangle:
+        return "triángulo";
+    case Text::TsvGiven:
+        return "{letter} dado";
+    case Text::TsvMessage:
+        return "mensaje";
     }
     return {};
 }

@@ -361,6 +361,14 @@ std::optional<double> measureValue(const Measures& measures, Measure m) {
     return degrees(measures.inradius);
 }
 
+std::string measureCell(const Measures& measures, Measure m, const Units& units,
+                        const Catalogue& words) {
+    const std::optional<double> value = measureValue(measures, m);
+    if (!value)
+        return std::string(words.text(Text::MeasureNotComputed));
+    return m == Measure::Area ? areaCell(*value, units) : angleCell(*value, units);
+}
+
 std::string_view elementCaption(Element e, const Catalogue& words) {
     return words.text(offset(Text::CaptionSideA, index(e)));
 }
@@ -505,13 +513,8 @@ std::string resultsTable(const Calculation& calc, const Units& units, const Cata
         for (const Element e : kAllElements)
             row(elementCaption(e, words), angleCell(RadtoGrad(t[e]).value(), units));
         if (measures)
-            for (const Measure m : kAllMeasures) {
-                const std::optional<double> value = measureValue(*measures, m);
-                row(measureCaption(m, words),
-                    !value               ? std::string(words.text(Text::MeasureNotComputed))
-                    : m == Measure::Area ? areaCell(*value, units)
-                                         : angleCell(*value, units));
-            }
+            for (const Measure m : kAllMeasures)
+                row(measureCaption(m, words), measureCell(*measures, m, units, words));
     };
     rows(calc.primary, calc.primaryMeasures);
     if (calc.additional) {

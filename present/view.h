@@ -27,6 +27,16 @@ inline constexpr std::array<Measure, kMeasures> kAllMeasures{
 // could not be computed.
 std::optional<double> measureValue(const Measures& measures, Measure m);
 
+// A measure as a column of the table of results shows it: in the units' form, the area in
+// steradians without its unit; what stands in its place when it could not be computed.
+std::string measureCell(const Measures& measures, Measure m, const Units& units,
+                        const Catalogue& words);
+
+// A measure as a column of the table of results shows it: in the units' form, the area in
+// steradians without its unit; what stands in its place when it could not be computed.
+std::string measureCell(const Measures& measures, Measure m, const Units& units,
+                        const Catalogue& words);
+
 // One shown value: its text, and its full precision for a tooltip. Both empty where there is
 // nothing to show.
 struct Shown {

@@ -56,6 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"\t-\t3 0", -3, "0"}, ValCase{"4\n5", 4, "5"}, ValCase{"1 e 2", 1, "e2"},
         ValCase{"40 25 30", 40, "2530"}, ValCase{"17 5", 17, "5"}, ValCase{"0 30", 0, "30"},
         ValCase{"1 30", 1, "30"}, ValCase{"1,5 0", 1.5, "0"}, ValCase{" \t ", 0},
+        // radians, with the suffix rad after the number, converted to degrees; a word that only
+        // begins with rad is not the suffix, and nothing of degrees follows it
+        ValCase{"1,2 rad", 68.75493541569878}, ValCase{"-0.5rad", -28.64788975654116},
+        ValCase{"1.5707963267948966 rad", 90}, ValCase{"0 rad", 0},
+        ValCase{"1 radian", 1, "radian"}, ValCase{"1 rad 5", 57.29577951308232, "5"},
+        ValCase{"1°rad", 1, "rad"}, ValCase{"1 rad°", 57.29577951308232, "°"},
         // exponents: E or D, either case, optional sign; an exponent without digits is not read
         ValCase{"1E2", 100}, ValCase{"1e2", 100}, ValCase{"1D2", 100}, ValCase{"1d-2", 0.01},
         ValCase{"2.5E+1", 25}, ValCase{"1e", 1, "e"}, ValCase{"1e+", 1, "e+"},
