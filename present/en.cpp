@@ -331,6 +331,127 @@ std::string_view englishText(Text id) {
         return "given {letter}";
     case Text::TsvMessage:
         return "message";
+    case Text::WinTitle:
+        return "Spherical triangle solver";
+    case Text::WinCalculate:
+        return "&Calculate";
+    case Text::WinEnterData:
+        return "Enter the known data:";
+    case Text::WinAdditional:
+        return "Second solution (if any)";
+    case Text::WinDrawingOptions:
+        return "Drawing options:";
+    case Text::ActHelp:
+        return "Help";
+    case Text::ActFace:
+        return "Face the triangle";
+    case Text::ActCopyResults:
+        return "Copy results";
+    case Text::ActCopyImage:
+        return "Copy picture";
+    case Text::ActSaveImage:
+        return "Save picture…";
+    case Text::ActExportSheet:
+        return "Export handout…";
+    case Text::ActClassic:
+        return "Classic drawing";
+    case Text::ActSideNames:
+        return "Names of the sides";
+    case Text::ActCopy:
+        return "&Copy";
+    case Text::ActSelectAll:
+        return "Select all";
+    case Text::MenuLanguage:
+        return "Idioma / Language";
+    case Text::LanguageSpanish:
+        return "Español";
+    case Text::LanguageEnglish:
+        return "English";
+    case Text::HeadExcess:
+        return "excess";
+    case Text::HeadArea:
+        return "area";
+    case Text::HeadPerimeter:
+        return "perimeter";
+    case Text::MeaningExcess:
+        return "Spherical excess: A + B + C − 180°";
+    case Text::MeaningArea:
+        return "Area on the sphere of radius 1, in steradians (sr): the excess in radians";
+    case Text::MeaningPerimeter:
+        return "Perimeter: a + b + c";
+    case Text::RowAdditional:
+        return "Second";
+    case Text::AccessibleNamed:
+        return "{block}, {name}";
+    case Text::AccessibleStatus:
+        return "Drawing status";
+    case Text::AccessibleSphere:
+        return "Sphere with the triangle";
+    case Text::AccessibleDiagram:
+        return "Diagram of the six elements";
+    case Text::DiagramDescription:
+        return "A triangle with vertex A on the left, B at the bottom right and C at the top; each "
+               "side bears the letter of the opposite vertex: a between B and C, b between A and "
+               "C, c between A and B.";
+    case Text::CueRed:
+        return "In the drawing, in red";
+    case Text::CueBlue:
+        return "In the drawing, in blue";
+    case Text::PictureNothing:
+        return "Nothing drawn: the sphere and the triangle appear when you calculate.";
+    case Text::PictureSphere:
+        return "The sphere in a grid of parallels and meridians, seen at inclination {inclination} "
+               "and rotation {rotation}, ";
+    case Text::PictureClassicOne:
+        return "with the solved triangle in red: vertex C at the north pole and sides a and b on "
+               "meridians.";
+    case Text::PictureClassicTwo:
+        return "with both solved triangles in red: vertex C at the north pole and sides a and b on "
+               "meridians.";
+    case Text::PictureReadableOne:
+        return "with the solved triangle in red, with vertices {first}. Vertex C is at the north "
+               "pole and sides a and b lie on meridians; the far side of the sphere is in light "
+               "grey, and the hidden parts of the triangles are dashed.";
+    case Text::PictureReadableTwo:
+        return "with two triangles: the solution in red, with vertices {first}, and the second "
+               "solution in blue, with vertices {second}. Vertex C is at the north pole and sides "
+               "a and b lie on meridians; the far side of the sphere is in light grey, and the "
+               "hidden parts of the triangles are dashed.";
+    case Text::PictureVertices:
+        return "{a}, {b} and {c}";
+    case Text::PictureMissingBoth:
+        return " Side c of both triangles is missing: it could not be drawn.";
+    case Text::PictureMissingPrimary:
+        return " Side c of the solution is missing: it could not be drawn.";
+    case Text::PictureMissing:
+        return " Side c is missing: it could not be drawn.";
+    case Text::PictureMissingAdditional:
+        return " Side c of the second solution is missing: it could not be drawn.";
+    case Text::DialogSaveImage:
+        return "Save picture";
+    case Text::FilterPng:
+        return "PNG picture of {width} × {height} pixels (*.png)";
+    case Text::FilterSvg:
+        return "SVG picture (*.svg)";
+    case Text::FileImage:
+        return "triangle";
+    case Text::DialogExportSheet:
+        return "Export handout";
+    case Text::FilterPdf:
+        return "PDF document (*.pdf)";
+    case Text::FileSheet:
+        return "handout";
+    case Text::WriteCannotCreate:
+        return "a file cannot be created there (check that the folder exists and can be written "
+               "to)";
+    case Text::WriteFailed:
+        return "writing failed (is the disk full?)";
+    case Text::WriteNotReplaced:
+        return "the existing file could not be replaced";
+    case Text::WriteError:
+        return "error writing the file";
+    case Text::WriteFailure:
+        return "The picture could not be saved to {path}: {why}. Nothing has been written.";
     }
     return {};
 }

@@ -332,6 +332,127 @@ std::string_view spanishText(Text id) {
         return "{letter} dado";
     case Text::TsvMessage:
         return "mensaje";
+    case Text::WinTitle:
+        return "Resolución de triángulos esféricos";
+    case Text::WinCalculate:
+        return "&Calcular";
+    case Text::WinEnterData:
+        return "Ingrese los datos conocidos:";
+    case Text::WinAdditional:
+        return "Solución adicional (si existe)";
+    case Text::WinDrawingOptions:
+        return "Opciones de gráfico:";
+    case Text::ActHelp:
+        return "Ayuda";
+    case Text::ActFace:
+        return "Mirar al triángulo";
+    case Text::ActCopyResults:
+        return "Copiar resultados";
+    case Text::ActCopyImage:
+        return "Copiar imagen";
+    case Text::ActSaveImage:
+        return "Guardar imagen…";
+    case Text::ActExportSheet:
+        return "Exportar hoja…";
+    case Text::ActClassic:
+        return "Dibujo clásico";
+    case Text::ActSideNames:
+        return "Nombres de los lados";
+    case Text::ActCopy:
+        return "&Copiar";
+    case Text::ActSelectAll:
+        return "Seleccionar todo";
+    case Text::MenuLanguage:
+        return "Idioma / Language";
+    case Text::LanguageSpanish:
+        return "Español";
+    case Text::LanguageEnglish:
+        return "English";
+    case Text::HeadExcess:
+        return "exceso";
+    case Text::HeadArea:
+        return "área";
+    case Text::HeadPerimeter:
+        return "perímetro";
+    case Text::MeaningExcess:
+        return "Exceso esférico: A + B + C − 180°";
+    case Text::MeaningArea:
+        return "Área sobre la esfera de radio 1, en estereorradianes (sr): el exceso en radianes";
+    case Text::MeaningPerimeter:
+        return "Perímetro: a + b + c";
+    case Text::RowAdditional:
+        return "Adicional";
+    case Text::AccessibleNamed:
+        return "{block}, {name}";
+    case Text::AccessibleStatus:
+        return "Estado del gráfico";
+    case Text::AccessibleSphere:
+        return "Esfera con el triángulo";
+    case Text::AccessibleDiagram:
+        return "Diagrama de los seis elementos";
+    case Text::DiagramDescription:
+        return "Un triángulo con los vértices A a la izquierda, B abajo a la derecha y C arriba; "
+               "cada lado lleva la letra del vértice opuesto: a entre B y C, b entre A y C, c "
+               "entre A y B.";
+    case Text::CueRed:
+        return "En el dibujo, en rojo";
+    case Text::CueBlue:
+        return "En el dibujo, en azul";
+    case Text::PictureNothing:
+        return "Nada dibujado: la esfera y el triángulo aparecen al calcular.";
+    case Text::PictureSphere:
+        return "La esfera en una red de paralelos y meridianos, vista con inclinación "
+               "{inclination} y rotación {rotation}, ";
+    case Text::PictureClassicOne:
+        return "con el triángulo resuelto en rojo: el vértice C en el polo norte y los lados a y b "
+               "sobre meridianos.";
+    case Text::PictureClassicTwo:
+        return "con los dos triángulos resueltos en rojo: el vértice C en el polo norte y los "
+               "lados a y b sobre meridianos.";
+    case Text::PictureReadableOne:
+        return "con el triángulo resuelto en rojo, de vértices {first}. El vértice C está en el "
+               "polo norte y los lados a y b sobre meridianos; la cara oculta de la esfera, en "
+               "gris claro, y las partes ocultas de los triángulos, a trazos.";
+    case Text::PictureReadableTwo:
+        return "con dos triángulos: la solución en rojo, de vértices {first}, y la solución "
+               "adicional en azul, de vértices {second}. El vértice C está en el polo norte y los "
+               "lados a y b sobre meridianos; la cara oculta de la esfera, en gris claro, y las "
+               "partes ocultas de los triángulos, a trazos.";
+    case Text::PictureVertices:
+        return "{a}, {b} y {c}";
+    case Text::PictureMissingBoth:
+        return " Falta el lado c de los dos triángulos: no se pudo dibujar.";
+    case Text::PictureMissingPrimary:
+        return " Falta el lado c de la solución: no se pudo dibujar.";
+    case Text::PictureMissing:
+        return " Falta el lado c: no se pudo dibujar.";
+    case Text::PictureMissingAdditional:
+        return " Falta el lado c de la solución adicional: no se pudo dibujar.";
+    case Text::DialogSaveImage:
+        return "Guardar imagen";
+    case Text::FilterPng:
+        return "Imagen PNG de {width} × {height} píxeles (*.png)";
+    case Text::FilterSvg:
+        return "Imagen SVG (*.svg)";
+    case Text::FileImage:
+        return "triangulo";
+    case Text::DialogExportSheet:
+        return "Exportar hoja";
+    case Text::FilterPdf:
+        return "Documento PDF (*.pdf)";
+    case Text::FileSheet:
+        return "hoja";
+    case Text::WriteCannotCreate:
+        return "no se puede crear un archivo ahí (compruebe que la carpeta existe y que tiene "
+               "permiso de escritura)";
+    case Text::WriteFailed:
+        return "la escritura falló (¿está lleno el disco?)";
+    case Text::WriteNotReplaced:
+        return "no se pudo reemplazar el archivo que ya existía";
+    case Text::WriteError:
+        return "error al escribir el archivo";
+    case Text::WriteFailure:
+        return "No se pudo guardar la imagen en {path}: {why}. No se ha escrito nada.";
     }
     return {};
 }

@@ -184,7 +184,7 @@ std::set<std::string> placesOf(std::string_view text) {
 }
 
 // Every text exists in both languages, with the same places, and the English has no Spanish in
-// it but the command line's own option and word names.
+// it but the command line's own option and word names and the names of the languages.
 TEST(Catalogue, EveryTextInBothLanguagesWithTheSamePlaces) {
     const Catalogue& es = Catalogue::of(Language::Spanish);
     const Catalogue& en = Catalogue::of(Language::English);
@@ -193,7 +193,10 @@ TEST(Catalogue, EveryTextInBothLanguagesWithTheSamePlaces) {
         EXPECT_FALSE(es.text(id).empty()) << i;
         EXPECT_FALSE(en.text(id).empty()) << i;
         EXPECT_EQ(placesOf(es.text(id)), placesOf(en.text(id))) << i;
-        EXPECT_EQ(testing::spanishIn(en.text(id)), "") << en.text(id);
+        // The language menu names each language in its own words, whatever the language.
+        if (id != Text::MenuLanguage && id != Text::LanguageSpanish) {
+            EXPECT_EQ(testing::spanishIn(en.text(id)), "") << en.text(id);
+        }
     }
 }
 
