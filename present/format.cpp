@@ -191,6 +191,10 @@ std::string degreesText(double d, std::string_view decimalSeparator) {
     return text;
 }
 
+std::string degreesWithSign(double degrees, std::string_view decimalSeparator) {
+    return degreesText(degrees, decimalSeparator) + std::string(kDegreeSign);
+}
+
 std::string decimalText(double value, int decimals, std::string_view decimalSeparator) {
     decimals = clampedDecimals(decimals);
     if (std::fabs(value) >= kExponentFrom)

@@ -23,6 +23,9 @@ inline constexpr double kExponentFrom = 1e15;
 // form of decimal degrees.
 std::string degreesText(double degrees, std::string_view decimalSeparator);
 
+// degreesText with the degree sign: "70,53°", "-0,5°".
+std::string degreesWithSign(double degrees, std::string_view decimalSeparator);
+
 // `value` in scientific notation with `decimals` digits after the separator and an upper-case E
 // followed by the exponent's sign and at least two digits ("1.2345000000E+20").
 std::string exponentText(double value, int decimals, std::string_view decimalSeparator);

@@ -328,10 +328,9 @@ Shown shownMeasure(const Measures& measures, Measure m, const Units& units,
     if (m == Measure::Area)
         return {areaLabel(*value, units), areaTooltip(*value, units)};
     // The measures' labels carry their degree sign, as the result labels do not.
-    std::string text = angleLabel(*value, units);
-    if (units.format == AngleFormat::Decimal)
-        text += "°";
-    return {text, angleTooltip(*value, units)};
+    return {units.format == AngleFormat::Decimal ? degreesWithSign(*value, units.decimalSeparator)
+                                                 : angleLabel(*value, units),
+            angleTooltip(*value, units)};
 }
 
 } // namespace

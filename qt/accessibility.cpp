@@ -26,77 +26,66 @@ void nameFields(QWidget& form, const char* caption, const char* field, int count
 
 } // namespace
 
-void nameForScreenReaders(QWidget& form) {
+void nameForScreenReaders(QWidget& form, const Catalogue& words) {
     nameFields(form, "lblInput", "txtInput", kElements);
     nameFields(form, "lblgrid", "txtGrid", kOptionFields);
 
     for (int i = 0; i < kResultLabels; ++i) {
         const QString element = control<QLabel>(form, arrayName("lblInput", i % kElements))->text();
-        const QString block = i < kElements
-                                  ? QStringLiteral("Solución")
-                                  : fromStd(Catalogue::spanish().text(Text::AdditionalHeading));
+        const Text block = i < kElements ? Text::SolutionHeading : Text::AdditionalHeading;
         control<QWidget>(form, arrayName("lblOutcome", i))
-            ->setAccessibleName(QStringLiteral("%1, %2").arg(block, element));
+            ->setAccessibleName(fromStd(
+                words.fill(Text::AccessibleNamed, {{"block", std::string(words.text(block))},
+                                                   {"name", element.toStdString()}})));
     }
     control<QWidget>(form, QStringLiteral("Resolvergraf"))
-        ->setAccessibleName(QStringLiteral("Estado del gráfico"));
+        ->setAccessibleName(fromStd(words.text(Text::AccessibleStatus)));
 
     auto* sphere = control<QWidget>(form, QStringLiteral("Grafico"));
-    sphere->setAccessibleName(QStringLiteral("Esfera con el triángulo"));
-    describePicture(*sphere, {}, {}, ".");
+    sphere->setAccessibleName(fromStd(words.text(Text::AccessibleSphere)));
+    describePicture(*sphere, {}, {}, ".", words);
     auto* diagram = control<QWidget>(form, QStringLiteral("Picture1"));
-    diagram->setAccessibleName(QStringLiteral("Diagrama de los seis elementos"));
-    diagram->setAccessibleDescription(
-        QStringLiteral("Un triángulo con los vértices A a la izquierda, B abajo a la derecha y C "
-                       "arriba; cada lado lleva la letra del vértice opuesto: a entre B y C, b "
-                       "entre A y C, c entre A y B."));
+    diagram->setAccessibleName(fromStd(words.text(Text::AccessibleDiagram)));
+    diagram->setAccessibleDescription(fromStd(words.text(Text::DiagramDescription)));
 }
 
 void describePicture(QWidget& picture, const SceneDrawing& drawing, ViewAngles view,
-                     std::string_view decimalSeparator) {
+                     std::string_view decimalSeparator, const Catalogue& words) {
     if (drawing.triangles == 0) {
-        picture.setAccessibleDescription(
-            QStringLiteral("Nada dibujado: la esfera y el triángulo aparecen al calcular."));
+        picture.setAccessibleDescription(fromStd(words.text(Text::PictureNothing)));
         return;
     }
     const auto degrees = [&](double value) {
-        return fromStd(degreesText(value, decimalSeparator)) + QStringLiteral("°");
+        return degreesWithSign(value, decimalSeparator);
     };
-    QString text = QStringLiteral("La esfera en una red de paralelos y meridianos, vista con "
-                                  "inclinación %1 y rotación %2, ")
-                       .arg(degrees(view.inclination), degrees(view.rotation));
+    std::string text = words.fill(Text::PictureSphere, {{"inclination", degrees(view.inclination)},
+                                                        {"rotation", degrees(view.rotation)}});
     const bool two = drawing.triangles > 1;
     if (drawing.style == PictureStyle::Classic) {
-        text += two ? QStringLiteral("con los dos triángulos resueltos en rojo")
-                    : QStringLiteral("con el triángulo resuelto en rojo");
-        text += QStringLiteral(": el vértice C en el polo norte y los lados a y b sobre "
-                               "meridianos.");
+        text += words.text(two ? Text::PictureClassicTwo : Text::PictureClassicOne);
     } else {
         const auto names = [&](bool additional) {
-            QStringList named;
-            for (const Vertex v : kVertices)
-                named << fromStd(
+            std::array<std::string, 3> named;
+            for (std::size_t i = 0; i < kVertices.size(); ++i) {
+                const Vertex v = kVertices[i];
+                named[i] =
                     vertexName(v, additional,
-                               additional && drawing.sharedVertices[static_cast<std::size_t>(v)]));
-            return QStringLiteral("%1, %2 y %3").arg(named[0], named[1], named[2]);
+                               additional && drawing.sharedVertices[static_cast<std::size_t>(v)]);
+            }
+            return words.fill(Text::PictureVertices,
+                              {{"a", named[0]}, {"b", named[1]}, {"c", named[2]}});
         };
-        text += two ? QStringLiteral("con dos triángulos: la solución en rojo, de vértices %1, y "
-                                     "la solución adicional en azul, de vértices %2")
-                          .arg(names(false), names(true))
-                    : QStringLiteral("con el triángulo resuelto en rojo, de vértices %1")
-                          .arg(names(false));
-        text += QStringLiteral(". El vértice C está en el polo norte y los lados a y b sobre "
-                               "meridianos; la cara oculta de la esfera, en gris claro, y las "
-                               "partes ocultas de los triángulos, a trazos.");
+        text += two ? words.fill(Text::PictureReadableTwo,
+                                 {{"first", names(false)}, {"second", names(true)}})
+                    : words.fill(Text::PictureReadableOne, {{"first", names(false)}});
     }
     if (drawing.primarySideMissing && drawing.additionalSideMissing)
-        text += QStringLiteral(" Falta el lado c de los dos triángulos: no se pudo dibujar.");
+        text += words.text(Text::PictureMissingBoth);
     else if (drawing.primarySideMissing)
-        text += two ? QStringLiteral(" Falta el lado c de la solución: no se pudo dibujar.")
-                    : QStringLiteral(" Falta el lado c: no se pudo dibujar.");
+        text += words.text(two ? Text::PictureMissingPrimary : Text::PictureMissing);
     else if (drawing.additionalSideMissing)
-        text += QStringLiteral(" Falta el lado c de la solución adicional: no se pudo dibujar.");
-    picture.setAccessibleDescription(text);
+        text += words.text(Text::PictureMissingAdditional);
+    picture.setAccessibleDescription(fromStd(text));
 }
 
 } // namespace esferica

@@ -17,6 +17,7 @@
 
 #include "present/view.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -50,6 +51,13 @@ public:
     // The fields no longer hold the data of the results and the picture shown: the three actions
     // are disabled until the next click, so that nothing stale is handed out.
     void outdate();
+    // The tooltips and the table of the same click in other units or words, the actions' state
+    // left as it is.
+    void refresh(const View& view);
+    // Names the actions, and words the menus, dialogs and failures, in `words`.
+    void retranslate(const Catalogue& words);
+    // Entries that the results' menu offers after "Copiar resultados": the forms of an angle.
+    void setResultsMenuActions(QList<QAction*> actions);
 
     // The table that "Copiar resultados" copies; empty while no result is shown.
     QString resultsTable() const;
@@ -99,6 +107,8 @@ private:
     QAction* exportSheet_ = nullptr;
     std::optional<Calculation> shown_; // the last click that drew a scene, for the page
     std::string separator_;            // its decimal separator
+    const Catalogue* words_ = &Catalogue::spanish();
+    QList<QAction*> resultsMenuActions_;
     std::function<ViewAngles()> view_;
     QString lastFolder_; // where the last picture was saved, for the next dialog
 };

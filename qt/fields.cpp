@@ -95,6 +95,13 @@ void FieldMarks::show(const View& view) {
     }
 }
 
+void FieldMarks::setHelp(const QString& help) {
+    for (std::size_t i = 0; i < kElements; ++i) {
+        marks_[i].help = help;
+        showTip(marks_[i]);
+    }
+}
+
 QLineEdit* FieldMarks::lineEdit(const Field& field) const {
     if (const auto* e = std::get_if<Element>(&field))
         return marks_[index(*e)].field;

@@ -33,6 +33,9 @@ public:
     // Marks the fields that the view notes as not read whole, and clears every other mark.
     void show(const View& view);
 
+    // The tooltip of the input fields when they are not marked: the forms a value takes.
+    void setHelp(const QString& help);
+
     // The field of `field`.
     QLineEdit* lineEdit(const Field& field) const;
     // Whether `field` carries a mark.

@@ -10,6 +10,7 @@
 #include "qt/export.h"
 #include "qt/fields.h"
 #include "qt/help.h"
+#include "qt/language.h"
 #include "qt/measures.h"
 #include "qt/picturestyle.h"
 
@@ -56,7 +57,7 @@ constexpr qreal kStaleOpacity = 0.35;
 constexpr qreal kSmallestPointSize = 6;
 
 // Every text the status label shows: one side c missing of one triangle, or of two, or both.
-QStringList statusTexts() {
+QStringList statusTexts(const esferica::Catalogue& words) {
     QStringList texts;
     for (const bool two : {false, true})
         for (const bool first : {false, true})
@@ -65,8 +66,7 @@ QStringList statusTexts() {
                 drawing.triangles = two ? 2 : 1;
                 drawing.primarySideMissing = first;
                 drawing.additionalSideMissing = two && second;
-                if (const std::string_view text =
-                        esferica::statusText(drawing, esferica::Catalogue::spanish());
+                if (const std::string_view text = esferica::statusText(drawing, words);
                     !text.empty())
                     texts << fromStd(text);
             }
@@ -76,12 +76,12 @@ QStringList statusTexts() {
 // How much `font` must shrink for every caption to fit its label: the smallest ratio of the room a
 // label has to the room its text takes, 1 or more when all fit. The status label is measured with
 // every text it shows.
-qreal fitRatio(const QWidget& form, const QFont& font) {
+qreal fitRatio(const QWidget& form, const QFont& font, const esferica::Catalogue& words) {
     const QFontMetricsF metrics(font);
     qreal ratio = 1;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
         const QStringList texts = label->objectName() == QLatin1String("Resolvergraf")
-                                      ? statusTexts()
+                                      ? statusTexts(words)
                                       : QStringList{label->text()};
         for (const QString& text : texts) {
             if (text.isEmpty())
@@ -103,15 +103,15 @@ qreal fitRatio(const QWidget& form, const QFont& font) {
 // label. Text does not scale exactly with the size, so the size that the first measurement
 // suggests is checked, and lowered while it does not fit; each size tried costs a font engine,
 // which is why the search does not start from the default.
-void shrinkFontToFit(QWidget& form) {
+void shrinkFontToFit(QWidget& form, const esferica::Catalogue& words) {
     QFont font = form.font();
     if (font.pointSizeF() <= 0)
         return; // a pixel-sized default: left as the platform chose it
-    const qreal ratio = fitRatio(form, font);
+    const qreal ratio = fitRatio(form, font, words);
     if (ratio >= 1)
         return;
     font.setPointSizeF(std::max(kSmallestPointSize, std::floor(font.pointSizeF() * ratio * 2) / 2));
-    while (fitRatio(form, font) < 1 && font.pointSizeF() - 0.5 >= kSmallestPointSize)
+    while (fitRatio(form, font, words) < 1 && font.pointSizeF() - 0.5 >= kSmallestPointSize)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     form.setFont(font);
 }
@@ -191,7 +191,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     Resolvergraf_->setWordWrap(true);
     // What a screen reader announces after a click; it takes no room on the screen.
     lblAnuncio_ = addLabel(QStringLiteral("lblAnuncio"), QRect(0, 0, 0, 0), {});
-    shrinkFontToFit(*this);
+    shrinkFontToFit(*this, esferica::Catalogue::spanish());
     // Drawn in the window's own font, whose engine is already loaded.
     Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF(), font()));
 
@@ -218,19 +218,19 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     // be copied or saved, until the next click.
     for (QLineEdit* field : txtInput_)
         connect(field, &QLineEdit::textChanged, this, [this] { showCurrent(false); });
-    auto* help = new QAction(QStringLiteral("Ayuda"), this);
-    help->setObjectName(QStringLiteral("actAyuda"));
-    help->setShortcut(QKeySequence::HelpContents);
-    connect(help, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
-    addAction(help);
-    auto* face = new QAction(QStringLiteral("Mirar al triángulo"), this);
-    face->setObjectName(QStringLiteral("actMirarAlTriangulo"));
-    face->setShortcut(QKeySequence(Qt::Key_Home));
-    face->setShortcutContext(Qt::WidgetShortcut);
-    connect(face, &QAction::triggered, this, &frmTrianguloEsf::Grafico_Face);
+    help_ = new QAction(QStringLiteral("Ayuda"), this);
+    help_->setObjectName(QStringLiteral("actAyuda"));
+    help_->setShortcut(QKeySequence::HelpContents);
+    connect(help_, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
+    addAction(help_);
+    face_ = new QAction(QStringLiteral("Mirar al triángulo"), this);
+    face_->setObjectName(QStringLiteral("actMirarAlTriangulo"));
+    face_->setShortcut(QKeySequence(Qt::Key_Home));
+    face_->setShortcutContext(Qt::WidgetShortcut);
+    connect(face_, &QAction::triggered, this, &frmTrianguloEsf::Grafico_Face);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    Grafico_->addActions({separator, face});
+    Grafico_->addActions({separator, face_});
     pictureStyle_ = new esferica::PictureStyleChoice(*this);
     command_.setPictureStyle(pictureStyle_->style());
     command_.setSideNames(pictureStyle_->sideNames());
@@ -239,6 +239,16 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     connect(pictureStyle_, &esferica::PictureStyleChoice::sideNamesChanged, this,
             &frmTrianguloEsf::setSideNames);
     esferica::nameForScreenReaders(*this);
+    // The language and the form of the angles, last in the picture's menu.
+    choice_ = new esferica::PresentationChoice(*this);
+    exporter_->setResultsMenuActions(choice_->formatActions());
+    connect(choice_, &esferica::PresentationChoice::languageChanged, this, [this] {
+        retranslate();
+        rebind();
+    });
+    connect(choice_, &esferica::PresentationChoice::formatChanged, this, &frmTrianguloEsf::rebind);
+    if (choice_->language() != esferica::Language::Spanish)
+        retranslate();
     txtInput_[0]->setFocus();
 }
 
@@ -254,23 +264,78 @@ void frmTrianguloEsf::cmdCalcular_Click() {
     present(command_.calculate(fieldTexts()));
 }
 
-void frmTrianguloEsf::present(const esferica::Calculation& calc) {
-    const std::string separator = decimalSeparator();
+esferica::Units frmTrianguloEsf::units() const {
     esferica::Units units;
-    units.decimalSeparator = separator;
-    const esferica::View view = esferica::present(calc, units, esferica::Catalogue::spanish());
+    units.format = choice_ ? choice_->format() : esferica::AngleFormat::Decimal;
+    units.decimalSeparator = decimalSeparator();
+    return units;
+}
+
+const esferica::Catalogue& frmTrianguloEsf::words() const {
+    return choice_ ? choice_->words() : esferica::Catalogue::spanish();
+}
+
+esferica::View frmTrianguloEsf::bindView(const esferica::Calculation& calc, bool marks) {
+    const esferica::View view = esferica::present(calc, units(), words());
     for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = lblOutcome_[i];
         label->setText(fromStd(view.results[static_cast<std::size_t>(i)].text));
-        // The given elements in bold, the solved ones plain.
-        QFont font = label->font();
+        // The given elements in bold, the solved ones plain; a value longer than the label, in
+        // the longer forms of an angle, in a smaller type until it fits.
+        QFont font = this->font();
         font.setBold(view.bold[static_cast<std::size_t>(i % kInputFields)]);
+        while (font.pointSizeF() - 0.5 >= kSmallestPointSize &&
+               QFontMetricsF(font).horizontalAdvance(label->text()) > label->width())
+            font.setPointSizeF(font.pointSizeF() - 0.5);
         label->setFont(font);
     }
+    if (marks)
+        marks_->show(view);
+    measures_->show(view);
+    return view;
+}
+
+void frmTrianguloEsf::rebind() {
+    // A field changed since the click has lost its mark, which stays lost.
+    const esferica::View view = bindView(command_.last(), current_);
+    exporter_->refresh(view);
+    measures_->setCurrent(current_);
+    showStatus(lastDrawing_);
+}
+
+void frmTrianguloEsf::retranslate() {
+    const esferica::Catalogue& w = words();
+    using esferica::Text;
+    setWindowTitle(fromStd(w.text(Text::WinTitle)));
+    for (int i = 0; i < kInputFields; ++i)
+        lblInput_[i]->setText(fromStd(
+            esferica::elementCaption(esferica::kAllElements[static_cast<std::size_t>(i)], w)));
+    for (int i = 0; i < kOptionFields; ++i)
+        lblgrid_[i]->setText(
+            fromStd(esferica::optionCaption(static_cast<esferica::OptionField>(i), w)));
+    cmdCalcular_->setText(fromStd(w.text(Text::WinCalculate)));
+    const auto caption = [this, &w](const char* name, Text text) {
+        esferica::control<QLabel>(*this, QString::fromLatin1(name))->setText(fromStd(w.text(text)));
+    };
+    caption("Label1", Text::WinEnterData);
+    caption("Label2", Text::SolutionHeading);
+    caption("lbladicional", Text::WinAdditional);
+    caption("Label3", Text::WinDrawingOptions);
+    help_->setText(fromStd(w.text(Text::ActHelp)));
+    face_->setText(fromStd(w.text(Text::ActFace)));
+    exporter_->retranslate(w);
+    measures_->retranslate(w);
+    marks_->setHelp(fromStd(w.text(Text::InputForms)));
+    pictureStyle_->retranslate(w);
+    esferica::nameForScreenReaders(*this, w);
+    showStatus(lastDrawing_);
+}
+
+void frmTrianguloEsf::present(const esferica::Calculation& calc) {
+    const std::string separator = decimalSeparator();
+    const esferica::View view = bindView(calc);
     exporter_->show(calc, view, separator);
     showCurrent(true);
-    marks_->show(view);
-    measures_->show(view);
     showStatus(command_.drawPicture(*Grafico_));
     // The box runs an event loop that repaints the window: the picture must be final by then.
     Grafico_->flush();
@@ -292,6 +357,7 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
 }
 
 void frmTrianguloEsf::showCurrent(bool current) {
+    current_ = current;
     for (QLabel* label : lblOutcome_)
         label->setEnabled(current);
     measures_->setCurrent(current);
@@ -494,9 +560,11 @@ esferica::FieldTexts frmTrianguloEsf::fieldTexts() const {
 }
 
 void frmTrianguloEsf::showStatus(const esferica::SceneDrawing& drawing) {
-    Resolvergraf_->setText(fromStd(esferica::statusText(drawing, esferica::Catalogue::spanish())));
+    lastDrawing_ = drawing;
+    Resolvergraf_->setText(fromStd(esferica::statusText(drawing, words())));
     Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
-    esferica::describePicture(*Grafico_, drawing, command_.sceneView(), decimalSeparator());
+    esferica::describePicture(*Grafico_, drawing, command_.sceneView(), decimalSeparator(),
+                              words());
 }
 
 std::string frmTrianguloEsf::decimalSeparator() const {

@@ -27,12 +27,15 @@ public:
 
     // Shows the measures of the view's triangles, or empties the labels.
     void show(const View& view);
+    // Names the headings, the rows and the values in `words`.
+    void retranslate(const Catalogue& words);
     // Greys the values, as the results are greyed once the data change after a click.
     void setCurrent(bool current);
 
 private:
     static constexpr int kShown = 3;  // excess, area, perimeter
     static constexpr int kValues = 6; // the shown measures of both triangles, row by row
+    std::array<QLabel*, kShown> headings_{};
     std::array<QLabel*, 2> rows_{};
     std::array<QLabel*, kValues> values_{};
 };

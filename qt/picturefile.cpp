@@ -5,6 +5,7 @@
 #include "fitting/state.h"
 #include "numeric/checked.h"
 #include "qt/accessibility.h"
+#include "qt/controls.h"
 #include "qt/drawingsurface.h"
 #include "qt/svgpicture.h"
 
@@ -77,34 +78,34 @@ QByteArray picturePdf(const StrokeRecord& strokes, QSizeF frame, qreal side, con
     return out;
 }
 
-QString pictureWriteFailure(const QString& path, QFileDevice::FileError error) {
-    QString reason;
+QString pictureWriteFailure(const QString& path, QFileDevice::FileError error,
+                            const Catalogue& words) {
+    Text reason = Text::WriteError;
     switch (error) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-        reason = QStringLiteral("no se puede crear un archivo ahí (compruebe que la carpeta "
-                                "existe y que tiene permiso de escritura)");
+        reason = Text::WriteCannotCreate;
         break;
     case QFileDevice::WriteError:
     case QFileDevice::ResourceError:
-        reason = QStringLiteral("la escritura falló (¿está lleno el disco?)");
+        reason = Text::WriteFailed;
         break;
     case QFileDevice::RenameError:
-        reason = QStringLiteral("no se pudo reemplazar el archivo que ya existía");
+        reason = Text::WriteNotReplaced;
         break;
     default:
-        reason = QStringLiteral("error al escribir el archivo");
         break;
     }
-    return QStringLiteral("No se pudo guardar la imagen en «%1»: %2. No se ha escrito nada.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return fromStd(words.fill(Text::WriteFailure,
+                              {{"path", words.quoted(QDir::toNativeSeparators(path).toStdString())},
+                               {"why", std::string(words.text(reason))}}));
 }
 
 QString writePicture(const QString& path, const StrokeRecord& strokes, QSizeF frame, qreal ratio,
-                     const PictureFileInfo& info) {
+                     const PictureFileInfo& info, const Catalogue& words) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return pictureWriteFailure(path, file.error());
+        return pictureWriteFailure(path, file.error(), words);
     bool written = false;
     const QSizeF size = frame * ratio;
     switch (pictureFormatOf(path)) {
@@ -126,11 +127,11 @@ QString writePicture(const QString& path, const StrokeRecord& strokes, QSizeF fr
     }
     }
     if (!written) {
-        QString failure = pictureWriteFailure(path, file.error());
+        QString failure = pictureWriteFailure(path, file.error(), words);
         file.cancelWriting(); // the temporary file goes, and any file at `path` stays as it was
         return failure;
     }
-    return file.commit() ? QString() : pictureWriteFailure(path, file.error());
+    return file.commit() ? QString() : pictureWriteFailure(path, file.error(), words);
 }
 
 namespace {

@@ -320,14 +320,16 @@ TEST_F(ExportTest, ResultLabelsAreSelectableWithTheMouseAndTheKeyboard) {
     QTest::keyClick(outcome(5), Qt::Key_End, Qt::ShiftModifier);
     QTest::keyClick(outcome(5), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("70.53"));
+    const QStringList formats{"Grados decimales", "Grados, minutos y segundos",
+                              "Grados y minutos decimales", "Radianes"};
     EXPECT_EQ(contextMenu(outcome(5)),
-              (QStringList{"&Copiar", "Seleccionar todo", "", "Copiar resultados"}));
+              (QStringList{"&Copiar", "Seleccionar todo", "", "Copiar resultados", ""} + formats));
     EXPECT_EQ(contextMenu(control<QLabel>(QStringLiteral("lbladicional"))),
-              QStringList{"Copiar resultados"});
+              (QStringList{"Copiar resultados", ""} + formats));
 }
 
-// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions and
-// the choice of the classic picture.
+// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions,
+// the choice of the classic picture and the language's submenu.
 TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     calculate({"60", "60", "60", "", "", ""});
     picture()->setFocus(Qt::OtherFocusReason);
@@ -336,10 +338,10 @@ TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     EXPECT_EQ(copied.size(), picture()->size() * picture()->devicePixelRatioF());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               picture()->image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(
-        contextMenu(picture()),
-        (QStringList{"Copiar imagen", "Guardar imagen…", "Exportar hoja…", "", "Copiar resultados",
-                     "", "Mirar al triángulo", "", "Nombres de los lados", "Dibujo clásico"}));
+    EXPECT_EQ(contextMenu(picture()),
+              (QStringList{"Copiar imagen", "Guardar imagen…", "Exportar hoja…", "",
+                           "Copiar resultados", "", "Mirar al triángulo", "",
+                           "Nombres de los lados", "Dibujo clásico", "", "Idioma / Language"}));
 }
 
 // Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG
