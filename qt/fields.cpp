@@ -95,9 +95,10 @@ void FieldMarks::show(const View& view) {
     }
 }
 
-void FieldMarks::setHelp(const QString& help) {
+void FieldMarks::retranslate(const Catalogue& words) {
+    words_ = &words;
     for (std::size_t i = 0; i < kElements; ++i) {
-        marks_[i].help = help;
+        marks_[i].help = fromStd(words.text(Text::InputForms));
         showTip(marks_[i]);
     }
 }
@@ -146,7 +147,8 @@ void FieldMarks::showTip(Mark& m) {
     QString tip = m.note.isEmpty() ? m.help : m.note;
     const QString text = m.field->text();
     if (m.field->fontMetrics().horizontalAdvance(text) > textRoom(*m.field))
-        tip = QStringLiteral("«%1»").arg(text) + (tip.isEmpty() ? QString() : u'\n' + tip);
+        tip =
+            fromStd(words_->quoted(text.toStdString())) + (tip.isEmpty() ? QString() : u'\n' + tip);
     // A typed text that looks like markup is shown as it is.
     if (Qt::mightBeRichText(tip))
         tip = QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(tip.toHtmlEscaped());

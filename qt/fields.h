@@ -33,8 +33,9 @@ public:
     // Marks the fields that the view notes as not read whole, and clears every other mark.
     void show(const View& view);
 
-    // The tooltip of the input fields when they are not marked: the forms a value takes.
-    void setHelp(const QString& help);
+    // The tooltips in `words`: the forms a value takes, on the input fields that are not marked,
+    // and the quotation marks around a text too long for its field.
+    void retranslate(const Catalogue& words);
 
     // The field of `field`.
     QLineEdit* lineEdit(const Field& field) const;
@@ -54,6 +55,8 @@ private:
     void showTip(Mark& m);
 
     std::array<Mark, kElements + kOptionFields> marks_;
+
+    const Catalogue* words_ = &Catalogue::spanish();
     QIcon sign_; // the warning sign, drawn the first time a field is marked
 };
 

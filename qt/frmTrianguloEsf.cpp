@@ -325,7 +325,7 @@ void frmTrianguloEsf::retranslate() {
     face_->setText(fromStd(w.text(Text::ActFace)));
     exporter_->retranslate(w);
     measures_->retranslate(w);
-    marks_->setHelp(fromStd(w.text(Text::InputForms)));
+    marks_->retranslate(w);
     pictureStyle_->retranslate(w);
     esferica::nameForScreenReaders(*this, w);
     showStatus(lastDrawing_);

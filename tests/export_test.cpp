@@ -41,42 +41,9 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
+using esferica::testing::contextMenu;
+using esferica::testing::whileOpen;
 using esferica::testing::WindowTest;
-
-// Runs `action`, handing every popup menu or modal dialog that it opens to `answer`, which must
-// close it.
-void whileOpen(const std::function<void()>& action, const std::function<void(QWidget*)>& answer) {
-    QTimer timer;
-    timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [&answer] {
-        QWidget* open = QApplication::activePopupWidget();
-        if (!open)
-            open = QApplication::activeModalWidget();
-        if (open)
-            answer(open);
-    });
-    timer.start();
-    action();
-    timer.stop();
-}
-
-// The entries of the context menu that `widget` opens from the keyboard, without shortcuts.
-QStringList contextMenu(QWidget* widget) {
-    QStringList entries;
-    whileOpen(
-        [widget] {
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, widget->rect().center(),
-                                    widget->mapToGlobal(widget->rect().center()));
-            QApplication::sendEvent(widget, &event);
-        },
-        [&entries](QWidget* open) {
-            if (auto* menu = qobject_cast<QMenu*>(open))
-                for (const QAction* action : menu->actions())
-                    entries << action->text().section(QLatin1Char('\t'), 0, 0);
-            open->close();
-        });
-    return entries;
-}
 
 // An SVG file of the picture: its groups in order, each with its pen, and what they hold.
 struct SvgGroup {

@@ -21,7 +21,7 @@ inline std::string spanishIn(std::string_view text) {
             return std::string(mark);
     // Words of the program's Spanish texts, without their accents (an accented one is caught by
     // its letter above), that are no English words.
-    static constexpr std::array<std::string_view, 44> kWords{
+    static constexpr std::array<std::string_view, 50> kWords{
         "lado",    "lados",    "solucion",  "adicional", "datos",        "dato",       "leyo",
         "leyeron", "entero",   "campo",     "grados",    "minutos",      "segundos",   "escriba",
         "existe",  "esferico", "suman",     "suma",      "mayor",        "menor",      "que",
