@@ -215,8 +215,13 @@ enum class Text {
     WriteNotReplaced,
     WriteError,
     WriteFailure,
+    // The handout page: its headings, its view and the form of its date (a QDate format).
+    SheetData,
+    SheetCase,
+    SheetView,
+    SheetDate,
 };
-inline constexpr int kTexts = static_cast<int>(Text::WriteFailure) + 1;
+inline constexpr int kTexts = static_cast<int>(Text::SheetDate) + 1;
 
 constexpr Text offset(Text first, std::size_t n) {
     return static_cast<Text>(static_cast<int>(first) + static_cast<int>(n));

@@ -452,6 +452,14 @@ std::string_view englishText(Text id) {
         return "error writing the file";
     case Text::WriteFailure:
         return "The picture could not be saved to {path}: {why}. Nothing has been written.";
+    case Text::SheetData:
+        return "Data";
+    case Text::SheetCase:
+        return "Case: {case}";
+    case Text::SheetView:
+        return "View: inclination {inclination}, rotation {rotation}";
+    case Text::SheetDate:
+        return "d MMMM yyyy";
     }
     return {};
 }

@@ -453,6 +453,14 @@ std::string_view spanishText(Text id) {
         return "error al escribir el archivo";
     case Text::WriteFailure:
         return "No se pudo guardar la imagen en {path}: {why}. No se ha escrito nada.";
+    case Text::SheetData:
+        return "Datos";
+    case Text::SheetCase:
+        return "Caso: {case}";
+    case Text::SheetView:
+        return "Vista: inclinación {inclination}, rotación {rotation}";
+    case Text::SheetDate:
+        return "d 'de' MMMM 'de' yyyy";
     }
     return {};
 }

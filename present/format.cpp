@@ -21,7 +21,6 @@ constexpr std::string_view kSecondSign = "\u2033";
 constexpr std::string_view kRadians = " rad";
 constexpr std::string_view kSteradians = " sr";
 constexpr int kMinutesPerDegree = 60;
-constexpr int kSecondsPerDegree = 3600;
 // The decimals of the tooltips and of the copied table in decimal degrees, and of the seconds
 // that the tooltips show beside them.
 constexpr int kPreciseDecimals = 10;

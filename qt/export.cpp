@@ -204,8 +204,8 @@ QString Exporter::writeSheet(const QString& path) const {
     const StrokeRecord& strokes = picture_->strokes();
     const QSizeF frame = strokes.frame().isEmpty() ? QSizeF(picture_->size()) : strokes.frame();
     const ViewAngles view = view_ ? view_() : shown_->view;
-    const QByteArray pdf =
-        sheetPdf(sheetTexts(*shown_, view, QDate::currentDate(), separator_), strokes, frame);
+    const QByteArray pdf = sheetPdf(
+        sheetTexts(*shown_, view, QDate::currentDate(), separator_, *words_), strokes, frame);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return pictureWriteFailure(path, file.error(), *words_);

@@ -474,6 +474,17 @@ TEST_F(ExportTest, TheHandoutPageHoldsDataCaseResultsPictureAndView) {
     EXPECT_EQ(texts.additional[0], QStringLiteral("Solución adicional"));
     EXPECT_EQ(texts.additional[3], QStringLiteral("c = 24.51°"));
     EXPECT_EQ(texts.view, QStringLiteral("Vista: inclinación 30°, rotación 10°"));
+    // The same page in English.
+    const esferica::SheetTexts english =
+        esferica::sheetTexts(calc, {30, 10}, QDate(2026, 12, 9), ".",
+                             esferica::Catalogue::of(esferica::Language::English));
+    EXPECT_EQ(english.date, QStringLiteral("9 December 2026"));
+    EXPECT_EQ(
+        english.kind,
+        QStringLiteral("Case: Two sides and the angle opposite one of them (ambiguous case)"));
+    EXPECT_EQ(english.solution[7], QStringLiteral("spherical excess: 21.32°"));
+    EXPECT_EQ(english.additional[0], QStringLiteral("Second solution"));
+    EXPECT_EQ(english.view, QStringLiteral("View: inclination 30°, rotation 10°"));
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("hoja.pdf"));
