@@ -27,73 +27,60 @@ constexpr std::string_view kSightVerb = "--altura";
 constexpr std::string_view kRadiusOption = "--radio";
 constexpr std::string_view kFromInput = "-";
 
-constexpr std::string_view kSailingUsage =
-    "Uso: esferica --ortodromica SALIDA LLEGADA [--radio KM] | esferica --ortodromica -\n";
-constexpr std::string_view kSightUsage =
-    "Uso: esferica --altura latitud=L declinacion=D horario=H [observada=A] | esferica --altura "
-    "latitud=L declinacion=D horario_greenwich=G longitud=L [observada=A] | esferica --altura -\n";
-
-constexpr std::string_view kMalformed = "Datos mal escritos: ";
-constexpr std::string_view kUndetermined = "indeterminado";
-constexpr std::string_view kUndefined = "no definido";
-
 // Every number the command line prints, in one place: decimal degrees, miles and kilometres alike
 // to ten decimals, with a period.
 std::string valueText(double value) {
     return preciseDegreesText(value, ".");
 }
 
-std::string quoted(std::string_view text) {
-    return "«" + printable(text) + "»";
-}
+// The words of the answers.
+struct Words {
+    const Catalogue& catalogue;
+
+    std::string quoted(std::string_view text) const { return catalogue.quoted(printable(text)); }
+    std::string fill(Text id, Places places) const { return catalogue.fill(id, places); }
+    std::string text(Text id) const { return std::string(catalogue.text(id)); }
+};
 
 // Why an angle was not read, naming it by `field` ("la latitud de salida").
-std::string coordinateReason(const CoordinateError& e, std::string_view field,
-                             CoordinateKind kind) {
-    const Places places{{"campo", std::string(field)},
-                        {"leído", quoted(e.read)},
-                        {"resto", quoted(e.left)},
-                        {"letra", quoted(e.letter)},
-                        {"valor", quotedDegrees(e.value, ".")}};
+std::string coordinateReason(const CoordinateError& e, Text field, CoordinateKind kind,
+                             const Words& w) {
+    const Places places{{"field", w.text(field)},
+                        {"read", w.quoted(e.read)},
+                        {"left", w.quoted(e.left)},
+                        {"letter", w.quoted(e.letter)},
+                        {"value", quotedDegrees(e.value, ".")}};
     switch (e.problem) {
     case CoordinateProblem::Missing:
-        return filled("Falta {campo}.", places);
+        return w.fill(Text::NavMissing, places);
     case CoordinateProblem::NoNumber:
-        return filled("No se leyó {campo}: {resto} no empieza por un número.", places);
+        return w.fill(Text::NavNoNumber, places);
     case CoordinateProblem::TooLarge:
-        return filled("En {campo}, {leído} es un número demasiado grande.", places);
+        return w.fill(Text::NavTooLarge, places);
     case CoordinateProblem::NotReadWhole:
-        return filled("En {campo} se leyó {leído}; no se leyó {resto}.", places);
+        return w.fill(Text::NavNotReadWhole, places);
     case CoordinateProblem::WrongHemisphere:
         if (kind == CoordinateKind::Latitude)
-            return filled("En {campo}, la letra {letra} no es N ni S: se escribe primero la "
-                          "latitud y después la longitud.",
-                          places);
+            return w.fill(Text::NavLatitudeLetter, places);
         if (kind == CoordinateKind::Longitude)
-            return filled("En {campo}, la letra {letra} no es E, W ni O: se escribe primero la "
-                          "latitud y después la longitud.",
-                          places);
-        return filled("En {campo} sobra la letra {letra}: solo las latitudes, las declinaciones "
-                      "y las longitudes llevan letra de hemisferio.",
-                      places);
+            return w.fill(Text::NavLongitudeLetter, places);
+        return w.fill(Text::NavExtraLetter, places);
     case CoordinateProblem::SignAndHemisphere:
-        return filled("En {campo} hay un signo y la letra {letra}: basta con uno de los dos.",
-                      places);
+        return w.fill(Text::NavSignAndLetter, places);
     case CoordinateProblem::OutOfRange:
         switch (kind) {
         case CoordinateKind::Latitude:
-            return filled("En {campo} se leyó {valor}, más de 90° al norte o al sur.", places);
+            return w.fill(Text::NavLatitudeRange, places);
         case CoordinateKind::Longitude:
-            return filled("En {campo} se leyó {valor}, más de 180° al este o al oeste.", places);
+            return w.fill(Text::NavLongitudeRange, places);
         case CoordinateKind::HourAngle:
-            return filled("En {campo} se leyó {valor}, fuera de 0° a 360°.", places);
+            return w.fill(Text::NavHourAngleRange, places);
         case CoordinateKind::Altitude:
-            return filled("En {campo} se leyó {valor}, más de 90° sobre o bajo el horizonte.",
-                          places);
+            return w.fill(Text::NavAltitudeRange, places);
         }
         break;
     case CoordinateProblem::ExtraText:
-        return filled("Sobra {resto} tras {campo}.", places);
+        return w.fill(Text::NavExtraText, places);
     }
     return {};
 }
@@ -114,6 +101,12 @@ std::string line(std::string_view name, std::string_view value) {
 std::string line(std::string_view name, std::optional<double> value, std::string_view none) {
     return line(name, value ? valueText(*value) : std::string(none));
 }
+std::string line(const Words& w, Text name, std::string_view value) {
+    return line(w.text(name), value);
+}
+std::string line(const Words& w, Text name, std::optional<double> value, Text none) {
+    return line(w.text(name), value, w.text(none));
+}
 
 std::string joined(std::span<const std::string_view> words) {
     std::string text;
@@ -129,9 +122,9 @@ std::string joined(std::span<const std::string_view> words) {
 
 constexpr std::array kSailingKinds{CoordinateKind::Latitude, CoordinateKind::Longitude,
                                    CoordinateKind::Latitude, CoordinateKind::Longitude};
-constexpr std::array<std::string_view, 4> kSailingFields{
-    "la latitud de salida", "la longitud de salida", "la latitud de llegada",
-    "la longitud de llegada"};
+constexpr std::array<Text, 4> kSailingFields{Text::NavDepartureLatitude,
+                                             Text::NavDepartureLongitude, Text::NavArrivalLatitude,
+                                             Text::NavArrivalLongitude};
 
 // The words of a sailing problem: the positions, and the radius that --radio gives.
 struct SailingWords {
@@ -140,7 +133,8 @@ struct SailingWords {
     std::string malformed; // why the words are no problem, or empty
 };
 
-SailingWords sailingWords(std::span<const std::string_view> words, double radiusKm) {
+SailingWords sailingWords(std::span<const std::string_view> words, double radiusKm,
+                          const Words& w) {
     SailingWords request;
     request.radiusKm = radiusKm;
     bool radiusGiven = false;
@@ -150,18 +144,16 @@ SailingWords sailingWords(std::span<const std::string_view> words, double radius
             continue;
         }
         if (std::exchange(radiusGiven, true)) {
-            request.malformed = "El radio aparece más de una vez.";
+            request.malformed = w.text(Text::NavRadiusTwice);
             return request;
         }
         if (++i == words.size()) {
-            request.malformed = "Falta el radio en kilómetros después de --radio.";
+            request.malformed = w.text(Text::NavRadiusMissing);
             return request;
         }
         const NumberReading radius = readNumber(words[i]);
         if (radius.read != words[i].size() || !radius.value || !(*radius.value > 0)) {
-            request.malformed = filled("El radio {radio} no es un número de kilómetros mayor "
-                                       "que 0.",
-                                       {{"radio", quoted(words[i])}});
+            request.malformed = w.fill(Text::NavRadiusBad, {{"radius", w.quoted(words[i])}});
             return request;
         }
         request.radiusKm = radius.value->value();
@@ -169,13 +161,13 @@ SailingWords sailingWords(std::span<const std::string_view> words, double radius
     return request;
 }
 
-Answer sailingAnswer(const SailingWords& request) {
+Answer sailingAnswer(const SailingWords& request, const Words& w) {
     if (!request.malformed.empty())
         return malformed(request.malformed);
     // Two words are a position each; otherwise the words together hold both.
     std::array<double, 4> angles{};
-    const auto refused = [](const CoordinateError& e) {
-        return malformed(coordinateReason(e, kSailingFields[e.angle], kSailingKinds[e.angle]));
+    const auto refused = [&w](const CoordinateError& e) {
+        return malformed(coordinateReason(e, kSailingFields[e.angle], kSailingKinds[e.angle], w));
     };
     if (request.positions.size() == 2) {
         for (std::size_t p = 0; p < 2; ++p) {
@@ -198,16 +190,17 @@ Answer sailingAnswer(const SailingWords& request) {
     const bool vertex =
         s.vertex.kind == VertexCase::OnRoute || s.vertex.kind == VertexCase::BeyondRoute;
     Answer a;
-    a.text = line("distancia (millas)", valueText(s.miles())) +
-             line("distancia (km)", valueText(s.kilometres())) +
-             line("rumbo inicial", s.greatCircle.initialCourse, kUndetermined) +
-             line("rumbo final", s.greatCircle.finalCourse, kUndetermined) +
-             line("latitud del vértice", vertex ? std::optional(s.vertex.latitude) : std::nullopt,
-                  kUndefined) +
-             line("longitud del vértice", vertex ? std::optional(s.vertex.longitude) : std::nullopt,
-                  kUndefined) +
-             line("rumbo loxodrómico", s.rhumb.course, kUndetermined) +
-             line("distancia loxodrómica (millas)", valueText(s.rhumbMiles()));
+    const auto vertexAt = [&](double angle) {
+        return vertex ? std::optional(angle) : std::nullopt;
+    };
+    a.text = line(w, Text::NavDistanceMiles, valueText(s.miles())) +
+             line(w, Text::NavDistanceKm, valueText(s.kilometres())) +
+             line(w, Text::NavInitialCourse, s.greatCircle.initialCourse, Text::NavUndetermined) +
+             line(w, Text::NavFinalCourse, s.greatCircle.finalCourse, Text::NavUndetermined) +
+             line(w, Text::NavVertexLatitude, vertexAt(s.vertex.latitude), Text::NavUndefined) +
+             line(w, Text::NavVertexLongitude, vertexAt(s.vertex.longitude), Text::NavUndefined) +
+             line(w, Text::NavRhumbCourse, s.rhumb.course, Text::NavUndetermined) +
+             line(w, Text::NavRhumbMiles, valueText(s.rhumbMiles()));
     return a;
 }
 
@@ -227,9 +220,9 @@ constexpr std::array<DatumName, 7> kDatumNames{{{"latitud", Datum::Latitude},
                                                 {"horario_greenwich", Datum::GreenwichHourAngle},
                                                 {"longitud", Datum::Longitude},
                                                 {"observada", Datum::Observed}}};
-constexpr std::array<std::string_view, kData> kDatumFields{
-    "la latitud",  "la declinación",     "el horario del lugar", "el horario en Greenwich",
-    "la longitud", "la altura observada"};
+constexpr std::array<Text, kData> kDatumFields{Text::NavLatitude,  Text::NavDeclination,
+                                               Text::NavHourAngle, Text::NavGreenwichHourAngle,
+                                               Text::NavLongitude, Text::NavObserved};
 constexpr std::array<CoordinateKind, kData> kDatumKinds{
     CoordinateKind::Latitude,  CoordinateKind::Latitude,  CoordinateKind::HourAngle,
     CoordinateKind::HourAngle, CoordinateKind::Longitude, CoordinateKind::Altitude};
@@ -254,7 +247,7 @@ std::optional<std::pair<Datum, std::size_t>> datumAt(std::string_view text, std:
 
 // NAME=VALUE pairs in `text`: each value runs up to the next NAME=, so that it may hold blanks
 // ("latitud=43° 00,0' N").
-Answer sightAnswer(std::string_view text) {
+Answer sightAnswer(std::string_view text, const Words& w) {
     std::array<std::optional<std::string_view>, kData> values;
     std::size_t valueStart = 0;
     std::optional<Datum> current;
@@ -274,20 +267,17 @@ Answer sightAnswer(std::string_view text) {
             while (!before.empty() && isBlank(before.front()))
                 before.remove_prefix(1);
             if (const std::size_t equals = before.find('='); equals != std::string_view::npos)
-                return malformed(filled("{nombre} no es el nombre de un dato: latitud, "
-                                        "declinacion, horario, horario_greenwich, longitud u "
-                                        "observada.",
-                                        {{"nombre", quoted(before.substr(0, equals))}}));
-            if (!before.empty())
                 return malformed(
-                    filled("{texto} no tiene la forma NOMBRE=VALOR.", {{"texto", quoted(before)}}));
+                    w.fill(Text::NavNotDatum, {{"name", w.quoted(before.substr(0, equals))}}));
+            if (!before.empty())
+                return malformed(w.fill(Text::NavNotNameValue, {{"text", w.quoted(before)}}));
         }
         close(at);
         if (!found)
             break;
         if (values[slot(found->first)])
-            return malformed(filled("El dato {nombre} aparece más de una vez.",
-                                    {{"nombre", quoted(text.substr(at, found->second - 1))}}));
+            return malformed(w.fill(Text::NavDatumTwice,
+                                    {{"name", w.quoted(text.substr(at, found->second - 1))}}));
         current = found->first;
         valueStart = at + found->second;
         at += found->second - 1;
@@ -300,11 +290,11 @@ Answer sightAnswer(std::string_view text) {
         const std::array kind{kDatumKinds[d]};
         const CoordinatesReading r = readCoordinates(*values[d], kind);
         if (r.error)
-            return malformed(coordinateReason(*r.error, kDatumFields[d], kDatumKinds[d]));
+            return malformed(coordinateReason(*r.error, kDatumFields[d], kDatumKinds[d], w));
         degrees[d] = r.degrees[0];
     }
-    const auto missing = [](Datum d) {
-        return malformed(filled("Falta {campo}.", {{"campo", std::string(kDatumFields[slot(d)])}}));
+    const auto missing = [&w](Datum d) {
+        return malformed(w.fill(Text::NavMissing, {{"field", w.text(kDatumFields[slot(d)])}}));
     };
     const auto given = [&](Datum d) {
         return degrees[slot(d)].has_value();
@@ -313,13 +303,11 @@ Answer sightAnswer(std::string_view text) {
         if (!given(d))
             return missing(d);
     if (given(Datum::HourAngle) && given(Datum::GreenwichHourAngle))
-        return malformed("Se dieron el horario del lugar y el horario en Greenwich: basta con uno "
-                         "de los dos.");
+        return malformed(w.text(Text::NavBothHourAngles));
     if (given(Datum::GreenwichHourAngle) && !given(Datum::Longitude))
-        return malformed("Falta la longitud, que con el horario en Greenwich da el horario del "
-                         "lugar.");
+        return malformed(w.text(Text::NavLongitudeMissing));
     if (given(Datum::Longitude) && !given(Datum::GreenwichHourAngle))
-        return malformed("Sobra la longitud: solo se usa con el horario en Greenwich.");
+        return malformed(w.text(Text::NavLongitudeExtra));
     if (!given(Datum::HourAngle) && !given(Datum::GreenwichHourAngle))
         return missing(Datum::HourAngle);
 
@@ -330,19 +318,20 @@ Answer sightAnswer(std::string_view text) {
     const Sight s = reduceSight(*degrees[slot(Datum::Latitude)], *degrees[slot(Datum::Declination)],
                                 hourAngle, degrees[slot(Datum::Observed)]);
     Answer a;
-    a.text = line("altura estimada", valueText(s.altitude())) +
-             line("azimut", s.azimuth(), kUndetermined);
+    a.text = line(w, Text::NavAltitude, valueText(s.altitude())) +
+             line(w, Text::NavAzimuth, s.azimuth(), Text::NavUndetermined);
     if (const std::optional<double> miles = s.interceptMiles()) {
-        constexpr std::array<std::string_view, 3> kSenses{"hacia", "desde", "ninguno"};
-        a.text += line("diferencia de alturas (millas)", valueText(*miles)) +
-                  line("sentido", kSenses[static_cast<std::size_t>(s.sense())]);
+        constexpr std::array<Text, 3> kSenses{Text::NavToward, Text::NavAway, Text::NavNoSense};
+        a.text += line(w, Text::NavIntercept, valueText(*miles)) +
+                  line(w, Text::NavSense, w.text(kSenses[static_cast<std::size_t>(s.sense())]));
     }
     return a;
 }
 
 // One problem a line of `in`, answered as --resolver - answers: blocks one blank line apart, the
 // block "# Datos mal escritos: ..." for a line that cannot be read, and the highest status.
-template <class AnswerOf> int eachLine(std::istream& in, std::ostream& out, AnswerOf answerOf) {
+template <class AnswerOf>
+int eachLine(std::istream& in, std::ostream& out, const Words& w, AnswerOf answerOf) {
     int status = kSolved;
     std::string text;
     for (bool first = true; std::getline(in, text); first = false) {
@@ -353,40 +342,42 @@ template <class AnswerOf> int eachLine(std::istream& in, std::ostream& out, Answ
         if (a.status == kSolved)
             out << a.text;
         else
-            out << "# " << kMalformed << a.text << '\n';
+            out << "# " << w.fill(Text::CliMalformed, {{"why", a.text}}) << '\n';
     }
     return status;
 }
 
-int answerWords(const Answer& a, std::string_view usage, std::ostream& out, std::ostream& err) {
+int answerWords(const Answer& a, Text usage, std::ostream& out, std::ostream& err, const Words& w) {
     if (a.status == kSolved)
         out << a.text;
     else
-        err << kMalformed << a.text << '\n' << usage;
+        err << w.fill(Text::CliMalformed, {{"why", a.text}}) << '\n' << w.text(usage);
     return a.status;
 }
 
 } // namespace
 
 std::optional<int> runNavigation(std::span<const std::string_view> args, std::istream& in,
-                                 std::ostream& out, std::ostream& err) {
+                                 std::ostream& out, std::ostream& err, const Catalogue& words) {
     if (args.empty())
         return std::nullopt;
-    const std::span<const std::string_view> words = args.subspan(1);
+    const Words w{words};
     if (args[0] == kSailingVerb) {
-        const SailingWords request = sailingWords(words, kMeanEarthRadiusKm);
+        const SailingWords request = sailingWords(args.subspan(1), kMeanEarthRadiusKm, w);
         if (request.malformed.empty() && request.positions.size() == 1 &&
             request.positions[0] == kFromInput)
-            return eachLine(in, out, [&](std::string_view text) {
+            return eachLine(in, out, w, [&](std::string_view text) {
                 const std::vector<std::string_view> lineWords = wordsOf(text);
-                return sailingAnswer(sailingWords(lineWords, request.radiusKm));
+                return sailingAnswer(sailingWords(lineWords, request.radiusKm, w), w);
             });
-        return answerWords(sailingAnswer(request), kSailingUsage, out, err);
+        return answerWords(sailingAnswer(request, w), Text::NavSailingUsage, out, err, w);
     }
     if (args[0] == kSightVerb) {
-        if (words.size() == 1 && words[0] == kFromInput)
-            return eachLine(in, out, [](std::string_view text) { return sightAnswer(text); });
-        return answerWords(sightAnswer(joined(words)), kSightUsage, out, err);
+        const std::span<const std::string_view> given = args.subspan(1);
+        if (given.size() == 1 && given[0] == kFromInput)
+            return eachLine(in, out, w,
+                            [&w](std::string_view text) { return sightAnswer(text, w); });
+        return answerWords(sightAnswer(joined(given), w), Text::NavSightUsage, out, err, w);
     }
     return std::nullopt;
 }

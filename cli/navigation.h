@@ -16,6 +16,8 @@
 // has an answer, so no problem ends with status 1.
 #pragma once
 
+#include "present/catalogue.h"
+
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -26,6 +28,7 @@ namespace esferica {
 // Runs `args` (the program's arguments, without its name) when they ask for a navigation problem,
 // and returns its exit status; none when they ask for something else.
 std::optional<int> runNavigation(std::span<const std::string_view> args, std::istream& in,
-                                 std::ostream& out, std::ostream& err);
+                                 std::ostream& out, std::ostream& err,
+                                 const Catalogue& words = Catalogue::spanish());
 
 } // namespace esferica

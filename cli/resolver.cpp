@@ -482,7 +482,7 @@ std::optional<int> runCommandLine(std::span<const std::string_view> args, std::i
             << p.text(Text::CliUsage);
         return kBadRequest;
     }
-    if (const std::optional<int> status = runNavigation(args, in, out, err))
+    if (const std::optional<int> status = runNavigation(args, in, out, err, *p.words))
         return status;
     if (args[0] != kSolve)
         return std::nullopt;

@@ -460,6 +460,116 @@ std::string_view englishText(Text id) {
         return "View: inclination {inclination}, rotation {rotation}";
     case Text::SheetDate:
         return "d MMMM yyyy";
+    case Text::NavSailingUsage:
+        return "Usage: esferica --ortodromica FROM TO [--radio KM] | esferica --ortodromica -\n";
+    case Text::NavSightUsage:
+        return "Usage: esferica --altura latitud=L declinacion=D horario=H [observada=A] | "
+               "esferica --altura latitud=L declinacion=D horario_greenwich=G longitud=L "
+               "[observada=A] | esferica --altura -\n";
+    case Text::NavUndetermined:
+        return "undetermined";
+    case Text::NavUndefined:
+        return "undefined";
+    case Text::NavMissing:
+        return "Missing: {field}.";
+    case Text::NavNoNumber:
+        return "Could not read {field}: {left} does not begin with a number.";
+    case Text::NavTooLarge:
+        return "In {field}, {read} is too large a number.";
+    case Text::NavNotReadWhole:
+        return "In {field}, read {read}; could not read {left}.";
+    case Text::NavLatitudeLetter:
+        return "In {field}, the letter {letter} is not N or S: the latitude is written first, then "
+               "the longitude.";
+    case Text::NavLongitudeLetter:
+        return "In {field}, the letter {letter} is not E, W or O: the latitude is written first, "
+               "then the longitude.";
+    case Text::NavExtraLetter:
+        return "In {field}, the letter {letter} does not belong: only latitudes, declinations and "
+               "longitudes carry a hemisphere letter.";
+    case Text::NavSignAndLetter:
+        return "In {field} there are both a sign and the letter {letter}: one of the two is "
+               "enough.";
+    case Text::NavLatitudeRange:
+        return "In {field}, read {value}, more than 90° north or south.";
+    case Text::NavLongitudeRange:
+        return "In {field}, read {value}, more than 180° east or west.";
+    case Text::NavHourAngleRange:
+        return "In {field}, read {value}, outside 0° to 360°.";
+    case Text::NavAltitudeRange:
+        return "In {field}, read {value}, more than 90° above or below the horizon.";
+    case Text::NavExtraText:
+        return "Unexpected {left} after {field}.";
+    case Text::NavDepartureLatitude:
+        return "the latitude of departure";
+    case Text::NavDepartureLongitude:
+        return "the longitude of departure";
+    case Text::NavArrivalLatitude:
+        return "the latitude of arrival";
+    case Text::NavArrivalLongitude:
+        return "the longitude of arrival";
+    case Text::NavLatitude:
+        return "the latitude";
+    case Text::NavDeclination:
+        return "the declination";
+    case Text::NavHourAngle:
+        return "the local hour angle";
+    case Text::NavGreenwichHourAngle:
+        return "the Greenwich hour angle";
+    case Text::NavLongitude:
+        return "the longitude";
+    case Text::NavObserved:
+        return "the observed altitude";
+    case Text::NavRadiusTwice:
+        return "The radius appears more than once.";
+    case Text::NavRadiusMissing:
+        return "The radius in kilometres is missing after --radio.";
+    case Text::NavRadiusBad:
+        return "The radius {radius} is not a number of kilometres greater than 0.";
+    case Text::NavNotDatum:
+        return "{name} is not the name of a datum: latitud, declinacion, horario, "
+               "horario_greenwich, longitud or observada.";
+    case Text::NavNotNameValue:
+        return "{text} is not of the form NAME=VALUE.";
+    case Text::NavDatumTwice:
+        return "The datum {name} appears more than once.";
+    case Text::NavBothHourAngles:
+        return "Both the local and the Greenwich hour angle were given: one of the two is enough.";
+    case Text::NavLongitudeMissing:
+        return "The longitude is missing, which with the Greenwich hour angle gives the local hour "
+               "angle.";
+    case Text::NavLongitudeExtra:
+        return "The longitude does not belong: it is used only with the Greenwich hour angle.";
+    case Text::NavDistanceMiles:
+        return "distance (NM)";
+    case Text::NavDistanceKm:
+        return "distance (km)";
+    case Text::NavInitialCourse:
+        return "initial course";
+    case Text::NavFinalCourse:
+        return "final course";
+    case Text::NavVertexLatitude:
+        return "latitude of the vertex";
+    case Text::NavVertexLongitude:
+        return "longitude of the vertex";
+    case Text::NavRhumbCourse:
+        return "rhumb-line course";
+    case Text::NavRhumbMiles:
+        return "rhumb-line distance (NM)";
+    case Text::NavAltitude:
+        return "computed altitude";
+    case Text::NavAzimuth:
+        return "azimuth";
+    case Text::NavIntercept:
+        return "intercept (NM)";
+    case Text::NavSense:
+        return "direction";
+    case Text::NavToward:
+        return "toward";
+    case Text::NavAway:
+        return "away";
+    case Text::NavNoSense:
+        return "none";
     }
     return {};
 }

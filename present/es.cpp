@@ -461,6 +461,116 @@ std::string_view spanishText(Text id) {
         return "Vista: inclinación {inclination}, rotación {rotation}";
     case Text::SheetDate:
         return "d 'de' MMMM 'de' yyyy";
+    case Text::NavSailingUsage:
+        return "Uso: esferica --ortodromica SALIDA LLEGADA [--radio KM] | esferica --ortodromica "
+               "-\n";
+    case Text::NavSightUsage:
+        return "Uso: esferica --altura latitud=L declinacion=D horario=H [observada=A] | esferica "
+               "--altura latitud=L declinacion=D horario_greenwich=G longitud=L [observada=A] | "
+               "esferica --altura -\n";
+    case Text::NavUndetermined:
+        return "indeterminado";
+    case Text::NavUndefined:
+        return "no definido";
+    case Text::NavMissing:
+        return "Falta {field}.";
+    case Text::NavNoNumber:
+        return "No se leyó {field}: {left} no empieza por un número.";
+    case Text::NavTooLarge:
+        return "En {field}, {read} es un número demasiado grande.";
+    case Text::NavNotReadWhole:
+        return "En {field} se leyó {read}; no se leyó {left}.";
+    case Text::NavLatitudeLetter:
+        return "En {field}, la letra {letter} no es N ni S: se escribe primero la latitud y "
+               "después la longitud.";
+    case Text::NavLongitudeLetter:
+        return "En {field}, la letra {letter} no es E, W ni O: se escribe primero la latitud y "
+               "después la longitud.";
+    case Text::NavExtraLetter:
+        return "En {field} sobra la letra {letter}: solo las latitudes, las declinaciones y las "
+               "longitudes llevan letra de hemisferio.";
+    case Text::NavSignAndLetter:
+        return "En {field} hay un signo y la letra {letter}: basta con uno de los dos.";
+    case Text::NavLatitudeRange:
+        return "En {field} se leyó {value}, más de 90° al norte o al sur.";
+    case Text::NavLongitudeRange:
+        return "En {field} se leyó {value}, más de 180° al este o al oeste.";
+    case Text::NavHourAngleRange:
+        return "En {field} se leyó {value}, fuera de 0° a 360°.";
+    case Text::NavAltitudeRange:
+        return "En {field} se leyó {value}, más de 90° sobre o bajo el horizonte.";
+    case Text::NavExtraText:
+        return "Sobra {left} tras {field}.";
+    case Text::NavDepartureLatitude:
+        return "la latitud de salida";
+    case Text::NavDepartureLongitude:
+        return "la longitud de salida";
+    case Text::NavArrivalLatitude:
+        return "la latitud de llegada";
+    case Text::NavArrivalLongitude:
+        return "la longitud de llegada";
+    case Text::NavLatitude:
+        return "la latitud";
+    case Text::NavDeclination:
+        return "la declinación";
+    case Text::NavHourAngle:
+        return "el horario del lugar";
+    case Text::NavGreenwichHourAngle:
+        return "el horario en Greenwich";
+    case Text::NavLongitude:
+        return "la longitud";
+    case Text::NavObserved:
+        return "la altura observada";
+    case Text::NavRadiusTwice:
+        return "El radio aparece más de una vez.";
+    case Text::NavRadiusMissing:
+        return "Falta el radio en kilómetros después de --radio.";
+    case Text::NavRadiusBad:
+        return "El radio {radius} no es un número de kilómetros mayor que 0.";
+    case Text::NavNotDatum:
+        return "{name} no es el nombre de un dato: latitud, declinacion, horario, "
+               "horario_greenwich, longitud u observada.";
+    case Text::NavNotNameValue:
+        return "{text} no tiene la forma NOMBRE=VALOR.";
+    case Text::NavDatumTwice:
+        return "El dato {name} aparece más de una vez.";
+    case Text::NavBothHourAngles:
+        return "Se dieron el horario del lugar y el horario en Greenwich: basta con uno de los "
+               "dos.";
+    case Text::NavLongitudeMissing:
+        return "Falta la longitud, que con el horario en Greenwich da el horario del lugar.";
+    case Text::NavLongitudeExtra:
+        return "Sobra la longitud: solo se usa con el horario en Greenwich.";
+    case Text::NavDistanceMiles:
+        return "distancia (millas)";
+    case Text::NavDistanceKm:
+        return "distancia (km)";
+    case Text::NavInitialCourse:
+        return "rumbo inicial";
+    case Text::NavFinalCourse:
+        return "rumbo final";
+    case Text::NavVertexLatitude:
+        return "latitud del vértice";
+    case Text::NavVertexLongitude:
+        return "longitud del vértice";
+    case Text::NavRhumbCourse:
+        return "rumbo loxodrómico";
+    case Text::NavRhumbMiles:
+        return "distancia loxodrómica (millas)";
+    case Text::NavAltitude:
+        return "altura estimada";
+    case Text::NavAzimuth:
+        return "azimut";
+    case Text::NavIntercept:
+        return "diferencia de alturas (millas)";
+    case Text::NavSense:
+        return "sentido";
+    case Text::NavToward:
+        return "hacia";
+    case Text::NavAway:
+        return "desde";
+    case Text::NavNoSense:
+        return "ninguno";
     }
     return {};
 }
