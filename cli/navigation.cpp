@@ -3,11 +3,11 @@
 
 #include "cli/resolver.h"
 #include "command/numbers.h"
-#include "command/precise.h"
-#include "command/texts.h"
 #include "navigation/coordinates.h"
 #include "navigation/sailing.h"
 #include "navigation/sight.h"
+#include "present/catalogue.h"
+#include "present/format.h"
 
 #include <algorithm>
 #include <array>
@@ -27,93 +27,64 @@ constexpr std::string_view kSightVerb = "--altura";
 constexpr std::string_view kRadiusOption = "--radio";
 constexpr std::string_view kFromInput = "-";
 
-constexpr std::string_view kSailingUsage =
-    "Uso: esferica --ortodromica SALIDA LLEGADA [--radio KM] | esferica --ortodromica -\n";
-constexpr std::string_view kSightUsage =
-    "Uso: esferica --altura latitud=L declinacion=D horario=H [observada=A] | esferica --altura "
-    "latitud=L declinacion=D horario_greenwich=G longitud=L [observada=A] | esferica --altura -\n";
-
-constexpr std::string_view kMalformed = "Datos mal escritos: ";
-constexpr std::string_view kUndetermined = "indeterminado";
-constexpr std::string_view kUndefined = "no definido";
-
 // Every number the command line prints, in one place: decimal degrees, miles and kilometres alike
 // to ten decimals, with a period.
 std::string valueText(double value) {
     return preciseDegreesText(value, ".");
 }
 
-// A sentence whose places {name} take the values given.
-using Places = std::initializer_list<std::pair<std::string_view, std::string>>;
-std::string filled(std::string_view sentence, Places places) {
-    std::string text(sentence);
-    for (const auto& [name, value] : places) {
-        std::string place(1, '{');
-        place.append(name).push_back('}');
-        for (std::size_t at = text.find(place); at != std::string::npos;
-             at = text.find(place, at + value.size()))
-            text.replace(at, place.size(), value);
-    }
-    return text;
-}
+// The words of the answers.
+struct Words {
+    const Catalogue& catalogue;
 
-std::string quoted(std::string_view text) {
-    return "«" + printable(text) + "»";
-}
+    std::string quoted(std::string_view text) const { return catalogue.quoted(printable(text)); }
+    std::string fill(Text id, Places places) const { return catalogue.fill(id, places); }
+    std::string text(Text id) const { return std::string(catalogue.text(id)); }
+};
 
-} // namespace
-
-std::string coordinateReason(const CoordinateError& e, std::string_view field, CoordinateKind kind,
-                             std::string_view decimalSeparator) {
-    const Places places{{"campo", std::string(field)},
-                        {"leído", quoted(e.read)},
-                        {"resto", quoted(e.left)},
-                        {"letra", quoted(e.letter)},
-                        {"valor", quotedDegrees(e.value, decimalSeparator)}};
+// Why an angle was not read, naming it by `field` ("la latitud de salida"), a value read quoted
+// with `decimalSeparator`.
+std::string coordinateReason(const CoordinateError& e, Text field, CoordinateKind kind,
+                             const Words& w, std::string_view decimalSeparator = ".") {
+    const Places places{{"field", w.text(field)},
+                        {"read", w.quoted(e.read)},
+                        {"left", w.quoted(e.left)},
+                        {"letter", w.quoted(e.letter)},
+                        {"value", quotedDegrees(e.value, decimalSeparator)}};
     switch (e.problem) {
     case CoordinateProblem::Missing:
-        return filled("Falta {campo}.", places);
+        return w.fill(Text::NavMissing, places);
     case CoordinateProblem::NoNumber:
-        return filled("No se leyó {campo}: {resto} no empieza por un número.", places);
+        return w.fill(Text::NavNoNumber, places);
     case CoordinateProblem::TooLarge:
-        return filled("En {campo}, {leído} es un número demasiado grande.", places);
+        return w.fill(Text::NavTooLarge, places);
     case CoordinateProblem::NotReadWhole:
-        return filled("En {campo} se leyó {leído}; no se leyó {resto}.", places);
+        return w.fill(Text::NavNotReadWhole, places);
     case CoordinateProblem::WrongHemisphere:
         if (kind == CoordinateKind::Latitude)
-            return filled("En {campo}, la letra {letra} no es N ni S: se escribe primero la "
-                          "latitud y después la longitud.",
-                          places);
+            return w.fill(Text::NavLatitudeLetter, places);
         if (kind == CoordinateKind::Longitude)
-            return filled("En {campo}, la letra {letra} no es E, W ni O: se escribe primero la "
-                          "latitud y después la longitud.",
-                          places);
-        return filled("En {campo} sobra la letra {letra}: solo las latitudes, las declinaciones "
-                      "y las longitudes llevan letra de hemisferio.",
-                      places);
+            return w.fill(Text::NavLongitudeLetter, places);
+        return w.fill(Text::NavExtraLetter, places);
     case CoordinateProblem::SignAndHemisphere:
-        return filled("En {campo} hay un signo y la letra {letra}: basta con uno de los dos.",
-                      places);
+        return w.fill(Text::NavSignAndLetter, places);
     case CoordinateProblem::OutOfRange:
         switch (kind) {
         case CoordinateKind::Latitude:
-            return filled("En {campo} se leyó {valor}, más de 90° al norte o al sur.", places);
+            return w.fill(Text::NavLatitudeRange, places);
         case CoordinateKind::Longitude:
-            return filled("En {campo} se leyó {valor}, más de 180° al este o al oeste.", places);
+            return w.fill(Text::NavLongitudeRange, places);
         case CoordinateKind::HourAngle:
-            return filled("En {campo} se leyó {valor}, fuera de 0° a 360°.", places);
+            return w.fill(Text::NavHourAngleRange, places);
         case CoordinateKind::Altitude:
-            return filled("En {campo} se leyó {valor}, más de 90° sobre o bajo el horizonte.",
-                          places);
+            return w.fill(Text::NavAltitudeRange, places);
         }
         break;
     case CoordinateProblem::ExtraText:
-        return filled("Sobra {resto} tras {campo}.", places);
+        return w.fill(Text::NavExtraText, places);
     }
     return {};
 }
-
-namespace {
 
 // A problem's answer: its lines, or why it could not be read.
 struct Answer {
@@ -131,6 +102,12 @@ std::string line(std::string_view name, std::string_view value) {
 std::string line(std::string_view name, std::optional<double> value, std::string_view none) {
     return line(name, value ? valueText(*value) : std::string(none));
 }
+std::string line(const Words& w, Text name, std::string_view value) {
+    return line(w.text(name), value);
+}
+std::string line(const Words& w, Text name, std::optional<double> value, Text none) {
+    return line(w.text(name), value, w.text(none));
+}
 
 std::string joined(std::span<const std::string_view> words) {
     std::string text;
@@ -146,9 +123,9 @@ std::string joined(std::span<const std::string_view> words) {
 
 constexpr std::array kSailingKinds{CoordinateKind::Latitude, CoordinateKind::Longitude,
                                    CoordinateKind::Latitude, CoordinateKind::Longitude};
-constexpr std::array<std::string_view, 4> kSailingFields{
-    "la latitud de salida", "la longitud de salida", "la latitud de llegada",
-    "la longitud de llegada"};
+constexpr std::array<Text, 4> kSailingFields{Text::NavDepartureLatitude,
+                                             Text::NavDepartureLongitude, Text::NavArrivalLatitude,
+                                             Text::NavArrivalLongitude};
 
 // The words of a sailing problem: the positions, and the radius that --radio gives.
 struct SailingWords {
@@ -157,7 +134,8 @@ struct SailingWords {
     std::string malformed; // why the words are no problem, or empty
 };
 
-SailingWords sailingWords(std::span<const std::string_view> words, double radiusKm) {
+SailingWords sailingWords(std::span<const std::string_view> words, double radiusKm,
+                          const Words& w) {
     SailingWords request;
     request.radiusKm = radiusKm;
     bool radiusGiven = false;
@@ -167,18 +145,16 @@ SailingWords sailingWords(std::span<const std::string_view> words, double radius
             continue;
         }
         if (std::exchange(radiusGiven, true)) {
-            request.malformed = "El radio aparece más de una vez.";
+            request.malformed = w.text(Text::NavRadiusTwice);
             return request;
         }
         if (++i == words.size()) {
-            request.malformed = "Falta el radio en kilómetros después de --radio.";
+            request.malformed = w.text(Text::NavRadiusMissing);
             return request;
         }
         const NumberReading radius = readNumber(words[i]);
         if (radius.read != words[i].size() || !radius.value || !(*radius.value > 0)) {
-            request.malformed = filled("El radio {radio} no es un número de kilómetros mayor "
-                                       "que 0.",
-                                       {{"radio", quoted(words[i])}});
+            request.malformed = w.fill(Text::NavRadiusBad, {{"radius", w.quoted(words[i])}});
             return request;
         }
         request.radiusKm = radius.value->value();
@@ -186,48 +162,34 @@ SailingWords sailingWords(std::span<const std::string_view> words, double radius
     return request;
 }
 
-// The angles of both positions read from the words of a sailing problem, or why not.
-struct RouteAngles {
-    std::array<double, 4> degrees{};
-    std::optional<CoordinateError> error; // its angle counted over both positions
-};
-
-RouteAngles routeAngles(std::span<const std::string_view> positions) {
-    RouteAngles route;
-    // Two words are a position each; otherwise the words together hold both.
-    if (positions.size() == 2) {
-        for (std::size_t p = 0; p < 2; ++p) {
-            const CoordinatesReading r =
-                readCoordinates(positions[p], std::span(kSailingKinds).subspan(2 * p, 2));
-            if (r.error) {
-                route.error = r.error;
-                route.error->angle += 2 * p;
-                return route;
-            }
-            std::copy(r.degrees.begin(), r.degrees.end(), route.degrees.begin() + 2 * p);
-        }
-        return route;
-    }
-    const CoordinatesReading r = readCoordinates(joined(positions), kSailingKinds);
-    if (r.error)
-        route.error = r.error;
-    else
-        std::copy(r.degrees.begin(), r.degrees.end(), route.degrees.begin());
-    return route;
-}
-
-std::string sailingReason(const CoordinateError& e, std::string_view decimalSeparator) {
-    return coordinateReason(e, kSailingFields[e.angle], kSailingKinds[e.angle], decimalSeparator);
-}
-
-Answer sailingAnswer(const SailingWords& request) {
+Answer sailingAnswer(const SailingWords& request, const Words& w) {
     if (!request.malformed.empty())
         return malformed(request.malformed);
-    const RouteAngles route = routeAngles(request.positions);
-    if (route.error)
-        return malformed(sailingReason(*route.error, "."));
-    const std::array<double, 4>& d = route.degrees;
-    return {kSolved, sailingLines(sail({d[0], d[1]}, {d[2], d[3]}, request.radiusKm))};
+    // Two words are a position each; otherwise the words together hold both.
+    std::array<double, 4> angles{};
+    const auto refused = [&w](const CoordinateError& e) {
+        return malformed(coordinateReason(e, kSailingFields[e.angle], kSailingKinds[e.angle], w));
+    };
+    if (request.positions.size() == 2) {
+        for (std::size_t p = 0; p < 2; ++p) {
+            const CoordinatesReading r =
+                readCoordinates(request.positions[p], std::span(kSailingKinds).subspan(2 * p, 2));
+            if (r.error) {
+                CoordinateError e = *r.error;
+                e.angle += 2 * p;
+                return refused(e);
+            }
+            std::copy(r.degrees.begin(), r.degrees.end(), angles.begin() + 2 * p);
+        }
+    } else {
+        const CoordinatesReading r = readCoordinates(joined(request.positions), kSailingKinds);
+        if (r.error)
+            return refused(*r.error);
+        std::copy(r.degrees.begin(), r.degrees.end(), angles.begin());
+    }
+    return {kSolved, sailingLines(sail({angles[0], angles[1]}, {angles[2], angles[3]},
+                                       request.radiusKm),
+                                  w.catalogue)};
 }
 
 // The position triangle of a sight.
@@ -246,9 +208,9 @@ constexpr std::array<DatumName, 7> kDatumNames{{{"latitud", Datum::Latitude},
                                                 {"horario_greenwich", Datum::GreenwichHourAngle},
                                                 {"longitud", Datum::Longitude},
                                                 {"observada", Datum::Observed}}};
-constexpr std::array<std::string_view, kData> kDatumFields{
-    "la latitud",  "la declinación",     "el horario del lugar", "el horario en Greenwich",
-    "la longitud", "la altura observada"};
+constexpr std::array<Text, kData> kDatumFields{Text::NavLatitude,  Text::NavDeclination,
+                                               Text::NavHourAngle, Text::NavGreenwichHourAngle,
+                                               Text::NavLongitude, Text::NavObserved};
 constexpr std::array<CoordinateKind, kData> kDatumKinds{
     CoordinateKind::Latitude,  CoordinateKind::Latitude,  CoordinateKind::HourAngle,
     CoordinateKind::HourAngle, CoordinateKind::Longitude, CoordinateKind::Altitude};
@@ -273,8 +235,8 @@ std::optional<std::pair<Datum, std::size_t>> datumAt(std::string_view text, std:
 
 // NAME=VALUE pairs in `text`: each value runs up to the next NAME=, so that it may hold blanks
 // ("latitud=43° 00,0' N").
-Answer sightAnswer(std::string_view text) {
-    std::array<std::optional<std::string_view>, kData> values;
+Answer sightAnswer(std::string_view text, const Words& w) {
+    SightTexts values;
     std::size_t valueStart = 0;
     std::optional<Datum> current;
     const auto close = [&](std::size_t end) {
@@ -293,34 +255,32 @@ Answer sightAnswer(std::string_view text) {
             while (!before.empty() && isBlank(before.front()))
                 before.remove_prefix(1);
             if (const std::size_t equals = before.find('='); equals != std::string_view::npos)
-                return malformed(filled("{nombre} no es el nombre de un dato: latitud, "
-                                        "declinacion, horario, horario_greenwich, longitud u "
-                                        "observada.",
-                                        {{"nombre", quoted(before.substr(0, equals))}}));
-            if (!before.empty())
                 return malformed(
-                    filled("{texto} no tiene la forma NOMBRE=VALOR.", {{"texto", quoted(before)}}));
+                    w.fill(Text::NavNotDatum, {{"name", w.quoted(before.substr(0, equals))}}));
+            if (!before.empty())
+                return malformed(w.fill(Text::NavNotNameValue, {{"text", w.quoted(before)}}));
         }
         close(at);
         if (!found)
             break;
         if (values[slot(found->first)])
-            return malformed(filled("El dato {nombre} aparece más de una vez.",
-                                    {{"nombre", quoted(text.substr(at, found->second - 1))}}));
+            return malformed(w.fill(Text::NavDatumTwice,
+                                    {{"name", w.quoted(text.substr(at, found->second - 1))}}));
         current = found->first;
         valueStart = at + found->second;
         at += found->second - 1;
     }
 
-    const SightReading reading = readSight(values, ".");
+    const SightReading reading = readSight(values, ".", w.catalogue);
     if (!reading.sight)
         return malformed(reading.reason);
-    return {kSolved, sightLines(*reading.sight)};
+    return {kSolved, sightLines(*reading.sight, w.catalogue)};
 }
 
 // One problem a line of `in`, answered as --resolver - answers: blocks one blank line apart, the
 // block "# Datos mal escritos: ..." for a line that cannot be read, and the highest status.
-template <class AnswerOf> int eachLine(std::istream& in, std::ostream& out, AnswerOf answerOf) {
+template <class AnswerOf>
+int eachLine(std::istream& in, std::ostream& out, const Words& w, AnswerOf answerOf) {
     int status = kSolved;
     std::string text;
     for (bool first = true; std::getline(in, text); first = false) {
@@ -331,48 +291,61 @@ template <class AnswerOf> int eachLine(std::istream& in, std::ostream& out, Answ
         if (a.status == kSolved)
             out << a.text;
         else
-            out << "# " << kMalformed << a.text << '\n';
+            out << "# " << w.fill(Text::CliMalformed, {{"why", a.text}}) << '\n';
     }
     return status;
 }
 
-int answerWords(const Answer& a, std::string_view usage, std::ostream& out, std::ostream& err) {
+int answerWords(const Answer& a, Text usage, std::ostream& out, std::ostream& err, const Words& w) {
     if (a.status == kSolved)
         out << a.text;
     else
-        err << kMalformed << a.text << '\n' << usage;
+        err << w.fill(Text::CliMalformed, {{"why", a.text}}) << '\n' << w.text(usage);
     return a.status;
 }
 
 } // namespace
 
 RouteReading readRoute(std::string_view departure, std::string_view arrival, double radiusKm,
-                       std::string_view decimalSeparator) {
+                       std::string_view decimalSeparator, const Catalogue& words) {
+    const Words w{words};
     const std::array positions{departure, arrival};
-    const RouteAngles route = routeAngles(positions);
-    if (route.error)
-        return {std::nullopt, sailingReason(*route.error, decimalSeparator),
-                route.error->angle / 2};
-    const std::array<double, 4>& d = route.degrees;
-    return {sail({d[0], d[1]}, {d[2], d[3]}, radiusKm), {}, 0};
+    std::array<double, 4> angles{};
+    for (std::size_t p = 0; p < 2; ++p) {
+        const CoordinatesReading r =
+            readCoordinates(positions[p], std::span(kSailingKinds).subspan(2 * p, 2));
+        if (r.error) {
+            const std::size_t angle = r.error->angle + 2 * p;
+            return {std::nullopt,
+                    coordinateReason(*r.error, kSailingFields[angle], kSailingKinds[angle], w,
+                                     decimalSeparator),
+                    p};
+        }
+        std::copy(r.degrees.begin(), r.degrees.end(), angles.begin() + 2 * p);
+    }
+    return {sail({angles[0], angles[1]}, {angles[2], angles[3]}, radiusKm), {}, 0};
 }
 
-std::string sailingLines(const Sailing& s) {
+std::string sailingLines(const Sailing& s, const Catalogue& words) {
+    const Words w{words};
     const bool vertex =
         s.vertex.kind == VertexCase::OnRoute || s.vertex.kind == VertexCase::BeyondRoute;
-    return line("distancia (millas)", valueText(s.miles())) +
-           line("distancia (km)", valueText(s.kilometres())) +
-           line("rumbo inicial", s.greatCircle.initialCourse, kUndetermined) +
-           line("rumbo final", s.greatCircle.finalCourse, kUndetermined) +
-           line("latitud del vértice", vertex ? std::optional(s.vertex.latitude) : std::nullopt,
-                kUndefined) +
-           line("longitud del vértice", vertex ? std::optional(s.vertex.longitude) : std::nullopt,
-                kUndefined) +
-           line("rumbo loxodrómico", s.rhumb.course, kUndetermined) +
-           line("distancia loxodrómica (millas)", valueText(s.rhumbMiles()));
+    const auto vertexAt = [&](double angle) {
+        return vertex ? std::optional(angle) : std::nullopt;
+    };
+    return line(w, Text::NavDistanceMiles, valueText(s.miles())) +
+           line(w, Text::NavDistanceKm, valueText(s.kilometres())) +
+           line(w, Text::NavInitialCourse, s.greatCircle.initialCourse, Text::NavUndetermined) +
+           line(w, Text::NavFinalCourse, s.greatCircle.finalCourse, Text::NavUndetermined) +
+           line(w, Text::NavVertexLatitude, vertexAt(s.vertex.latitude), Text::NavUndefined) +
+           line(w, Text::NavVertexLongitude, vertexAt(s.vertex.longitude), Text::NavUndefined) +
+           line(w, Text::NavRhumbCourse, s.rhumb.course, Text::NavUndetermined) +
+           line(w, Text::NavRhumbMiles, valueText(s.rhumbMiles()));
 }
 
-SightReading readSight(const SightTexts& texts, std::string_view decimalSeparator) {
+SightReading readSight(const SightTexts& texts, std::string_view decimalSeparator,
+                       const Catalogue& words) {
+    const Words w{words};
     const auto refused = [](std::string reason, Datum d) {
         return SightReading{std::nullopt, std::move(reason), d};
     };
@@ -384,13 +357,12 @@ SightReading readSight(const SightTexts& texts, std::string_view decimalSeparato
         const CoordinatesReading r = readCoordinates(*texts[d], kind);
         if (r.error)
             return refused(
-                coordinateReason(*r.error, kDatumFields[d], kDatumKinds[d], decimalSeparator),
+                coordinateReason(*r.error, kDatumFields[d], kDatumKinds[d], w, decimalSeparator),
                 static_cast<Datum>(d));
         degrees[d] = r.degrees[0];
     }
     const auto missing = [&](Datum d) {
-        return refused(filled("Falta {campo}.", {{"campo", std::string(kDatumFields[slot(d)])}}),
-                       d);
+        return refused(w.fill(Text::NavMissing, {{"field", w.text(kDatumFields[slot(d)])}}), d);
     };
     const auto given = [&](Datum d) {
         return degrees[slot(d)].has_value();
@@ -399,16 +371,11 @@ SightReading readSight(const SightTexts& texts, std::string_view decimalSeparato
         if (!given(d))
             return missing(d);
     if (given(Datum::HourAngle) && given(Datum::GreenwichHourAngle))
-        return refused("Se dieron el horario del lugar y el horario en Greenwich: basta con uno "
-                       "de los dos.",
-                       Datum::GreenwichHourAngle);
+        return refused(w.text(Text::NavBothHourAngles), Datum::GreenwichHourAngle);
     if (given(Datum::GreenwichHourAngle) && !given(Datum::Longitude))
-        return refused("Falta la longitud, que con el horario en Greenwich da el horario del "
-                       "lugar.",
-                       Datum::Longitude);
+        return refused(w.text(Text::NavLongitudeMissing), Datum::Longitude);
     if (given(Datum::Longitude) && !given(Datum::GreenwichHourAngle))
-        return refused("Sobra la longitud: solo se usa con el horario en Greenwich.",
-                       Datum::Longitude);
+        return refused(w.text(Text::NavLongitudeExtra), Datum::Longitude);
     if (!given(Datum::HourAngle) && !given(Datum::GreenwichHourAngle))
         return missing(Datum::HourAngle);
 
@@ -422,36 +389,39 @@ SightReading readSight(const SightTexts& texts, std::string_view decimalSeparato
             Datum::Latitude};
 }
 
-std::string sightLines(const Sight& s) {
-    std::string text = line("altura estimada", valueText(s.altitude())) +
-                       line("azimut", s.azimuth(), kUndetermined);
+std::string sightLines(const Sight& s, const Catalogue& words) {
+    const Words w{words};
+    std::string text = line(w, Text::NavAltitude, valueText(s.altitude())) +
+                       line(w, Text::NavAzimuth, s.azimuth(), Text::NavUndetermined);
     if (const std::optional<double> miles = s.interceptMiles()) {
-        constexpr std::array<std::string_view, 3> kSenses{"hacia", "desde", "ninguno"};
-        text += line("diferencia de alturas (millas)", valueText(*miles)) +
-                line("sentido", kSenses[static_cast<std::size_t>(s.sense())]);
+        constexpr std::array<Text, 3> kSenses{Text::NavToward, Text::NavAway, Text::NavNoSense};
+        text += line(w, Text::NavIntercept, valueText(*miles)) +
+                line(w, Text::NavSense, w.text(kSenses[static_cast<std::size_t>(s.sense())]));
     }
     return text;
 }
 
 std::optional<int> runNavigation(std::span<const std::string_view> args, std::istream& in,
-                                 std::ostream& out, std::ostream& err) {
+                                 std::ostream& out, std::ostream& err, const Catalogue& words) {
     if (args.empty())
         return std::nullopt;
-    const std::span<const std::string_view> words = args.subspan(1);
+    const Words w{words};
     if (args[0] == kSailingVerb) {
-        const SailingWords request = sailingWords(words, kMeanEarthRadiusKm);
+        const SailingWords request = sailingWords(args.subspan(1), kMeanEarthRadiusKm, w);
         if (request.malformed.empty() && request.positions.size() == 1 &&
             request.positions[0] == kFromInput)
-            return eachLine(in, out, [&](std::string_view text) {
+            return eachLine(in, out, w, [&](std::string_view text) {
                 const std::vector<std::string_view> lineWords = wordsOf(text);
-                return sailingAnswer(sailingWords(lineWords, request.radiusKm));
+                return sailingAnswer(sailingWords(lineWords, request.radiusKm, w), w);
             });
-        return answerWords(sailingAnswer(request), kSailingUsage, out, err);
+        return answerWords(sailingAnswer(request, w), Text::NavSailingUsage, out, err, w);
     }
     if (args[0] == kSightVerb) {
-        if (words.size() == 1 && words[0] == kFromInput)
-            return eachLine(in, out, [](std::string_view text) { return sightAnswer(text); });
-        return answerWords(sightAnswer(joined(words)), kSightUsage, out, err);
+        const std::span<const std::string_view> given = args.subspan(1);
+        if (given.size() == 1 && given[0] == kFromInput)
+            return eachLine(in, out, w,
+                            [&w](std::string_view text) { return sightAnswer(text, w); });
+        return answerWords(sightAnswer(joined(given), w), Text::NavSightUsage, out, err, w);
     }
     return std::nullopt;
 }

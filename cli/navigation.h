@@ -19,6 +19,7 @@
 #include "navigation/coordinates.h"
 #include "navigation/sailing.h"
 #include "navigation/sight.h"
+#include "present/catalogue.h"
 
 #include <array>
 #include <cstddef>
@@ -33,15 +34,11 @@ namespace esferica {
 // Runs `args` (the program's arguments, without its name) when they ask for a navigation problem,
 // and returns its exit status; none when they ask for something else.
 std::optional<int> runNavigation(std::span<const std::string_view> args, std::istream& in,
-                                 std::ostream& out, std::ostream& err);
+                                 std::ostream& out, std::ostream& err,
+                                 const Catalogue& words = Catalogue::spanish());
 
 // What the command line and the navigation window share: the reading of a problem with its
 // reasons, and the lines of its answer.
-
-// Why an angle of a problem was not read, in Spanish, naming the angle by `field` ("la latitud de
-// salida"), a value read quoted with `decimalSeparator`.
-std::string coordinateReason(const CoordinateError& e, std::string_view field, CoordinateKind kind,
-                             std::string_view decimalSeparator = ".");
 
 // Great-circle sailing from two positions, each a text as printed, on a sphere of `radiusKm`; or
 // why not, naming the angle at fault, and which position holds it (0 the departure, 1 the
@@ -53,7 +50,8 @@ struct RouteReading {
 };
 RouteReading readRoute(std::string_view departure, std::string_view arrival,
                        double radiusKm = kMeanEarthRadiusKm,
-                       std::string_view decimalSeparator = ".");
+                       std::string_view decimalSeparator = ".",
+                       const Catalogue& words = Catalogue::spanish());
 
 // The data of a sight, as --altura names them: latitud, declinacion, horario, horario_greenwich,
 // longitud, observada.
@@ -70,11 +68,12 @@ struct SightReading {
     std::string reason;
     SightDatum fault = SightDatum::Latitude;
 };
-SightReading readSight(const SightTexts& texts, std::string_view decimalSeparator = ".");
+SightReading readSight(const SightTexts& texts, std::string_view decimalSeparator = ".",
+                       const Catalogue& words = Catalogue::spanish());
 
 // The lines that the command line prints for a solved problem: a value a line, its name, a tab and
 // the value, in degrees (or miles, or kilometres) with ten decimals and a period.
-std::string sailingLines(const Sailing& s);
-std::string sightLines(const Sight& s);
+std::string sailingLines(const Sailing& s, const Catalogue& words = Catalogue::spanish());
+std::string sightLines(const Sight& s, const Catalogue& words = Catalogue::spanish());
 
 } // namespace esferica

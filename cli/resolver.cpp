@@ -3,7 +3,9 @@
 
 #include "cli/navigation.h"
 #include "command/calculate.h"
-#include "command/texts.h"
+#include "numeric/angles.h"
+#include "present/format.h"
+#include "present/view.h"
 #include "working/text.h"
 
 #include <algorithm>
@@ -27,55 +29,10 @@ constexpr std::string_view kSize = "--tamano";
 constexpr std::string_view kClassic = "--clasico";
 constexpr std::string_view kWorking = "--procedimiento";
 
-constexpr std::string_view kUsage =
-    "Uso: esferica --resolver NOMBRE=VALOR NOMBRE=VALOR NOMBRE=VALOR [--imagen ARCHIVO [--vista "
-    "INCL,ROT] [--tamano PÍXELES] [--clasico]] [--procedimiento] | esferica --resolver - "
-    "[--procedimiento] | esferica --help\n";
-
-constexpr std::string_view kHelpText =
-    "Uso: esferica [--resolver NOMBRE=VALOR... | --resolver - | --ortodromica SALIDA LLEGADA |\n"
-    "               --altura NOMBRE=VALOR... | --help | --version]\n"
-    "\n"
-    "Sin argumentos, abre la ventana de resolución de triángulos esféricos.\n"
-    "\n"
-    "  --resolver a=60 b=60 c=60  resuelve, sin ventana, el triángulo de los tres elementos\n"
-    "                             dados e imprime sus seis elementos en grados, con diez\n"
-    "                             decimales y punto decimal, y el triángulo adicional si existe\n"
-    "  --resolver -               lee un problema por línea de la entrada estándar\n"
-    "  --ortodromica \"36°30'N 6°20'W\" \"40°30'N 73°50'W\" [--radio KM]\n"
-    "                             navegación por círculo máximo: distancia en millas y en\n"
-    "                             kilómetros (radio de 6371 km si no se da), rumbos inicial y\n"
-    "                             final, vértice, y rumbo y distancia loxodrómicos\n"
-    "  --altura latitud=43°00,0'N declinacion=20°06,0'N horario=339 [observada=61°10,0']\n"
-    "                             altura estimada y azimut, y con la altura observada la\n"
-    "                             diferencia de alturas; horario_greenwich=G longitud=L\n"
-    "                             en lugar de horario da el horario del lugar\n"
-    "  --ortodromica -, --altura -\n"
-    "                             leen un problema por línea de la entrada estándar\n"
-    "  --imagen ARCHIVO           con --resolver y tres elementos, dibuja además el triángulo\n"
-    "                             en ARCHIVO: SVG si termina en .svg, PDF si termina en .pdf,\n"
-    "                             PNG en otro caso; no necesita pantalla\n"
-    "  --vista INCL,ROT           la inclinación y la rotación del dibujo, en grados, separadas\n"
-    "                             por una coma (decimales con punto); 30,10 si no se dice\n"
-    "  --tamano PÍXELES           el lado del dibujo en píxeles, de 16 a 4096; 353 si no se\n"
-    "                             dice (el dibujo de la ventana)\n"
-    "  --clasico                  el dibujo clásico: líneas finas, sin nombres ni profundidad\n"
-    "  --procedimiento            con --resolver, imprime antes de los resultados el\n"
-    "                             procedimiento: el caso, las condiciones de existencia, las\n"
-    "                             fórmulas con sus números y la comprobación\n"
-    "  --help                     muestra esta ayuda\n"
-    "  --version                  muestra la versión\n"
-    "\n"
-    "NOMBRE es a, b o c (lados) o A, B o C (ángulos); VALOR, en grados, se lee como en los\n"
-    "campos de la ventana, y solo si se lee entero:\n"
-    "  grados con decimales, con punto o coma     60  60,5  -40.25  1.5E2\n"
-    "  grados, minutos y segundos con sus signos  49°30'  49°30'15\"  49° 30,5'\n"
-    "    (también º ˚, ’ ′ para los minutos, ” ″ '' para los segundos)\n"
-    "  un entero hexadecimal u octal              &HFF  &O17\n"
-    "Un valor que no se lee entero (4O, 17 5, 90-36°32') es un dato mal escrito.\n"
-    "Con -, cada línea es un problema; una línea vacía o que empieza por # se copia tal cual.\n"
-    "Estado de salida: 0 resuelto, 1 no existe solución, 2 datos mal dados o mal escritos, 3\n"
-    "resuelto pero la imagen no se pudo dibujar o guardar.\n";
+constexpr std::string_view kLanguage = "--idioma";
+constexpr std::string_view kFormat = "--formato";
+constexpr std::string_view kDecimals = "--decimales";
+constexpr std::string_view kTsv = "--tsv";
 
 // The longest reason, in characters: a reason quotes every value not read whole, each cut to
 // kQuotedLength characters, with a hint.
@@ -140,8 +97,77 @@ std::string printable(std::string_view word, std::size_t length) {
 
 namespace {
 
-std::string quoted(std::string_view word) {
-    return "«" + printable(word) + "»";
+// How the answers are written: the units, the words, and whether as lines of tab-separated
+// columns.
+struct Presentation {
+    Units units;
+    const Catalogue* words = &Catalogue::spanish();
+    bool tsv = false;
+    bool working = false; // --procedimiento: the working before each answer
+
+    std::string quoted(std::string_view word) const { return words->quoted(printable(word)); }
+    std::string fill(Text id, Places places) const { return words->fill(id, places); }
+    std::string_view text(Text id) const { return words->text(id); }
+};
+
+// The number of decimals that `text` asks for: whole digits only, 0 to kMaxDecimals.
+std::optional<int> decimalsOf(std::string_view text) {
+    if (text.empty() || text.size() > 2 ||
+        !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+        return std::nullopt;
+    const int decimals = std::stoi(std::string(text));
+    if (decimals > kMaxDecimals)
+        return std::nullopt;
+    return decimals;
+}
+
+// Why the option `arg` cannot take `value`, or an empty text when it can and `p` takes it.
+std::string takeOption(std::string_view arg, std::string_view value, Presentation& p) {
+    const std::string word = p.quoted(value);
+    if (arg == kLanguage) {
+        if (!languageNamed(value))
+            return p.fill(Text::CliBadLanguage, {{"word", word}});
+    } else if (arg == kFormat) {
+        const std::optional<AngleFormat> format = angleFormatNamed(value);
+        if (!format)
+            return p.fill(Text::CliBadFormat, {{"word", word}});
+        p.units.format = *format;
+    } else if (const std::optional<int> decimals = decimalsOf(value)) {
+        p.units.decimals = *decimals;
+    } else {
+        return p.fill(Text::CliBadDecimals,
+                      {{"max", std::to_string(kMaxDecimals)}, {"word", word}});
+    }
+    return {};
+}
+
+// Takes the options of how to write the answers out of `args`, before or after the verb,
+// leaving the rest in `rest`. Returns why the first malformed one is, or an empty text.
+std::string takePresentation(std::span<const std::string_view> args,
+                             std::vector<std::string_view>& rest, Presentation& p) {
+    // The language first, so that what is wrong with the others is said in it.
+    for (std::size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == kLanguage)
+            if (const std::optional<Language> language = languageNamed(args[i + 1]))
+                p.words = &Catalogue::of(*language);
+    std::string malformed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == kTsv) {
+            p.tsv = true;
+        } else if (arg == kWorking) {
+            p.working = true;
+        } else if (arg != kLanguage && arg != kFormat && arg != kDecimals) {
+            rest.push_back(arg);
+        } else if (i + 1 == args.size()) {
+            if (malformed.empty())
+                malformed = p.fill(Text::CliNeedsValue, {{"option", std::string(arg)}});
+        } else if (std::string why = takeOption(arg, args[++i], p);
+                   !why.empty() && malformed.empty()) {
+            malformed = std::move(why);
+        }
+    }
+    return malformed;
 }
 
 // What --imagen and its companions ask for.
@@ -168,7 +194,8 @@ std::optional<int> picturePixels(std::string_view text) {
 // Takes the picture's options out of `args`, leaving the problem's words in `words`. Returns why
 // an option is malformed, or an empty text.
 std::string takePictureOptions(std::span<const std::string_view> args,
-                               std::vector<std::string_view>& words, PictureOptions& picture) {
+                               std::vector<std::string_view>& words, PictureOptions& picture,
+                               const Presentation& p) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool takesValue = arg == kImage || arg == kView || arg == kSize;
@@ -182,31 +209,29 @@ std::string takePictureOptions(std::span<const std::string_view> args,
             continue;
         }
         if (i + 1 == args.size())
-            return std::string(arg) + " necesita un valor";
+            return p.fill(Text::CliNeedsValue, {{"option", std::string(arg)}});
         const std::string_view value = args[++i];
         if (arg == kImage) {
             if (value.empty())
-                return "--imagen necesita el nombre de un archivo";
+                return std::string(p.text(Text::CliImageNeedsFile));
             picture.path = std::string(value);
         } else if (arg == kView) {
             const std::size_t comma = value.find(',');
             if (comma == std::string_view::npos ||
                 value.find(',', comma + 1) != std::string_view::npos)
-                return "--vista espera la inclinación y la rotación en grados separadas por una "
-                       "coma, con punto decimal (por ejemplo 30,10 o 22.5,-40), no " +
-                       quoted(value);
+                return p.fill(Text::CliBadView, {{"word", p.quoted(value)}});
             picture.inclination = value.substr(0, comma);
             picture.rotation = value.substr(comma + 1);
         } else if (const std::optional<int> pixels = picturePixels(value)) {
             picture.pixels = *pixels;
         } else {
-            return "--tamano espera un número entero de píxeles de " +
-                   std::to_string(kMinPicturePixels) + " a " + std::to_string(kMaxPicturePixels) +
-                   ", no " + quoted(value);
+            return p.fill(Text::CliBadSize, {{"min", std::to_string(kMinPicturePixels)},
+                                             {"max", std::to_string(kMaxPicturePixels)},
+                                             {"word", p.quoted(value)}});
         }
     }
     if (picture.given && !picture.path)
-        return "--vista, --tamano y --clasico dicen cómo dibujar la imagen de --imagen, que falta";
+        return std::string(p.text(Text::CliPictureWithoutImage));
     return {};
 }
 
@@ -216,24 +241,24 @@ struct Problem {
     std::string malformed; // empty when every word is NAME=VALUE with a different NAME
 };
 
-Problem problemOf(std::span<const std::string_view> words) {
+Problem problemOf(std::span<const std::string_view> words, const Presentation& p) {
     Problem problem;
     std::array<bool, kElements> named{};
     for (const std::string_view word : words) {
         const std::size_t equals = word.find('=');
         if (equals == std::string_view::npos) {
-            problem.malformed = quoted(word) + " no tiene la forma NOMBRE=VALOR";
+            problem.malformed = p.fill(Text::CliNotNameValue, {{"word", p.quoted(word)}});
             return problem;
         }
         const std::string_view name = word.substr(0, equals);
         const auto element = std::find_if(kAllElements.begin(), kAllElements.end(),
                                           [&](Element e) { return elementLetter(e) == name; });
         if (element == kAllElements.end()) {
-            problem.malformed = quoted(name) + " no es el nombre de un elemento (a b c A B C)";
+            problem.malformed = p.fill(Text::CliNotElement, {{"word", p.quoted(name)}});
             return problem;
         }
         if (std::exchange(named[index(*element)], true)) {
-            problem.malformed = "el elemento " + quoted(name) + " aparece más de una vez";
+            problem.malformed = p.fill(Text::CliElementTwice, {{"word", p.quoted(name)}});
             return problem;
         }
         problem.fields[*element] = word.substr(equals + 1);
@@ -265,48 +290,101 @@ struct Answer {
 };
 
 // Why values were not read whole, each named by its word's name.
-std::string notReadWhole(const Calculation& calc) {
+std::string notReadWhole(const Calculation& calc, const Presentation& p) {
     std::string why;
     for (const Element e : kAllElements)
         if (calc.reading(e).partly()) {
             if (!why.empty())
                 why += ' ';
-            why += fieldReadingReason(elementLetter(e), calc.reading(e), ".");
+            why += fieldReadingReason(elementLetter(e), calc.reading(e), p.units, *p.words);
         }
     return why;
 }
 
-Answer answer(const Problem& problem) {
+// The message of a problem that was not solved, and why, as one line.
+std::string messageLine(const Calculation& calc, const Presentation& p) {
+    std::string text(messageText(calc.outcome, *p.words));
+    const std::string why = calc.outcome == Outcome::NotReadWhole
+                                ? notReadWhole(calc, p)
+                                : reasonText(calc, p.units, *p.words);
+    if (!why.empty())
+        text += ": " + printable(why, kNoteLength);
+    return text;
+}
+
+// The header of the tab-separated answers: the triangle, the six values given as typed, the six
+// elements and the five measures, and the message.
+std::string tsvHeader(const Presentation& p) {
+    std::string line(p.text(Text::TsvTriangle));
+    for (const Element e : kAllElements)
+        line += '\t' + p.fill(Text::TsvGiven, {{"letter", std::string(elementLetter(e))}});
+    for (const Element e : kAllElements)
+        (line += '\t') += elementCaption(e, *p.words);
+    for (const Measure m : kAllMeasures)
+        (line += '\t') += measureCaption(m, *p.words);
+    (line += '\t') += p.text(Text::TsvMessage);
+    return line + '\n';
+}
+
+// One line of tab-separated columns for each triangle of `calc`, the values given echoed on each;
+// a problem not solved has one line, with its message.
+std::string tsvLines(const Problem& problem, const Calculation& calc, const Presentation& p) {
+    const auto lineOf = [&](Text heading, const TriangleSolution* t,
+                            const std::optional<Measures>* measures, const std::string& message) {
+        std::string line(p.text(heading));
+        for (const Element e : kAllElements)
+            line += '\t' + printable(problem.fields[e]);
+        for (const Element e : kAllElements) {
+            line += '\t';
+            if (t)
+                line += angleCell(RadtoGrad((*t)[e]).value(), p.units);
+        }
+        for (const Measure m : kAllMeasures) {
+            line += '\t';
+            if (measures && *measures)
+                line += measureCell(**measures, m, p.units, *p.words);
+        }
+        return line + '\t' + message + '\n';
+    };
+    if (!calc.hasTriangles())
+        return lineOf(Text::SolutionHeading, nullptr, nullptr, messageLine(calc, p));
+    std::string lines =
+        lineOf(Text::SolutionHeading, &calc.primary, &calc.primaryMeasures, std::string());
+    if (calc.additional)
+        lines += lineOf(Text::AdditionalHeading, &*calc.additional, &calc.additionalMeasures,
+                        std::string());
+    return lines;
+}
+
+Answer answer(const Problem& problem, const Presentation& p) {
     if (!problem.malformed.empty())
-        return {kBadRequest, "Datos mal escritos: " + problem.malformed, true};
+        return {kBadRequest, p.fill(Text::CliMalformed, {{"why", problem.malformed}}), true};
     const Calculation calc = compute(problem.fields);
     const ExitStatus status = statusOf(calc.outcome);
     Answer a{status, {}, false, calc};
-    if (status == kSolved) {
-        a.text = resultsTable(calc, ".");
-    } else {
-        a.text = messageText(calc.outcome);
-        const std::string why =
-            calc.outcome == Outcome::NotReadWhole ? notReadWhole(calc) : reasonText(calc, ".");
-        if (!why.empty())
-            a.text += ": " + printable(why, kNoteLength);
-    }
+    if (p.tsv)
+        a.text = tsvLines(problem, calc, p);
+    else if (status == kSolved)
+        a.text = resultsTable(calc, p.units, *p.words);
+    else
+        a.text = messageLine(calc, p);
     return a;
 }
 
 // Draws the picture of a solved problem as `picture` asks, saying on `err` why it could not.
 ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const PictureWriter& writer,
-                       std::ostream& err) {
+                       std::ostream& err, const Presentation& p) {
     const Calculation& calc = a.calc;
     if (!calc.scene) {
-        err << "No se dibujó la imagen: " << messageText(Outcome::BadDrawingData);
-        if (const std::string why = reasonText(calc, "."); !why.empty())
-            err << ": " << printable(why, kNoteLength);
-        err << '\n';
+        std::string why(messageText(Outcome::BadDrawingData, *p.words));
+        if (const std::string reason = reasonText(calc, p.units, *p.words); !reason.empty())
+            why += ": " + printable(reason, kNoteLength);
+        err << p.fill(Text::CliImageNotDrawn, {{"why", why}}) << '\n';
         return kImageNotWritten;
     }
     if (!writer) {
-        err << "No se dibujó la imagen: esta versión de esferica no dibuja.\n";
+        err << p.fill(Text::CliImageNotDrawn, {{"why", std::string(p.text(Text::CliCannotDraw))}})
+            << '\n';
         return kImageNotWritten;
     }
     PictureRequest request{*picture.path, *calc.scene, calc.view, picture.pixels};
@@ -320,8 +398,9 @@ ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const Pic
 
 // The working of a problem as the command line prints it: with the table's ten decimals and
 // period, so that its final values are the table's.
-std::string workingText(const Calculation& calc) {
-    return renderWorking(workingOf(calc), {Language::Spanish, 10, "."}) + "\n";
+std::string workingText(const Calculation& calc, const Presentation& p) {
+    const int decimals = p.units.format == AngleFormat::Decimal ? p.units.decimals : 10;
+    return renderWorking(workingOf(calc), {p.words->language(), decimals, "."}) + "\n";
 }
 
 // A line that is no problem but is copied to the output as it is: an empty one, one of blanks
@@ -354,13 +433,16 @@ namespace {
 // blank line, and a problem that fails is the block "# message". An empty line or a comment is
 // its own block, copied without its trailing blanks, so that the blocks still match the lines one
 // to one. The exit status is the highest of the problems'.
-int solveLines(std::istream& in, std::ostream& out, bool working) {
+int solveLines(std::istream& in, std::ostream& out, const Presentation& p) {
     int status = kSolved;
     std::string line, block;
     bool first = true;
+    if (p.tsv)
+        out << tsvHeader(p);
     while (std::getline(in, line)) {
         block.clear();
-        if (!std::exchange(first, false))
+        // Tab-separated lines need no blank line between them.
+        if (!std::exchange(first, false) && !p.tsv)
             block += '\n';
         if (isCopied(line)) {
             const auto last = std::find_if_not(line.rbegin(), line.rend(), isBlank);
@@ -369,11 +451,14 @@ int solveLines(std::istream& in, std::ostream& out, bool working) {
             out << block;
             continue;
         }
-        const Answer a = answer(problemOf(wordsOf(line)));
+        const Problem problem = problemOf(wordsOf(line), p);
+        const Answer a = answer(problem, p);
         status = std::max<int>(status, a.status);
-        if (working && !a.malformed)
-            block += workingText(a.calc);
-        if (a.status == kSolved) {
+        if (p.working && !a.malformed)
+            block += workingText(a.calc, p);
+        if (p.tsv && !a.malformed) {
+            block += a.text;
+        } else if (a.status == kSolved) {
             block += a.text;
         } else {
             block += "# ";
@@ -392,54 +477,61 @@ std::optional<int> runCommandLine(std::span<const std::string_view> args, std::i
                                   const PictureWriter& writer) {
     if (args.empty())
         return std::nullopt;
+    std::vector<std::string_view> rest;
+    Presentation p;
+    const std::string badPresentation = takePresentation(args, rest, p);
+    if (rest.empty())
+        return std::nullopt;
+    args = rest;
     if (args[0] == kHelp) {
-        out << kHelpText;
+        out << p.text(Text::CliHelp);
         return kSolved;
     }
     if (args[0] == kVersion) {
         out << "esferica " ESFERICA_VERSION "\n";
         return kSolved;
     }
-    if (const std::optional<int> status = runNavigation(args, in, out, err))
+    if (!badPresentation.empty()) {
+        err << p.fill(Text::CliBadOption, {{"why", badPresentation}}) << '\n'
+            << p.text(Text::CliUsage);
+        return kBadRequest;
+    }
+    if (const std::optional<int> status = runNavigation(args, in, out, err, *p.words))
         return status;
     if (args[0] != kSolve)
         return std::nullopt;
 
-    // --procedimiento, anywhere after --resolver.
-    std::vector<std::string_view> rest(args.begin() + 1, args.end());
-    const auto workingFlag = std::remove(rest.begin(), rest.end(), kWorking);
-    const bool working = workingFlag != rest.end();
-    rest.erase(workingFlag, rest.end());
-
     std::vector<std::string_view> words;
     PictureOptions picture;
-    if (const std::string malformed = takePictureOptions(rest, words, picture);
+    if (const std::string malformed = takePictureOptions(args.subspan(1), words, picture, p);
         !malformed.empty() || (picture.path && words.size() == 1 && words[0] == kFromInput)) {
-        err << "Opción mal dada: "
-            << (malformed.empty() ? "--imagen dibuja un solo problema, no los de --resolver -"
-                                  : malformed)
+        err << p.fill(Text::CliBadOption,
+                      {{"why",
+                        malformed.empty() ? std::string(p.text(Text::CliImageOfOne)) : malformed}})
             << '\n'
-            << kUsage;
+            << p.text(Text::CliUsage);
         return kBadRequest;
     }
     if (words.size() == 1 && words[0] == kFromInput)
-        return solveLines(in, out, working);
-    Problem problem = problemOf(words);
+        return solveLines(in, out, p);
+    Problem problem = problemOf(words, p);
     problem.fields[OptionField::Inclination] = picture.inclination;
     problem.fields[OptionField::Rotation] = picture.rotation;
-    const Answer a = answer(problem);
-    if (working && !a.malformed)
-        out << workingText(a.calc);
-    if (a.status == kSolved) {
+    const Answer a = answer(problem, p);
+    if (p.working && !a.malformed)
+        out << workingText(a.calc, p);
+    if (p.tsv && !a.malformed) {
+        out << tsvHeader(p) << a.text;
+    } else if (a.status == kSolved) {
         out << a.text;
     } else {
         err << a.text << '\n';
         if (a.malformed)
-            err << kUsage;
+            err << p.text(Text::CliUsage);
     }
     if (a.status == kSolved && picture.path) {
         out.flush();
-        return drawPicture(a, picture, writer, err);
+        return drawPicture(a, picture, writer, err, p);
     }
     return a.status;
 }

@@ -8,10 +8,11 @@
 // triangle, unusable drawing options) and holds everything a front-end shows: what each field was
 // read as, which elements were given, the triangles and the scene to draw.
 //
-// A front-end then presents the value in one pass. The window (qt/frmTrianguloEsf.cpp) writes the
-// result labels and their tooltips, hands the value to the exporter, draws the picture through
+// A front-end then presents the value in one pass, through the View that present/view.h makes of
+// it in the user's units and language. The window (qt/frmTrianguloEsf.cpp) writes the view's
+// result labels and tooltips, marks and measures, draws the picture through
 // Calculator::drawPicture and opens the message box; the command line (cli/resolver.cpp) prints
-// the table of results or the message. Turning the picture and growing the window draw the same
+// the view's table of results or its message. Turning the picture and growing the window draw the same
 // scene again through drawPicture, without computing anything.
 #pragma once
 

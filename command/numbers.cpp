@@ -4,9 +4,11 @@
 #include "numeric/angles.h"
 #include "numeric/portable.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <numbers>
 
 namespace esferica {
 
@@ -139,26 +141,15 @@ std::size_t partAt(std::string_view s, std::size_t at, Part kind, double& value)
     return markFrom + mark;
 }
 
-// d * 100 rounded to an integer, ties to even, on the exact product of the double d
-// (|d| < kExponentFrom): fma gives the rounding error of the product, so a product that only rounds
-// to a half-integer is not taken for a tie, and one that rounds past an integer is brought back.
-std::int64_t roundedHundredths(double d) {
-    const double p = d * 100;
-    const double err = std::fma(d, 100.0, -p);       // d * 100 == p + err exactly
-    constexpr double kIntegral = 4503599627370496.0; // 2^52: from here on every double is whole
-    if (std::fabs(p) < kIntegral) {
-        if (std::fabs(p - std::trunc(p)) == 0.5 && err != 0)
-            return static_cast<std::int64_t>(err > 0 ? std::ceil(p) : std::floor(p));
-        return static_cast<std::int64_t>(std::nearbyint(p)); // ties to even
-    }
-    // p is whole and |err| is at most half its spacing: round err, judging a tie on the sum.
-    const auto whole = static_cast<std::int64_t>(p);
-    const double below = std::floor(err);
-    const double fraction = err - below;
-    std::int64_t k = static_cast<std::int64_t>(below);
-    if (fraction > 0.5 || (fraction == 0.5 && (whole + k) % 2 != 0))
-        ++k;
-    return whole + k;
+// The suffix of a value in radians, read in place of the marks of degrees.
+constexpr std::string_view kRadians = "rad";
+
+// Whether the suffix kRadians stands at `at`, not as the start of a longer word.
+bool radiansAt(std::string_view s, std::size_t at) {
+    if (!s.substr(at).starts_with(kRadians))
+        return false;
+    const std::size_t end = at + kRadians.size();
+    return end == s.size() || !std::isalpha(static_cast<unsigned char>(s[end]));
 }
 
 } // namespace
@@ -238,6 +229,19 @@ NumberReading readNumber(std::string_view text) {
             degrees = 0; // too small for a double: it reads as 0, not given
     }
 
+    // A value in radians: the number, then the suffix, and nothing of degrees after it.
+    if (const std::size_t from = skipBlanks(text, i); radiansAt(text, from)) {
+        reading.read = from + kRadians.size();
+        // True radians, as typed from any other source: a half turn is pi, not the kPi of the
+        // program's own angles.
+        const double value = (degrees * 360) / (2 * std::numbers::pi);
+        if (std::isfinite(value))
+            reading.value = value == 0 ? 0.0 : negative ? -value : value;
+        else
+            reading.value.reset(); // beyond the double range once in degrees
+        return reading;
+    }
+
     // Degrees, minutes and seconds: a degrees mark, then minutes, then seconds, each optional.
     double minutes = 0, seconds = 0;
     // A part leaves the reading where it was when it is not there, blanks before it included.
@@ -269,53 +273,6 @@ Real Val(std::string_view text) {
     if (!reading.value)
         fail(FailureKind::Overflow);
     return *reading.value;
-}
-
-std::string exponentText(double value, int decimals, std::string_view decimalSeparator) {
-    char buf[64];
-    const auto [end, ec] =
-        toChars(buf, buf + sizeof buf, value, std::chars_format::scientific, decimals);
-    (void)ec; // a double with at most 17 decimals fits
-    std::string text(buf, end);
-    text[text.find('e')] = 'E';
-    if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, decimalSeparator);
-    return text;
-}
-
-std::string resultText(Real x, std::string_view decimalSeparator) {
-    return degreesText(RadtoGrad(x).value(), decimalSeparator);
-}
-
-std::string degreesText(double d, std::string_view decimalSeparator) {
-    if (std::fabs(d) >= kExponentFrom) {
-        // Fourteen decimals, the trailing zeros of the mantissa dropped.
-        std::string text = exponentText(d, 14, ".");
-        const std::size_t e = text.find('E');
-        std::size_t end = e;
-        while (text[end - 1] == '0')
-            --end;
-        if (text[end - 1] == '.')
-            --end;
-        text.erase(end, e - end);
-        if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-            text.replace(dot, 1, decimalSeparator);
-        return text;
-    }
-
-    const std::int64_t hundredths = roundedHundredths(d);
-    std::string text;
-    if (hundredths < 0)
-        text += '-';
-    const std::uint64_t magnitude = static_cast<std::uint64_t>(std::llabs(hundredths));
-    text += std::to_string(magnitude / 100);
-    if (const std::uint64_t cents = magnitude % 100; cents != 0) {
-        text += decimalSeparator;
-        text += static_cast<char>('0' + cents / 10);
-        if (cents % 10 != 0)
-            text += static_cast<char>('0' + cents % 10);
-    }
-    return text;
 }
 
 } // namespace esferica

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Numbers at the window's edge: reading a field's text and writing a result's text.
+// Numbers at the window's edge: reading a field's text (present/format.h writes them).
 #pragma once
 
 #include "numeric/checked.h"
@@ -24,6 +24,9 @@ namespace esferica {
 //     minutes and seconds must be below 60, and the reading stops before a part that is not
 //     ("60°60'" reads 60); the sign before the degrees applies to the whole ("-40°25'" is
 //     -40.41666...);
+//   - or, instead of the marks of degrees, the suffix "rad" (blanks before it allowed): the
+//     number is in radians and is read as its value in degrees ("1,2 rad" is 68.7549...,
+//     "0.5rad" is 28.6478...); one whose degrees lie beyond the double range has no value;
 //   - a second separator ends the number like any other character that does not fit ("1,2,3"
 //     reads as 1.2, "1.5,2" as 1.5);
 //   - reading stops at the first character that does not fit; a text that does not begin with a
@@ -45,23 +48,5 @@ NumberReading readNumber(std::string_view text);
 // The value readNumber reads, 0 when the text does not begin with a number; a number beyond the
 // double range raises ArithmeticFailure(Overflow).
 Real Val(std::string_view text);
-
-// A value in degrees rounded to two decimals, with ties to even judged on the exact value of the
-// double (0.125 gives 0.12, 0.375 gives 0.38, but 1.005, stored just below, gives 1), written as
-// plain decimal text: no thousands separators, no trailing zeros, no separator for a whole number,
-// "0" before the separator when |r| < 1, never "-0" ("70.53", "90", "0.5", "-12.25" with a
-// period). `decimalSeparator` is the user's locale's. A value of kExponentFrom or more, which only
-// absurd inputs reach, is written with an exponent instead ("1.2345E+20").
-inline constexpr double kExponentFrom = 1e15;
-std::string degreesText(double degrees, std::string_view decimalSeparator);
-
-// `value` in scientific notation with `decimals` digits after the separator and an upper-case E
-// followed by the exponent's sign and at least two digits ("1.2345000000E+20"), as the texts of
-// huge values write it.
-std::string exponentText(double value, int decimals, std::string_view decimalSeparator);
-
-// The text shown for an element x in radians: degreesText of RadtoGrad(x). Raises
-// ArithmeticFailure when RadtoGrad overflows.
-std::string resultText(Real x, std::string_view decimalSeparator);
 
 } // namespace esferica

@@ -20,9 +20,6 @@
 
 namespace esferica {
 
-// The title of a picture file.
-inline constexpr std::string_view kPictureTitle = "Esfera con el triángulo";
-
 // The document of a picture `width` by `height` logical pixels (a pixel of a 96-dpi screen) large,
 // whose record's coordinates span record.width by record.height, with a title and a description
 // for the reader (UTF-8).

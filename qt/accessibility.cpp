@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/accessibility.h"
 
-#include "command/texts.h"
+#include "present/view.h"
 #include "qt/controls.h"
 
 #include <QLabel>
@@ -23,34 +23,33 @@ void nameFields(QWidget& form, const char* caption, const char* field, int count
 
 } // namespace
 
-void nameForScreenReaders(QWidget& form) {
+void nameForScreenReaders(QWidget& form, const Catalogue& words) {
     nameFields(form, "lblInput", "txtInput", kElements);
     nameFields(form, "lblgrid", "txtGrid", kOptionFields);
 
     for (int i = 0; i < kResultLabels; ++i) {
         const QString element = control<QLabel>(form, arrayName("lblInput", i % kElements))->text();
-        const QString block =
-            i < kElements ? QStringLiteral("Solución") : fromStd(kAdditionalHeading);
+        const Text block = i < kElements ? Text::SolutionHeading : Text::AdditionalHeading;
         control<QWidget>(form, arrayName("lblOutcome", i))
-            ->setAccessibleName(QStringLiteral("%1, %2").arg(block, element));
+            ->setAccessibleName(fromStd(
+                words.fill(Text::AccessibleNamed, {{"block", std::string(words.text(block))},
+                                                   {"name", element.toStdString()}})));
     }
     control<QWidget>(form, QStringLiteral("Resolvergraf"))
-        ->setAccessibleName(QStringLiteral("Estado del gráfico"));
+        ->setAccessibleName(fromStd(words.text(Text::AccessibleStatus)));
 
     auto* sphere = control<QWidget>(form, QStringLiteral("Grafico"));
-    sphere->setAccessibleName(QStringLiteral("Esfera con el triángulo"));
-    describePicture(*sphere, {}, {}, ".");
+    sphere->setAccessibleName(fromStd(words.text(Text::AccessibleSphere)));
+    describePicture(*sphere, {}, {}, ".", words);
     auto* diagram = control<QWidget>(form, QStringLiteral("Picture1"));
-    diagram->setAccessibleName(QStringLiteral("Diagrama de los seis elementos"));
-    diagram->setAccessibleDescription(
-        QStringLiteral("Un triángulo con los vértices A a la izquierda, B abajo a la derecha y C "
-                       "arriba; cada lado lleva la letra del vértice opuesto: a entre B y C, b "
-                       "entre A y C, c entre A y B."));
+    diagram->setAccessibleName(fromStd(words.text(Text::AccessibleDiagram)));
+    diagram->setAccessibleDescription(fromStd(words.text(Text::DiagramDescription)));
 }
 
 void describePicture(QWidget& picture, const SceneDrawing& drawing, ViewAngles view,
-                     std::string_view decimalSeparator) {
-    picture.setAccessibleDescription(fromStd(pictureDescription(drawing, view, decimalSeparator)));
+                     std::string_view decimalSeparator, const Catalogue& words) {
+    picture.setAccessibleDescription(
+        fromStd(pictureDescription(drawing, view, decimalSeparator, words)));
 }
 
 } // namespace esferica

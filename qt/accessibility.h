@@ -7,6 +7,7 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "present/catalogue.h"
 
 #include <string_view>
 
@@ -14,13 +15,14 @@ class QWidget;
 
 namespace esferica {
 
-// Names the controls of the window `form`, found by their object names.
-void nameForScreenReaders(QWidget& form);
+// Names the controls of the window `form`, found by their object names, in `words`.
+void nameForScreenReaders(QWidget& form, const Catalogue& words = Catalogue::spanish());
 
 // Describes in `picture`'s accessible description what a drawing put there: nothing, or one or two
 // triangles with the names of their vertices, their colours and the sides c left out, under the
 // view `view` (degrees, written with `decimalSeparator`).
 void describePicture(QWidget& picture, const SceneDrawing& drawing, ViewAngles view,
-                     std::string_view decimalSeparator);
+                     std::string_view decimalSeparator,
+                     const Catalogue& words = Catalogue::spanish());
 
 } // namespace esferica

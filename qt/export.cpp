@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/export.h"
 
-#include "command/precise.h"
-#include "command/texts.h"
 #include "numeric/angles.h"
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
@@ -52,28 +50,28 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
     for (QLabel* label : outcomes_)
         label->setFocusPolicy(Qt::NoFocus); // until it shows a value
 
-    copyResults_ = new QAction(QStringLiteral("Copiar resultados"), &form);
+    copyResults_ = new QAction(fromStd(words_->text(Text::ActCopyResults)), &form);
     copyResults_->setObjectName(QStringLiteral("actCopiarResultados"));
     copyResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copyResults_->setEnabled(false);
     connect(copyResults_, &QAction::triggered, this, &Exporter::copyResults);
     form.addAction(copyResults_);
 
-    copyImage_ = new QAction(QStringLiteral("Copiar imagen"), &form);
+    copyImage_ = new QAction(fromStd(words_->text(Text::ActCopyImage)), &form);
     copyImage_->setObjectName(QStringLiteral("actCopiarImagen"));
     copyImage_->setShortcut(QKeySequence::Copy);
     copyImage_->setShortcutContext(Qt::WidgetShortcut);
     copyImage_->setEnabled(false);
     connect(copyImage_, &QAction::triggered, this, &Exporter::copyImage);
 
-    saveImage_ = new QAction(QStringLiteral("Guardar imagen…"), &form);
+    saveImage_ = new QAction(fromStd(words_->text(Text::ActSaveImage)), &form);
     saveImage_->setObjectName(QStringLiteral("actGuardarImagen"));
     saveImage_->setShortcut(QKeySequence::Save);
     saveImage_->setShortcutContext(Qt::WidgetShortcut);
     saveImage_->setEnabled(false);
     connect(saveImage_, &QAction::triggered, this, &Exporter::saveImage);
 
-    exportSheet_ = new QAction(QStringLiteral("Exportar hoja…"), &form);
+    exportSheet_ = new QAction(fromStd(words_->text(Text::ActExportSheet)), &form);
     exportSheet_->setObjectName(QStringLiteral("actExportarHoja"));
     exportSheet_->setEnabled(false);
     connect(exportSheet_, &QAction::triggered, this, &Exporter::exportSheet);
@@ -95,17 +93,12 @@ bool Exporter::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void Exporter::show(const Calculation& calc, const std::string& decimalSeparator) {
-    table_ = fromStd(esferica::resultsTable(calc, decimalSeparator));
+void Exporter::show(const Calculation& calc, const View& view,
+                    const std::string& decimalSeparator) {
+    table_ = fromStd(view.table);
     for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = outcomes_[static_cast<std::size_t>(i)];
-        const bool additional = i >= kElements;
-        QString tip;
-        if (calc.hasTriangles() && (!additional || calc.additional)) {
-            const TriangleSolution& t = additional ? *calc.additional : calc.primary;
-            const Element e = kAllElements[static_cast<std::size_t>(i % kElements)];
-            tip = fromStd(preciseResultText(RadtoGrad(t[e]).value(), decimalSeparator));
-        }
+        const QString tip = fromStd(view.results[static_cast<std::size_t>(i)].tooltip);
         label->setToolTip(tip);
         label->setFocusPolicy(tip.isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
     }
@@ -117,6 +110,24 @@ void Exporter::show(const Calculation& calc, const std::string& decimalSeparator
     separator_ = decimalSeparator;
     for (QAction* action : {copyResults_, copyImage_, saveImage_, exportSheet_})
         action->setEnabled(drawn);
+}
+
+void Exporter::refresh(const View& view) {
+    table_ = fromStd(view.table);
+    for (std::size_t i = 0; i < outcomes_.size(); ++i)
+        outcomes_[i]->setToolTip(fromStd(view.results[i].tooltip));
+}
+
+void Exporter::retranslate(const Catalogue& words) {
+    words_ = &words;
+    copyResults_->setText(fromStd(words.text(Text::ActCopyResults)));
+    copyImage_->setText(fromStd(words.text(Text::ActCopyImage)));
+    saveImage_->setText(fromStd(words.text(Text::ActSaveImage)));
+    exportSheet_->setText(fromStd(words.text(Text::ActExportSheet)));
+}
+
+void Exporter::setResultsMenuActions(QList<QAction*> actions) {
+    resultsMenuActions_ = std::move(actions);
 }
 
 void Exporter::outdate() {
@@ -146,23 +157,23 @@ QString Exporter::writeImage(const QString& path, int times) const {
     const qreal ratio =
         pictureFormatOf(path) == PictureFormat::Png ? picture_->devicePixelRatioF() * times : 1;
     return writePicture(path, strokes, frame, ratio,
-                        {picture_->accessibleName(), picture_->accessibleDescription()});
+                        {picture_->accessibleName(), picture_->accessibleDescription()}, *words_);
 }
 
 void Exporter::saveImage() {
     emit imageWanted();
-    QFileDialog dialog(&form_, QStringLiteral("Guardar imagen"));
+    QFileDialog dialog(&form_, fromStd(words_->text(Text::DialogSaveImage)));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A PNG at each scale, named by its size in pixels.
     QStringList filters;
     for (const int times : kImageScales) {
         const QSize pixels =
             (QSizeF(picture_->size()) * picture_->devicePixelRatioF() * times).toSize();
-        filters << QStringLiteral("Imagen PNG de %1 × %2 píxeles (*.png)")
-                       .arg(pixels.width())
-                       .arg(pixels.height());
+        filters << fromStd(
+            words_->fill(Text::FilterPng, {{"width", std::to_string(pixels.width())},
+                                           {"height", std::to_string(pixels.height())}}));
     }
-    const QString svg = QStringLiteral("Imagen SVG (*.svg)");
+    const QString svg = fromStd(words_->text(Text::FilterSvg));
     dialog.setNameFilters(filters + QStringList{svg});
     dialog.setDefaultSuffix(QStringLiteral("png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& filter) {
@@ -172,7 +183,7 @@ void Exporter::saveImage() {
                             ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
                             : lastFolder_);
     // No suffix: the chosen type adds its own.
-    dialog.selectFile(QStringLiteral("triangulo"));
+    dialog.selectFile(fromStd(words_->text(Text::FileImage)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
@@ -189,33 +200,33 @@ void Exporter::setViewSource(std::function<ViewAngles()> view) {
 
 QString Exporter::writeSheet(const QString& path) const {
     if (!shown_)
-        return pictureWriteFailure(path, QFileDevice::UnspecifiedError);
+        return pictureWriteFailure(path, QFileDevice::UnspecifiedError, *words_);
     const StrokeRecord& strokes = picture_->strokes();
     const QSizeF frame = strokes.frame().isEmpty() ? QSizeF(picture_->size()) : strokes.frame();
     const ViewAngles view = view_ ? view_() : shown_->view;
-    const QByteArray pdf =
-        sheetPdf(sheetTexts(*shown_, view, QDate::currentDate(), separator_), strokes, frame);
+    const QByteArray pdf = sheetPdf(
+        sheetTexts(*shown_, view, QDate::currentDate(), separator_, *words_), strokes, frame);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return pictureWriteFailure(path, file.error());
+        return pictureWriteFailure(path, file.error(), *words_);
     if (file.write(pdf) != pdf.size()) {
-        QString failure = pictureWriteFailure(path, file.error());
+        QString failure = pictureWriteFailure(path, file.error(), *words_);
         file.cancelWriting(); // any file at `path` stays as it was
         return failure;
     }
-    return file.commit() ? QString() : pictureWriteFailure(path, file.error());
+    return file.commit() ? QString() : pictureWriteFailure(path, file.error(), *words_);
 }
 
 void Exporter::exportSheet() {
     emit imageWanted();
-    QFileDialog dialog(&form_, QStringLiteral("Exportar hoja"));
+    QFileDialog dialog(&form_, fromStd(words_->text(Text::DialogExportSheet)));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("Documento PDF (*.pdf)")});
+    dialog.setNameFilters({fromStd(words_->text(Text::FilterPdf))});
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.setDirectory(lastFolder_.isEmpty()
                             ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                             : lastFolder_);
-    dialog.selectFile(QStringLiteral("hoja"));
+    dialog.selectFile(fromStd(words_->text(Text::FileSheet)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
@@ -227,17 +238,21 @@ void Exporter::exportSheet() {
 void Exporter::showResultsMenu(QLabel* label, const QPoint& at) {
     QMenu menu(label);
     if (label->textInteractionFlags() & Qt::TextSelectableByMouse) {
-        QAction* copy = menu.addAction(QStringLiteral("&Copiar"));
+        QAction* copy = menu.addAction(fromStd(words_->text(Text::ActCopy)));
         copy->setEnabled(label->hasSelectedText());
         connect(copy, &QAction::triggered, label,
                 [label] { QGuiApplication::clipboard()->setText(label->selectedText()); });
-        QAction* all = menu.addAction(QStringLiteral("Seleccionar todo"));
+        QAction* all = menu.addAction(fromStd(words_->text(Text::ActSelectAll)));
         all->setEnabled(!label->text().isEmpty());
         connect(all, &QAction::triggered, label,
                 [label] { label->setSelection(0, static_cast<int>(label->text().size())); });
         menu.addSeparator();
     }
     menu.addAction(copyResults_);
+    if (!resultsMenuActions_.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(resultsMenuActions_);
+    }
     menu.exec(label->mapToGlobal(at));
 }
 

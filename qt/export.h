@@ -15,8 +15,9 @@
 // before the first drawing, after a message, or once an input field has changed.
 #pragma once
 
-#include "command/texts.h"
+#include "present/view.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -45,10 +46,18 @@ public:
     // results, sets the tooltips of the labels that show a value to its full precision, and lets
     // the keyboard reach them (an empty label takes no focus and has no tooltip). The three
     // actions are enabled only after a click that drew its triangles without a message.
-    void show(const Calculation& calc, const std::string& decimalSeparator);
+    // The labels' tooltips and the table are the view's.
+    void show(const Calculation& calc, const View& view, const std::string& decimalSeparator);
     // The fields no longer hold the data of the results and the picture shown: the three actions
     // are disabled until the next click, so that nothing stale is handed out.
     void outdate();
+    // The tooltips and the table of the same click in other units or words, the actions' state
+    // left as it is.
+    void refresh(const View& view);
+    // Names the actions, and words the menus, dialogs and failures, in `words`.
+    void retranslate(const Catalogue& words);
+    // Entries that the results' menu offers after "Copiar resultados": the forms of an angle.
+    void setResultsMenuActions(QList<QAction*> actions);
 
     // The table that "Copiar resultados" copies; empty while no result is shown.
     QString resultsTable() const;
@@ -98,6 +107,8 @@ private:
     QAction* exportSheet_ = nullptr;
     std::optional<Calculation> shown_; // the last click that drew a scene, for the page
     std::string separator_;            // its decimal separator
+    const Catalogue* words_ = &Catalogue::spanish();
+    QList<QAction*> resultsMenuActions_;
     std::function<ViewAngles()> view_;
     QString lastFolder_; // where the last picture was saved, for the next dialog
 };

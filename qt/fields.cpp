@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/fields.h"
 
-#include "command/texts.h"
+#include "present/view.h"
 #include "qt/controls.h"
 
 #include <QAction>
@@ -75,7 +75,7 @@ FieldMarks::FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
         Mark& m = marks_[i];
         m.field = i < inputs.size() ? inputs[i] : options[i - inputs.size()];
         if (i < inputs.size())
-            m.help = fromStd(kInputForms);
+            m.help = fromStd(Catalogue::spanish().text(Text::InputForms));
         m.field->setToolTip(m.help);
         // The mark stays until the text changes, whoever changes it.
         connect(m.field, &QLineEdit::textChanged, this, [this, i] {
@@ -85,14 +85,21 @@ FieldMarks::FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
     }
 }
 
-void FieldMarks::show(const Calculation& calc, std::string_view decimalSeparator) {
+void FieldMarks::show(const View& view) {
     for (std::size_t i = 0; i < marks_.size(); ++i) {
-        const Reading& r = i < kElements ? calc.inputs[i] : calc.options[i - kElements];
-        const std::string note = readingNote(r, decimalSeparator);
+        const std::string& note = view.notes[i];
         if (note.empty())
             unmark(marks_[i]);
         else
             mark(marks_[i], fromStd(note));
+    }
+}
+
+void FieldMarks::retranslate(const Catalogue& words) {
+    words_ = &words;
+    for (std::size_t i = 0; i < kElements; ++i) {
+        marks_[i].help = fromStd(words.text(Text::InputForms));
+        showTip(marks_[i]);
     }
 }
 
@@ -134,7 +141,8 @@ void FieldMarks::showTip(Mark& m) {
     QString tip = m.note.isEmpty() ? m.help : m.note;
     const QString text = m.field->text();
     if (m.field->fontMetrics().horizontalAdvance(text) > textRoom(*m.field))
-        tip = QStringLiteral("«%1»").arg(text) + (tip.isEmpty() ? QString() : u'\n' + tip);
+        tip =
+            fromStd(words_->quoted(text.toStdString())) + (tip.isEmpty() ? QString() : u'\n' + tip);
     // A typed text that looks like markup is shown as it is.
     if (Qt::mightBeRichText(tip))
         tip = QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(tip.toHtmlEscaped());

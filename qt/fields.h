@@ -10,6 +10,7 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "present/view.h"
 
 #include <QIcon>
 #include <QObject>
@@ -29,8 +30,12 @@ public:
     FieldMarks(const std::array<QLineEdit*, kElements>& inputs,
                const std::array<QLineEdit*, kOptionFields>& options, QObject* parent);
 
-    // Marks the fields that `calc` did not read whole, and clears every other mark.
-    void show(const Calculation& calc, std::string_view decimalSeparator);
+    // Marks the fields that the view notes as not read whole, and clears every other mark.
+    void show(const View& view);
+
+    // The tooltips in `words`: the forms a value takes, on the input fields that are not marked,
+    // and the quotation marks around a text too long for its field.
+    void retranslate(const Catalogue& words);
 
     // The field of `field`.
     QLineEdit* lineEdit(const Field& field) const;
@@ -48,6 +53,8 @@ private:
     void showTip(Mark& m);
 
     std::array<Mark, kElements + kOptionFields> marks_;
+
+    const Catalogue* words_ = &Catalogue::spanish();
     QIcon sign_; // the warning sign, drawn the first time a field is marked
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/frmTrianguloEsf.h"
 
-#include "command/numbers.h"
-#include "command/texts.h"
+#include "present/format.h"
+#include "present/view.h"
 #include "qt/accessibility.h"
 #include "qt/controls.h"
 #include "qt/diagram.h"
@@ -11,6 +11,7 @@
 #include "qt/fields.h"
 #include "qt/frmNavegacion.h"
 #include "qt/help.h"
+#include "qt/language.h"
 #include "qt/measures.h"
 #include "qt/picturestyle.h"
 #include "qt/workingwindow.h"
@@ -66,7 +67,7 @@ constexpr qreal kStaleOpacity = 0.35;
 constexpr qreal kSmallestPointSize = 6;
 
 // Every text the status label shows: one side c missing of one triangle, or of two, or both.
-QStringList statusTexts() {
+QStringList statusTexts(const esferica::Catalogue& words) {
     QStringList texts;
     for (const bool two : {false, true})
         for (const bool first : {false, true})
@@ -75,7 +76,8 @@ QStringList statusTexts() {
                 drawing.triangles = two ? 2 : 1;
                 drawing.primarySideMissing = first;
                 drawing.additionalSideMissing = two && second;
-                if (const std::string_view text = esferica::statusText(drawing); !text.empty())
+                if (const std::string_view text = esferica::statusText(drawing, words);
+                    !text.empty())
                     texts << fromStd(text);
             }
     return texts;
@@ -84,12 +86,12 @@ QStringList statusTexts() {
 // How much `font` must shrink for every caption to fit its label: the smallest ratio of the room a
 // label has to the room its text takes, 1 or more when all fit. The status label is measured with
 // every text it shows.
-qreal fitRatio(const QWidget& form, const QFont& font) {
+qreal fitRatio(const QWidget& form, const QFont& font, const esferica::Catalogue& words) {
     const QFontMetricsF metrics(font);
     qreal ratio = 1;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
         const QStringList texts = label->objectName() == QLatin1String("Resolvergraf")
-                                      ? statusTexts()
+                                      ? statusTexts(words)
                                       : QStringList{label->text()};
         for (const QString& text : texts) {
             if (text.isEmpty())
@@ -111,15 +113,15 @@ qreal fitRatio(const QWidget& form, const QFont& font) {
 // label. Text does not scale exactly with the size, so the size that the first measurement
 // suggests is checked, and lowered while it does not fit; each size tried costs a font engine,
 // which is why the search does not start from the default.
-void shrinkFontToFit(QWidget& form) {
+void shrinkFontToFit(QWidget& form, const esferica::Catalogue& words) {
     QFont font = form.font();
     if (font.pointSizeF() <= 0)
         return; // a pixel-sized default: left as the platform chose it
-    const qreal ratio = fitRatio(form, font);
+    const qreal ratio = fitRatio(form, font, words);
     if (ratio >= 1)
         return;
     font.setPointSizeF(std::max(kSmallestPointSize, std::floor(font.pointSizeF() * ratio * 2) / 2));
-    while (fitRatio(form, font) < 1 && font.pointSizeF() - 0.5 >= kSmallestPointSize)
+    while (fitRatio(form, font, words) < 1 && font.pointSizeF() - 0.5 >= kSmallestPointSize)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     form.setFont(font);
 }
@@ -134,8 +136,9 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     // Created in the keyboard focus order, which setTabOrder below also states.
     for (int i = 0; i < kInputFields; ++i) {
         const auto element = esferica::kAllElements[static_cast<std::size_t>(i)];
-        lblInput_[i] = addLabel(arrayName("lblInput", i), twips(240, 1440 + 360 * i, 855, 375),
-                                fromStd(esferica::elementCaption(element)));
+        lblInput_[i] =
+            addLabel(arrayName("lblInput", i), twips(240, 1440 + 360 * i, 855, 375),
+                     fromStd(esferica::elementCaption(element, esferica::Catalogue::spanish())));
         txtInput_[i] =
             addTextBox(arrayName("txtInput", i), twips(1080, 1440 + 360 * i, 735, 285), QString());
     }
@@ -164,7 +167,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
         const auto field = static_cast<esferica::OptionField>(i);
         lblgrid_[i] =
             addLabel(arrayName("lblgrid", i), twips(360, 4560 + 360 * i, i < 2 ? 735 : 855, 255),
-                     fromStd(esferica::optionCaption(field)));
+                     fromStd(esferica::optionCaption(field, esferica::Catalogue::spanish())));
         txtGrid_[i] = addTextBox(arrayName("txtGrid", i), twips(1320, 4560 + 360 * i, 735, 285),
                                  QString::fromLatin1(esferica::kDefaultOptionTexts[i]));
     }
@@ -209,7 +212,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
             &frmTrianguloEsf::cmdProcedimiento_Click);
     // What a screen reader announces after a click; it takes no room on the screen.
     lblAnuncio_ = addLabel(QStringLiteral("lblAnuncio"), QRect(0, 0, 0, 0), {});
-    shrinkFontToFit(*this);
+    shrinkFontToFit(*this, esferica::Catalogue::spanish());
     // Drawn in the window's own font, whose engine is already loaded.
     Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF(), font()));
 
@@ -238,29 +241,29 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     // be copied or saved, until the next click.
     for (QLineEdit* field : txtInput_)
         connect(field, &QLineEdit::textChanged, this, [this] { showCurrent(false); });
-    auto* help = new QAction(QStringLiteral("Ayuda"), this);
-    help->setObjectName(QStringLiteral("actAyuda"));
-    help->setShortcut(QKeySequence::HelpContents);
-    connect(help, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
-    addAction(help);
-    auto* working = new QAction(QStringLiteral("Procedimiento"), this);
-    working->setObjectName(QStringLiteral("actProcedimiento"));
-    working->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(working, &QAction::triggered, this, &frmTrianguloEsf::cmdProcedimiento_Click);
-    addAction(working);
-    auto* face = new QAction(QStringLiteral("Mirar al triángulo"), this);
-    face->setObjectName(QStringLiteral("actMirarAlTriangulo"));
-    face->setShortcut(QKeySequence(Qt::Key_Home));
-    face->setShortcutContext(Qt::WidgetShortcut);
-    connect(face, &QAction::triggered, this, &frmTrianguloEsf::Grafico_Face);
-    auto* navigation = new QAction(QStringLiteral("Navegación…"), this);
-    navigation->setObjectName(QStringLiteral("actNavegacion"));
-    navigation->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(navigation, &QAction::triggered, this, &frmTrianguloEsf::cmdNavegacion_Click);
-    addAction(navigation);
+    help_ = new QAction(QStringLiteral("Ayuda"), this);
+    help_->setObjectName(QStringLiteral("actAyuda"));
+    help_->setShortcut(QKeySequence::HelpContents);
+    connect(help_, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
+    addAction(help_);
+    working_ = new QAction(QStringLiteral("Procedimiento"), this);
+    working_->setObjectName(QStringLiteral("actProcedimiento"));
+    working_->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(working_, &QAction::triggered, this, &frmTrianguloEsf::cmdProcedimiento_Click);
+    addAction(working_);
+    face_ = new QAction(QStringLiteral("Mirar al triángulo"), this);
+    face_->setObjectName(QStringLiteral("actMirarAlTriangulo"));
+    face_->setShortcut(QKeySequence(Qt::Key_Home));
+    face_->setShortcutContext(Qt::WidgetShortcut);
+    connect(face_, &QAction::triggered, this, &frmTrianguloEsf::Grafico_Face);
+    navigation_ = new QAction(QStringLiteral("Navegación…"), this);
+    navigation_->setObjectName(QStringLiteral("actNavegacion"));
+    navigation_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(navigation_, &QAction::triggered, this, &frmTrianguloEsf::cmdNavegacion_Click);
+    addAction(navigation_);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    Grafico_->addActions({separator, face, navigation});
+    Grafico_->addActions({separator, face_, navigation_});
     pictureStyle_ = new esferica::PictureStyleChoice(*this);
     command_.setPictureStyle(pictureStyle_->style());
     command_.setSideNames(pictureStyle_->sideNames());
@@ -269,6 +272,16 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     connect(pictureStyle_, &esferica::PictureStyleChoice::sideNamesChanged, this,
             &frmTrianguloEsf::setSideNames);
     esferica::nameForScreenReaders(*this);
+    // The language and the form of the angles, last in the picture's menu.
+    choice_ = new esferica::PresentationChoice(*this);
+    exporter_->setResultsMenuActions(choice_->formatActions());
+    connect(choice_, &esferica::PresentationChoice::languageChanged, this, [this] {
+        retranslate();
+        rebind();
+    });
+    connect(choice_, &esferica::PresentationChoice::formatChanged, this, &frmTrianguloEsf::rebind);
+    if (choice_->language() != esferica::Language::Spanish)
+        retranslate();
     txtInput_[0]->setFocus();
 }
 
@@ -284,34 +297,98 @@ void frmTrianguloEsf::cmdCalcular_Click() {
     present(command_.calculate(fieldTexts()));
 }
 
-void frmTrianguloEsf::present(const esferica::Calculation& calc) {
-    const std::string separator = decimalSeparator();
-    const auto labels = esferica::resultLabels(calc, separator);
+esferica::Units frmTrianguloEsf::units() const {
+    esferica::Units units;
+    units.format = choice_ ? choice_->format() : esferica::AngleFormat::Decimal;
+    units.decimalSeparator = decimalSeparator();
+    return units;
+}
+
+const esferica::Catalogue& frmTrianguloEsf::words() const {
+    return choice_ ? choice_->words() : esferica::Catalogue::spanish();
+}
+
+esferica::WorkingStyle frmTrianguloEsf::workingStyle() const {
+    return {.language = words().language(), .decimals = 2, .separator = decimalSeparator()};
+}
+
+esferica::View frmTrianguloEsf::bindView(const esferica::Calculation& calc, bool marks) {
+    const esferica::View view = esferica::present(calc, units(), words());
     for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = lblOutcome_[i];
-        label->setText(fromStd(labels[static_cast<std::size_t>(i)]));
-        // The given elements in bold, the solved ones plain.
-        QFont font = label->font();
-        font.setBold(
-            calc.isGiven(esferica::kAllElements[static_cast<std::size_t>(i % kInputFields)]));
+        label->setText(fromStd(view.results[static_cast<std::size_t>(i)].text));
+        // The given elements in bold, the solved ones plain; a value longer than the label, in
+        // the longer forms of an angle, in a smaller type until it fits.
+        QFont font = this->font();
+        font.setBold(view.bold[static_cast<std::size_t>(i % kInputFields)]);
+        while (font.pointSizeF() - 0.5 >= kSmallestPointSize &&
+               QFontMetricsF(font).horizontalAdvance(label->text()) > label->width())
+            font.setPointSizeF(font.pointSizeF() - 0.5);
         label->setFont(font);
     }
-    exporter_->show(calc, separator);
+    if (marks)
+        marks_->show(view);
+    measures_->show(view);
+    return view;
+}
+
+void frmTrianguloEsf::rebind() {
+    // A field changed since the click has lost its mark, which stays lost.
+    const esferica::View view = bindView(command_.last(), current_);
+    exporter_->refresh(view);
+    measures_->setCurrent(current_);
+    showStatus(lastDrawing_);
+}
+
+void frmTrianguloEsf::retranslate() {
+    const esferica::Catalogue& w = words();
+    using esferica::Text;
+    setWindowTitle(fromStd(w.text(Text::WinTitle)));
+    for (int i = 0; i < kInputFields; ++i)
+        lblInput_[i]->setText(fromStd(
+            esferica::elementCaption(esferica::kAllElements[static_cast<std::size_t>(i)], w)));
+    for (int i = 0; i < kOptionFields; ++i)
+        lblgrid_[i]->setText(
+            fromStd(esferica::optionCaption(static_cast<esferica::OptionField>(i), w)));
+    cmdCalcular_->setText(fromStd(w.text(Text::WinCalculate)));
+    const auto caption = [this, &w](const char* name, Text text) {
+        esferica::control<QLabel>(*this, QString::fromLatin1(name))->setText(fromStd(w.text(text)));
+    };
+    caption("Label1", Text::WinEnterData);
+    caption("Label2", Text::SolutionHeading);
+    caption("lbladicional", Text::WinAdditional);
+    caption("Label3", Text::WinDrawingOptions);
+    cmdProcedimiento_->setText(fromStd(w.text(Text::WinWorking)));
+    cmdNavegacion_->setText(fromStd(w.text(Text::WinNavigation)));
+    help_->setText(fromStd(w.text(Text::ActHelp)));
+    working_->setText(fromStd(w.text(Text::ActWorking)));
+    face_->setText(fromStd(w.text(Text::ActFace)));
+    navigation_->setText(fromStd(w.text(Text::ActNavigation)));
+    exporter_->retranslate(w);
+    measures_->retranslate(w);
+    marks_->retranslate(w);
+    pictureStyle_->retranslate(w);
+    esferica::nameForScreenReaders(*this, w);
+    showStatus(lastDrawing_);
+}
+
+void frmTrianguloEsf::present(const esferica::Calculation& calc) {
+    const std::string separator = decimalSeparator();
+    const esferica::View view = bindView(calc);
+    exporter_->show(calc, view, separator);
     if (esferica::WorkingWindow* working = esferica::workingWindow(*this))
-        working->showWorking(calc, separator);
+        working->showWorking(calc, workingStyle());
     showCurrent(true);
-    marks_->show(calc, separator);
-    measures_->show(calc, separator);
     showStatus(command_.drawPicture(*Grafico_));
     // The box runs an event loop that repaints the window: the picture must be final by then.
     Grafico_->flush();
-    announce(fromStd(esferica::announcement(calc, separator)));
-    if (const std::string_view message = esferica::messageText(calc.outcome); !message.empty()) {
-        QMessageBox box(QMessageBox::NoIcon, windowTitle(), fromStd(message), QMessageBox::Ok,
+    announce(fromStd(view.announcement));
+    if (!view.message.empty()) {
+        QMessageBox box(QMessageBox::NoIcon, windowTitle(), fromStd(view.message), QMessageBox::Ok,
                         this);
-        box.setInformativeText(fromStd(esferica::reasonText(calc, separator)));
+        box.setInformativeText(fromStd(view.reason));
         box.exec();
-        if (const auto fault = esferica::faultField(calc)) {
+        if (const auto& fault = view.fault) {
             // The whole text selected from its end back to its start, which the field then shows:
             // where a text not read whole went wrong.
             QLineEdit* field = marks_->lineEdit(*fault);
@@ -347,10 +424,11 @@ void frmTrianguloEsf::cmdNavegacion_Click() {
 }
 
 void frmTrianguloEsf::cmdProcedimiento_Click() {
-    esferica::openWorking(*this, command_.last(), decimalSeparator());
+    esferica::openWorking(*this, command_.last(), workingStyle());
 }
 
 void frmTrianguloEsf::showCurrent(bool current) {
+    current_ = current;
     for (QLabel* label : lblOutcome_)
         label->setEnabled(current);
     measures_->setCurrent(current);
@@ -555,9 +633,11 @@ esferica::FieldTexts frmTrianguloEsf::fieldTexts() const {
 }
 
 void frmTrianguloEsf::showStatus(const esferica::SceneDrawing& drawing) {
-    Resolvergraf_->setText(fromStd(esferica::statusText(drawing)));
+    lastDrawing_ = drawing;
+    Resolvergraf_->setText(fromStd(esferica::statusText(drawing, words())));
     Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
-    esferica::describePicture(*Grafico_, drawing, command_.sceneView(), decimalSeparator());
+    esferica::describePicture(*Grafico_, drawing, command_.sceneView(), decimalSeparator(),
+                              words());
 }
 
 std::string frmTrianguloEsf::decimalSeparator() const {

@@ -20,6 +20,9 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "present/catalogue.h"
+#include "present/units.h"
+#include "present/view.h"
 
 #include <QWidget>
 #include <array>
@@ -27,6 +30,7 @@
 #include <optional>
 #include <string>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,6 +43,7 @@ class Exporter;
 class FieldMarks;
 class MeasureLabels;
 class PictureStyleChoice;
+class PresentationChoice;
 } // namespace esferica
 
 class frmTrianguloEsf : public QWidget {
@@ -95,6 +100,19 @@ private:
     esferica::FieldTexts fieldTexts() const;
     // Shows the value of a click in the window, in one pass.
     void present(const esferica::Calculation& calc);
+    // Writes the view of `calc` into the labels, the fields' marks and the measures, in the
+    // units and words chosen, and returns it.
+    // The marks are left alone with `marks` false.
+    esferica::View bindView(const esferica::Calculation& calc, bool marks = true);
+    // The last click shown again in other units or words: labels, tooltips, marks, measures,
+    // table and status, without a message or a drawing.
+    void rebind();
+    // Every caption, menu entry, tooltip and accessible text in the language chosen.
+    void retranslate();
+    esferica::Units units() const;
+    const esferica::Catalogue& words() const;
+    // How the working writes its numbers: in the window's language, as the result labels do.
+    esferica::WorkingStyle workingStyle() const;
     // The decimal separator of the user's locale, for the results.
     std::string decimalSeparator() const;
     void showStatus(const esferica::SceneDrawing& drawing);
@@ -138,7 +156,14 @@ private:
     esferica::FieldMarks* marks_ = nullptr;       // the fields' help, and what a click did not read
     esferica::MeasureLabels* measures_ = nullptr; // the measures of the triangles shown
     esferica::PictureStyleChoice* pictureStyle_ = nullptr; // classic or readable picture
-    QLabel* lblAnuncio_ = nullptr; // what a screen reader hears after a click
+    esferica::PresentationChoice* choice_ = nullptr;
+    QAction* help_ = nullptr;
+    QAction* working_ = nullptr;
+    QAction* face_ = nullptr;
+    QAction* navigation_ = nullptr;
+    esferica::SceneDrawing lastDrawing_; // what the status and the description say
+    bool current_ = true;                // the results belong to the data the fields hold
+    QLabel* lblAnuncio_ = nullptr;       // what a screen reader hears after a click
 
     // The field that a mouse press has just focused: that press, and the drag and release that
     // follow it, must not move the caret and so undo the selection made on focus.

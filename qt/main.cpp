@@ -2,6 +2,7 @@
 #include "cli/resolver.h"
 #include "qt/desktop.h"
 #include "qt/frmTrianguloEsf.h"
+#include "qt/language.h"
 #include "qt/picturefile.h"
 #include "qt/spanish.h"
 
@@ -33,8 +34,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     startGuard.release();
     esferica::presentToDesktop();
-    QTranslator toolkitTexts;
-    esferica::installSpanishToolkitTexts(toolkitTexts);
+    // Qt's own texts in the language the user chose last (qt/language.h), Spanish at first.
+    esferica::installToolkitTexts(esferica::savedLanguage());
     frmTrianguloEsf form;
     form.show();
     return app.exec();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/measures.h"
 
-#include "command/texts.h"
+#include "present/view.h"
 #include "qt/controls.h"
 
 #include <QFontMetrics>
@@ -19,16 +19,17 @@ constexpr QRect kBlock(16, 401, 200, 48);
 constexpr int kRows = 3; // the headings, the solution, the additional triangle
 
 // The headings of the shown measures, and what each means.
-constexpr std::array<const char*, 3> kHeadings{"exceso", "área", "perímetro"};
-constexpr std::array<const char*, 3> kMeanings{
-    "Exceso esférico: A + B + C − 180°",
-    "Área sobre la esfera de radio 1, en estereorradianes (sr): el exceso en radianes",
-    "Perímetro: a + b + c"};
+constexpr std::array<Text, 3> kHeadings{Text::HeadExcess, Text::HeadArea, Text::HeadPerimeter};
+constexpr std::array<Text, 3> kMeanings{Text::MeaningExcess, Text::MeaningArea,
+                                        Text::MeaningPerimeter};
+constexpr std::array<Text, 2> kRowNames{Text::SolutionHeading, Text::RowAdditional};
 
 } // namespace
 
 MeasureLabels::MeasureLabels(QWidget& form) : QObject(&form) {
-    const std::array<QString, 2> rowNames{QStringLiteral("Solución"), QStringLiteral("Adicional")};
+    const Catalogue& words = Catalogue::spanish();
+    const std::array<QString, 2> rowNames{fromStd(words.text(kRowNames[0])),
+                                          fromStd(words.text(kRowNames[1]))};
     // The captions' column as wide as its longest caption, the three columns of values sharing
     // the rest, in the window's font.
     const QFontMetrics metrics(form.font());
@@ -44,9 +45,8 @@ MeasureLabels::MeasureLabels(QWidget& form) : QObject(&form) {
                            kBlock.top() + row * rowHeight, columnWidth, rowHeight);
     };
     for (int j = 0; j < kShown; ++j) {
-        QLabel* heading = addPlainLabel(form, arrayName("lblMedida", j), cell(0, j),
-                                        QString::fromUtf8(kHeadings[static_cast<std::size_t>(j)]));
-        heading->setToolTip(QString::fromUtf8(kMeanings[static_cast<std::size_t>(j)]));
+        headings_[static_cast<std::size_t>(j)] =
+            addPlainLabel(form, arrayName("lblMedida", j), cell(0, j), {});
     }
     for (int i = 0; i < 2; ++i) {
         QLabel* row = addPlainLabel(form, arrayName("lblMedidaTriangulo", i), cell(i + 1, -1),
@@ -55,34 +55,36 @@ MeasureLabels::MeasureLabels(QWidget& form) : QObject(&form) {
         for (int j = 0; j < kShown; ++j) {
             QLabel* value = addPlainLabel(form, arrayName("lblValorMedida", i * kShown + j),
                                           cell(i + 1, j), {});
-            value->setAccessibleName(QStringLiteral("%1, %2").arg(
-                i == 0 ? QStringLiteral("Solución") : QStringLiteral("Solución adicional"),
-                fromStd(measureCaption(kAllMeasures[static_cast<std::size_t>(j)]))));
             values_[static_cast<std::size_t>(i * kShown + j)] = value;
         }
     }
+    retranslate(words);
 }
 
-void MeasureLabels::show(const Calculation& calc, std::string_view decimalSeparator) {
-    const std::array<const std::optional<Measures>*, 2> shown{&calc.primaryMeasures,
-                                                              &calc.additionalMeasures};
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        const std::optional<Measures>& measures =
-            calc.hasTriangles() ? *shown[i] : std::optional<Measures>{};
-        QString all;
-        for (const Measure m : kAllMeasures)
-            if (measures)
-                all += fromStd(measureCaption(m)) + QStringLiteral(": ") +
-                       fromStd(preciseMeasureText(*measures, m, decimalSeparator)) +
-                       QLatin1Char('\n');
-        rows_[i]->setToolTip(all.trimmed());
+void MeasureLabels::retranslate(const Catalogue& words) {
+    for (std::size_t j = 0; j < kShown; ++j) {
+        headings_[j]->setText(fromStd(words.text(kHeadings[j])));
+        headings_[j]->setToolTip(fromStd(words.text(kMeanings[j])));
+    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        rows_[i]->setText(fromStd(words.text(kRowNames[i])));
+        for (std::size_t j = 0; j < kShown; ++j)
+            values_[i * kShown + j]->setAccessibleName(fromStd(
+                words.fill(Text::AccessibleNamed,
+                           {{"block", std::string(words.text(i == 0 ? Text::SolutionHeading
+                                                                    : Text::AdditionalHeading))},
+                            {"name", std::string(measureCaption(kAllMeasures[j], words))}})));
+    }
+}
+
+void MeasureLabels::show(const View& view) {
+    for (std::size_t i = 0; i < view.measures.size(); ++i) {
+        rows_[i]->setToolTip(fromStd(view.measureRows[i]));
         for (std::size_t j = 0; j < kShown; ++j) {
             QLabel* value = values_[i * kShown + j];
-            const Measure m = kAllMeasures[j];
-            value->setText(measures ? fromStd(measureText(*measures, m, decimalSeparator))
-                                    : QString());
-            value->setToolTip(measures ? fromStd(preciseMeasureText(*measures, m, decimalSeparator))
-                                       : QString());
+            const Shown& shown = view.measures[i][j];
+            value->setText(fromStd(shown.text));
+            value->setToolTip(fromStd(shown.tooltip));
             value->setAccessibleDescription(value->toolTip());
         }
     }

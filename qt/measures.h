@@ -6,6 +6,7 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "present/view.h"
 
 #include <QObject>
 #include <array>
@@ -24,14 +25,17 @@ public:
     // (0..1)" beside the rows, values "lblValorMedida(0..5)", row by row.
     explicit MeasureLabels(QWidget& form);
 
-    // Shows the measures of the triangles of `calc`, or empties the labels.
-    void show(const Calculation& calc, std::string_view decimalSeparator);
+    // Shows the measures of the view's triangles, or empties the labels.
+    void show(const View& view);
+    // Names the headings, the rows and the values in `words`.
+    void retranslate(const Catalogue& words);
     // Greys the values, as the results are greyed once the data change after a click.
     void setCurrent(bool current);
 
 private:
     static constexpr int kShown = 3;  // excess, area, perimeter
     static constexpr int kValues = 6; // the shown measures of both triangles, row by row
+    std::array<QLabel*, kShown> headings_{};
     std::array<QLabel*, 2> rows_{};
     std::array<QLabel*, kValues> values_{};
 };

@@ -5,7 +5,9 @@
 #include "drawing/svg.h"
 #include "fitting/state.h"
 #include "numeric/checked.h"
+#include "present/catalogue.h"
 #include "qt/accessibility.h"
+#include "qt/controls.h"
 #include "qt/drawingsurface.h"
 #include "qt/svgpicture.h"
 
@@ -75,34 +77,34 @@ QByteArray picturePdf(const StrokeRecord& strokes, QSizeF frame, qreal side, con
     return out;
 }
 
-QString pictureWriteFailure(const QString& path, QFileDevice::FileError error) {
-    QString reason;
+QString pictureWriteFailure(const QString& path, QFileDevice::FileError error,
+                            const Catalogue& words) {
+    Text reason = Text::WriteError;
     switch (error) {
     case QFileDevice::OpenError:
     case QFileDevice::PermissionsError:
-        reason = QStringLiteral("no se puede crear un archivo ahí (compruebe que la carpeta "
-                                "existe y que tiene permiso de escritura)");
+        reason = Text::WriteCannotCreate;
         break;
     case QFileDevice::WriteError:
     case QFileDevice::ResourceError:
-        reason = QStringLiteral("la escritura falló (¿está lleno el disco?)");
+        reason = Text::WriteFailed;
         break;
     case QFileDevice::RenameError:
-        reason = QStringLiteral("no se pudo reemplazar el archivo que ya existía");
+        reason = Text::WriteNotReplaced;
         break;
     default:
-        reason = QStringLiteral("error al escribir el archivo");
         break;
     }
-    return QStringLiteral("No se pudo guardar la imagen en «%1»: %2. No se ha escrito nada.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return fromStd(words.fill(Text::WriteFailure,
+                              {{"path", words.quoted(QDir::toNativeSeparators(path).toStdString())},
+                               {"why", std::string(words.text(reason))}}));
 }
 
 QString writePicture(const QString& path, const StrokeRecord& strokes, QSizeF frame, qreal ratio,
-                     const PictureFileInfo& info) {
+                     const PictureFileInfo& info, const Catalogue& words) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return pictureWriteFailure(path, file.error());
+        return pictureWriteFailure(path, file.error(), words);
     bool written = false;
     const QSizeF size = frame * ratio;
     switch (pictureFormatOf(path)) {
@@ -124,11 +126,11 @@ QString writePicture(const QString& path, const StrokeRecord& strokes, QSizeF fr
     }
     }
     if (!written) {
-        QString failure = pictureWriteFailure(path, file.error());
+        QString failure = pictureWriteFailure(path, file.error(), words);
         file.cancelWriting(); // the temporary file goes, and any file at `path` stays as it was
         return failure;
     }
-    return file.commit() ? QString() : pictureWriteFailure(path, file.error());
+    return file.commit() ? QString() : pictureWriteFailure(path, file.error(), words);
 }
 
 namespace {
@@ -163,9 +165,9 @@ std::string writeScenePicture(const PictureRequest& request) {
     clearScene(run, picture);
     const SceneDrawing drawing = drawScene(run, picture, request.scene, fitting);
     picture.flush();
-    describePicture(picture, drawing, request.view, ".");
-    const QString title =
-        QString::fromUtf8(kPictureTitle.data(), static_cast<qsizetype>(kPictureTitle.size()));
+    const Catalogue& words = Catalogue::spanish();
+    describePicture(picture, drawing, request.view, ".", words);
+    const QString title = fromStd(words.text(Text::AccessibleSphere));
     return writePicture(QString::fromStdString(request.path), picture.strokes(), frame,
                         request.pixels / frame.width(), {title, picture.accessibleDescription()})
         .toStdString();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "cli/resolver.h"
+#include "present/catalogue.h"
 #include "qt/strokes.h"
 
 #include <QByteArray>
@@ -41,10 +42,11 @@ struct PictureFileInfo {
 // written whole or not at all, an existing one staying as it was. Returns why it could not be
 // written, in Spanish, or an empty text when it was.
 QString writePicture(const QString& path, const StrokeRecord& strokes, QSizeF frame, qreal ratio,
-                     const PictureFileInfo& info);
+                     const PictureFileInfo& info, const Catalogue& words = Catalogue::spanish());
 
 // Why `path` could not be written, as writePicture says it, for a file that failed with `error`.
-QString pictureWriteFailure(const QString& path, QFileDevice::FileError error);
+QString pictureWriteFailure(const QString& path, QFileDevice::FileError error,
+                            const Catalogue& words = Catalogue::spanish());
 
 // The command line's PictureWriter: draws the request's scene on a picture of the window's designed
 // size that is never shown, and writes it at the size asked for. Starts Qt on its offscreen

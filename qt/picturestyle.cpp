@@ -2,6 +2,7 @@
 #include "qt/picturestyle.h"
 
 #include "drawing/readable.h"
+#include "present/catalogue.h"
 #include "qt/controls.h"
 #include "qt/strokes.h"
 
@@ -44,12 +45,12 @@ private:
 struct Heading {
     const char* name;
     std::int32_t colour;
-    const char* cue;         // the object name of its cue
-    const char* description; // what a screen reader hears of the heading beside its text
+    const char* cue;  // the object name of its cue
+    Text description; // what a screen reader hears of the heading beside its text
 };
 constexpr std::array<Heading, 2> kHeadings{{
-    {"Label2", kSolutionColor, "colorSolucion", "En el dibujo, en rojo"},
-    {"lbladicional", kAdditionalColor, "colorAdicional", "En el dibujo, en azul"},
+    {"Label2", kSolutionColor, "colorSolucion", Text::CueRed},
+    {"lbladicional", kAdditionalColor, "colorAdicional", Text::CueBlue},
 }};
 
 } // namespace
@@ -63,15 +64,15 @@ PictureStyleChoice::PictureStyleChoice(QWidget& form) : QObject(&form), form_(fo
         const int line = label->fontMetrics().height();
         cue->setGeometry(label->x() - kCueGap - kCueLength, label->y() + (line - kCueHeight) / 2,
                          kCueLength, kCueHeight);
-        cue->setAccessibleName(QString::fromUtf8(heading.description));
+        cue->setAccessibleName(fromStd(words_->text(heading.description)));
         cues_[i] = cue;
     }
 
-    classic_ = new QAction(QStringLiteral("Dibujo clásico"), &form);
+    classic_ = new QAction(fromStd(words_->text(Text::ActClassic)), &form);
     classic_->setObjectName(QStringLiteral("actDibujoClasico"));
     classic_->setCheckable(true);
     classic_->setChecked(QSettings().value(kSettingsKey, false).toBool());
-    sideNames_ = new QAction(QStringLiteral("Nombres de los lados"), &form);
+    sideNames_ = new QAction(fromStd(words_->text(Text::ActSideNames)), &form);
     sideNames_->setObjectName(QStringLiteral("actNombresLados"));
     sideNames_->setCheckable(true);
     sideNames_->setChecked(QSettings().value(kSideNamesKey, true).toBool());
@@ -81,6 +82,15 @@ PictureStyleChoice::PictureStyleChoice(QWidget& form) : QObject(&form), form_(fo
         ->addActions({separator, sideNames_, classic_});
     connect(classic_, &QAction::toggled, this, &PictureStyleChoice::choose);
     connect(sideNames_, &QAction::toggled, this, &PictureStyleChoice::nameSides);
+    showCues(!classic_->isChecked());
+}
+
+void PictureStyleChoice::retranslate(const Catalogue& words) {
+    words_ = &words;
+    classic_->setText(fromStd(words.text(Text::ActClassic)));
+    sideNames_->setText(fromStd(words.text(Text::ActSideNames)));
+    for (std::size_t i = 0; i < kHeadings.size(); ++i)
+        cues_[i]->setAccessibleName(fromStd(words.text(kHeadings[i].description)));
     showCues(!classic_->isChecked());
 }
 
@@ -107,7 +117,7 @@ void PictureStyleChoice::showCues(bool shown) {
     for (std::size_t i = 0; i < kHeadings.size(); ++i) {
         cues_[i]->setVisible(shown);
         control<QWidget>(form_, QString::fromLatin1(kHeadings[i].name))
-            ->setAccessibleDescription(shown ? QString::fromUtf8(kHeadings[i].description)
+            ->setAccessibleDescription(shown ? fromStd(words_->text(kHeadings[i].description))
                                              : QString());
     }
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "drawing/scene.h"
+#include "present/catalogue.h"
 
 #include <QObject>
 #include <array>
@@ -28,6 +29,8 @@ public:
     explicit PictureStyleChoice(QWidget& form);
 
     PictureStyle style() const;
+    // Names the entries and the cues in `words`.
+    void retranslate(const Catalogue& words);
     bool sideNames() const;
 
 signals:
@@ -42,6 +45,7 @@ private:
     void showCues(bool shown);
 
     QWidget& form_;
+    const Catalogue* words_ = &Catalogue::spanish();
     QAction* classic_ = nullptr;
     QAction* sideNames_ = nullptr;
     std::array<QWidget*, 2> cues_{};

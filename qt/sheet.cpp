@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/sheet.h"
 
-#include "command/numbers.h"
-#include "command/texts.h"
+#include "numeric/angles.h"
+#include "present/format.h"
+#include "present/view.h"
 #include "qt/controls.h"
 
 #include <QBuffer>
@@ -28,24 +29,25 @@ constexpr qreal kLineSpacing = 1.45;
 // The picture's side, as a share of the text's width.
 constexpr qreal kPictureShare = 0.72;
 
-const char* const kTitle = "Resolución de triángulos esféricos";
-
 // A triangle's lines: its heading, its six elements to two decimals as the window shows them,
 // then its measures.
-QStringList triangleLines(const QString& heading, const Calculation& calc, bool additional,
+QStringList triangleLines(const QString& heading, const Calculation& calc, const View& shown,
+                          bool additional, const Catalogue& words,
                           std::string_view decimalSeparator) {
     QStringList lines{heading};
-    const auto labels = resultLabels(calc, decimalSeparator);
-    for (std::size_t i = 0; i < kAllElements.size(); ++i)
-        lines << QStringLiteral("%1 = %2°")
-                     .arg(fromStd(elementLetter(kAllElements[i])),
-                          fromStd(labels[additional ? i + kAllElements.size() : i]));
+    const TriangleSolution& t = additional ? *calc.additional : calc.primary;
+    for (const Element e : kAllElements)
+        lines << fromStd(
+            words.fill(Text::Formula,
+                       {{"letter", std::string(elementLetter(e))},
+                        {"value", degreesWithSign(RadtoGrad(t[e]).value(), decimalSeparator)}}));
     const std::optional<Measures>& measures =
         additional ? calc.additionalMeasures : calc.primaryMeasures;
     if (measures)
         for (const Measure m : kAllMeasures)
             lines << QStringLiteral("%1: %2").arg(
-                fromStd(measureCaption(m)), fromStd(measureText(*measures, m, decimalSeparator)));
+                fromStd(measureCaption(m, words)),
+                fromStd(shown.measures[additional ? 1 : 0][static_cast<std::size_t>(m)].text));
     return lines;
 }
 
@@ -67,10 +69,13 @@ qreal writeLines(QPainter& painter, const QStringList& lines, qreal left, qreal 
 } // namespace
 
 SheetTexts sheetTexts(const Calculation& calc, ViewAngles view, QDate date,
-                      std::string_view decimalSeparator) {
+                      std::string_view decimalSeparator, const Catalogue& words) {
     SheetTexts texts;
-    texts.title = QString::fromUtf8(kTitle);
-    texts.date = QLocale(QLocale::Spanish).toString(date, QStringLiteral("d 'de' MMMM 'de' yyyy"));
+    texts.title = fromStd(words.text(Text::WinTitle));
+    texts.heading = fromStd(words.text(Text::SheetData));
+    texts.date =
+        QLocale(words.language() == Language::English ? QLocale::English : QLocale::Spanish)
+            .toString(date, fromStd(words.text(Text::SheetDate)));
     for (const Element e : kAllElements)
         if (calc.isGiven(e)) {
             const Reading& typed = calc.reading(e);
@@ -78,13 +83,19 @@ SheetTexts sheetTexts(const Calculation& calc, ViewAngles view, QDate date,
                                                         fromStd(typed.read + typed.left));
         }
     if (calc.kind)
-        texts.kind = QStringLiteral("Caso: %1").arg(fromStd(caseName(*calc.kind)));
-    texts.solution = triangleLines(QStringLiteral("Solución"), calc, false, decimalSeparator);
+        texts.kind = fromStd(
+            words.fill(Text::SheetCase, {{"case", std::string(caseName(*calc.kind, words))}}));
+    Units units;
+    units.decimalSeparator = decimalSeparator;
+    const View shown = present(calc, units, words);
+    texts.solution = triangleLines(fromStd(words.text(Text::SolutionHeading)), calc, shown, false,
+                                   words, decimalSeparator);
     if (calc.additional)
-        texts.additional = triangleLines(fromStd(kAdditionalHeading), calc, true, decimalSeparator);
-    texts.view = QStringLiteral("Vista: inclinación %1°, rotación %2°")
-                     .arg(fromStd(degreesText(view.inclination, decimalSeparator)),
-                          fromStd(degreesText(view.rotation, decimalSeparator)));
+        texts.additional = triangleLines(fromStd(words.text(Text::AdditionalHeading)), calc, shown,
+                                         true, words, decimalSeparator);
+    texts.view = fromStd(words.fill(
+        Text::SheetView, {{"inclination", degreesWithSign(view.inclination, decimalSeparator)},
+                          {"rotation", degreesWithSign(view.rotation, decimalSeparator)}}));
     return texts;
 }
 
@@ -117,7 +128,7 @@ QByteArray sheetPdf(const SheetTexts& texts, const StrokeRecord& strokes, QSizeF
     painter.drawText(QPointF(0, top + QFontMetricsF(font).ascent()), texts.date);
     top += 2 * line;
 
-    top = writeLines(painter, QStringList{QStringLiteral("Datos")} + texts.data, 0, top, true);
+    top = writeLines(painter, QStringList{texts.heading} + texts.data, 0, top, true);
     painter.drawText(QPointF(0, top + QFontMetricsF(font).ascent()), texts.kind);
     top += 2 * line;
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "present/catalogue.h"
 #include "qt/strokes.h"
 
 #include <QByteArray>
@@ -20,6 +21,7 @@ namespace esferica {
 struct SheetTexts {
     QString title;
     QString date;     // "9 de diciembre de 2026"
+    QString heading;  // "Datos"
     QStringList data; // the given elements as typed: "a = 40", "A = 30"
     QString kind;     // "Caso: Dos lados y el ángulo opuesto a uno de ellos (caso ambiguo)"
     QStringList solution, additional; // a heading, the six elements, then the five measures
@@ -27,9 +29,10 @@ struct SheetTexts {
 };
 
 // The page's texts for the click `calc` (which drew a scene), its picture seen under `view`, on
-// `date`, with the decimal separator of the results.
+// `date`, with the decimal separator of the results, in `words`.
 SheetTexts sheetTexts(const Calculation& calc, ViewAngles view, QDate date,
-                      std::string_view decimalSeparator);
+                      std::string_view decimalSeparator,
+                      const Catalogue& words = Catalogue::spanish());
 
 // The page as a PDF document: `texts` and the picture of `strokes` (recorded on a picture of
 // `frame` pixels), as vectors.

@@ -15,4 +15,14 @@ bool installSpanishToolkitTexts(QTranslator& translator) {
     return QCoreApplication::installTranslator(&translator);
 }
 
+bool installToolkitTexts(Language language) {
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    const QLocale locale(language == Language::English ? QLocale::English : QLocale::Spanish);
+    if (!translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
 } // namespace esferica

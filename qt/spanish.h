@@ -4,6 +4,8 @@
 // Spanish translation.
 #pragma once
 
+#include "present/catalogue.h"
+
 class QTranslator;
 
 namespace esferica {
@@ -12,5 +14,10 @@ namespace esferica {
 // installs it in the running application, whatever the user's locale. Returns false, leaving Qt's
 // English texts, when that translation is not installed.
 bool installSpanishToolkitTexts(QTranslator& translator);
+
+// Qt's texts in `language` from now on, in place of those this function installed before: its
+// Spanish translation, or its own English (with Qt's English translation, where installed, which
+// carries the plural forms). Returns false when the translation is not installed.
+bool installToolkitTexts(Language language);
 
 } // namespace esferica

@@ -42,10 +42,12 @@ WorkingWindow::WorkingWindow(QWidget* parent) : QDialog(parent) {
     search_->setPlaceholderText(QStringLiteral("Buscar en el procedimiento"));
     search_->setAccessibleName(QStringLiteral("Buscar"));
     search_->setClearButtonEnabled(true);
-    auto* next = new QPushButton(QStringLiteral("Buscar &siguiente"), this);
+    next_ = new QPushButton(QStringLiteral("Buscar &siguiente"), this);
+    auto* next = next_;
     next->setObjectName(QStringLiteral("cmdBuscarSiguiente"));
     next->setAutoDefault(false);
-    auto* printing = new QPushButton(QStringLiteral("&Imprimir…"), this);
+    print_ = new QPushButton(QStringLiteral("&Imprimir…"), this);
+    auto* printing = print_;
     printing->setObjectName(QStringLiteral("cmdImprimir"));
     printing->setAutoDefault(false);
     connect(search_, &QLineEdit::returnPressed, this, &WorkingWindow::findNext);
@@ -61,9 +63,15 @@ WorkingWindow::WorkingWindow(QWidget* parent) : QDialog(parent) {
     layout->addLayout(bar);
 }
 
-void WorkingWindow::showWorking(const Calculation& calc, const std::string& decimalSeparator) {
-    text_->setPlainText(
-        fromStd(renderWorking(workingOf(calc), {Language::Spanish, 2, decimalSeparator})));
+void WorkingWindow::showWorking(const Calculation& calc, const WorkingStyle& style) {
+    const Catalogue& words = Catalogue::of(style.language);
+    setWindowTitle(fromStd(words.text(Text::WorkingTitle)));
+    text_->setAccessibleName(windowTitle());
+    search_->setPlaceholderText(fromStd(words.text(Text::WorkingSearchHint)));
+    search_->setAccessibleName(fromStd(words.text(Text::WorkingSearch)));
+    next_->setText(fromStd(words.text(Text::WorkingFindNext)));
+    print_->setText(fromStd(words.text(Text::WorkingPrint)));
+    text_->setPlainText(fromStd(renderWorking(workingOf(calc), style)));
 }
 
 bool WorkingWindow::findNext() {
@@ -87,12 +95,11 @@ void WorkingWindow::print() {
         text_->print(&printer);
 }
 
-WorkingWindow& openWorking(QWidget& form, const Calculation& calc,
-                           const std::string& decimalSeparator) {
+WorkingWindow& openWorking(QWidget& form, const Calculation& calc, const WorkingStyle& style) {
     WorkingWindow* window = workingWindow(form);
     if (!window)
         window = new WorkingWindow(&form);
-    window->showWorking(calc, decimalSeparator);
+    window->showWorking(calc, style);
     window->show();
     window->raise();
     window->activateWindow();

@@ -5,12 +5,14 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "working/text.h"
 
 #include <QDialog>
 #include <string>
 
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace esferica {
 
@@ -20,8 +22,8 @@ class WorkingWindow : public QDialog {
 public:
     explicit WorkingWindow(QWidget* parent);
 
-    // Shows the working of `calc`, its angles as the result labels show them.
-    void showWorking(const Calculation& calc, const std::string& decimalSeparator);
+    // Shows the working of `calc` in `style`.
+    void showWorking(const Calculation& calc, const WorkingStyle& style);
     // Selects the next occurrence of the search field's text after the selection, from the top
     // again at the end; false when there is none.
     bool findNext();
@@ -31,11 +33,12 @@ public:
 private:
     QPlainTextEdit* text_ = nullptr;
     QLineEdit* search_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* print_ = nullptr;
 };
 
 // Opens the working window of `form` for `calc`, creating it the first time.
-WorkingWindow& openWorking(QWidget& form, const Calculation& calc,
-                           const std::string& decimalSeparator);
+WorkingWindow& openWorking(QWidget& form, const Calculation& calc, const WorkingStyle& style);
 // The working window of `form`, if it has been opened.
 WorkingWindow* workingWindow(const QWidget& form);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculate command, headless through the recording view: counting, case choice, messages,
 // result text and the failure regime.
-#include "command/texts.h"
+#include "present/view.h"
 #include "tests/support/click.h"
 #include "tests/support/triangle_check.h"
 
@@ -368,10 +368,11 @@ TEST(MeasureTexts, AMeasureThatCannotBeComputedSaysSoInItsPlace) {
     Calculation calc = compute(fields);
     ASSERT_TRUE(calc.primaryMeasures && calc.primaryMeasures->circumradius);
     calc.primaryMeasures->circumradius.reset();
-    EXPECT_NE(resultsTable(calc, ".").find("\nradio circunscrito\tno se puede calcular\nradio "
-                                           "inscrito\t19.4712206345\n"),
+    const View view = present(calc, Units{}, Catalogue::spanish());
+    EXPECT_NE(view.table.find("\nradio circunscrito\tno se puede calcular\nradio "
+                              "inscrito\t19.4712206345\n"),
               std::string::npos);
-    EXPECT_EQ(measureText(*calc.primaryMeasures, Measure::Circumradius, "."),
+    EXPECT_EQ(view.measures[0][static_cast<std::size_t>(Measure::Circumradius)].text,
               "no se puede calcular");
 }
 

@@ -2,9 +2,9 @@
 // Taking results and pictures out of the window: the full-precision texts, the three actions
 // through the keyboard, the menus and the file dialog, and the names that screen readers hear.
 
-#include "command/precise.h"
 #include "drawing/record.h"
 #include "drawing/svg.h"
+#include "present/format.h"
 #include "qt/drawingsurface.h"
 #include "qt/export.h"
 #include "qt/frmTrianguloEsf.h"
@@ -42,62 +42,9 @@
 
 namespace {
 
+using esferica::testing::contextMenu;
+using esferica::testing::whileOpen;
 using esferica::testing::WindowTest;
-
-// Values in degrees to ten decimals and in degrees, minutes and seconds, with the seconds
-// carrying into minutes and degrees, in the Spanish separator.
-TEST(PreciseText, TenDecimalsAndDegreesMinutesSeconds) {
-    const struct {
-        double degrees;
-        const char* text;
-    } rows[] = {
-        {std::acos(1.0 / 3) * 180 / std::numbers::pi, "70,5287793655° = 70° 31′ 43,61″"},
-        {60, "60,0000000000° = 60° 0′ 0,00″"},
-        {-12.25, "-12,2500000000° = -12° 15′ 0,00″"},
-        {10.999999, "10,9999990000° = 11° 0′ 0,00″"},         // 59′ 59.9964″ carries twice
-        {29.99999999999999, "30,0000000000° = 30° 0′ 0,00″"}, // rounds up in both texts
-        {59.994 / 3600, "0,0166650000° = 0° 0′ 59,99″"},
-        {-1e-12, "0,0000000000° = 0° 0′ 0,00″"}, // no sign without a digit to carry it
-        {1e20, "1,0000000000E+20°"},             // beyond where a second can be told apart
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(esferica::preciseResultText(row.degrees, ","), row.text);
-}
-
-// Runs `action`, handing every popup menu or modal dialog that it opens to `answer`, which must
-// close it.
-void whileOpen(const std::function<void()>& action, const std::function<void(QWidget*)>& answer) {
-    QTimer timer;
-    timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [&answer] {
-        QWidget* open = QApplication::activePopupWidget();
-        if (!open)
-            open = QApplication::activeModalWidget();
-        if (open)
-            answer(open);
-    });
-    timer.start();
-    action();
-    timer.stop();
-}
-
-// The entries of the context menu that `widget` opens from the keyboard, without shortcuts.
-QStringList contextMenu(QWidget* widget) {
-    QStringList entries;
-    whileOpen(
-        [widget] {
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, widget->rect().center(),
-                                    widget->mapToGlobal(widget->rect().center()));
-            QApplication::sendEvent(widget, &event);
-        },
-        [&entries](QWidget* open) {
-            if (auto* menu = qobject_cast<QMenu*>(open))
-                for (const QAction* action : menu->actions())
-                    entries << action->text().section(QLatin1Char('\t'), 0, 0);
-            open->close();
-        });
-    return entries;
-}
 
 // An SVG file of the picture: its groups in order, each with its pen, and what they hold.
 struct SvgGroup {
@@ -341,14 +288,16 @@ TEST_F(ExportTest, ResultLabelsAreSelectableWithTheMouseAndTheKeyboard) {
     QTest::keyClick(outcome(5), Qt::Key_End, Qt::ShiftModifier);
     QTest::keyClick(outcome(5), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("70.53"));
+    const QStringList formats{"Grados decimales", "Grados, minutos y segundos",
+                              "Grados y minutos decimales", "Radianes"};
     EXPECT_EQ(contextMenu(outcome(5)),
-              (QStringList{"&Copiar", "Seleccionar todo", "", "Copiar resultados"}));
+              (QStringList{"&Copiar", "Seleccionar todo", "", "Copiar resultados", ""} + formats));
     EXPECT_EQ(contextMenu(control<QLabel>(QStringLiteral("lbladicional"))),
-              QStringList{"Copiar resultados"});
+              (QStringList{"Copiar resultados", ""} + formats));
 }
 
-// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions and
-// the choice of the classic picture.
+// On the picture, Ctrl+C copies it at its device pixels, and its menu holds the three actions,
+// the choice of the classic picture and the language's submenu.
 TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     calculate({"60", "60", "60", "", "", ""});
     picture()->setFocus(Qt::OtherFocusReason);
@@ -360,7 +309,7 @@ TEST_F(ExportTest, PictureIsCopiedByCtrlCAndHasTheThreeActionsInItsMenu) {
     EXPECT_EQ(contextMenu(picture()),
               (QStringList{"Copiar imagen", "Guardar imagen…", "Exportar hoja…", "",
                            "Copiar resultados", "", "Mirar al triángulo", "Navegación…", "",
-                           "Nombres de los lados", "Dibujo clásico"}));
+                           "Nombres de los lados", "Dibujo clásico", "", "Idioma / Language"}));
 }
 
 // Ctrl+S on the picture asks for a file: a PNG loads back at the picture's device pixels, an SVG
@@ -526,6 +475,17 @@ TEST_F(ExportTest, TheHandoutPageHoldsDataCaseResultsPictureAndView) {
     EXPECT_EQ(texts.additional[0], QStringLiteral("Solución adicional"));
     EXPECT_EQ(texts.additional[3], QStringLiteral("c = 24.51°"));
     EXPECT_EQ(texts.view, QStringLiteral("Vista: inclinación 30°, rotación 10°"));
+    // The same page in English.
+    const esferica::SheetTexts english =
+        esferica::sheetTexts(calc, {30, 10}, QDate(2026, 12, 9), ".",
+                             esferica::Catalogue::of(esferica::Language::English));
+    EXPECT_EQ(english.date, QStringLiteral("9 December 2026"));
+    EXPECT_EQ(
+        english.kind,
+        QStringLiteral("Case: Two sides and the angle opposite one of them (ambiguous case)"));
+    EXPECT_EQ(english.solution[7], QStringLiteral("spherical excess: 21.32°"));
+    EXPECT_EQ(english.additional[0], QStringLiteral("Second solution"));
+    EXPECT_EQ(english.view, QStringLiteral("View: inclination 30°, rotation 10°"));
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("hoja.pdf"));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading field texts and writing result texts.
+// Reading field texts.
 #include "command/numbers.h"
 #include "numeric/angles.h"
 #include "tests/support/names.h"
@@ -56,6 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"\t-\t3 0", -3, "0"}, ValCase{"4\n5", 4, "5"}, ValCase{"1 e 2", 1, "e2"},
         ValCase{"40 25 30", 40, "2530"}, ValCase{"17 5", 17, "5"}, ValCase{"0 30", 0, "30"},
         ValCase{"1 30", 1, "30"}, ValCase{"1,5 0", 1.5, "0"}, ValCase{" \t ", 0},
+        // radians, with the suffix rad after the number, converted to degrees; a word that only
+        // begins with rad is not the suffix, and nothing of degrees follows it
+        ValCase{"1,2 rad", 68.75493541569878}, ValCase{"-0.5rad", -28.64788975654116},
+        ValCase{"1.5707963267948966 rad", 90}, ValCase{"0 rad", 0},
+        ValCase{"1 radian", 1, "radian"}, ValCase{"1 rad 5", 57.29577951308232, "5"},
+        ValCase{"1°rad", 1, "rad"}, ValCase{"1 rad°", 57.29577951308232, "°"},
         // exponents: E or D, either case, optional sign; an exponent without digits is not read
         ValCase{"1E2", 100}, ValCase{"1e2", 100}, ValCase{"1D2", 100}, ValCase{"1d-2", 0.01},
         ValCase{"2.5E+1", 25}, ValCase{"1e", 1, "e"}, ValCase{"1e+", 1, "e+"},
@@ -118,62 +124,6 @@ TEST(ValOverflow, ANumberBeyondTheDoubleRangeFailsInsteadOfBecomingInfinite) {
 TEST(ValLongTexts, ManyDigitsAreReadExactly) {
     EXPECT_EQ(Val("0." + std::string(5000, '0') + "1e5001").value(), 1.0);
     EXPECT_EQ(Val(std::string(400, '9') + "e-400").value(), 1.0);
-}
-
-struct TextCase {
-    double degrees;
-    const char* text;
-};
-
-class DegreesText : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(DegreesText, RoundsToTwoDecimalsAndWritesPlainDecimal) {
-    EXPECT_EQ(degreesText(GetParam().degrees, "."), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, DegreesText,
-    ::testing::Values(TextCase{70.52877936550931, "70.53"}, TextCase{90, "90"},
-                      TextCase{0.5, "0.5"}, TextCase{-12.25, "-12.25"}, TextCase{0.05, "0.05"},
-                      TextCase{-0.5, "-0.5"}, TextCase{100.1, "100.1"}, TextCase{179.999, "180"},
-                      // ties go to the even neighbour
-                      TextCase{0.125, "0.12"}, TextCase{0.375, "0.38"}, TextCase{-0.125, "-0.12"},
-                      TextCase{30.125, "30.12"}, TextCase{2.5, "2.5"},
-                      // only exact ties are ties: 1.005 is stored just below 1.005
-                      TextCase{1.005, "1"}, TextCase{1.015, "1.01"}, TextCase{0.285, "0.28"},
-                      // never "-0"
-                      TextCase{-0.001, "0"}, TextCase{-0.004, "0"}, TextCase{0, "0"},
-                      // -0.005 is stored just beyond -0.005, so it is not a tie
-                      TextCase{-0.005, "-0.01"}, TextCase{-0.0, "0"},
-                      // large but below 1e15: still plain
-                      TextCase{123456789012.34, "123456789012.34"},
-                      TextCase{-999999999999999.0, "-999999999999999"},
-                      // products above 2^52 round, but the exact value decides
-                      TextCase{999999999999999.12, "999999999999999.12"},
-                      TextCase{70000000000000.125, "70000000000000.12"},
-                      TextCase{70000000000000.375, "70000000000000.38"}),
-    [](const auto& info) { return testing::testName(info.param.degrees); });
-
-TEST(DegreesText, UsesTheLocaleSeparator) {
-    EXPECT_EQ(degreesText(70.52877936550931, ","), "70,53");
-    EXPECT_EQ(degreesText(-0.5, ","), "-0,5");
-    EXPECT_EQ(degreesText(90, ","), "90");
-}
-
-TEST(DegreesText, HugeValuesUseAnExponent) {
-    EXPECT_EQ(degreesText(1e15, "."), "1E+15");
-    EXPECT_EQ(degreesText(-1.5e20, ","), "-1,5E+20");
-    EXPECT_EQ(degreesText(1.7976931348623157e308, "."), "1.79769313486232E+308");
-}
-
-TEST(ResultText, RadiansAreConvertedFirst) {
-    for (double d : {1.0, 30.0, 45.0, 60.0, 90.0, 120.0, 180.0})
-        EXPECT_EQ(resultText(GradtoRad(d), "."), std::to_string(static_cast<int>(d)));
-    EXPECT_EQ(resultText(GradtoRad(30.126), "."), "30.13");
-}
-
-TEST(ResultText, FailsWhenTheDegreeValueOverflows) {
-    EXPECT_THROW(resultText(1e308, "."), ArithmeticFailure);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 // triangles that fit, in long double (tests/support/reference.h).
 #include "command/calculate.h"
 #include "command/numbers.h"
+#include "present/format.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/reference.h"
 #include "tests/support/triangle_check.h"

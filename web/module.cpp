@@ -19,11 +19,11 @@
 //                                  it, and what the window says about it
 #include "command/calculate.h"
 #include "command/numbers.h"
-#include "command/precise.h"
-#include "command/texts.h"
 #include "drawing/record.h"
 #include "drawing/svg.h"
 #include "numeric/angles.h"
+#include "present/format.h"
+#include "present/view.h"
 
 #include <algorithm>
 #include <emscripten/bind.h>
@@ -58,11 +58,6 @@ int fieldIndex(const Field& field) {
     return kElements + static_cast<int>(index(std::get<OptionField>(field)));
 }
 
-const Reading& readingOf(const Calculation& calc, int i) {
-    return i < kElements ? calc.inputs[static_cast<std::size_t>(i)]
-                         : calc.options[static_cast<std::size_t>(i - kElements)];
-}
-
 const char* outcomeName(Outcome outcome) {
     switch (outcome) {
     case Outcome::Solved:
@@ -84,9 +79,10 @@ const char* outcomeName(Outcome outcome) {
 val captions() {
     val list = val::array();
     for (const Element e : kAllElements)
-        list.call<void>("push", std::string(elementCaption(e)));
+        list.call<void>("push", std::string(elementCaption(e, Catalogue::spanish())));
     for (int i = 0; i < kOptionFields; ++i)
-        list.call<void>("push", std::string(optionCaption(static_cast<OptionField>(i))));
+        list.call<void>(
+            "push", std::string(optionCaption(static_cast<OptionField>(i), Catalogue::spanish())));
     return list;
 }
 
@@ -99,25 +95,8 @@ val fields() {
     val result = val::object();
     result.set("captions", captions());
     result.set("texts", defaults);
-    result.set("inputForms", std::string(kInputForms));
+    result.set("inputForms", std::string(Catalogue::spanish().text(Text::InputForms)));
     return result;
-}
-
-// The full-precision text of each result label that shows a value, as its tooltip; empty where
-// the label is.
-val preciseTexts(const Calculation& calc, const std::string& separator) {
-    val list = val::array();
-    for (int i = 0; i < kResultLabels; ++i) {
-        const bool additional = i >= kElements;
-        std::string text;
-        if (calc.hasTriangles() && (!additional || calc.additional)) {
-            const TriangleSolution& t = additional ? *calc.additional : calc.primary;
-            const Element e = kAllElements[static_cast<std::size_t>(i % kElements)];
-            text = preciseResultText(RadtoGrad(t[e]).value(), separator);
-        }
-        list.call<void>("push", text);
-    }
-    return list;
 }
 
 val calculate(const val& texts, const std::string& separator) {
@@ -132,24 +111,29 @@ val calculate(const val& texts, const std::string& separator) {
     lastSeparator() = separator;
     const Calculation& calc = calculator().calculate(typed);
 
-    val labels = val::array();
-    for (const std::string& label : resultLabels(calc, separator))
-        labels.call<void>("push", label);
+    Units units;
+    units.decimalSeparator = separator;
+    const View shown = present(calc, units, Catalogue::spanish());
+
+    val labels = val::array(), precise = val::array();
+    for (const Shown& result : shown.results) {
+        labels.call<void>("push", result.text);
+        precise.call<void>("push", result.tooltip);
+    }
     val notes = val::array();
-    for (int i = 0; i < kFields; ++i)
-        notes.call<void>("push", readingNote(readingOf(calc, i), separator));
-    const std::optional<Field> fault = faultField(calc);
+    for (const std::string& note : shown.notes)
+        notes.call<void>("push", note);
 
     val view = val::object();
     view.set("outcome", std::string(outcomeName(calc.outcome)));
     view.set("labels", labels);
-    view.set("precise", preciseTexts(calc, separator));
-    view.set("table", resultsTable(calc, separator));
-    view.set("message", std::string(messageText(calc.outcome)));
-    view.set("reason", reasonText(calc, separator));
+    view.set("precise", precise);
+    view.set("table", shown.table);
+    view.set("message", shown.message);
+    view.set("reason", shown.reason);
     view.set("notes", notes);
-    view.set("fault", fault ? fieldIndex(*fault) : -1);
-    view.set("announcement", announcement(calc, separator));
+    view.set("fault", shown.fault ? fieldIndex(*shown.fault) : -1);
+    view.set("announcement", shown.announcement);
     return view;
 }
 
@@ -175,13 +159,16 @@ val draw(const std::string& inclination, const std::string& rotation, int width,
     RecordingSurface picture(w, h);
     const SceneDrawing drawing =
         calc.drawPicture(picture, moving ? GridThinning{static_cast<double>(w)} : GridThinning{});
-    const std::string description = pictureDescription(drawing, calc.sceneView(), lastSeparator());
+    const Catalogue& words = Catalogue::spanish();
+    const std::string description =
+        pictureDescription(drawing, calc.sceneView(), lastSeparator(), words);
     val result = val::object();
-    result.set("svg", svgDocument(picture.record(), w, h, kPictureTitle, description));
+    result.set("svg", svgDocument(picture.record(), w, h, words.text(Text::AccessibleSphere),
+                                  description));
     result.set("drawn", drawing.triangles > 0);
     result.set("thinned", drawing.gridThinned);
     result.set("description", description);
-    result.set("status", std::string(statusText(drawing)));
+    result.set("status", std::string(statusText(drawing, words)));
     return result;
 }
 

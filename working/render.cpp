@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The working laid out as text: headings at the margin, formulas and conditions indented under
 // them.
-#include "command/texts.h"
+#include "present/view.h"
 #include "working/text.h"
 
 namespace esferica {

@@ -3,9 +3,8 @@
 // numbers.
 #include "working/text.h"
 
-#include "command/numbers.h"
-#include "command/precise.h"
-#include "command/texts.h"
+#include "present/format.h"
+#include "present/view.h"
 #include "numeric/portable.h"
 
 #include <array>

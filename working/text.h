@@ -2,14 +2,13 @@
 // The working in words: the sentences of each language and how its numbers are written.
 #pragma once
 
+#include "present/catalogue.h"
 #include "working/working.h"
 
 #include <string>
 #include <string_view>
 
 namespace esferica {
-
-enum class Language { Spanish, English };
 
 // How the working is written: its language, and its angles in decimal degrees with `decimals`
 // decimals and `separator` (2 decimals, as the result labels show them; 10, as the table of

@@ -6,7 +6,7 @@
 // (the sums of a check, a radius's tangent, Napier's rules) are evaluated here, from the results.
 #include "working/working.h"
 
-#include "command/texts.h"
+#include "present/view.h"
 #include "numeric/angles.h"
 #include "numeric/extended.h"
 

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "command/calculate.h"
-#include "command/numbers.h"
-#include "command/texts.h"
+#include "present/format.h"
+#include "present/view.h"
 
 #include <algorithm>
 #include <array>
@@ -188,17 +188,17 @@ public:
     const Calculation& click(Calculator& form) {
         moving = false;
         const Calculation& calc = form.calculate(FieldTexts{inputs, options});
-        results = resultLabels(calc, separator);
+        Units units;
+        units.decimalSeparator = separator;
+        const View view = present(calc, units, *words);
+        for (std::size_t i = 0; i < results.size(); ++i)
+            results[i] = view.results[i].text;
         drawing = form.drawPicture(*picture);
-        status = statusText(drawing);
-        if (!messageText(calc.outcome).empty())
+        status = statusText(drawing, *words);
+        if (!view.message.empty())
             messages.push_back(calc.outcome);
-        reason = reasonText(calc, separator);
-        notes.clear();
-        for (const Reading& r : calc.inputs)
-            notes.push_back(readingNote(r, separator));
-        for (const Reading& r : calc.options)
-            notes.push_back(readingNote(r, separator));
+        reason = view.reason;
+        notes.assign(view.notes.begin(), view.notes.end());
         return calc;
     }
 
@@ -221,7 +221,7 @@ public:
         if (!form.hasScene())
             return false;
         drawing = form.drawPicture(*picture, moving ? GridThinning{pictureWidth} : GridThinning{});
-        status = statusText(drawing);
+        status = statusText(drawing, *words);
         return true;
     }
 
@@ -245,6 +245,7 @@ public:
     SceneDrawing drawing;           // the sides left out by the last drawing
     std::string status;             // the status label under the picture
     std::string separator = ".";
+    const Catalogue* words = &Catalogue::spanish();
     bool moving = false;       // turned by hand since the last click
     double pictureWidth = 353; // the picture's width in pixels, at the window's designed size
     FakeSurface surface;

@@ -10,15 +10,57 @@
 #include "tests/support/qt_test.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace esferica::testing {
+
+// Runs `action`, handing every popup menu or modal dialog that it opens to `answer`, which must
+// close it.
+inline void whileOpen(const std::function<void()>& action,
+                      const std::function<void(QWidget*)>& answer) {
+    QTimer timer;
+    timer.setInterval(0);
+    QObject::connect(&timer, &QTimer::timeout, [&answer] {
+        QWidget* open = QApplication::activePopupWidget();
+        if (!open)
+            open = QApplication::activeModalWidget();
+        if (open)
+            answer(open);
+    });
+    timer.start();
+    action();
+    timer.stop();
+}
+
+// The entries of the context menu that `widget` opens from the keyboard, without shortcuts.
+inline QStringList contextMenu(QWidget* widget) {
+    QStringList entries;
+    whileOpen(
+        [widget] {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, widget->rect().center(),
+                                    widget->mapToGlobal(widget->rect().center()));
+            QApplication::sendEvent(widget, &event);
+        },
+        [&entries](QWidget* open) {
+            if (auto* menu = qobject_cast<QMenu*>(open))
+                for (const QAction* action : menu->actions())
+                    entries << action->text().section(QLatin1Char('\t'), 0, 0);
+            open->close();
+        });
+    return entries;
+}
 
 // Chooses the picture as a user does, through the entry "Dibujo clásico" of the picture's menu.
 inline void choosePicture(const QWidget& form, PictureStyle style) {

@@ -2,7 +2,7 @@
 // What a field that was not read whole most likely meant, where the slip shows it: a letter for a
 // digit, letters for the marks, an operation, digits split by blanks, a mark left out, minutes or
 // seconds of 60. This finds the slip and the texts to type instead, each read whole by
-// readNumber; command/texts.h words them.
+// readNumber; present/view.h words them.
 #pragma once
 
 #include <string>

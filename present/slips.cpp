@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "command/slips.h"
+#include "present/slips.h"
 
 #include "command/numbers.h"
-#include "command/precise.h"
+#include "present/format.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window in English and in the four forms of an angle, driven as a user drives it: through
+// the entries of the picture's and the results' menus.
+#include "tests/support/messages.h"
+#include "tests/support/spanish_words.h"
+#include "tests/support/window_test.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace esferica::testing {
+namespace {
+
+// Every text of `form` that a user sees or a screen reader hears: the title, the captions, the
+// labels, the button, the entries of its menus, and every tooltip, accessible name and
+// description. The entry that names Spanish names it in Spanish.
+QStringList everyText(const QWidget& form) {
+    QStringList texts{form.windowTitle()};
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+    }
+    for (const QAction* action : form.findChildren<QAction*>())
+        if (action->objectName() != QLatin1String("actEspanol") && action->menu() == nullptr)
+            texts << action->text() << action->toolTip();
+    return texts;
+}
+
+class LanguageTest : public WindowTest {
+protected:
+    void choose(const char* action) const {
+        auto* entry = form_->findChild<QAction*>(QString::fromLatin1(action));
+        ASSERT_NE(entry, nullptr) << action;
+        entry->trigger();
+    }
+    std::vector<SeenMessage> click(const std::array<const char*, 6>& texts) const {
+        typeInputs(texts);
+        return answerMessages([this] { QTest::mouseClick(button(), Qt::LeftButton); });
+    }
+};
+
+// In English, after clicks that solve one or two triangles, find none and read a field only in
+// part, no text of the window, of its menus or of its message boxes holds a Spanish word.
+TEST_F(LanguageTest, InEnglishNoTextIsSpanish) {
+    choose("actEnglish");
+    EXPECT_EQ(QSettings().value(QStringLiteral("interfaz/idioma")).toString(), "en");
+    EXPECT_EQ(form_->windowTitle(), "Spherical triangle solver");
+    const std::array<std::array<const char*, 6>, 4> clicks{{
+        {"60", "60", "60", "", "", ""},
+        {"40", "60", "", "30", "", ""},
+        {"30", "40", "80", "", "", ""},
+        {"4O", "17 5", "60", "", "", ""},
+    }};
+    int messages = 0;
+    for (const auto& texts : clicks) {
+        for (const SeenMessage& seen : click(texts)) {
+            ++messages;
+            for (const QString& text : {seen.text, seen.title, seen.informative, seen.okText})
+                EXPECT_EQ(spanishIn(text.toStdString()), "") << qPrintable(text);
+        }
+        for (const QString& text : everyText(*form_))
+            EXPECT_EQ(spanishIn(text.toStdString()), "") << qPrintable(text);
+        for (QWidget* menu : {static_cast<QWidget*>(picture()), static_cast<QWidget*>(outcome(0))})
+            for (const QString& entry : contextMenu(menu))
+                if (entry != QLatin1String("Idioma / Language")) {
+                    EXPECT_EQ(spanishIn(entry.toStdString()), "") << qPrintable(entry);
+                }
+    }
+    EXPECT_EQ(messages, 2);
+    EXPECT_EQ(outcome(3)->accessibleName(), "Solution, angle A");
+
+    // Back in Spanish, the window is as it always was.
+    choose("actEspanol");
+    EXPECT_EQ(form_->windowTitle(), "Resolución de triángulos esféricos");
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblInput(3)"))->text(), "ángulo A");
+}
+
+// The form of an angle changes the labels, their tooltips and the copied table, is kept for the
+// next window, and a label whose value is longer than it is written smaller, whole.
+TEST_F(LanguageTest, TheAngleFormChangesLabelsTooltipsAndTheCopiedTable) {
+    click({"60", "60", "60", "", "", ""});
+    EXPECT_EQ(outcome(3)->text(), "70.53");
+    choose("actGradosMinutosSegundos");
+    EXPECT_EQ(outcome(3)->text(), "70° 31′ 44″");
+    EXPECT_EQ(outcome(3)->toolTip(), "70° 31′ 43.6057″ = 70.5287793655°");
+    QApplication::clipboard()->clear();
+    choose("actCopiarResultados");
+    EXPECT_TRUE(QApplication::clipboard()->text().contains("ángulo A\t70° 31′ 43.6057″\n"))
+        << qPrintable(QApplication::clipboard()->text());
+    EXPECT_EQ(QSettings().value(QStringLiteral("resultados/formato")).toString(), "gms");
+    for (const char* form :
+         {"actGradosMinutosSegundos", "actGradosMinutosDecimales", "actRadianes"}) {
+        choose(form);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_LE(QFontMetricsF(outcome(i)->font()).horizontalAdvance(outcome(i)->text()),
+                      outcome(i)->width())
+                << form << ' ' << qPrintable(outcome(i)->text());
+    }
+    EXPECT_EQ(outcome(0)->text(), "1.0472 rad");
+    EXPECT_EQ(outcome(0)->toolTip(), "1.0471975512 rad = 60.0000000000°");
+
+    form_ = std::make_unique<frmTrianguloEsf>();
+    form_->show();
+    click({"60", "60", "60", "", "", ""});
+    EXPECT_EQ(outcome(0)->text(), "1.0472 rad");
+    choose("actGradosDecimales");
+    EXPECT_EQ(outcome(0)->text(), "60");
+}
+
+} // namespace
+} // namespace esferica::testing
