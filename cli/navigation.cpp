@@ -187,9 +187,9 @@ Answer sailingAnswer(const SailingWords& request, const Words& w) {
             return refused(*r.error);
         std::copy(r.degrees.begin(), r.degrees.end(), angles.begin());
     }
-    return {kSolved, sailingLines(sail({angles[0], angles[1]}, {angles[2], angles[3]},
-                                       request.radiusKm),
-                                  w.catalogue)};
+    return {kSolved,
+            sailingLines(sail({angles[0], angles[1]}, {angles[2], angles[3]}, request.radiusKm),
+                         w.catalogue)};
 }
 
 // The position triangle of a sight.

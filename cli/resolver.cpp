@@ -399,7 +399,8 @@ ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const Pic
 // The working of a problem as the command line prints it: with the table's ten decimals and
 // period, so that its final values are the table's.
 std::string workingText(const Calculation& calc, const Presentation& p) {
-    const int decimals = p.units.format == AngleFormat::Decimal ? p.units.decimals : 10;
+    const int decimals =
+        p.units.format == AngleFormat::Decimal ? p.units.decimals.value_or(10) : 10;
     return renderWorking(workingOf(calc), {p.words->language(), decimals, "."}) + "\n";
 }
 

@@ -2,8 +2,8 @@
 #include "qt/frmNavegacion.h"
 
 #include "command/numbers.h"
-#include "command/texts.h"
 #include "navigation/picture.h"
+#include "present/view.h"
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
 #include "qt/frmTrianguloEsf.h"
@@ -314,7 +314,8 @@ void frmNavegacion::refuse(Problem problem, QLineEdit* field, const std::string&
         sight_.reset();
     showResults(problem, {}, {});
     QMessageBox box(QMessageBox::NoIcon, windowTitle(),
-                    fromStd(esferica::messageText(esferica::Outcome::NotReadWhole)),
+                    fromStd(esferica::messageText(esferica::Outcome::NotReadWhole,
+                                                  esferica::Catalogue::spanish())),
                     QMessageBox::Ok, this);
     box.setInformativeText(fromStd(reason));
     box.exec();

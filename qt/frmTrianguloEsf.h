@@ -23,6 +23,7 @@
 #include "present/catalogue.h"
 #include "present/units.h"
 #include "present/view.h"
+#include "working/text.h"
 
 #include <QWidget>
 #include <array>

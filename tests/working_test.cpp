@@ -2,8 +2,8 @@
 // The working of a click: one row per case and per way of failing, each checked for what a student
 // must find in it, and for final values that are the results exactly as the labels show them; the
 // solver's intermediate values against the elements they give.
-#include "command/texts.h"
 #include "numeric/angles.h"
+#include "present/view.h"
 #include "working/text.h"
 
 #include <cmath>
@@ -124,18 +124,19 @@ TEST(Working, EachCaseShowsItsWorkingDownToTheResultsAsShown) {
         }
 
         // The final values are the result labels and the measures as the window shows them.
-        const auto labels = resultLabels(calc, ",");
+        Units units;
+        units.decimalSeparator = ",";
+        const View view = present(calc, units, Catalogue::spanish());
         for (std::size_t t = 0; t < row.triangles; ++t) {
             std::string results = "Resultados: ";
             for (const Element e : kAllElements)
                 results += std::string(e == Element::a ? "" : ", ") +
                            std::string(elementLetter(e)) + " = " +
-                           labels[t * kElements + index(e)] + "°";
+                           view.results[t * kElements + index(e)].text + "°";
             EXPECT_NE(text.find(results), std::string::npos) << results;
-            const Measures& m = t == 0 ? *calc.primaryMeasures : *calc.additionalMeasures;
-            for (const Measure measure : kAllMeasures)
-                EXPECT_NE(text.find("= " + measureText(m, measure, ",") + "\n"), std::string::npos)
-                    << measureCaption(measure);
+            for (std::size_t i = 0; i < kMeasures; ++i)
+                EXPECT_NE(text.find("= " + view.measures[t][i].text + "\n"), std::string::npos)
+                    << measureCaption(kAllMeasures[i], Catalogue::spanish());
             // The quadrant laws hold on every triangle the program finds.
             for (const Check& law : working.triangles[t].quadrants)
                 EXPECT_TRUE(law.holds) << law.numbers.text;
@@ -153,8 +154,8 @@ TEST(Working, AClickWithoutThreeElementsHasNoWorking) {
                                                             {"6O", "60", "60", "", "", ""}}}) {
         const Calculation calc = click(inputs);
         EXPECT_EQ(renderWorking(workingOf(calc), kLabels),
-                  "Procedimiento\nSin procedimiento: " + std::string(messageText(calc.outcome)) +
-                      ".\n");
+                  "Procedimiento\nSin procedimiento: " +
+                      std::string(messageText(calc.outcome, Catalogue::spanish())) + ".\n");
     }
 }
 

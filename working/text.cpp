@@ -3,9 +3,9 @@
 // numbers.
 #include "working/text.h"
 
+#include "numeric/portable.h"
 #include "present/format.h"
 #include "present/view.h"
-#include "numeric/portable.h"
 
 #include <array>
 #include <cctype>
@@ -94,7 +94,7 @@ constexpr auto kSpanish = std::to_array<Row>({
     {Sentence::Inradius, "Radio inscrito"},
     {Sentence::Circumradius, "Radio circunscrito"},
     {Sentence::CosineTheorem, "Lado {0}"},
-    {Sentence::NotComputed, kMeasureNotComputed},
+    {Sentence::NotComputed, "no se puede calcular"},
 });
 
 constexpr auto kEnglish = std::to_array<Row>({
@@ -252,22 +252,7 @@ std::string_view sentenceText(Sentence s, Language language) {
 }
 
 std::string outcomeText(Outcome outcome, Language language) {
-    if (language == Language::Spanish)
-        return std::string(messageText(outcome));
-    switch (outcome) {
-    case Outcome::Underdetermined:
-        return std::string(sentenceText(Sentence::Underdetermined, language));
-    case Outcome::Overdetermined:
-        return std::string(sentenceText(Sentence::Overdetermined, language));
-    case Outcome::NotReadWhole:
-        return std::string(sentenceText(Sentence::NotReadWhole, language));
-    case Outcome::BadDrawingData:
-        return std::string(sentenceText(Sentence::BadDrawingData, language));
-    case Outcome::NoSolution:
-    case Outcome::Solved:
-        break;
-    }
-    return std::string(sentenceText(Sentence::NoSolution, language));
+    return std::string(messageText(outcome, Catalogue::of(language)));
 }
 
 std::string workingNumber(const Value& value, const WorkingStyle& style) {
