@@ -12,8 +12,8 @@
 // it in the user's units and language. The window (qt/frmTrianguloEsf.cpp) writes the view's
 // result labels and tooltips, marks and measures, draws the picture through
 // Calculator::drawPicture and opens the message box; the command line (cli/resolver.cpp) prints
-// the view's table of results or its message. Turning the picture and growing the window draw the same
-// scene again through drawPicture, without computing anything.
+// the view's table of results or its message. Turning the picture and growing the window draw the
+// same scene again through drawPicture, without computing anything.
 #pragma once
 
 #include "drawing/scene.h"

@@ -6,9 +6,9 @@
 // (the sums of a check, a radius's tangent, Napier's rules) are evaluated here, from the results.
 #include "working/working.h"
 
-#include "present/view.h"
 #include "numeric/angles.h"
 #include "numeric/extended.h"
+#include "present/view.h"
 
 #include <algorithm>
 #include <cmath>
