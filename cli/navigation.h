@@ -10,10 +10,11 @@
 // one line a value, its name, a tab and the value: decimal degrees with ten decimals and a
 // period, latitudes and longitudes signed (north and east positive), miles and kilometres alike;
 // a course that does not exist is "indeterminado", a vertex that does not "no definido". A
-// problem that cannot be read prints "Datos mal escritos: " and why, in Spanish: on standard
-// error, with a line of usage, for the words (exit status 2); as the block "# ..." on standard
-// output for a line of input, whose exit status is the highest of its problems'. Every position
-// has an answer, so no problem ends with status 1.
+// problem that cannot be read prints "Datos mal escritos: " and why, in the catalogue's language
+// (Spanish unless --idioma says otherwise): on standard error, with a line of usage, for the
+// words (exit status 2); as the block "# ..." on standard output for a line of input, whose exit
+// status is the highest of its problems'. Every position has an answer, so no problem ends with
+// status 1.
 #pragma once
 
 #include "navigation/coordinates.h"
