@@ -457,9 +457,7 @@ int solveLines(std::istream& in, std::ostream& out, const Presentation& p) {
         status = std::max<int>(status, a.status);
         if (p.working && !a.malformed)
             block += workingText(a.calc, p);
-        if (p.tsv && !a.malformed) {
-            block += a.text;
-        } else if (a.status == kSolved) {
+        if ((p.tsv && !a.malformed) || a.status == kSolved) {
             block += a.text;
         } else {
             block += "# ";

@@ -212,8 +212,10 @@ std::string pathData(const std::vector<PixelPoint>& points) {
         std::string x = number(p.x), y = number(p.y);
         if (last && last->first == x && last->second == y)
             continue;
-        const std::string at = x + ' ' + y;
-        d += d.empty() ? "M" + at : (drawn++ == 0 ? "L" : " ") + at;
+        d += d.empty() ? "M" : (drawn++ == 0 ? "L" : " ");
+        d += x;
+        d += ' ';
+        d += y;
         last.emplace(std::move(x), std::move(y));
     }
     return drawn > 0 ? d : std::string();

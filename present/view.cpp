@@ -503,7 +503,7 @@ std::string resultsTable(const Calculation& calc, const Units& units, const Cata
     std::string table;
     if (!calc.hasTriangles())
         return table;
-    const auto row = [&](std::string_view caption, std::string value) {
+    const auto row = [&](std::string_view caption, const std::string& value) {
         table += caption;
         table += '\t';
         table += value;

@@ -313,7 +313,7 @@ esferica::WorkingStyle frmTrianguloEsf::workingStyle() const {
 }
 
 esferica::View frmTrianguloEsf::bindView(const esferica::Calculation& calc, bool marks) {
-    const esferica::View view = esferica::present(calc, units(), words());
+    esferica::View view = esferica::present(calc, units(), words());
     for (int i = 0; i < kResultLabels; ++i) {
         QLabel* label = lblOutcome_[i];
         label->setText(fromStd(view.results[static_cast<std::size_t>(i)].text));

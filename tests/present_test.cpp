@@ -235,6 +235,7 @@ std::vector<Calculation> everyKindOfClick() {
             {{"90", "90", "", "", "", "90"}, {"15", "20", "30", "10"}},
         };
     std::vector<Calculation> calcs;
+    calcs.reserve(std::size(clicks));
     for (const auto& [inputs, options] : clicks)
         calcs.push_back(click(inputs, options));
     return calcs;
