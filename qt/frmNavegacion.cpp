@@ -7,7 +7,6 @@
 #include "qt/controls.h"
 #include "qt/drawingsurface.h"
 #include "qt/frmTrianguloEsf.h"
-#include "qt/help.h"
 #include "qt/navigationtexts.h"
 
 #include <QAction>
@@ -186,7 +185,7 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
     auto* help = new QAction(this);
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this,
-            [this] { esferica::showHelp(main_, QStringLiteral("navegacion")); });
+            [this] { main_.showHelp(QStringLiteral("navegacion")); });
     addAction(help);
 
     drawProblem();

@@ -244,7 +244,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     help_ = new QAction(QStringLiteral("Ayuda"), this);
     help_->setObjectName(QStringLiteral("actAyuda"));
     help_->setShortcut(QKeySequence::HelpContents);
-    connect(help_, &QAction::triggered, this, [this] { esferica::showHelp(*this); });
+    connect(help_, &QAction::triggered, this, [this] { showHelp(); });
     addAction(help_);
     working_ = new QAction(QStringLiteral("Procedimiento"), this);
     working_->setObjectName(QStringLiteral("actProcedimiento"));
@@ -340,6 +340,10 @@ void frmTrianguloEsf::rebind() {
     showStatus(lastDrawing_);
 }
 
+void frmTrianguloEsf::showHelp(const QString& anchor) {
+    esferica::showHelp(*this, words().language(), anchor);
+}
+
 void frmTrianguloEsf::retranslate() {
     const esferica::Catalogue& w = words();
     using esferica::Text;
@@ -368,6 +372,7 @@ void frmTrianguloEsf::retranslate() {
     measures_->retranslate(w);
     marks_->retranslate(w);
     pictureStyle_->retranslate(w);
+    esferica::translateHelp(*this, w.language());
     esferica::nameForScreenReaders(*this, w);
     showStatus(lastDrawing_);
 }

@@ -83,6 +83,9 @@ public:
     void calculateWith(const std::array<std::string, esferica::kElements>& inputs);
     // Opens the navigation window ("Navegación…", Ctrl+N, or the picture's menu), beside this one.
     void cmdNavegacion_Click();
+    // Shows the help (F1, or F1 in the navigation window), in the window's language, at the
+    // section `anchor` when one is named.
+    void showHelp(const QString& anchor = {});
 
 signals:
     // A turn or a change of size has drawn the picture again.

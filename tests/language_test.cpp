@@ -8,12 +8,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -81,10 +83,28 @@ TEST_F(LanguageTest, InEnglishNoTextIsSpanish) {
     EXPECT_EQ(messages, 2);
     EXPECT_EQ(outcome(3)->accessibleName(), "Solution, angle A");
 
-    // Back in Spanish, the window is as it always was.
+    // F1 opens the help in English, the working and the navigation included.
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    QTest::keyClick(input(0), Qt::Key_F1);
+    auto* help = form_->findChild<QDialog*>(QStringLiteral("frmAyuda"));
+    ASSERT_NE(help, nullptr);
+    const auto helpText = [help] {
+        return help->findChild<QTextBrowser*>()->toPlainText();
+    };
+    EXPECT_EQ(help->windowTitle(), "Help: solving spherical triangles");
+    EXPECT_EQ(spanishIn(helpText().toStdString()), "");
+    for (const char* part : {"The six cases", "Too few data: please enter 3 elements",
+                             "B₁ = 42.35°, B₂ = 180° − B₁ = 137.65°", "3101.2 nautical miles",
+                             "The navigation window"})
+        EXPECT_TRUE(helpText().contains(QString::fromUtf8(part))) << part;
+
+    // Back in Spanish, the window and its open help are as they always were.
     choose("actEspanol");
     EXPECT_EQ(form_->windowTitle(), "Resolución de triángulos esféricos");
     EXPECT_EQ(control<QLabel>(QStringLiteral("lblInput(3)"))->text(), "ángulo A");
+    EXPECT_EQ(help->windowTitle(), "Ayuda: resolución de triángulos esféricos");
+    EXPECT_TRUE(helpText().contains("Los seis casos"));
 }
 
 // The form of an angle changes the labels, their tooltips and the copied table, is kept for the
