@@ -21,7 +21,7 @@ std::string_view englishText(Text id) {
     case Text::CaptionLatSpacing:
         return "° lat. grid";
     case Text::CaptionLongSpacing:
-        return "° long. grid";
+        return "° lon. grid";
     case Text::CaptionInclination:
         return "Inclination";
     case Text::CaptionRotation:

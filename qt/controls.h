@@ -4,6 +4,8 @@
 // And what every part of the window makes its labels and texts with.
 #pragma once
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -38,6 +40,15 @@ inline QLabel* addPlainLabel(QWidget& parent, const QString& name, const QRect& 
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+// Writes `label` in `font`, made smaller half a point at a time but not below `smallest` points
+// until its text fits the label's width: a value in the longer forms of an angle, whole.
+inline void fitText(QLabel& label, QFont font, qreal smallest) {
+    while (font.pointSizeF() - 0.5 >= smallest &&
+           QFontMetricsF(font).horizontalAdvance(label.text()) > label.width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label.setFont(font);
 }
 
 } // namespace esferica

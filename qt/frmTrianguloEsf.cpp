@@ -321,10 +321,7 @@ esferica::View frmTrianguloEsf::bindView(const esferica::Calculation& calc, bool
         // the longer forms of an angle, in a smaller type until it fits.
         QFont font = this->font();
         font.setBold(view.bold[static_cast<std::size_t>(i % kInputFields)]);
-        while (font.pointSizeF() - 0.5 >= kSmallestPointSize &&
-               QFontMetricsF(font).horizontalAdvance(label->text()) > label->width())
-            font.setPointSizeF(font.pointSizeF() - 0.5);
-        label->setFont(font);
+        esferica::fitText(*label, font, kSmallestPointSize);
     }
     if (marks)
         marks_->show(view);

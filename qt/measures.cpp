@@ -13,9 +13,11 @@ namespace esferica {
 
 namespace {
 
-// The block's place, in pixels of the designed window: under the option fields, within the width
-// of the input column.
-constexpr QRect kBlock(16, 401, 200, 48);
+// The block's place, in pixels of the designed window: under the option fields, as far as the
+// picture, with room for a perimeter in degrees, minutes and seconds.
+constexpr QRect kBlock(16, 401, 320, 48);
+// The smallest size a value is written down to, in points, when it is longer than its cell.
+constexpr qreal kSmallestPointSize = 6;
 constexpr int kRows = 3; // the headings, the solution, the additional triangle
 
 // The headings of the shown measures, and what each means.
@@ -84,6 +86,7 @@ void MeasureLabels::show(const View& view) {
             QLabel* value = values_[i * kShown + j];
             const Shown& shown = view.measures[i][j];
             value->setText(fromStd(shown.text));
+            fitText(*value, value->parentWidget()->font(), kSmallestPointSize);
             value->setToolTip(fromStd(shown.tooltip));
             value->setAccessibleDescription(value->toolTip());
         }

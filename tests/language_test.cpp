@@ -123,10 +123,15 @@ TEST_F(LanguageTest, TheAngleFormChangesLabelsTooltipsAndTheCopiedTable) {
     for (const char* form :
          {"actGradosMinutosSegundos", "actGradosMinutosDecimales", "actRadianes"}) {
         choose(form);
+        std::vector<QLabel*> values;
         for (int i = 0; i < 6; ++i)
-            EXPECT_LE(QFontMetricsF(outcome(i)->font()).horizontalAdvance(outcome(i)->text()),
-                      outcome(i)->width())
-                << form << ' ' << qPrintable(outcome(i)->text());
+            values.push_back(outcome(i));
+        for (int i = 0; i < 6; ++i)
+            values.push_back(control<QLabel>(esferica::arrayName("lblValorMedida", i)));
+        for (const QLabel* value : values)
+            EXPECT_LE(QFontMetricsF(value->font()).horizontalAdvance(value->text()), value->width())
+                << form << ' ' << qPrintable(value->objectName()) << ' '
+                << qPrintable(value->text());
     }
     EXPECT_EQ(outcome(0)->text(), "1.0472 rad");
     EXPECT_EQ(outcome(0)->toolTip(), "1.0471975512 rad = 60.0000000000°");
