@@ -24,8 +24,8 @@
 //   cmake --build build --target drawing_bench
 //   build/bench/drawing_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "command/calculate.h"
-#include "qt/drawingsurface.h"
-#include "qt/frmTrianguloEsf.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/window/frmTrianguloEsf.h"
 #include "tests/support/fake_view.h"
 #include "tests/support/messages.h"
 #include "tests/support/settings.h"

@@ -6,9 +6,9 @@
 // shows text must.
 //
 //   startup_probe form|bare|text show|calc <fd>
-#include "qt/desktop.h"
-#include "qt/frmTrianguloEsf.h"
-#include "qt/spanish.h"
+#include "qt/app/desktop.h"
+#include "qt/window/frmTrianguloEsf.h"
+#include "qt/window/spanish.h"
 
 #include <QApplication>
 #include <QLabel>

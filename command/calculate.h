@@ -9,7 +9,7 @@
 // read as, which elements were given, the triangles and the scene to draw.
 //
 // A front-end then presents the value in one pass, through the View that present/view.h makes of
-// it in the user's units and language. The window (qt/frmTrianguloEsf.cpp) writes the view's
+// it in the user's units and language. The window (qt/window/frmTrianguloEsf.cpp) writes the view's
 // result labels and tooltips, marks and measures, draws the picture through
 // Calculator::drawPicture and opens the message box; the command line (cli/resolver.cpp) prints
 // the view's table of results or its message. Turning the picture and growing the window draw the

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The surface the drawing draws on: the picture of the window, or a recording fake in the tests.
-// The Qt picture (qt/drawingsurface.h) implements it.
+// The Qt picture (qt/picture/drawingsurface.h) implements it.
 #pragma once
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // The program's place on the desktop: when it refuses to start for want of a display, and the
 // window icon built into it.
 
-#include "qt/desktop.h"
+#include "qt/app/desktop.h"
 #include "tests/support/qt_test.h"
 
 #include <QGuiApplication>

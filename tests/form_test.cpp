@@ -2,9 +2,9 @@
 // The window, driven offscreen as a user drives it: controls are found by their object names,
 // keys and clicks go through QTest, and message boxes are read and closed as they open.
 
-#include "qt/drawingsurface.h"
-#include "qt/frmTrianguloEsf.h"
-#include "qt/spanish.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/window/frmTrianguloEsf.h"
+#include "qt/window/spanish.h"
 #include "tests/support/messages.h"
 #include "tests/support/qt_test.h"
 #include "tests/support/window_test.h"

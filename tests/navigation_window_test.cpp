@@ -4,7 +4,7 @@
 // triangle shown in the main window.
 
 #include "cli/navigation.h"
-#include "qt/navigationtexts.h"
+#include "qt/navigation/navigationtexts.h"
 #include "tests/support/messages.h"
 #include "tests/support/window_test.h"
 

@@ -10,8 +10,8 @@
 // unless "Dibujo clásico" is chosen; both are checked, at whatever device pixel ratio the tests run
 // (ctest runs them at 1, 1.5 and 2).
 #include "command/calculate.h"
-#include "qt/drawingsurface.h"
-#include "qt/frmTrianguloEsf.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/window/frmTrianguloEsf.h"
 #include "tests/support/messages.h"
 #include "tests/support/qt_test.h"
 #include "tests/support/sphere.h"

@@ -4,9 +4,9 @@
 // its controls found by their object names.
 #pragma once
 
-#include "qt/controls.h"
-#include "qt/drawingsurface.h"
-#include "qt/frmTrianguloEsf.h"
+#include "qt/window/controls.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/window/frmTrianguloEsf.h"
 #include "tests/support/qt_test.h"
 
 #include <QAction>

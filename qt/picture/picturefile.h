@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture as a file: PNG at any size, drawn anew from the stroke record at that size rather
-// than scaled from the screen's pixels; SVG (qt/svgpicture.h); and PDF, the strokes as vectors on
+// than scaled from the screen's pixels; SVG (qt/picture/svgpicture.h); and PDF, the strokes as vectors on
 // a page of the picture's size. The window's "Guardar imagen…" and the command line's --imagen
 // write through here; the command line draws its scene on a picture that is never shown, on Qt's
 // offscreen platform, so that it needs no display.
@@ -8,7 +8,7 @@
 
 #include "cli/resolver.h"
 #include "present/catalogue.h"
-#include "qt/strokes.h"
+#include "qt/picture/strokes.h"
 
 #include <QByteArray>
 #include <QFileDevice>

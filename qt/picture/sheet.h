@@ -6,7 +6,7 @@
 
 #include "command/calculate.h"
 #include "present/catalogue.h"
-#include "qt/strokes.h"
+#include "qt/picture/strokes.h"
 
 #include <QByteArray>
 #include <QDate>

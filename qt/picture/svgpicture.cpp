@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/svgpicture.h"
+#include "qt/picture/svgpicture.h"
 
 #include "drawing/svg.h"
 

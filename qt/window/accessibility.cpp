@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/accessibility.h"
+#include "qt/window/accessibility.h"
 
 #include "present/view.h"
-#include "qt/controls.h"
+#include "qt/window/controls.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/picturefile.h"
+#include "qt/picture/picturefile.h"
 
 #include "drawing/scene.h"
 #include "drawing/svg.h"
 #include "fitting/state.h"
 #include "numeric/checked.h"
 #include "present/catalogue.h"
-#include "qt/accessibility.h"
-#include "qt/controls.h"
-#include "qt/drawingsurface.h"
-#include "qt/svgpicture.h"
+#include "qt/window/accessibility.h"
+#include "qt/window/controls.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/picture/svgpicture.h"
 
 #include <QApplication>
 #include <QBuffer>

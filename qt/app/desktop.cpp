@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/desktop.h"
+#include "qt/app/desktop.h"
 
 #include <QGuiApplication>
 #include <QIconEngine>

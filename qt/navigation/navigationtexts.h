@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every Spanish text of the navigation window (qt/frmNavegacion.h) in one place, without Qt: its
+// Every Spanish text of the navigation window (qt/navigation/frmNavegacion.h) in one place, without Qt: its
 // captions by object name, the names and values of its results as a navigator writes them, and
 // what it says about a problem without a triangle or with data not read whole. The reasons for an
 // angle not read and the copied lines are the command line's (cli/navigation.h).

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/language.h"
+#include "qt/window/language.h"
 
 #include "present/view.h"
-#include "qt/controls.h"
-#include "qt/spanish.h"
+#include "qt/window/controls.h"
+#include "qt/window/spanish.h"
 
 #include <QAction>
 #include <QActionGroup>

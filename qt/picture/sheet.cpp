@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/sheet.h"
+#include "qt/picture/sheet.h"
 
 #include "numeric/angles.h"
 #include "present/format.h"
 #include "present/view.h"
-#include "qt/controls.h"
+#include "qt/window/controls.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "drawing/surface.h"
-#include "qt/strokes.h"
+#include "qt/picture/strokes.h"
 
 #include <QColor>
 #include <QImage>

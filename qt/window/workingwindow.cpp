@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/workingwindow.h"
+#include "qt/window/workingwindow.h"
 
-#include "qt/controls.h"
+#include "qt/window/controls.h"
 #include "working/text.h"
 
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/picturestyle.h"
+#include "qt/picture/picturestyle.h"
 
 #include "drawing/readable.h"
 #include "present/catalogue.h"
-#include "qt/controls.h"
-#include "qt/strokes.h"
+#include "qt/window/controls.h"
+#include "qt/picture/strokes.h"
 
 #include <QAction>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/drawingsurface.h"
+#include "qt/picture/drawingsurface.h"
 
-#include "qt/controls.h"
+#include "qt/window/controls.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

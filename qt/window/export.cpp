@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/export.h"
+#include "qt/window/export.h"
 
 #include "numeric/angles.h"
-#include "qt/controls.h"
-#include "qt/drawingsurface.h"
-#include "qt/picturefile.h"
-#include "qt/sheet.h"
+#include "qt/window/controls.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/picture/picturefile.h"
+#include "qt/picture/sheet.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/diagram.h"
+#include "qt/picture/diagram.h"
 
 #include <QPainter>
 

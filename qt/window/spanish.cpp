@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/spanish.h"
+#include "qt/window/spanish.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

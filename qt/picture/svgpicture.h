@@ -5,7 +5,7 @@
 #pragma once
 
 #include "drawing/record.h"
-#include "qt/strokes.h"
+#include "qt/picture/strokes.h"
 
 #include <QByteArray>
 #include <QSize>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/help.h"
+#include "qt/window/help.h"
 
 #include <QDialog>
 #include <QFile>

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/frmTrianguloEsf.h"
+#include "qt/window/frmTrianguloEsf.h"
 
 #include "present/format.h"
 #include "present/view.h"
-#include "qt/accessibility.h"
-#include "qt/controls.h"
-#include "qt/diagram.h"
-#include "qt/drawingsurface.h"
-#include "qt/export.h"
-#include "qt/fields.h"
-#include "qt/frmNavegacion.h"
-#include "qt/help.h"
-#include "qt/language.h"
-#include "qt/measures.h"
-#include "qt/picturestyle.h"
-#include "qt/workingwindow.h"
+#include "qt/window/accessibility.h"
+#include "qt/window/controls.h"
+#include "qt/picture/diagram.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/window/export.h"
+#include "qt/window/fields.h"
+#include "qt/navigation/frmNavegacion.h"
+#include "qt/window/help.h"
+#include "qt/window/language.h"
+#include "qt/window/measures.h"
+#include "qt/picture/picturestyle.h"
+#include "qt/window/workingwindow.h"
 
 #include <QAccessible>
 #include <QAction>

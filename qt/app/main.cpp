@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/resolver.h"
-#include "qt/desktop.h"
-#include "qt/frmTrianguloEsf.h"
-#include "qt/language.h"
-#include "qt/picturefile.h"
-#include "qt/spanish.h"
+#include "qt/app/desktop.h"
+#include "qt/window/frmTrianguloEsf.h"
+#include "qt/window/language.h"
+#include "qt/picture/picturefile.h"
+#include "qt/window/spanish.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     startGuard.release();
     esferica::presentToDesktop();
-    // Qt's own texts in the language the user chose last (qt/language.h), Spanish at first.
+    // Qt's own texts in the language the user chose last (qt/window/language.h), Spanish at first.
     esferica::installToolkitTexts(esferica::savedLanguage());
     frmTrianguloEsf form;
     form.show();

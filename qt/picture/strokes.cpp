@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/strokes.h"
+#include "qt/picture/strokes.h"
 
 #include "drawing/surface.h"
 

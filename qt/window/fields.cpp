@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/fields.h"
+#include "qt/window/fields.h"
 
 #include "present/view.h"
-#include "qt/controls.h"
+#include "qt/window/controls.h"
 
 #include <QAction>
 #include <QLineEdit>

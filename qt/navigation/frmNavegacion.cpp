@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/frmNavegacion.h"
+#include "qt/navigation/frmNavegacion.h"
 
 #include "command/numbers.h"
 #include "navigation/picture.h"
 #include "present/view.h"
-#include "qt/controls.h"
-#include "qt/drawingsurface.h"
-#include "qt/frmTrianguloEsf.h"
-#include "qt/navigationtexts.h"
+#include "qt/window/controls.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/window/frmTrianguloEsf.h"
+#include "qt/navigation/navigationtexts.h"
 
 #include <QAction>
 #include <QApplication>
