@@ -369,6 +369,8 @@ void frmTrianguloEsf::retranslate() {
     marks_->retranslate(w);
     pictureStyle_->retranslate(w);
     esferica::nameForScreenReaders(*this, w);
+    if (navegacion_)
+        navegacion_->retranslate(w);
     showStatus(lastDrawing_);
 }
 
@@ -410,7 +412,7 @@ void frmTrianguloEsf::calculateWith(const std::array<std::string, esferica::kEle
 
 void frmTrianguloEsf::cmdNavegacion_Click() {
     if (!navegacion_) {
-        navegacion_ = std::make_unique<frmNavegacion>(*this);
+        navegacion_ = std::make_unique<frmNavegacion>(*this, words());
         // Beside this window, to its right, where the screen has room for it; elsewhere where
         // the window manager puts it.
         const QRect beside(frameGeometry().topRight() + QPoint(kNavigationOffset, 0),

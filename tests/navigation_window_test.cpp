@@ -228,7 +228,8 @@ TEST_F(NavigationWindowTest, ShowsTheTriangleBehindTheProblemInTheMainWindow) {
     EXPECT_FALSE(in<QLabel>("lblAzimut")->isEnabled());
     calculate(kSailing, {{"txtSalida", "10 20"}, {"txtLlegada", "30 20"}}); // one meridian
     EXPECT_FALSE(show->isEnabled());
-    EXPECT_EQ(show->toolTip(), QString::fromUtf8(esferica::kNoTriangleBehind));
+    EXPECT_EQ(show->toolTip(), QString::fromUtf8(esferica::Catalogue::spanish().text(
+                                   esferica::Text::NavNoTriangle)));
 }
 
 // Courses, azimuths and minutes rounded as written, carries included.
