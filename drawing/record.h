@@ -2,8 +2,8 @@
 // The picture as a record of what was drawn, without a toolkit: the segments, polylines, circles,
 // names and halos in the order drawn, with their pens, in pixels of a picture of a given size. The
 // picture's SVG document (drawing/svg.h) is written from such a record, whoever drew it: the
-// window's picture hands its own record over (qt/picture/svgpicture.h), and RecordingSurface below draws
-// straight into one, for the browser edition.
+// window's picture hands its own record over (qt/picture/svgpicture.h), and RecordingSurface below
+// draws straight into one, for the browser edition.
 //
 // Names are placed by their ink, which needs the metrics of their font. The window measures them
 // with its toolkit; RecordingSurface takes them from a NameMetrics, by default the built-in table

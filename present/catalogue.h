@@ -281,8 +281,63 @@ enum class Text {
     NavToward,
     NavAway,
     NavNoSense,
+    // The navigation window: its title, its tabs, the captions, tooltips and examples of its
+    // fields and buttons, the names of its results (sailing, then sight, in the order shown), the
+    // values, the notes under them and the reasons it gives of its own.
+    NavWindowTitle,
+    NavTabSailing,
+    NavTabSight,
+    NavCaptionDeparture,
+    NavCaptionArrival,
+    NavCaptionRadius,
+    NavCaptionLatitude,
+    NavCaptionDeclination,
+    NavCaptionHourAngle,
+    NavCaptionGreenwich,
+    NavCaptionLongitude,
+    NavCaptionObserved,
+    NavCaptionCalculate,
+    NavCaptionShowTriangle,
+    NavCaptionCopy,
+    NavCaptionPicture,
+    NavTipPosition,
+    NavTipRadius,
+    NavTipLatitude,
+    NavTipDeclination,
+    NavTipHourAngle,
+    NavTipGreenwich,
+    NavTipLongitude,
+    NavTipObserved,
+    NavTipShowTriangle,
+    NavTipCopy,
+    NavTipPicture,
+    NavExampleLatitude,
+    NavExampleDeclination,
+    NavExampleObserved,
+    NavResultDistance,
+    NavResultInitialCourse,
+    NavResultFinalCourse,
+    NavResultVertex,
+    NavResultRhumbCourse,
+    NavResultRhumbDistance,
+    NavResultAltitude,
+    NavResultAzimuth,
+    NavResultIntercept,
+    NavMilesAndKm,      // {miles} and {km}
+    NavInterceptToward, // {miles}
+    NavInterceptAway,   // {miles}
+    NavInterceptNone,   // {miles}, when it rounds to 0
+    NavNoteBeyondRoute,
+    NavNoteMeridian,
+    NavNoteEquator,
+    NavNoteAntipodal, // {miles}
+    NavNoteCoincident,
+    NavNoteZenith,
+    NavNoteNadir,
+    NavNoTriangle,
+    NavRadiusReason, // {radius}, quoted
 };
-inline constexpr int kTexts = static_cast<int>(Text::NavNoSense) + 1;
+inline constexpr int kTexts = static_cast<int>(Text::NavRadiusReason) + 1;
 
 constexpr Text offset(Text first, std::size_t n) {
     return static_cast<Text>(static_cast<int>(first) + static_cast<int>(n));

@@ -593,6 +593,116 @@ std::string_view englishText(Text id) {
         return "away";
     case Text::NavNoSense:
         return "none";
+    case Text::NavWindowTitle:
+        return "Navigation";
+    case Text::NavTabSailing:
+        return "&Great circle";
+    case Text::NavTabSight:
+        return "&Position triangle";
+    case Text::NavCaptionDeparture:
+        return "&Departure:";
+    case Text::NavCaptionArrival:
+        return "&Arrival:";
+    case Text::NavCaptionRadius:
+        return "&Radius (km):";
+    case Text::NavCaptionLatitude:
+        return "La&titude:";
+    case Text::NavCaptionDeclination:
+        return "&Declination:";
+    case Text::NavCaptionHourAngle:
+        return "Local &hour angle:";
+    case Text::NavCaptionGreenwich:
+        return "or at Green&wich:";
+    case Text::NavCaptionLongitude:
+        return "and lo&ngitude:";
+    case Text::NavCaptionObserved:
+        return "O&bserved altitude:";
+    case Text::NavCaptionCalculate:
+        return "&Calculate";
+    case Text::NavCaptionShowTriangle:
+        return "&Show as a triangle";
+    case Text::NavCaptionCopy:
+        return "Cop&y";
+    case Text::NavCaptionPicture:
+        return "Drawing of the problem";
+    case Text::NavTipPosition:
+        return "Latitude, then longitude, with N or S and E or W (36°32′ N 6°18′ W, 36°32.5′N "
+               "6°18′W), or in signed degrees, north and east positive (36.54 -6.3)";
+    case Text::NavTipRadius:
+        return "Radius of the sphere, for the distance in kilometres; when empty, 6371 km, the "
+               "Earth's mean radius";
+    case Text::NavTipLatitude:
+        return "The observer's latitude, with N or S or signed";
+    case Text::NavTipDeclination:
+        return "The body's declination, with N or S or signed";
+    case Text::NavTipHourAngle:
+        return "Local hour angle, from 0° to 360° westward; or else the Greenwich hour angle and "
+               "the longitude";
+    case Text::NavTipGreenwich:
+        return "Greenwich hour angle, with the longitude, instead of the local hour angle";
+    case Text::NavTipLongitude:
+        return "The observer's longitude, with E or W or signed";
+    case Text::NavTipObserved:
+        return "Optional: the observed altitude, for the intercept";
+    case Text::NavTipShowTriangle:
+        return "Puts the problem's triangle into the main window and solves it there";
+    case Text::NavTipCopy:
+        return "Copies the results as lines of text: name, tab and value with ten decimals, as "
+               "the command line writes them";
+    case Text::NavTipPicture:
+        return "The problem on the globe: north up and east to the right, as on a chart";
+    case Text::NavExampleLatitude:
+        return "43°00.0′ N";
+    case Text::NavExampleDeclination:
+        return "20°06.0′ N";
+    case Text::NavExampleObserved:
+        return "61°10.0′";
+    case Text::NavResultDistance:
+        return "Distance:";
+    case Text::NavResultInitialCourse:
+        return "Initial course:";
+    case Text::NavResultFinalCourse:
+        return "Final course:";
+    case Text::NavResultVertex:
+        return "Vertex:";
+    case Text::NavResultRhumbCourse:
+        return "Rhumb-line course:";
+    case Text::NavResultRhumbDistance:
+        return "Rhumb-line distance:";
+    case Text::NavResultAltitude:
+        return "Computed altitude:";
+    case Text::NavResultAzimuth:
+        return "Azimuth:";
+    case Text::NavResultIntercept:
+        return "Intercept:";
+    case Text::NavMilesAndKm:
+        return "{miles} miles ({km} km)";
+    case Text::NavInterceptToward:
+        return "{miles} miles toward";
+    case Text::NavInterceptAway:
+        return "{miles} miles away";
+    case Text::NavInterceptNone:
+        return "{miles} miles";
+    case Text::NavNoteBeyondRoute:
+        return "The vertex lies beyond the arrival: the route does not pass through it.";
+    case Text::NavNoteMeridian:
+        return "The route follows a meridian: it has no vertex.";
+    case Text::NavNoteEquator:
+        return "The route follows the equator: it has no vertex.";
+    case Text::NavNoteAntipodal:
+        return "Departure and arrival are antipodal: every great circle joining them measures "
+               "{miles} miles, and the course is undetermined.";
+    case Text::NavNoteCoincident:
+        return "Departure and arrival are the same point: there is no route and no course.";
+    case Text::NavNoteZenith:
+        return "The body is at the zenith: the azimuth is undetermined.";
+    case Text::NavNoteNadir:
+        return "The body is at the nadir: the azimuth is undetermined.";
+    case Text::NavNoTriangle:
+        return "This problem has no triangle: one of its sides or angles would be 0° or 180°.";
+    case Text::NavRadiusReason:
+        return "The radius {radius} is not a number of kilometres greater than 0: write it in "
+               "full, or empty the field to take 6371 km.";
     }
     return {};
 }

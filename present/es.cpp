@@ -594,6 +594,118 @@ std::string_view spanishText(Text id) {
         return "desde";
     case Text::NavNoSense:
         return "ninguno";
+    case Text::NavWindowTitle:
+        return "Navegación";
+    case Text::NavTabSailing:
+        return "&Ortodrómica";
+    case Text::NavTabSight:
+        return "Triángulo de &posición";
+    case Text::NavCaptionDeparture:
+        return "&Salida:";
+    case Text::NavCaptionArrival:
+        return "&Llegada:";
+    case Text::NavCaptionRadius:
+        return "&Radio (km):";
+    case Text::NavCaptionLatitude:
+        return "La&titud:";
+    case Text::NavCaptionDeclination:
+        return "&Declinación:";
+    case Text::NavCaptionHourAngle:
+        return "&Horario del lugar:";
+    case Text::NavCaptionGreenwich:
+        return "o en &Greenwich:";
+    case Text::NavCaptionLongitude:
+        return "y lo&ngitud:";
+    case Text::NavCaptionObserved:
+        return "Altura o&bservada:";
+    case Text::NavCaptionCalculate:
+        return "&Calcular";
+    case Text::NavCaptionShowTriangle:
+        return "&Ver en el triángulo";
+    case Text::NavCaptionCopy:
+        return "Cop&iar";
+    case Text::NavCaptionPicture:
+        return "Dibujo del problema";
+    case Text::NavTipPosition:
+        return "Latitud y después longitud, con N o S y E, W u O (36°32′ N 6°18′ W, 36°32,5′N "
+               "6°18′O), o en grados con signo, norte y este positivos (36,54 -6,3)";
+    case Text::NavTipRadius:
+        return "Radio de la esfera para la distancia en kilómetros; vacío, 6371 km, el radio "
+               "medio de la Tierra";
+    case Text::NavTipLatitude:
+        return "Latitud del observador, con N o S o con signo";
+    case Text::NavTipDeclination:
+        return "Declinación del astro, con N o S o con signo";
+    case Text::NavTipHourAngle:
+        return "Horario del lugar, de 0° a 360° hacia el oeste; o bien el horario en Greenwich y "
+               "la longitud";
+    case Text::NavTipGreenwich:
+        return "Horario en Greenwich, con la longitud, en lugar del horario del lugar";
+    case Text::NavTipLongitude:
+        return "Longitud del observador, con E, W u O o con signo";
+    case Text::NavTipObserved:
+        return "Opcional: la altura observada, para la diferencia de alturas";
+    case Text::NavTipShowTriangle:
+        return "Pone el triángulo del problema en la ventana principal y lo resuelve allí";
+    case Text::NavTipCopy:
+        return "Copia los resultados como líneas de texto: nombre, tabulador y valor con diez "
+               "decimales, como los escribe la línea de órdenes";
+    case Text::NavTipPicture:
+        return "El problema sobre el globo: el norte arriba y el este a la derecha, como en una "
+               "carta";
+    case Text::NavExampleLatitude:
+        return "43°00,0′ N";
+    case Text::NavExampleDeclination:
+        return "20°06,0′ N";
+    case Text::NavExampleObserved:
+        return "61°10,0′";
+    case Text::NavResultDistance:
+        return "Distancia:";
+    case Text::NavResultInitialCourse:
+        return "Rumbo inicial:";
+    case Text::NavResultFinalCourse:
+        return "Rumbo final:";
+    case Text::NavResultVertex:
+        return "Vértice:";
+    case Text::NavResultRhumbCourse:
+        return "Rumbo loxodrómico:";
+    case Text::NavResultRhumbDistance:
+        return "Distancia loxodrómica:";
+    case Text::NavResultAltitude:
+        return "Altura estimada:";
+    case Text::NavResultAzimuth:
+        return "Azimut:";
+    case Text::NavResultIntercept:
+        return "Diferencia de alturas:";
+    case Text::NavMilesAndKm:
+        return "{miles} millas ({km} km)";
+    case Text::NavInterceptToward:
+        return "{miles} millas hacia";
+    case Text::NavInterceptAway:
+        return "{miles} millas desde";
+    case Text::NavInterceptNone:
+        return "{miles} millas";
+    case Text::NavNoteBeyondRoute:
+        return "El vértice queda más allá de la llegada: la derrota no pasa por él.";
+    case Text::NavNoteMeridian:
+        return "La derrota sigue un meridiano: no tiene vértice.";
+    case Text::NavNoteEquator:
+        return "La derrota sigue el ecuador: no tiene vértice.";
+    case Text::NavNoteAntipodal:
+        return "Salida y llegada son antípodas: todos los círculos máximos que las unen miden "
+               "{miles} millas, y el rumbo queda indeterminado.";
+    case Text::NavNoteCoincident:
+        return "Salida y llegada son el mismo punto: no hay derrota ni rumbo.";
+    case Text::NavNoteZenith:
+        return "El astro está en el cenit: el azimut queda indeterminado.";
+    case Text::NavNoteNadir:
+        return "El astro está en el nadir: el azimut queda indeterminado.";
+    case Text::NavNoTriangle:
+        return "Este problema no tiene triángulo: uno de sus lados o de sus ángulos sería de 0° o "
+               "de 180°.";
+    case Text::NavRadiusReason:
+        return "El radio {radius} no es un número de kilómetros mayor que 0: escríbalo entero, o "
+               "vacíe el campo para tomar 6371 km.";
     }
     return {};
 }

@@ -6,11 +6,11 @@
 #include "drawing/svg.h"
 #include "present/format.h"
 #include "qt/picture/drawingsurface.h"
-#include "qt/window/export.h"
-#include "qt/window/frmTrianguloEsf.h"
 #include "qt/picture/picturefile.h"
 #include "qt/picture/sheet.h"
 #include "qt/picture/svgpicture.h"
+#include "qt/window/export.h"
+#include "qt/window/frmTrianguloEsf.h"
 #include "tests/support/qt_test.h"
 #include "tests/support/window_test.h"
 

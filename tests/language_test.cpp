@@ -5,7 +5,6 @@
 #include "tests/support/spanish_words.h"
 #include "tests/support/window_test.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QDialog>
@@ -21,24 +20,6 @@
 
 namespace esferica::testing {
 namespace {
-
-// Every text of `form` that a user sees or a screen reader hears: the title, the captions, the
-// labels, the button, the entries of its menus, and every tooltip, accessible name and
-// description. The entry that names Spanish names it in Spanish.
-QStringList everyText(const QWidget& form) {
-    QStringList texts{form.windowTitle()};
-    for (const QWidget* widget : form.findChildren<QWidget*>()) {
-        texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
-        if (const auto* label = qobject_cast<const QLabel*>(widget))
-            texts << label->text();
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-            texts << button->text();
-    }
-    for (const QAction* action : form.findChildren<QAction*>())
-        if (action->objectName() != QLatin1String("actEspanol") && action->menu() == nullptr)
-            texts << action->text() << action->toolTip();
-    return texts;
-}
 
 class LanguageTest : public WindowTest {
 protected:

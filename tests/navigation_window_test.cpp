@@ -6,6 +6,7 @@
 #include "cli/navigation.h"
 #include "qt/navigation/navigationtexts.h"
 #include "tests/support/messages.h"
+#include "tests/support/spanish_words.h"
 #include "tests/support/window_test.h"
 
 #include <QApplication>
@@ -228,7 +229,77 @@ TEST_F(NavigationWindowTest, ShowsTheTriangleBehindTheProblemInTheMainWindow) {
     EXPECT_FALSE(in<QLabel>("lblAzimut")->isEnabled());
     calculate(kSailing, {{"txtSalida", "10 20"}, {"txtLlegada", "30 20"}}); // one meridian
     EXPECT_FALSE(show->isEnabled());
-    EXPECT_EQ(show->toolTip(), QString::fromUtf8(esferica::kNoTriangleBehind));
+    EXPECT_EQ(show->toolTip(), QString::fromUtf8(esferica::Catalogue::spanish().text(
+                                   esferica::Text::NavNoTriangle)));
+}
+
+// In English the window speaks English whether opened after the choice or before it: its
+// captions, tooltips and examples, its values and notes, a refused field's reason and the lines
+// it copies, which are the command line's in English. Back in Spanish, it speaks Spanish again.
+TEST_F(NavigationWindowTest, SpeaksTheMainWindowsLanguage) {
+    const auto choose = [this](const char* name) {
+        control<QAction>(QString::fromLatin1(name))->trigger();
+    };
+    const auto noSpanish = [](const QString& text) {
+        EXPECT_EQ(esferica::testing::spanishIn(text.toStdString()), "") << qPrintable(text);
+    };
+    struct Row {
+        int tab;
+        std::map<const char*, const char*> texts;
+        std::map<const char*, const char*> shown;
+        std::vector<std::string_view> words;
+    };
+    const Row rows[] = {
+        {kSailing,
+         kCadizNewYork,
+         {{"lblDistancia", "3101.2 miles (5747.4 km)"},
+          {"lblRumboInicial", "296.4° (N 63.6° W)"},
+          {"lblTituloDistancia", "Distance:"}},
+         {"--ortodromica", "36°32′ N 6°18′ W", "40°28' N, 73°50' O"}},
+        {kSight,
+         {{"txtLatitud", "43°00,0' N"},
+          {"txtDeclinacion", "20°06,0' N"},
+          {"txtHorario", "339"},
+          {"txtObservada", "61°10,0'"}},
+         {{"lblAlturaEstimada", "61°06.7′"},
+          {"lblDiferencia", "3.3 miles toward"},
+          {"lblTituloDiferencia", "Intercept:"}},
+         {"--altura", "latitud=43°00,0'N", "declinacion=20°06,0'N", "horario=339",
+          "observada=61°10,0'"}},
+    };
+    choose("actEnglish");
+    open();
+    EXPECT_EQ(window()->windowTitle(), QStringLiteral("Navigation"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.words[0].data());
+        EXPECT_TRUE(calculate(row.tab, row.texts).empty());
+        for (const auto& [name, text] : row.shown)
+            EXPECT_EQ(value(name), QString::fromUtf8(text)) << name;
+        for (const QString& text : esferica::testing::everyText(*window()))
+            noSpanish(text);
+        QTest::mouseClick(in<QPushButton>("cmdCopiar"), Qt::LeftButton);
+        std::istringstream none;
+        std::ostringstream out, err;
+        esferica::runNavigation(row.words, none, out, err,
+                                esferica::Catalogue::of(esferica::Language::English));
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), out.str());
+    }
+    const std::vector<SeenMessage> seen = calculate(kSailing, {{"txtRadio", "6371 km"}});
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, QStringLiteral("Badly written data"));
+    EXPECT_EQ(seen[0].informative,
+              QString::fromUtf8("The radius “6371 km” is not a number of kilometres greater than "
+                                "0: write it in full, or empty the field to take 6371 km."));
+
+    // The window already open follows the choice, results shown included.
+    choose("actEspanol");
+    EXPECT_EQ(window()->windowTitle(), QStringLiteral("Navegación"));
+    EXPECT_EQ(in<QLabel>("lblTituloDiferencia")->text(), QStringLiteral("Diferencia de alturas:"));
+    EXPECT_EQ(value("lblDiferencia"), QStringLiteral("3.3 millas hacia"));
+    choose("actEnglish");
+    EXPECT_EQ(value("lblDiferencia"), QStringLiteral("3.3 miles toward"));
+    for (const QString& text : esferica::testing::everyText(*window()))
+        noSpanish(text);
 }
 
 // Courses, azimuths and minutes rounded as written, carries included.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/resolver.h"
 #include "qt/app/desktop.h"
+#include "qt/picture/picturefile.h"
 #include "qt/window/frmTrianguloEsf.h"
 #include "qt/window/language.h"
-#include "qt/picture/picturefile.h"
 #include "qt/window/spanish.h"
 
 #include <QApplication>

@@ -4,10 +4,10 @@
 #include "command/numbers.h"
 #include "navigation/picture.h"
 #include "present/view.h"
-#include "qt/window/controls.h"
-#include "qt/picture/drawingsurface.h"
-#include "qt/window/frmTrianguloEsf.h"
 #include "qt/navigation/navigationtexts.h"
+#include "qt/picture/drawingsurface.h"
+#include "qt/window/controls.h"
+#include "qt/window/frmTrianguloEsf.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,8 +38,8 @@ constexpr int kPictureSide = 353;
 // window.
 constexpr qreal kStaleOpacity = 0.35;
 
-QString captionOf(std::string_view name) {
-    return fromStd(esferica::navigationTexts(name).caption);
+QString captionOf(std::string_view name, const esferica::Catalogue& words) {
+    return fromStd(esferica::navigationTexts(name, words).caption);
 }
 
 // The caption without its & and its colon, for a screen reader.
@@ -57,9 +57,9 @@ constexpr std::size_t slot(frmNavegacion::Problem p) {
 
 } // namespace
 
-frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Window), main_(main) {
+frmNavegacion::frmNavegacion(frmTrianguloEsf& main, const esferica::Catalogue& words)
+    : QWidget(nullptr, Qt::Window), main_(main), words_(&words) {
     setObjectName(QStringLiteral("frmNavegacion"));
-    setWindowTitle(captionOf("frmNavegacion"));
     // Closing the main window ends the program even while this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -73,7 +73,7 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
         auto* layout = new QVBoxLayout(page);
         auto* fields = new QFormLayout;
         layout->addLayout(fields);
-        tabs_->addTab(page, captionOf(name));
+        tabs_->addTab(page, QString());
         return std::pair{page, fields};
     };
     const auto addRow = [this](QWidget& page, QFormLayout& fields, const char* caption,
@@ -91,19 +91,17 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
         layout->addWidget(rule);
         auto* rows = new QFormLayout;
         for (const esferica::ResultName& result : names) {
-            auto* caption = new QLabel(fromStd(result.caption), &page);
+            auto* caption = new QLabel(&page);
             caption->setObjectName(QStringLiteral("lblTitulo") +
                                    fromStd(result.name.substr(3))); // without its "lbl"
             auto* value = new QLabel(&page);
             value->setObjectName(fromStd(result.name));
             value->setTextFormat(Qt::PlainText);
-            value->setMinimumWidth(
-                value->fontMetrics().horizontalAdvance(fromStd(esferica::kLongestResult)));
             value->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
-            value->setAccessibleName(spokenName(caption->text()));
             rows->addRow(caption, value);
             results_[slot(problem)].push_back(value);
+            resultCaptions_[slot(problem)].push_back(caption);
         }
         layout->addLayout(rows);
         notes_[slot(problem)] = new QLabel(&page);
@@ -145,9 +143,8 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
     }
 
     const auto addButton = [this](const char* name) {
-        auto* button = new QPushButton(captionOf(name), this);
+        auto* button = new QPushButton(this);
         button->setObjectName(QLatin1String(name));
-        button->setToolTip(fromStd(esferica::navigationTexts(name).tip));
         button->setAutoDefault(true);
         return button;
     };
@@ -161,8 +158,6 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
     Grafico_ = new esferica::DrawingSurface(this);
     Grafico_->setObjectName(QStringLiteral("Grafico"));
     Grafico_->setFixedSize(kPictureSide, kPictureSide);
-    Grafico_->setToolTip(fromStd(esferica::navigationTexts("Grafico").tip));
-    Grafico_->setAccessibleName(captionOf("Grafico"));
     // The globe faces the problem: it does not turn.
     Grafico_->setFocusPolicy(Qt::NoFocus);
 
@@ -188,29 +183,69 @@ frmNavegacion::frmNavegacion(frmTrianguloEsf& main) : QWidget(nullptr, Qt::Windo
             [this] { main_.showHelp(QStringLiteral("navegacion")); });
     addAction(help);
 
-    drawProblem();
-    updateButtons();
+    retranslate(words);
     txtSalida_->setFocus();
 }
 
 frmNavegacion::~frmNavegacion() = default;
 
+void frmNavegacion::retranslate(const esferica::Catalogue& words) {
+    words_ = &words;
+    setWindowTitle(captionOf("frmNavegacion", words));
+    tabs_->setTabText(0, captionOf("tabOrtodromica", words));
+    tabs_->setTabText(1, captionOf("tabPosicion", words));
+    // The fields' captions, which name their fields for a screen reader.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const QString caption = captionOf(label->objectName().toStdString(), words);
+        if (caption.isEmpty())
+            continue;
+        label->setText(caption);
+        if (QWidget* buddy = label->buddy())
+            buddy->setAccessibleName(spokenName(caption));
+    }
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        const esferica::NavigationCaption texts =
+            esferica::navigationTexts(field->objectName().toStdString(), words);
+        field->setToolTip(fromStd(texts.tip));
+        field->setPlaceholderText(fromStd(texts.example));
+    }
+    for (QPushButton* button : {cmdCalcular_, cmdVerTriangulo_, cmdCopiar_}) {
+        const esferica::NavigationCaption texts =
+            esferica::navigationTexts(button->objectName().toStdString(), words);
+        button->setText(fromStd(texts.caption));
+        button->setToolTip(fromStd(texts.tip));
+    }
+    Grafico_->setToolTip(fromStd(esferica::navigationTexts("Grafico", words).tip));
+    Grafico_->setAccessibleName(captionOf("Grafico", words));
+
+    const QString longest = fromStd(esferica::longestResult(words));
+    const auto nameResults = [&](Problem problem, std::span<const esferica::ResultName> names) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            QLabel* caption = resultCaptions_[slot(problem)][i];
+            QLabel* value = results_[slot(problem)][i];
+            caption->setText(fromStd(words.text(names[i].caption)));
+            value->setAccessibleName(spokenName(caption->text()));
+            value->setMinimumWidth(value->fontMetrics().horizontalAdvance(longest));
+        }
+    };
+    nameResults(Problem::Sailing, esferica::kSailingResultNames);
+    nameResults(Problem::Sight, esferica::kSightResultNames);
+    showResults(Problem::Sailing);
+    showResults(Problem::Sight);
+}
+
 QLineEdit* frmNavegacion::addField(QWidget& page, const char* name) const {
     auto* field = new QLineEdit(&page);
     field->setObjectName(QLatin1String(name));
-    const esferica::NavigationCaption& texts = esferica::navigationTexts(name);
-    field->setToolTip(fromStd(texts.tip));
-    field->setPlaceholderText(fromStd(texts.example));
     // Enter in a field calculates, as it does on the button.
     connect(field, &QLineEdit::returnPressed, this, &frmNavegacion::cmdCalcular_Click);
     return field;
 }
 
 QLabel* frmNavegacion::addCaption(QWidget& page, const char* name, QWidget* buddy) {
-    auto* label = new QLabel(captionOf(name), &page);
+    auto* label = new QLabel(&page);
     label->setObjectName(QLatin1String(name));
     label->setBuddy(buddy);
-    buddy->setAccessibleName(spokenName(label->text()));
     return label;
 }
 
@@ -249,19 +284,18 @@ void frmNavegacion::calculateSailing() {
         if (radiusRead)
             radiusKm = r.value->value();
     }
-    const esferica::RouteReading route = esferica::readRoute(
-        txtSalida_->text().toStdString(), txtLlegada_->text().toStdString(), radiusKm, separator);
+    const esferica::RouteReading route =
+        esferica::readRoute(txtSalida_->text().toStdString(), txtLlegada_->text().toStdString(),
+                            radiusKm, separator, *words_);
     if (!route.sailing)
         return refuse(Problem::Sailing, route.fault == 0 ? txtSalida_ : txtLlegada_, route.reason);
     if (!radiusRead)
         return refuse(Problem::Sailing, txtRadio_,
-                      esferica::radiusReason(txtRadio_->text().toStdString()));
+                      esferica::radiusReason(txtRadio_->text().toStdString(), *words_));
 
-    const esferica::Sailing& s = *route.sailing;
-    sailing_ = s;
-    solved(Problem::Sailing) = {esferica::triangleBehind(s), esferica::sailingLines(s), true};
-    const auto texts = esferica::sailingResultTexts(s, separator);
-    showResults(Problem::Sailing, texts, esferica::sailingNote(s, separator));
+    sailing_ = *route.sailing;
+    solved(Problem::Sailing) = {esferica::triangleBehind(*sailing_), {}, true};
+    showResults(Problem::Sailing);
 }
 
 void frmNavegacion::calculateSight() {
@@ -274,7 +308,7 @@ void frmNavegacion::calculateSight() {
         if (!txtSight_[d]->text().trimmed().isEmpty())
             texts[d] = typed[d];
     }
-    const esferica::SightReading reading = esferica::readSight(texts, decimalSeparator());
+    const esferica::SightReading reading = esferica::readSight(texts, decimalSeparator(), *words_);
     if (!reading.sight)
         return refuse(Problem::Sight, txtSight_[static_cast<std::size_t>(reading.fault)],
                       reading.reason);
@@ -287,20 +321,35 @@ void frmNavegacion::calculateSight() {
         constexpr std::array kind{esferica::CoordinateKind::Longitude};
         sightLongitude_ = esferica::readCoordinates(*longitude, kind).degrees.at(0);
     }
-    solved(Problem::Sight) = {esferica::triangleBehind(s), esferica::sightLines(s), true};
-    const auto results = esferica::sightResultTexts(s, decimalSeparator());
-    showResults(Problem::Sight, results, esferica::sightNote(s));
+    solved(Problem::Sight) = {esferica::triangleBehind(s), {}, true};
+    showResults(Problem::Sight);
 }
 
-void frmNavegacion::showResults(Problem problem, std::span<const std::string> texts,
-                                const std::string& note) {
+void frmNavegacion::showResults(Problem problem) {
+    const std::string separator = decimalSeparator();
+    Solved& solvedNow = solved(problem);
+    std::vector<std::string> texts;
+    std::string note;
+    if (problem == Problem::Sailing && sailing_) {
+        const auto values = esferica::sailingResultTexts(*sailing_, separator, *words_);
+        texts.assign(values.begin(), values.end());
+        note = esferica::sailingNote(*sailing_, separator, *words_);
+        solvedNow.lines = esferica::sailingLines(*sailing_, *words_);
+    } else if (problem == Problem::Sight && sight_) {
+        const auto values = esferica::sightResultTexts(*sight_, separator, *words_);
+        texts.assign(values.begin(), values.end());
+        note = esferica::sightNote(*sight_, *words_);
+        solvedNow.lines = esferica::sightLines(*sight_, *words_);
+    }
+    // Results of other data than the fields hold stay greyed in another language too.
+    const bool enabled = solvedNow.current || texts.empty();
     std::vector<QLabel*>& labels = results_[slot(problem)];
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i]->setText(i < texts.size() ? fromStd(texts[i]) : QString());
-        labels[i]->setEnabled(true);
+        labels[i]->setEnabled(enabled);
     }
     notes_[slot(problem)]->setText(fromStd(note));
-    notes_[slot(problem)]->setEnabled(true);
+    notes_[slot(problem)]->setEnabled(enabled);
     drawProblem();
     updateButtons();
 }
@@ -311,10 +360,9 @@ void frmNavegacion::refuse(Problem problem, QLineEdit* field, const std::string&
         sailing_.reset();
     else
         sight_.reset();
-    showResults(problem, {}, {});
+    showResults(problem);
     QMessageBox box(QMessageBox::NoIcon, windowTitle(),
-                    fromStd(esferica::messageText(esferica::Outcome::NotReadWhole,
-                                                  esferica::Catalogue::spanish())),
+                    fromStd(esferica::messageText(esferica::Outcome::NotReadWhole, *words_)),
                     QMessageBox::Ok, this);
     box.setInformativeText(fromStd(reason));
     box.exec();
@@ -349,9 +397,9 @@ void frmNavegacion::updateButtons() {
     const Solved& s = solved(problem());
     cmdCopiar_->setEnabled(s.current);
     cmdVerTriangulo_->setEnabled(s.current && s.triangle);
-    cmdVerTriangulo_->setToolTip(fromStd(s.current && !s.triangle
-                                             ? esferica::kNoTriangleBehind
-                                             : esferica::navigationTexts("cmdVerTriangulo").tip));
+    cmdVerTriangulo_->setToolTip(fromStd(
+        s.current && !s.triangle ? words_->text(esferica::Text::NavNoTriangle)
+                                 : esferica::navigationTexts("cmdVerTriangulo", *words_).tip));
     // The picture of other data than the fields hold is faded, as the greyed results are.
     const bool drawn = problem() == Problem::Sailing ? sailing_.has_value() : sight_.has_value();
     if (s.current || !drawn) {

@@ -5,97 +5,78 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <optional>
 
 namespace esferica {
 
 namespace {
 
-constexpr std::string_view kPositionForms =
-    "Latitud y después longitud, con N o S y E, W u O (36°32′ N 6°18′ W, 36°32,5′N 6°18′O), o "
-    "en grados con signo, norte y este positivos (36,54 -6,3)";
+// The texts of a control by their ids; an example written the same in every language as it is.
+struct CaptionIds {
+    std::string_view name;
+    std::optional<Text> caption;
+    std::optional<Text> tip;
+    std::optional<Text> example;
+    std::string_view fixedExample;
+};
 
 constexpr std::array kCaptions{
-    NavigationCaption{"frmNavegacion", "Navegación", {}, {}},
-    NavigationCaption{"tabOrtodromica", "&Ortodrómica", {}, {}},
-    NavigationCaption{"tabPosicion", "Triángulo de &posición", {}, {}},
-    NavigationCaption{"lblSalida", "&Salida:", {}, {}},
-    NavigationCaption{"txtSalida", {}, kPositionForms, "36°32′ N 6°18′ W"},
-    NavigationCaption{"lblLlegada", "&Llegada:", {}, {}},
-    NavigationCaption{"txtLlegada", {}, kPositionForms, "40°28′ N 73°50′ W"},
-    NavigationCaption{"lblRadio", "&Radio (km):", {}, {}},
-    NavigationCaption{"txtRadio",
-                      {},
-                      "Radio de la esfera para la distancia en kilómetros; vacío, 6371 km, el "
-                      "radio medio de la Tierra",
-                      "6371"},
-    NavigationCaption{"lblLatitud", "La&titud:", {}, {}},
-    NavigationCaption{
-        "txtLatitud", {}, "Latitud del observador, con N o S o con signo", "43°00,0′ N"},
-    NavigationCaption{"lblDeclinacion", "&Declinación:", {}, {}},
-    NavigationCaption{
-        "txtDeclinacion", {}, "Declinación del astro, con N o S o con signo", "20°06,0′ N"},
-    NavigationCaption{"lblHorario", "&Horario del lugar:", {}, {}},
-    NavigationCaption{"txtHorario",
-                      {},
-                      "Horario del lugar, de 0° a 360° hacia el oeste; o bien el horario en "
-                      "Greenwich y la longitud",
-                      "339"},
-    NavigationCaption{"lblHorarioGreenwich", "o en &Greenwich:", {}, {}},
-    NavigationCaption{"txtHorarioGreenwich",
-                      {},
-                      "Horario en Greenwich, con la longitud, en lugar del horario del lugar",
-                      "350"},
-    NavigationCaption{"lblLongitud", "y lo&ngitud:", {}, {}},
-    NavigationCaption{
-        "txtLongitud", {}, "Longitud del observador, con E, W u O o con signo", "11° W"},
-    NavigationCaption{"lblObservada", "Altura o&bservada:", {}, {}},
-    NavigationCaption{"txtObservada",
-                      {},
-                      "Opcional: la altura observada, para la diferencia de alturas",
-                      "61°10,0′"},
-    NavigationCaption{"cmdCalcular", "&Calcular", {}, {}},
-    NavigationCaption{"cmdVerTriangulo",
-                      "&Ver en el triángulo",
-                      "Pone el triángulo del problema en la ventana principal y lo resuelve allí",
-                      {}},
-    NavigationCaption{"cmdCopiar",
-                      "Cop&iar",
-                      "Copia los resultados como líneas de texto: nombre, tabulador y valor con "
-                      "diez decimales, como los escribe la línea de órdenes",
-                      {}},
-    NavigationCaption{"Grafico",
-                      "Dibujo del problema",
-                      "El problema sobre el globo: el norte arriba y el este a la "
-                      "derecha, como en una carta",
-                      {}},
+    CaptionIds{"frmNavegacion", Text::NavWindowTitle, {}, {}, {}},
+    CaptionIds{"tabOrtodromica", Text::NavTabSailing, {}, {}, {}},
+    CaptionIds{"tabPosicion", Text::NavTabSight, {}, {}, {}},
+    CaptionIds{"lblSalida", Text::NavCaptionDeparture, {}, {}, {}},
+    CaptionIds{"txtSalida", {}, Text::NavTipPosition, {}, "36°32′ N 6°18′ W"},
+    CaptionIds{"lblLlegada", Text::NavCaptionArrival, {}, {}, {}},
+    CaptionIds{"txtLlegada", {}, Text::NavTipPosition, {}, "40°28′ N 73°50′ W"},
+    CaptionIds{"lblRadio", Text::NavCaptionRadius, {}, {}, {}},
+    CaptionIds{"txtRadio", {}, Text::NavTipRadius, {}, "6371"},
+    CaptionIds{"lblLatitud", Text::NavCaptionLatitude, {}, {}, {}},
+    CaptionIds{"txtLatitud", {}, Text::NavTipLatitude, Text::NavExampleLatitude, {}},
+    CaptionIds{"lblDeclinacion", Text::NavCaptionDeclination, {}, {}, {}},
+    CaptionIds{"txtDeclinacion", {}, Text::NavTipDeclination, Text::NavExampleDeclination, {}},
+    CaptionIds{"lblHorario", Text::NavCaptionHourAngle, {}, {}, {}},
+    CaptionIds{"txtHorario", {}, Text::NavTipHourAngle, {}, "339"},
+    CaptionIds{"lblHorarioGreenwich", Text::NavCaptionGreenwich, {}, {}, {}},
+    CaptionIds{"txtHorarioGreenwich", {}, Text::NavTipGreenwich, {}, "350"},
+    CaptionIds{"lblLongitud", Text::NavCaptionLongitude, {}, {}, {}},
+    CaptionIds{"txtLongitud", {}, Text::NavTipLongitude, {}, "11° W"},
+    CaptionIds{"lblObservada", Text::NavCaptionObserved, {}, {}, {}},
+    CaptionIds{"txtObservada", {}, Text::NavTipObserved, Text::NavExampleObserved, {}},
+    CaptionIds{"cmdCalcular", Text::NavCaptionCalculate, {}, {}, {}},
+    CaptionIds{"cmdVerTriangulo", Text::NavCaptionShowTriangle, Text::NavTipShowTriangle, {}, {}},
+    CaptionIds{"cmdCopiar", Text::NavCaptionCopy, Text::NavTipCopy, {}, {}},
+    CaptionIds{"Grafico", Text::NavCaptionPicture, Text::NavTipPicture, {}, {}},
 };
 
 } // namespace
 
-const NavigationCaption& navigationTexts(std::string_view name) {
-    static const NavigationCaption none{};
+NavigationCaption navigationTexts(std::string_view name, const Catalogue& words) {
     const auto found = std::find_if(kCaptions.begin(), kCaptions.end(),
-                                    [name](const NavigationCaption& c) { return c.name == name; });
-    return found == kCaptions.end() ? none : *found;
+                                    [name](const CaptionIds& c) { return c.name == name; });
+    if (found == kCaptions.end())
+        return {};
+    const auto text = [&words](std::optional<Text> id) {
+        return id ? words.text(*id) : std::string_view{};
+    };
+    return {found->name, text(found->caption), text(found->tip),
+            found->example ? words.text(*found->example) : found->fixedExample};
 }
 
 const std::array<ResultName, kSailingResults> kSailingResultNames{{
-    {"lblDistancia", "Distancia:"},
-    {"lblRumboInicial", "Rumbo inicial:"},
-    {"lblRumboFinal", "Rumbo final:"},
-    {"lblVertice", "Vértice:"},
-    {"lblRumboLoxodromico", "Rumbo loxodrómico:"},
-    {"lblDistanciaLoxodromica", "Distancia loxodrómica:"},
+    {"lblDistancia", Text::NavResultDistance},
+    {"lblRumboInicial", Text::NavResultInitialCourse},
+    {"lblRumboFinal", Text::NavResultFinalCourse},
+    {"lblVertice", Text::NavResultVertex},
+    {"lblRumboLoxodromico", Text::NavResultRhumbCourse},
+    {"lblDistanciaLoxodromica", Text::NavResultRhumbDistance},
 }};
 const std::array<ResultName, kSightResults> kSightResultNames{{
-    {"lblAlturaEstimada", "Altura estimada:"},
-    {"lblAzimut", "Azimut:"},
-    {"lblDiferencia", "Diferencia de alturas:"},
+    {"lblAlturaEstimada", Text::NavResultAltitude},
+    {"lblAzimut", Text::NavResultAzimuth},
+    {"lblDiferencia", Text::NavResultIntercept},
 }};
 
 namespace {
-
-constexpr std::string_view kUndetermined = "indeterminado";
 
 // `value` rounded to one decimal, at least `digits` digits before the separator.
 std::string oneDecimal(double value, int digits, std::string_view decimalSeparator) {
@@ -106,14 +87,16 @@ std::string oneDecimal(double value, int digits, std::string_view decimalSeparat
     return text.append(buf).append(decimalSeparator).append(std::to_string(tenths % 10));
 }
 
-std::string distanceText(double miles, double km, std::string_view decimalSeparator) {
-    return oneDecimal(miles, 1, decimalSeparator) + " millas (" +
-           oneDecimal(km, 1, decimalSeparator) + " km)";
+std::string distanceText(double miles, double km, std::string_view decimalSeparator,
+                         const Catalogue& words) {
+    return words.fill(Text::NavMilesAndKm, {{"miles", oneDecimal(miles, 1, decimalSeparator)},
+                                            {"km", oneDecimal(km, 1, decimalSeparator)}});
 }
 
-std::string courseAndQuadrant(std::optional<double> course, std::string_view decimalSeparator) {
+std::string courseAndQuadrant(std::optional<double> course, std::string_view decimalSeparator,
+                              const Catalogue& words) {
     if (!course)
-        return std::string(kUndetermined);
+        return std::string(words.text(Text::NavUndetermined));
     return courseText(*course, decimalSeparator) + " (" +
            quadrantalText(*course, decimalSeparator) + ")";
 }
@@ -177,62 +160,67 @@ std::string altitudeText(double degrees, std::string_view decimalSeparator) {
     return text.append(minutesText(degrees, decimalSeparator));
 }
 
-std::array<std::string, kSailingResults> sailingResultTexts(const Sailing& s,
-                                                            std::string_view decimalSeparator) {
+std::string longestResult(const Catalogue& words) {
+    return words.fill(Text::NavMilesAndKm, {{"miles", "10800,0"}, {"km", "20015,1"}});
+}
+
+std::array<std::string, kSailingResults>
+sailingResultTexts(const Sailing& s, std::string_view decimalSeparator, const Catalogue& words) {
     const bool hasVertex =
         s.vertex.kind == VertexCase::OnRoute || s.vertex.kind == VertexCase::BeyondRoute;
     const std::string vertex = hasVertex
                                    ? latitudeText(s.vertex.latitude, decimalSeparator) + ", " +
                                          longitudeText(s.vertex.longitude, decimalSeparator)
-                                   : "no definido";
+                                   : std::string(words.text(Text::NavUndefined));
     const double rhumbKm = s.rhumb.distance * std::numbers::pi / 180 * s.radiusKm;
-    return {distanceText(s.miles(), s.kilometres(), decimalSeparator),
-            courseAndQuadrant(s.greatCircle.initialCourse, decimalSeparator),
-            courseAndQuadrant(s.greatCircle.finalCourse, decimalSeparator),
+    return {distanceText(s.miles(), s.kilometres(), decimalSeparator, words),
+            courseAndQuadrant(s.greatCircle.initialCourse, decimalSeparator, words),
+            courseAndQuadrant(s.greatCircle.finalCourse, decimalSeparator, words),
             vertex,
-            courseAndQuadrant(s.rhumb.course, decimalSeparator),
-            distanceText(s.rhumbMiles(), rhumbKm, decimalSeparator)};
+            courseAndQuadrant(s.rhumb.course, decimalSeparator, words),
+            distanceText(s.rhumbMiles(), rhumbKm, decimalSeparator, words)};
 }
 
-std::array<std::string, kSightResults> sightResultTexts(const Sight& s,
-                                                        std::string_view decimalSeparator) {
+std::array<std::string, kSightResults>
+sightResultTexts(const Sight& s, std::string_view decimalSeparator, const Catalogue& words) {
     std::string intercept;
     if (const std::optional<double> miles = s.interceptMiles()) {
-        intercept = oneDecimal(std::fabs(*miles), 1, decimalSeparator) + " millas";
-        if (std::llround(std::fabs(*miles) * 10) != 0)
-            intercept += s.sense() == InterceptSense::Towards ? " hacia" : " desde";
+        const Text sense = std::llround(std::fabs(*miles) * 10) == 0 ? Text::NavInterceptNone
+                           : s.sense() == InterceptSense::Towards    ? Text::NavInterceptToward
+                                                                     : Text::NavInterceptAway;
+        intercept =
+            words.fill(sense, {{"miles", oneDecimal(std::fabs(*miles), 1, decimalSeparator)}});
     }
     return {altitudeText(s.altitude(), decimalSeparator),
-            courseAndQuadrant(s.azimuth(), decimalSeparator), intercept};
+            courseAndQuadrant(s.azimuth(), decimalSeparator, words), intercept};
 }
 
-std::string sailingNote(const Sailing& s, std::string_view decimalSeparator) {
+std::string sailingNote(const Sailing& s, std::string_view decimalSeparator,
+                        const Catalogue& words) {
     switch (s.vertex.kind) {
     case VertexCase::OnRoute:
         break;
     case VertexCase::BeyondRoute:
-        return "El vértice queda más allá de la llegada: la derrota no pasa por él.";
+        return std::string(words.text(Text::NavNoteBeyondRoute));
     case VertexCase::AlongMeridian:
-        return "La derrota sigue un meridiano: no tiene vértice.";
+        return std::string(words.text(Text::NavNoteMeridian));
     case VertexCase::AlongEquator:
-        return "La derrota sigue el ecuador: no tiene vértice.";
+        return std::string(words.text(Text::NavNoteEquator));
     case VertexCase::NoRoute:
         if (s.greatCircle.track == Track::Antipodal)
-            return "Salida y llegada son antípodas: todos los círculos máximos que las unen "
-                   "miden " +
-                   oneDecimal(s.miles(), 1, decimalSeparator) +
-                   " millas, y el rumbo queda indeterminado.";
-        return "Salida y llegada son el mismo punto: no hay derrota ni rumbo.";
+            return words.fill(Text::NavNoteAntipodal,
+                              {{"miles", oneDecimal(s.miles(), 1, decimalSeparator)}});
+        return std::string(words.text(Text::NavNoteCoincident));
     }
     return {};
 }
 
-std::string sightNote(const Sight& s) {
+std::string sightNote(const Sight& s, const Catalogue& words) {
     switch (s.leg.track) {
     case Track::Coincident:
-        return "El astro está en el cenit: el azimut queda indeterminado.";
+        return std::string(words.text(Text::NavNoteZenith));
     case Track::Antipodal:
-        return "El astro está en el nadir: el azimut queda indeterminado.";
+        return std::string(words.text(Text::NavNoteNadir));
     case Track::Meridian:
     case Track::Oblique:
         break;
@@ -240,10 +228,8 @@ std::string sightNote(const Sight& s) {
     return {};
 }
 
-std::string radiusReason(std::string_view typed) {
-    return "El radio «" + std::string(typed) +
-           "» no es un número de kilómetros mayor que 0: escríbalo entero, o vacíe el campo "
-           "para tomar 6371 km.";
+std::string radiusReason(std::string_view typed, const Catalogue& words) {
+    return words.fill(Text::NavRadiusReason, {{"radius", words.quoted(typed)}});
 }
 
 } // namespace esferica

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every Spanish text of the navigation window (qt/navigation/frmNavegacion.h) in one place, without Qt: its
-// captions by object name, the names and values of its results as a navigator writes them, and
-// what it says about a problem without a triangle or with data not read whole. The reasons for an
-// angle not read and the copied lines are the command line's (cli/navigation.h).
+// The texts of the navigation window (qt/navigation/frmNavegacion.h), without Qt, in the language
+// of the catalogue given: its captions by object name, the names and values of its results as a
+// navigator writes them, and what it says about a problem without a triangle or with data not
+// read whole. The reasons for an angle not read and the copied lines are the command line's
+// (cli/navigation.h).
 //
 // Values are written with the user's decimal separator: positions and altitudes in degrees and
 // minutes to 0.1′ with their hemisphere letter (43°00,0′ N, 52°07,1′ W), courses and azimuths as
 // 000,0° to 360,0° and in quadrantal form (N 63,6° W), distances in miles and kilometres to 0.1.
+// The letters of the hemispheres and the quadrants are the same in every language.
 #pragma once
 
 #include "cli/navigation.h"
+#include "present/catalogue.h"
 
 #include <array>
 #include <string>
@@ -26,7 +29,7 @@ struct NavigationCaption {
     std::string_view tip;
     std::string_view example;
 };
-const NavigationCaption& navigationTexts(std::string_view name);
+NavigationCaption navigationTexts(std::string_view name, const Catalogue& words);
 
 // The results of great-circle sailing, in the order the window shows them.
 enum class SailingResult {
@@ -43,38 +46,35 @@ enum class SightResult { Altitude, Azimuth, Intercept };
 inline constexpr std::size_t kSightResults = 3;
 
 // The longest value a result of either problem shows, for the width of the results.
-inline constexpr std::string_view kLongestResult = "10800,0 millas (20015,1 km)";
+std::string longestResult(const Catalogue& words);
 // How many lines the longest note takes, for the height of the results.
 inline constexpr int kNoteLines = 3;
 
 // The object names of the result labels and the captions beside them.
 struct ResultName {
-    std::string_view name;    // object name of the label that shows the value
-    std::string_view caption; // what it is
+    std::string_view name; // object name of the label that shows the value
+    Text caption;          // what it is
 };
 extern const std::array<ResultName, kSailingResults> kSailingResultNames;
 extern const std::array<ResultName, kSightResults> kSightResultNames;
 
 // The values, each as the window shows it: "3101,2 millas (5747,4 km)", "296,4° (N 63,6° W)",
 // "indeterminado" for a course that does not exist and "no definido" for a vertex.
-std::array<std::string, kSailingResults> sailingResultTexts(const Sailing& s,
-                                                            std::string_view decimalSeparator);
+std::array<std::string, kSailingResults>
+sailingResultTexts(const Sailing& s, std::string_view decimalSeparator, const Catalogue& words);
 // "61°06,7′", "135,8° (S 44,2° E)", "3,3 millas hacia" (or "desde"); the intercept empty without
 // an observed altitude.
-std::array<std::string, kSightResults> sightResultTexts(const Sight& s,
-                                                        std::string_view decimalSeparator);
+std::array<std::string, kSightResults>
+sightResultTexts(const Sight& s, std::string_view decimalSeparator, const Catalogue& words);
 
 // What the window adds under the results of a problem out of the ordinary (antipodal or coincident
 // points, a route without a vertex or short of it, a body at the zenith or the nadir), or empty.
-std::string sailingNote(const Sailing& s, std::string_view decimalSeparator);
-std::string sightNote(const Sight& s);
-
-// Why "Ver en el triángulo" cannot show the problem: it has no triangle.
-inline constexpr std::string_view kNoTriangleBehind =
-    "Este problema no tiene triángulo: uno de sus lados o de sus ángulos sería de 0° o de 180°.";
+std::string sailingNote(const Sailing& s, std::string_view decimalSeparator,
+                        const Catalogue& words);
+std::string sightNote(const Sight& s, const Catalogue& words);
 
 // Why the radius was not read: `typed` is its text.
-std::string radiusReason(std::string_view typed);
+std::string radiusReason(std::string_view typed, const Catalogue& words);
 
 // The value a course or an azimuth of [0, 360) is shown as: "296,4°", "045,0°" (rounded to 0.1,
 // 359,96 becoming "360,0°"), and in quadrantal form: "N 63,6° W", "S 45,0° E", or a cardinal point

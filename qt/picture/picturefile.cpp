@@ -6,10 +6,10 @@
 #include "fitting/state.h"
 #include "numeric/checked.h"
 #include "present/catalogue.h"
-#include "qt/window/accessibility.h"
-#include "qt/window/controls.h"
 #include "qt/picture/drawingsurface.h"
 #include "qt/picture/svgpicture.h"
+#include "qt/window/accessibility.h"
+#include "qt/window/controls.h"
 
 #include <QApplication>
 #include <QBuffer>

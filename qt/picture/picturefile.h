@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture as a file: PNG at any size, drawn anew from the stroke record at that size rather
-// than scaled from the screen's pixels; SVG (qt/picture/svgpicture.h); and PDF, the strokes as vectors on
-// a page of the picture's size. The window's "Guardar imagen…" and the command line's --imagen
-// write through here; the command line draws its scene on a picture that is never shown, on Qt's
-// offscreen platform, so that it needs no display.
+// than scaled from the screen's pixels; SVG (qt/picture/svgpicture.h); and PDF, the strokes as
+// vectors on a page of the picture's size. The window's "Guardar imagen…" and the command line's
+// --imagen write through here; the command line draws its scene on a picture that is never shown,
+// on Qt's offscreen platform, so that it needs no display.
 #pragma once
 
 #include "cli/resolver.h"

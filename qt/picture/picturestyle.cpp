@@ -3,8 +3,8 @@
 
 #include "drawing/readable.h"
 #include "present/catalogue.h"
-#include "qt/window/controls.h"
 #include "qt/picture/strokes.h"
+#include "qt/window/controls.h"
 
 #include <QAction>
 #include <QFontMetrics>

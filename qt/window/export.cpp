@@ -2,10 +2,10 @@
 #include "qt/window/export.h"
 
 #include "numeric/angles.h"
-#include "qt/window/controls.h"
 #include "qt/picture/drawingsurface.h"
 #include "qt/picture/picturefile.h"
 #include "qt/picture/sheet.h"
+#include "qt/window/controls.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -9,7 +9,8 @@
 //   - "Guardar imagen…" asks for a file and writes the picture there as PNG, at its device pixels
 //     or two or four times as many, drawn anew at that size, or as SVG, the very lines, circle and
 //     names that the picture drew (qt/picture/svgpicture.h; Ctrl+S on it);
-//   - "Exportar hoja…" asks for a file and writes there the handout page (qt/picture/sheet.h): the data,
+//   - "Exportar hoja…" asks for a file and writes there the handout page (qt/picture/sheet.h): the
+//   data,
 //     the case, the results with their measures, the picture and its view, the date.
 // The four are enabled only while the window shows a drawing of the data its fields hold: not
 // before the first drawing, after a message, or once an input field has changed.

@@ -3,17 +3,17 @@
 
 #include "present/format.h"
 #include "present/view.h"
-#include "qt/window/accessibility.h"
-#include "qt/window/controls.h"
+#include "qt/navigation/frmNavegacion.h"
 #include "qt/picture/diagram.h"
 #include "qt/picture/drawingsurface.h"
+#include "qt/picture/picturestyle.h"
+#include "qt/window/accessibility.h"
+#include "qt/window/controls.h"
 #include "qt/window/export.h"
 #include "qt/window/fields.h"
-#include "qt/navigation/frmNavegacion.h"
 #include "qt/window/help.h"
 #include "qt/window/language.h"
 #include "qt/window/measures.h"
-#include "qt/picture/picturestyle.h"
 #include "qt/window/workingwindow.h"
 
 #include <QAccessible>
@@ -371,6 +371,8 @@ void frmTrianguloEsf::retranslate() {
     pictureStyle_->retranslate(w);
     esferica::translateHelp(*this, w.language());
     esferica::nameForScreenReaders(*this, w);
+    if (navegacion_)
+        navegacion_->retranslate(w);
     showStatus(lastDrawing_);
 }
 
@@ -412,7 +414,7 @@ void frmTrianguloEsf::calculateWith(const std::array<std::string, esferica::kEle
 
 void frmTrianguloEsf::cmdNavegacion_Click() {
     if (!navegacion_) {
-        navegacion_ = std::make_unique<frmNavegacion>(*this);
+        navegacion_ = std::make_unique<frmNavegacion>(*this, words());
         // Beside this window, to its right, where the screen has room for it; elsewhere where
         // the window manager puts it.
         const QRect beside(frameGeometry().topRight() + QPoint(kNavigationOffset, 0),

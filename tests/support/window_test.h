@@ -4,11 +4,12 @@
 // its controls found by their object names.
 #pragma once
 
-#include "qt/window/controls.h"
 #include "qt/picture/drawingsurface.h"
+#include "qt/window/controls.h"
 #include "qt/window/frmTrianguloEsf.h"
 #include "tests/support/qt_test.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <array>
@@ -67,6 +69,29 @@ inline void choosePicture(const QWidget& form, PictureStyle style) {
     auto* classic = form.findChild<QAction*>(QStringLiteral("actDibujoClasico"));
     ASSERT_NE(classic, nullptr);
     classic->setChecked(style == PictureStyle::Classic);
+}
+
+// Every text of `form` that a user sees or a screen reader hears: the title, the captions, the
+// labels, the buttons, the tabs, the fields' examples, the entries of its menus, and every
+// tooltip, accessible name and description. The entry that names Spanish names it in Spanish.
+inline QStringList everyText(const QWidget& form) {
+    QStringList texts{form.windowTitle()};
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        texts << widget->toolTip() << widget->accessibleName() << widget->accessibleDescription();
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            texts << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            texts << button->text();
+        if (const auto* field = qobject_cast<const QLineEdit*>(widget))
+            texts << field->placeholderText();
+        if (const auto* tabs = qobject_cast<const QTabBar*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+    }
+    for (const QAction* action : form.findChildren<QAction*>())
+        if (action->objectName() != QLatin1String("actEspanol") && action->menu() == nullptr)
+            texts << action->text() << action->toolTip();
+    return texts;
 }
 
 class WindowTest : public QtTest {
