@@ -133,6 +133,8 @@ val fields(const std::string& language) {
     result.set("calculate", unmarked(said.text(Text::WinCalculate)));
     result.set("solution", unmarked(said.text(Text::SolutionHeading)));
     result.set("additional", unmarked(said.text(Text::AdditionalHeading)));
+    result.set("additionalIfAny", unmarked(said.text(Text::WinAdditional)));
+    result.set("status", unmarked(said.text(Text::AccessibleStatus)));
     result.set("copyResults", unmarked(said.text(Text::ActCopyResults)));
     result.set("classic", unmarked(said.text(Text::ActClassic)));
     result.set("sphere", unmarked(said.text(Text::AccessibleSphere)));

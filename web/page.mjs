@@ -315,9 +315,7 @@ const ENGLISH_HELP = `
 const CHROME = [
   ["#elementos > legend", "textContent", "Data (three elements, in degrees)"],
   ["#opciones > legend", "textContent", "Drawing options"],
-  ["#resultados thead th:nth-child(3)", "textContent", "Second solution (if any)"],
   ["#dibujo", "aria-label", "Drawing"],
-  ["#lblEstado", "aria-label", "Drawing status"],
   ["#guardarSvg", "textContent", "Save SVG"],
   ["#guardarPng", "textContent", "Save PNG"],
   ["#formato-titulo", "textContent", "Angles"],
@@ -349,6 +347,8 @@ function translate() {
     `${i % 2 === 0 ? words.solution : words.additional}, ${words.captions[Math.floor(i / 2)]}`));
   document.getElementById("cmdCalcular").textContent = words.calculate;
   document.querySelector("#resultados thead th:nth-child(2)").textContent = words.solution;
+  document.querySelector("#resultados thead th:nth-child(3)").textContent = words.additionalIfAny;
+  pictureStatus.setAttribute("aria-label", words.status);
   copyButton.textContent = words.copyResults;
   classic.nextSibling.textContent = ` ${words.classic}`;
   picture.setAttribute("aria-label", words.sphere);
