@@ -100,13 +100,13 @@ await browser.close();
 
 // The same steps by the core alone, in node.
 const core = await loadCore();
-core.calculate(["60", "60", "60", "", "", "", "15", "20", "30", "10"], ",");
-core.draw("30", "10", 353, 353, "readable", false);
+core.calculate(["60", "60", "60", "", "", "", "15", "20", "30", "10"], ",", "es", "decimal");
+core.draw("30", "10", 353, 353, "readable", false, "es");
 const drawn = [];
 for (let i = 0; i < STEPS; ++i) {
   const start = performance.now();
   const view = core.turn(...[[-5, 0], [0, 5], [5, 0], [0, 5]][i % 4]);
-  core.draw(view.inclination, view.rotation, 353, 353, "readable", true);
+  core.draw(view.inclination, view.rotation, 353, 353, "readable", true, "es");
   drawn.push(performance.now() - start);
 }
 const [script, painted, alone] = [median(steps.script), median(steps.painted), median(drawn)];

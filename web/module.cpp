@@ -3,26 +3,37 @@
 // with embind. Each takes and returns plain JavaScript values, so the page holds no copy of any
 // computation or text: it shows what a click returns.
 //
-//   fields()                       the ten fields: captions, texts at start, what they read
-//   calculate(texts, separator)    one click of Calcular on the ten texts, in the window's order
+//   fields(language)               the ten fields: captions, texts at start, what they read, and
+//                                  the page's texts that the window shares (the forms of an angle
+//                                  by their codes and names), in the language "es"
+//                                  or "en"
+//   calculate(texts, separator, language, format)
+//                                  one click of Calcular on the ten texts, in the window's order
 //                                  (a b c A B C, then the four drawing options), with the decimal
-//                                  separator of the page's language: what the page shows
+//                                  separator of the page's language, in the language and the form
+//                                  of an angle ("decimal", "gms", "gm" or "rad") chosen: what the
+//                                  page shows
+//   present(language, format)      the last click shown again in another language or form of an
+//                                  angle, without calculating it again
 //   turn(inclination, rotation)    a turn by hand of the given degrees, as the window's drag and
 //                                  arrow keys ask for: the texts that the fields "Inclinación" and
 //                                  "Rotación" then show, or null while the turn is too small for
 //                                  them to change
-//   draw(inclination, rotation, width, height, style, moving)
+//   draw(inclination, rotation, width, height, style, moving, language)
 //                                  the last click's scene turned to the view that the two texts
 //                                  read as (when they do), drawn on a picture of width by height
 //                                  pixels in the readable or the classic style, its grid thinned
 //                                  while `moving`: the picture's SVG document, as the window saves
-//                                  it, and what the window says about it
+//                                  it, and what the window says about it in the language
+// A language or a form not known is taken as Spanish or decimal degrees.
 #include "command/calculate.h"
 #include "command/numbers.h"
 #include "drawing/record.h"
 #include "drawing/svg.h"
 #include "numeric/angles.h"
+#include "present/catalogue.h"
 #include "present/format.h"
+#include "present/units.h"
 #include "present/view.h"
 
 #include <algorithm>
@@ -76,44 +87,67 @@ const char* outcomeName(Outcome outcome) {
     return "";
 }
 
-val captions() {
+const Catalogue& words(const std::string& language) {
+    return Catalogue::of(languageNamed(language).value_or(Language::Spanish));
+}
+
+// A text of a button or a menu without its keyboard mark: "&Calcular" is "Calcular".
+std::string unmarked(std::string_view text) {
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        plain += text[i];
+    }
+    return plain;
+}
+
+val captions(const Catalogue& words) {
     val list = val::array();
     for (const Element e : kAllElements)
-        list.call<void>("push", std::string(elementCaption(e, Catalogue::spanish())));
+        list.call<void>("push", std::string(elementCaption(e, words)));
     for (int i = 0; i < kOptionFields; ++i)
-        list.call<void>(
-            "push", std::string(optionCaption(static_cast<OptionField>(i), Catalogue::spanish())));
+        list.call<void>("push", std::string(optionCaption(static_cast<OptionField>(i), words)));
     return list;
 }
 
-val fields() {
+val fields(const std::string& language) {
+    const Catalogue& said = words(language);
     val defaults = val::array();
     for (int i = 0; i < kElements; ++i)
         defaults.call<void>("push", std::string());
     for (const char* text : kDefaultOptionTexts)
         defaults.call<void>("push", std::string(text));
+    val formats = val::array();
+    for (const AngleFormat format : kAllAngleFormats) {
+        val named = val::object();
+        named.set("code", std::string(angleFormatName(format)));
+        named.set("name", std::string(formatName(format, said)));
+        formats.call<void>("push", named);
+    }
     val result = val::object();
-    result.set("captions", captions());
+    result.set("captions", captions(said));
     result.set("texts", defaults);
-    result.set("inputForms", std::string(Catalogue::spanish().text(Text::InputForms)));
+    result.set("inputForms", std::string(said.text(Text::InputForms)));
+    result.set("title", unmarked(said.text(Text::WinTitle)));
+    result.set("calculate", unmarked(said.text(Text::WinCalculate)));
+    result.set("solution", unmarked(said.text(Text::SolutionHeading)));
+    result.set("additional", unmarked(said.text(Text::AdditionalHeading)));
+    result.set("additionalIfAny", unmarked(said.text(Text::WinAdditional)));
+    result.set("status", unmarked(said.text(Text::AccessibleStatus)));
+    result.set("copyResults", unmarked(said.text(Text::ActCopyResults)));
+    result.set("classic", unmarked(said.text(Text::ActClassic)));
+    result.set("sphere", unmarked(said.text(Text::AccessibleSphere)));
+    result.set("formats", formats);
     return result;
 }
 
-val calculate(const val& texts, const std::string& separator) {
-    FieldTexts typed;
-    for (int i = 0; i < kFields; ++i) {
-        const std::string text = texts[i].isString() ? texts[i].as<std::string>() : std::string();
-        if (i < kElements)
-            typed.inputs[static_cast<std::size_t>(i)] = text;
-        else
-            typed.options[static_cast<std::size_t>(i - kElements)] = text;
-    }
-    lastSeparator() = separator;
-    const Calculation& calc = calculator().calculate(typed);
-
+val shownView(const std::string& language, const std::string& format) {
+    const Calculation& calc = calculator().last();
     Units units;
-    units.decimalSeparator = separator;
-    const View shown = present(calc, units, Catalogue::spanish());
+    units.format = angleFormatNamed(format).value_or(AngleFormat::Decimal);
+    units.decimalSeparator = lastSeparator();
+    const View shown = present(calc, units, words(language));
 
     val labels = val::array(), precise = val::array();
     for (const Shown& result : shown.results) {
@@ -137,6 +171,21 @@ val calculate(const val& texts, const std::string& separator) {
     return view;
 }
 
+val calculate(const val& texts, const std::string& separator, const std::string& language,
+              const std::string& format) {
+    FieldTexts typed;
+    for (int i = 0; i < kFields; ++i) {
+        const std::string text = texts[i].isString() ? texts[i].as<std::string>() : std::string();
+        if (i < kElements)
+            typed.inputs[static_cast<std::size_t>(i)] = text;
+        else
+            typed.options[static_cast<std::size_t>(i - kElements)] = text;
+    }
+    lastSeparator() = separator;
+    calculator().calculate(typed);
+    return shownView(language, format);
+}
+
 val turn(double inclinationDeg, double rotationDeg) {
     Calculator& calc = calculator();
     if (!calc.hasScene())
@@ -151,7 +200,7 @@ val turn(double inclinationDeg, double rotationDeg) {
 }
 
 val draw(const std::string& inclination, const std::string& rotation, int width, int height,
-         const std::string& style, bool moving) {
+         const std::string& style, bool moving, const std::string& language) {
     Calculator& calc = calculator();
     calc.turnTo(inclination, rotation);
     calc.setPictureStyle(style == "classic" ? PictureStyle::Classic : PictureStyle::Readable);
@@ -159,16 +208,16 @@ val draw(const std::string& inclination, const std::string& rotation, int width,
     RecordingSurface picture(w, h);
     const SceneDrawing drawing =
         calc.drawPicture(picture, moving ? GridThinning{static_cast<double>(w)} : GridThinning{});
-    const Catalogue& words = Catalogue::spanish();
+    const Catalogue& said = words(language);
     const std::string description =
-        pictureDescription(drawing, calc.sceneView(), lastSeparator(), words);
+        pictureDescription(drawing, calc.sceneView(), lastSeparator(), said);
     val result = val::object();
-    result.set("svg", svgDocument(picture.record(), w, h, words.text(Text::AccessibleSphere),
-                                  description));
+    result.set("svg",
+               svgDocument(picture.record(), w, h, said.text(Text::AccessibleSphere), description));
     result.set("drawn", drawing.triangles > 0);
     result.set("thinned", drawing.gridThinned);
     result.set("description", description);
-    result.set("status", std::string(statusText(drawing, words)));
+    result.set("status", std::string(statusText(drawing, said)));
     return result;
 }
 
@@ -177,6 +226,7 @@ val draw(const std::string& inclination, const std::string& rotation, int width,
 EMSCRIPTEN_BINDINGS(esferica) {
     emscripten::function("fields", &fields);
     emscripten::function("calculate", &calculate);
+    emscripten::function("present", &shownView);
     emscripten::function("turn", &turn);
     emscripten::function("draw", &draw);
 }

@@ -5,8 +5,21 @@
 import createEsferica from "./esferica-core.mjs";
 
 const core = await createEsferica();
-const { captions, texts } = core.fields();
 const ELEMENTS = 6;
+
+// The language of the page, Spanish unless another was chosen here before, and the form of an
+// angle in the results.
+const LANGUAGE_KEY = "esferica-idioma";
+let language = "es";
+try {
+  if (localStorage.getItem(LANGUAGE_KEY) === "en")
+    language = "en";
+} catch {
+  // Where the page may keep nothing, it opens in Spanish.
+}
+let format = "decimal";
+let words = core.fields(language); // the captions and the texts the page shares with the window
+const { texts } = words;
 
 // The decimal separator of the page's language, as the window uses the user's.
 const separator =
@@ -17,7 +30,6 @@ function addField(fieldset, i) {
   const id = i < ELEMENTS ? `txtInput${i}` : `txtGrid${i - ELEMENTS}`;
   const label = document.createElement("label");
   label.htmlFor = id;
-  label.textContent = captions[i];
   const input = document.createElement("input");
   Object.assign(input, { id, type: "text", value: texts[i], autocomplete: "off", spellcheck: false });
   input.setAttribute("inputmode", "decimal");
@@ -27,25 +39,25 @@ function addField(fieldset, i) {
   note.id = `${id}-nota`;
   note.className = "nota";
   fieldset.append(label, input, note);
-  return { input, note };
+  return { label, input, note };
 }
 
 const form = document.getElementById("datos");
-const fields = captions.map((_, i) =>
+const fields = texts.map((_, i) =>
   addField(document.getElementById(i < ELEMENTS ? "elementos" : "opciones"), i));
 
 // One row a element: its caption, then the solution's value and the additional triangle's.
 const results = [];
+const heads = [];
 for (let e = 0; e < ELEMENTS; ++e) {
   const row = document.getElementById("resultados").tBodies[0].insertRow();
   const head = document.createElement("th");
   head.scope = "row";
-  head.textContent = captions[e];
+  heads.push(head);
   row.append(head);
-  for (const block of ["Solución", "Solución adicional"]) {
+  for (let block = 0; block < 2; ++block) {
     const cell = row.insertCell();
     cell.id = `lblOutcome${results.length}`;
-    cell.setAttribute("aria-label", `${block}, ${captions[e]}`);
     results.push(cell);
   }
 }
@@ -81,7 +93,7 @@ function drawPicture() {
   frame = 0;
   const side = Math.min(Math.max(1, Math.round(picture.parentElement.clientWidth)), PICTURE_SIDE);
   drawing = core.draw(inclinationField.value, rotationField.value, side, side,
-    classic.checked ? "classic" : "readable", moving);
+    classic.checked ? "classic" : "readable", moving, language);
   picture.hidden = !drawing.drawn;
   picture.innerHTML = drawing.drawn ? drawing.svg.slice(drawing.svg.indexOf("<svg")) : "";
   // Named and described by its frame, as the window's picture: the document's own title stays
@@ -238,8 +250,10 @@ saveButtons[1].addEventListener("click", () => {
   image.src = url;
 });
 const announcement = document.getElementById("anuncio");
+let calculated = false; // whether there is a click to show again in another language or form
 
-function show(view) {
+// What a click shows in the results, the fields' notes and the message.
+function fill(view) {
   view.labels.forEach((text, i) => {
     outcomes[i].textContent = text;
     outcomes[i].title = view.precise[i];
@@ -255,8 +269,13 @@ function show(view) {
     title.textContent = view.message;
     message.append(title, view.reason);
   }
-  announcement.textContent = view.announcement;
   table = view.table;
+}
+
+function show(view) {
+  calculated = true;
+  fill(view);
+  announcement.textContent = view.announcement;
   for (const shown of [picture, document.getElementById("resultados")])
     shown.classList.remove("anticuado");
   copyButton.disabled = table === "";
@@ -270,8 +289,99 @@ function show(view) {
 // Enter in a field submits the form, as it calculates in the window.
 form.addEventListener("submit", (event) => {
   event.preventDefault();
-  show(core.calculate(fields.map((f) => f.input.value), separator));
+  show(core.calculate(fields.map((f) => f.input.value), separator, language, format));
 });
+
+// The page's own texts that the window has not, in English; the Spanish ones are the page's as
+// written.
+const ENGLISH_HELP = `
+    <h2 id="ayuda-titulo">Help</h2>
+    <p>Type three of the six elements of the triangle in degrees: the sides <i>a</i>, <i>b</i>,
+      <i>c</i> and the angles <i>A</i>, <i>B</i>, <i>C</i> opposite them. An empty field or 0 is not
+      a datum. Press <b>Calculate</b> or Enter in any field.</p>
+    <p>Degrees are written with decimals (<code>49.5</code> or <code>49,5</code>) or in degrees,
+      minutes and seconds with their marks (<code>49°30'15"</code>). A field that is not read whole
+      is not used: the message says what was read and what was probably meant.</p>
+    <p>With two sides and the angle opposite one of them, or two angles and the side opposite one,
+      there may be two triangles: the solution, in red, and the second solution, in blue.</p>
+    <p>The drawing shows the sphere with vertex C at the north pole. To turn it, drag it with the
+      mouse or a finger, or press the arrow keys with the drawing selected (Tab to it): each press
+      turns it 5°, and 1° with Shift. Inclination and rotation follow the turn. The far side is
+      light grey, and the hidden parts of the triangles are dashed; <b>Classic drawing</b> draws
+      everything in thin lines.</p>
+    <p><b>Copy results</b> copies the table of results with ten decimals, ready to paste into a
+      spreadsheet. <b>Save SVG</b> and <b>Save PNG</b> save the drawing.</p>
+  `;
+const CHROME = [
+  ["#elementos > legend", "textContent", "Data (three elements, in degrees)"],
+  ["#opciones > legend", "textContent", "Drawing options"],
+  ["#dibujo", "aria-label", "Drawing"],
+  ["#guardarSvg", "textContent", "Save SVG"],
+  ["#guardarPng", "textContent", "Save PNG"],
+  ["#formato-titulo", "textContent", "Angles"],
+  ["#ayuda", "innerHTML", ENGLISH_HELP],
+].map(([selector, property, english]) => {
+  const element = document.querySelector(selector);
+  const spanish = property.includes("-") ? element.getAttribute(property) : element[property];
+  return { element, property, texts: { es: spanish, en: english } };
+});
+
+const languageChoice = document.getElementById("idioma");
+const formatChoice = document.getElementById("formato");
+
+// Every text of the page in `language`: the window's from the core, the page's own from CHROME.
+function translate() {
+  document.documentElement.lang = language;
+  languageChoice.value = language;
+  document.title = words.title;
+  document.querySelector("h1").textContent = words.title;
+  for (const { element, property, texts: said } of CHROME) {
+    if (property.includes("-"))
+      element.setAttribute(property, said[language]);
+    else
+      element[property] = said[language];
+  }
+  fields.forEach((f, i) => { f.label.textContent = words.captions[i]; });
+  heads.forEach((head, e) => { head.textContent = words.captions[e]; });
+  results.forEach((cell, i) => cell.setAttribute("aria-label",
+    `${i % 2 === 0 ? words.solution : words.additional}, ${words.captions[Math.floor(i / 2)]}`));
+  document.getElementById("cmdCalcular").textContent = words.calculate;
+  document.querySelector("#resultados thead th:nth-child(2)").textContent = words.solution;
+  document.querySelector("#resultados thead th:nth-child(3)").textContent = words.additionalIfAny;
+  pictureStatus.setAttribute("aria-label", words.status);
+  copyButton.textContent = words.copyResults;
+  classic.nextSibling.textContent = ` ${words.classic}`;
+  picture.setAttribute("aria-label", words.sphere);
+  formatChoice.replaceChildren(...words.formats.map(({ code, name }) =>
+    Object.assign(document.createElement("option"), { value: code, textContent: name })));
+  formatChoice.value = format;
+}
+
+// The last click shown again in the language and the form chosen, the picture's words with it.
+function presentAgain() {
+  if (!calculated)
+    return;
+  fill(core.present(language, format));
+  copyButton.disabled = table === "" || picture.classList.contains("anticuado");
+  drawPicture();
+}
+
+languageChoice.addEventListener("change", () => {
+  language = languageChoice.value === "en" ? "en" : "es";
+  try {
+    localStorage.setItem(LANGUAGE_KEY, language);
+  } catch {
+    // Remembered for this visit only.
+  }
+  words = core.fields(language);
+  translate();
+  presentAgain();
+});
+formatChoice.addEventListener("change", () => {
+  format = formatChoice.value;
+  presentAgain();
+});
+translate();
 
 document.getElementById("cargando").remove();
 fields[0].input.focus();

@@ -17,7 +17,8 @@ import { ROOT, launchChromium, loadCore, paths } from "./support.mjs";
 const COUNT_MESSAGE = "Sistema subdeterminado, por favor ingrese 3 datos";
 const sides60 = { "lado a": "60", "lado b": "60", "lado c": "60" };
 
-// before: the fields of a click before, if any; type: the fields to fill, by caption; submit: "click" on Calcular or "Enter" in the last field
+// choose: the language and the form of an angle to choose, by their names, before typing ({ language,
+// format }) or after the click ({ then: { format } }); before: the fields of a click before, if any; type: the fields to fill, by caption; submit: "click" on Calcular or "Enter" in the last field
 // typed; expect: cells (by accessible name: [text, tooltip]), message and reason shown in the
 // page, the field that has the focus afterwards, the notes of fields not read whole, whether the
 // picture is drawn.
@@ -56,6 +57,20 @@ const rows = [
     expect: { message: "Datos mal escritos", focus: "lado a", cells: { "Solución, lado a": ["", ""] },
       reason: "En «lado a», «6O» no se leyó entero: se leyó 6 y no «O». ¿Es una letra O en lugar de " +
         "un cero? Escriba «60». Un campo solo se usa si se lee entero: corríjalo, o vacíelo si no es un dato." } },
+  // The page in English, or the results in another form of an angle: the same click shown again.
+  { name: "in English: the captions, the results, the message and its reason",
+    choose: { language: "English" }, type: { "side a": "1" }, submit: "click",
+    expect: { lang: "en", button: "Calculate", message: "Too few data: please enter 3 elements",
+      reason: "1 element was read: “side a” = 1°; 3 are needed.",
+      cells: { "Solution, side a": ["", ""] }, drawn: false } },
+  { name: "in English, then in degrees, minutes and seconds: the last click shown again",
+    choose: { language: "English", then: { format: "Degrees, minutes and seconds" } },
+    type: { "side a": "60", "side b": "60", "side c": "60" }, submit: "click",
+    expect: { lang: "en", button: "Calculate", message: "", drawn: true, picture: "Sphere with the triangle",
+      cells: { "Solution, angle A": ["70° 31′ 44″", "70° 31′ 43,6057″ = 70,5287793655°"] } } },
+  { name: "in radians, then back to Spanish: the results in radians in the Spanish page",
+    choose: { format: "Radianes", then: { language: "Español" } }, type: sides60, submit: "click",
+    expect: { lang: "es", button: "Calcular", cells: { "Solución, ángulo A": ["1,2310 rad", "1,2309594173 rad = 70,5287793655°"] } } },
   { name: "dragging turns the picture: the fields follow, thinned while moving, whole after",
     type: { ...sides60, "º red lat.": "0,5", "º red long": "0,5" }, submit: "click", hand: "drag" },
   { name: "the arrow keys turn the picture that has the focus, as the window's do",
@@ -70,14 +85,14 @@ const rows = [
     type: sides60, submit: "click", hand: "phone" },
 ];
 
-const picture = (page) => page.getByRole("img", { name: "Esfera con el triángulo" });
+const picture = (page, name = "Esfera con el triángulo") => page.getByRole("img", { name });
 const svgOf = async (page) =>
   (await page.locator("#Grafico").innerHTML()).replace(' aria-hidden="true"', "");
 // The SVG document of the core for `texts` (the ten fields) under the view, as a fresh page draws it.
 async function coreDrawing(texts, inclination, rotation) {
   const core = await loadCore();
-  core.calculate(texts, ",");
-  return core.draw(inclination, rotation, 353, 353, "readable", false).svg;
+  core.calculate(texts, ",", "es", "decimal");
+  return core.draw(inclination, rotation, 353, 353, "readable", false, "es").svg;
 }
 // The file that a button offers to save.
 async function saved(page, name) {
@@ -154,7 +169,7 @@ const hands = {
   async copy(page) {
     await page.getByRole("button", { name: "Copiar resultados" }).click();
     const core = await loadCore();
-    const { table } = core.calculate(await fieldTexts(page), ",");
+    const { table } = core.calculate(await fieldTexts(page), ",", "es", "decimal");
     assert.ok(table.startsWith("lado a\t40,0000000000\n"), table);
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), table);
   },
@@ -203,6 +218,14 @@ async function visit(context, url, row) {
   const field = (caption) => page.getByRole("textbox", { name: caption, exact: true });
   // The fields and their captions are the core's: every caption names one field.
   assert.equal(await page.getByRole("textbox").count(), 10);
+  const choose = async ({ language, format }) => {
+    if (language)
+      await page.getByRole("combobox", { name: "Idioma / Language" }).selectOption({ label: language });
+    if (format)
+      await page.locator("#formato").selectOption({ label: format });
+  };
+  if (row.choose)
+    await choose(row.choose);
   if (row.before) {
     for (const [caption, text] of Object.entries(row.before))
       await field(caption).fill(text);
@@ -213,12 +236,18 @@ async function visit(context, url, row) {
     last = field(caption);
     await last.fill(text);
   }
+  const { cells = {}, message, reason, focus, notes = {}, drawn, lang = "es", button = "Calcular",
+    picture: named } = row.expect ?? {};
   if (row.submit === "Enter")
     await last.press("Enter");
   else
-    await page.getByRole("button", { name: "Calcular" }).click();
+    await page.getByRole("button", { name: button }).click();
+  if (row.choose?.then)
+    await choose(row.choose.then);
+  assert.equal(await page.locator("html").getAttribute("lang"), lang);
+  if (named)
+    assert.ok(await picture(page, named).isVisible(), named);
 
-  const { cells = {}, message, reason, focus, notes = {}, drawn } = row.expect ?? {};
   for (const [name, [text, tooltip]] of Object.entries(cells)) {
     const cell = page.getByRole("cell", { name, exact: true });
     assert.equal(await cell.textContent(), text, name);
@@ -237,11 +266,17 @@ async function visit(context, url, row) {
     assert.ok(await field(caption).evaluate((e) => e.classList.contains("marcado")), caption);
   }
   if (drawn !== undefined)
-    assert.equal(await picture(page).isVisible() &&
-      (await picture(page).locator("svg path").count()) > 0, drawn);
+    assert.equal(await picture(page, named).isVisible() &&
+      (await picture(page, named).locator("svg path").count()) > 0, drawn);
   if (row.hand)
     await hands[row.hand](page, context);
   assert.deepEqual(dialogs, []);
+  // The language chosen is remembered: the next page opens in it.
+  if (row.choose?.language || row.choose?.then?.language) {
+    await page.reload();
+    await page.waitForSelector("body[data-ready]", { state: "attached" });
+    assert.equal(await page.locator("html").getAttribute("lang"), lang);
+  }
   await page.close();
 }
 
@@ -254,13 +289,19 @@ async function startServer() {
 
 describe("the page", () => {
   let browser, context, server;
+  // A context as every visit's: one of its own for a visit that chooses a language, which the
+  // context keeps for its later pages.
+  const newContext = async () => {
+    const made = await browser.newContext({ locale: "es-ES", acceptDownloads: true });
+    await made.grantPermissions(["clipboard-read", "clipboard-write"]);
+    made.on("request", (request) => requests.push(request.url()));
+    return made;
+  };
   const origins = { "from the disk": pathToFileURL(paths.page).href };
   const requests = [];
   before(async () => {
     browser = await launchChromium();
-    context = await browser.newContext({ locale: "es-ES", acceptDownloads: true });
-    await context.grantPermissions(["clipboard-read", "clipboard-write"]);
-    context.on("request", (request) => requests.push(request.url()));
+    context = await newContext();
     ({ server, url: origins["from a static server"] } = await startServer());
   });
   after(async () => {
@@ -270,7 +311,15 @@ describe("the page", () => {
 
   for (const origin of ["from the disk", "from a static server"])
     for (const row of rows)
-      test(`${origin}: ${row.name}`, () => visit(context, origins[origin], row));
+      test(`${origin}: ${row.name}`, async () => {
+        const own = row.choose ? await newContext() : context;
+        try {
+          await visit(own, origins[origin], row);
+        } finally {
+          if (own !== context)
+            await own.close();
+        }
+      });
 
   test("asks nothing of any other place: only the page itself", () => {
     const own = new Set(Object.values(origins));
