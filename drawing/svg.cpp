@@ -19,14 +19,14 @@ constexpr int kDecimals = 2;
 
 struct Group {
     const char* id;
-    const char* label;
+    SvgLayer layer;
 };
-constexpr Group kFarSide{"cara-oculta", "Cara oculta"};
-constexpr Group kGrid{"red", "Red"};
-constexpr Group kSolution{"solucion", "Solución"};
-constexpr Group kAdditional{"solucion-adicional", "Solución adicional"};
-constexpr Group kNames{"nombres", "Nombres"};
-constexpr Group kHalos{"fondo-nombres", "Fondo de los nombres"};
+constexpr Group kFarSide{"cara-oculta", SvgLayer::FarSide};
+constexpr Group kGrid{"red", SvgLayer::Grid};
+constexpr Group kSolution{"solucion", SvgLayer::Solution};
+constexpr Group kAdditional{"solucion-adicional", SvgLayer::Additional};
+constexpr Group kNames{"nombres", SvgLayer::Names};
+constexpr Group kHalos{"fondo-nombres", SvgLayer::Halos};
 
 const Group& groupOf(const RecordedStroke& stroke) {
     if (stroke.kind == RecordedStroke::Kind::Text)
@@ -301,11 +301,12 @@ void writeStroke(Xml& xml, const RecordedStroke& s) {
 
 // Opens the group of `stroke`, with the pen that its lines share; `times` groups of the same part
 // came before it.
-void startGroup(Xml& xml, const Group& group, const RecordedStroke& stroke, int times) {
+void startGroup(Xml& xml, const Group& group, const RecordedStroke& stroke, int times,
+                const SvgLayerNames& layers) {
     xml.start("g");
     const std::string id(group.id);
     xml.attribute("id", times == 0 ? id : id + '-' + std::to_string(times + 1));
-    xml.attribute("inkscape:label", group.label);
+    xml.attribute("inkscape:label", layers[static_cast<std::size_t>(group.layer)]);
     xml.attribute("inkscape:groupmode", "layer");
     if (&group == &kNames || &group == &kHalos)
         return;
@@ -319,7 +320,7 @@ void startGroup(Xml& xml, const Group& group, const RecordedStroke& stroke, int 
 } // namespace
 
 std::string svgDocument(const PictureRecord& record, int width, int height, std::string_view title,
-                        std::string_view description) {
+                        std::string_view description, const SvgLayerNames& layers) {
     Xml xml;
     xml.start("svg");
     xml.attribute("xmlns", "http://www.w3.org/2000/svg");
@@ -345,7 +346,7 @@ std::string svgDocument(const PictureRecord& record, int width, int height, std:
         if (&group != open) {
             if (open)
                 xml.end();
-            startGroup(xml, group, stroke, opened[&group]++);
+            startGroup(xml, group, stroke, opened[&group]++, layers);
             open = &group;
         }
         writeStroke(xml, stroke);

@@ -10,11 +10,14 @@
 //   "solucion"           the solution (red), on top of it
 //   "nombres"            the names of the vertices.
 // The classic picture draws both triangles in red, so there they share the group "solucion". The
-// window's "Guardar imagen…" and the browser edition write their pictures through here.
+// ids stay the same in every language; the names an SVG editor shows for the layers are the
+// caller's, in its language. The window's "Guardar imagen…" and the browser edition write their
+// pictures through here.
 #pragma once
 
 #include "drawing/record.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -23,7 +26,12 @@ namespace esferica {
 // The document of a picture `width` by `height` logical pixels (a pixel of a 96-dpi screen) large,
 // whose record's coordinates span record.width by record.height, with a title and a description
 // for the reader (UTF-8).
+// The layers' names as an SVG editor shows them, in this order.
+enum class SvgLayer { FarSide, Grid, Solution, Additional, Names, Halos };
+inline constexpr std::size_t kSvgLayers = 6;
+using SvgLayerNames = std::array<std::string_view, kSvgLayers>;
+
 std::string svgDocument(const PictureRecord& record, int width, int height, std::string_view title,
-                        std::string_view description);
+                        std::string_view description, const SvgLayerNames& layers);
 
 } // namespace esferica

@@ -167,6 +167,12 @@ enum class Text {
     WinDrawingOptions,
     ActHelp,
     ActFace,
+    LayerFarSide, // the layers of a picture's SVG, as an SVG editor names them
+    LayerGrid,
+    LayerSolution,
+    LayerAdditional,
+    LayerNames,
+    LayerHalos,
     WinWorking,
     WinNavigation,
     ActWorking,

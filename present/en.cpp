@@ -348,6 +348,18 @@ std::string_view englishText(Text id) {
         return "Drawing options:";
     case Text::ActHelp:
         return "Help";
+    case Text::LayerFarSide:
+        return "Far side";
+    case Text::LayerGrid:
+        return "Grid";
+    case Text::LayerSolution:
+        return "Solution";
+    case Text::LayerAdditional:
+        return "Second solution";
+    case Text::LayerNames:
+        return "Names";
+    case Text::LayerHalos:
+        return "Behind the names";
     case Text::WinWorking:
         return "&Working";
     case Text::WinNavigation:

@@ -349,6 +349,18 @@ std::string_view spanishText(Text id) {
         return "Opciones de gráfico:";
     case Text::ActHelp:
         return "Ayuda";
+    case Text::LayerFarSide:
+        return "Cara oculta";
+    case Text::LayerGrid:
+        return "Red";
+    case Text::LayerSolution:
+        return "Solución";
+    case Text::LayerAdditional:
+        return "Solución adicional";
+    case Text::LayerNames:
+        return "Nombres";
+    case Text::LayerHalos:
+        return "Fondo de los nombres";
     case Text::WinWorking:
         return "&Procedimiento";
     case Text::WinNavigation:

@@ -602,4 +602,10 @@ std::string pictureDescription(const SceneDrawing& drawing, ViewAngles view,
     return text;
 }
 
+SvgLayerNames svgLayerNames(const Catalogue& words) {
+    return {words.text(Text::LayerFarSide),  words.text(Text::LayerGrid),
+            words.text(Text::LayerSolution), words.text(Text::LayerAdditional),
+            words.text(Text::LayerNames),    words.text(Text::LayerHalos)};
+}
+
 } // namespace esferica

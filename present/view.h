@@ -7,6 +7,7 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "drawing/svg.h"
 #include "present/catalogue.h"
 #include "present/units.h"
 
@@ -121,5 +122,8 @@ std::string resultsTable(const Calculation& calc, const Units& units, const Cata
 // under the view `view` (degrees, written with `decimalSeparator`).
 std::string pictureDescription(const SceneDrawing& drawing, ViewAngles view,
                                std::string_view decimalSeparator, const Catalogue& words);
+
+// The names of a picture's SVG layers in the catalogue's language.
+SvgLayerNames svgLayerNames(const Catalogue& words);
 
 } // namespace esferica

@@ -10,6 +10,7 @@
 #include "drawing/side.h"
 #include "drawing/svg.h"
 #include "numeric/angles.h"
+#include "present/view.h"
 #include "tests/support/click.h"
 #include "tests/support/sphere.h"
 
@@ -1334,7 +1335,8 @@ TEST(SvgDocument, CoordinatesAreRoundedToHundredthsAsPrinted) {
         circle.kind = esferica::RecordedStroke::Kind::Circle;
         circle.centre = {value, 1};
         record.strokes.push_back(circle);
-        const std::string svg = esferica::svgDocument(record, 353, 353, "t", "d");
+        const std::string svg = esferica::svgDocument(
+            record, 353, 353, "t", "d", esferica::svgLayerNames(esferica::Catalogue::spanish()));
         EXPECT_NE(svg.find("cx=\"" + std::string(text) + "\""), std::string::npos) << value;
     }
 }

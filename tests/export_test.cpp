@@ -5,6 +5,7 @@
 #include "drawing/record.h"
 #include "drawing/svg.h"
 #include "present/format.h"
+#include "present/view.h"
 #include "qt/picture/drawingsurface.h"
 #include "qt/picture/picturefile.h"
 #include "qt/picture/sheet.h"
@@ -764,12 +765,15 @@ TEST_F(PictureRecordTest, TheToolkitFreeSurfaceDrawsTheWindowsPicture) {
         drawn(window);
         window.flush();
         const QByteArray expected =
-            esferica::svgPicture(window.strokes(), QSizeF(353, 353), QSize(353, 353), "t", "d");
+            esferica::svgPicture(window.strokes(), QSizeF(353, 353), QSize(353, 353), "t", "d",
+                                 esferica::svgLayerNames(esferica::Catalogue::spanish()));
         const auto measured = std::make_shared<ToolkitNameMetrics>(window.font());
         esferica::RecordingSurface same(353, 353, measured), tabled(353, 353);
         drawn(same);
         drawn(tabled);
-        EXPECT_EQ(esferica::svgDocument(same.record(), 353, 353, "t", "d"), expected.toStdString());
+        EXPECT_EQ(esferica::svgDocument(same.record(), 353, 353, "t", "d",
+                                        esferica::svgLayerNames(esferica::Catalogue::spanish())),
+                  expected.toStdString());
 
         // Every name measured by the table within a pixel of the toolkit's measure, which rounds
         // the ink to whole pixels.

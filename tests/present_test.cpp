@@ -263,6 +263,8 @@ TEST(EnglishView, NoSpanishInAnyText) {
             for (const std::string& text : everyText(present(calc, units, en)))
                 EXPECT_EQ(testing::spanishIn(text), "") << text;
         }
+    for (const std::string_view layer : svgLayerNames(en))
+        EXPECT_EQ(testing::spanishIn(std::string(layer)), "") << layer;
 }
 
 // The Spanish texts of a click, word for word as the program has always written them, and the

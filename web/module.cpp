@@ -212,8 +212,8 @@ val draw(const std::string& inclination, const std::string& rotation, int width,
     const std::string description =
         pictureDescription(drawing, calc.sceneView(), lastSeparator(), said);
     val result = val::object();
-    result.set("svg",
-               svgDocument(picture.record(), w, h, said.text(Text::AccessibleSphere), description));
+    result.set("svg", svgDocument(picture.record(), w, h, said.text(Text::AccessibleSphere),
+                                  description, svgLayerNames(said)));
     result.set("drawn", drawing.triangles > 0);
     result.set("thinned", drawing.gridThinned);
     result.set("description", description);

@@ -6,6 +6,7 @@
 #include "fitting/state.h"
 #include "numeric/checked.h"
 #include "present/catalogue.h"
+#include "present/view.h"
 #include "qt/picture/drawingsurface.h"
 #include "qt/picture/svgpicture.h"
 #include "qt/window/accessibility.h"
@@ -109,8 +110,8 @@ QString writePicture(const QString& path, const StrokeRecord& strokes, QSizeF fr
     const QSizeF size = frame * ratio;
     switch (pictureFormatOf(path)) {
     case PictureFormat::Svg: {
-        const QByteArray svg =
-            svgPicture(strokes, frame, size.toSize(), info.title, info.description);
+        const QByteArray svg = svgPicture(strokes, frame, size.toSize(), info.title,
+                                          info.description, svgLayerNames(words));
         written = file.write(svg) == svg.size();
         break;
     }

@@ -56,10 +56,10 @@ PictureRecord pictureRecord(const StrokeRecord& strokes, QSizeF frame) {
 }
 
 QByteArray svgPicture(const StrokeRecord& strokes, QSizeF frame, QSize size, const QString& title,
-                      const QString& description) {
+                      const QString& description, const SvgLayerNames& layers) {
     return QByteArray::fromStdString(svgDocument(pictureRecord(strokes, frame), size.width(),
                                                  size.height(), title.toStdString(),
-                                                 description.toStdString()));
+                                                 description.toStdString(), layers));
 }
 
 } // namespace esferica

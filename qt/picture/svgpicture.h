@@ -5,6 +5,7 @@
 #pragma once
 
 #include "drawing/record.h"
+#include "drawing/svg.h"
 #include "qt/picture/strokes.h"
 
 #include <QByteArray>
@@ -19,6 +20,6 @@ PictureRecord pictureRecord(const StrokeRecord& strokes, QSizeF frame);
 // The document of a picture of `size` logical pixels (a pixel of a 96-dpi screen), whose record's
 // coordinates span `frame`, with a title and a description for the reader.
 QByteArray svgPicture(const StrokeRecord& strokes, QSizeF frame, QSize size, const QString& title,
-                      const QString& description);
+                      const QString& description, const SvgLayerNames& layers);
 
 } // namespace esferica
