@@ -105,10 +105,11 @@ TEST_F(LanguageTest, TheAngleFormChangesLabelsTooltipsAndTheCopiedTable) {
          {"actGradosMinutosSegundos", "actGradosMinutosDecimales", "actRadianes"}) {
         choose(form);
         std::vector<QLabel*> values;
-        for (int i = 0; i < 6; ++i)
+        values.reserve(12);
+        for (int i = 0; i < 6; ++i) {
             values.push_back(outcome(i));
-        for (int i = 0; i < 6; ++i)
             values.push_back(control<QLabel>(esferica::arrayName("lblValorMedida", i)));
+        }
         for (const QLabel* value : values)
             EXPECT_LE(QFontMetricsF(value->font()).horizontalAdvance(value->text()), value->width())
                 << form << ' ' << qPrintable(value->objectName()) << ' '
