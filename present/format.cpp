@@ -179,15 +179,19 @@ std::string degreesText(double d, std::string_view decimalSeparator) {
     std::string text;
     if (hundredths < 0)
         text += '-';
-    const std::uint64_t magnitude = static_cast<std::uint64_t>(std::llabs(hundredths));
-    text += std::to_string(magnitude / 100);
-    if (const std::uint64_t cents = magnitude % 100; cents != 0) {
+    appendHundredths(text, static_cast<std::uint64_t>(std::llabs(hundredths)), decimalSeparator);
+    return text;
+}
+
+void appendHundredths(std::string& text, std::uint64_t hundredths,
+                      std::string_view decimalSeparator) {
+    text += std::to_string(hundredths / 100);
+    if (const std::uint64_t cents = hundredths % 100; cents != 0) {
         text += decimalSeparator;
         text += static_cast<char>('0' + cents / 10);
         if (cents % 10 != 0)
             text += static_cast<char>('0' + cents % 10);
     }
-    return text;
 }
 
 std::string degreesWithSign(double degrees, std::string_view decimalSeparator) {

@@ -6,6 +6,7 @@
 
 #include "present/units.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,11 @@ inline constexpr double kExponentFrom = 1e15;
 // period). From kExponentFrom on, with an exponent instead ("1.2345E+20"). The result labels'
 // form of decimal degrees.
 std::string degreesText(double degrees, std::string_view decimalSeparator);
+
+// Appends a count of hundredths as a whole number and up to two decimals, without trailing zeros
+// ("12", "12,5", "12,25" for 1200, 1250, 1225 with a comma).
+void appendHundredths(std::string& text, std::uint64_t hundredths,
+                      std::string_view decimalSeparator);
 
 // degreesText with the degree sign: "70,53°", "-0,5°".
 std::string degreesWithSign(double degrees, std::string_view decimalSeparator);

@@ -261,13 +261,7 @@ std::string typedSexagesimal(double degrees, std::string_view decimalSeparator) 
     if (minutes != 0 || seconds != 0)
         text += std::to_string(minutes) + "'";
     if (seconds != 0) {
-        text += std::to_string(seconds / 100);
-        if (const std::int64_t cents = seconds % 100; cents != 0) {
-            text += decimalSeparator;
-            text += static_cast<char>('0' + cents / 10);
-            if (cents % 10 != 0)
-                text += static_cast<char>('0' + cents % 10);
-        }
+        appendHundredths(text, static_cast<std::uint64_t>(seconds), decimalSeparator);
         text += "\"";
     }
     return text;
