@@ -10,8 +10,10 @@
 //     begins with #) are copied as they are without their trailing blanks, a block of a failed
 //     problem is one line "# ...", any other is a table of lines "caption TAB value";
 //   - the words give status 0, or 3, exactly when they print a table, and nothing on standard
-//     output otherwise.
+//     output otherwise; with --tsv, a header and one row a triangle, or one row with the message
+//     of a problem not solved, every row as many columns as the header.
 #include "cli/resolver.h"
+#include "present/catalogue.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -74,15 +76,41 @@ std::string_view takeLine(std::string_view& out) {
     return line;
 }
 
-bool isTable(std::string_view block) {
-    for (std::size_t start = 0; start < block.size();) {
-        const std::size_t end = block.find('\n', start);
-        const std::string_view line = block.substr(start, end - start);
-        if (line.find('\t') == std::string_view::npos && line != "Solución adicional")
-            return false;
+// The lines of `text`, each without its line feed.
+std::vector<std::string_view> linesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
         start = end + 1;
     }
-    return !block.empty();
+    return lines;
+}
+
+// The heading of a second triangle's table, in any language the words may ask for.
+bool isAdditionalHeading(std::string_view line) {
+    using esferica::Catalogue, esferica::Language, esferica::Text;
+    return line == Catalogue::of(Language::Spanish).text(Text::AdditionalHeading) ||
+           line == Catalogue::of(Language::English).text(Text::AdditionalHeading);
+}
+
+bool isTable(std::string_view block) {
+    const std::vector<std::string_view> lines = linesOf(block);
+    return !lines.empty() && std::all_of(lines.begin(), lines.end(), [](std::string_view line) {
+        return line.find('\t') != std::string_view::npos || isAdditionalHeading(line);
+    });
+}
+
+// Whether tab-separated answers agree with `solved`: a header, then rows of as many columns,
+// the last of which, the message, is empty in every row exactly when the problem was solved.
+bool tsvAgrees(std::string_view out, bool solved) {
+    const std::vector<std::string_view> lines = linesOf(out);
+    if (lines.size() < 2)
+        return false;
+    const auto columns = std::count(lines[0].begin(), lines[0].end(), '\t');
+    return std::all_of(lines.begin() + 1, lines.end(), [&](std::string_view row) {
+        return std::count(row.begin(), row.end(), '\t') == columns && row.ends_with('\t') == solved;
+    });
 }
 
 } // namespace
@@ -135,7 +163,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // that asks for standard input, checked above
     const Run words = run(args, {});
     const bool solved = words.status == 0 || words.status == 3;
-    if (solved != isTable(words.out) || (!solved && !words.out.empty()))
+    const bool tsv = std::find(args.begin(), args.end(), "--tsv") != args.end();
+    if (tsv && !words.out.empty() ? !tsvAgrees(words.out, solved)
+                                  : solved != isTable(words.out) || (!solved && !words.out.empty()))
         broken("the words' status disagrees with what they printed", words.out);
     return 0;
 }
