@@ -396,12 +396,12 @@ ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const Pic
     return kSolved;
 }
 
-// The working of a problem as the command line prints it: with the table's ten decimals and
-// period, so that its final values are the table's.
+// The working of a problem as the command line prints it: in the form and decimals of the table,
+// so that its final values are the table's.
 std::string workingText(const Calculation& calc, const Presentation& p) {
-    const int decimals =
-        p.units.format == AngleFormat::Decimal ? p.units.decimals.value_or(10) : 10;
-    return renderWorking(workingOf(calc), {p.words->language(), decimals, "."}) + "\n";
+    return renderWorking(workingOf(calc),
+                         workingStyle(p.words->language(), p.units, ResultsShown::Table)) +
+           "\n";
 }
 
 // A line that is no problem but is copied to the output as it is: an empty one, one of blanks

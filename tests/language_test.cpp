@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTextBrowser>
@@ -124,6 +125,28 @@ TEST_F(LanguageTest, TheAngleFormChangesLabelsTooltipsAndTheCopiedTable) {
     EXPECT_EQ(outcome(0)->text(), "1.0472 rad");
     choose("actGradosDecimales");
     EXPECT_EQ(outcome(0)->text(), "60");
+}
+
+// The open working follows the form of an angle and the language: its final values stay the
+// labels'.
+TEST_F(LanguageTest, TheOpenWorkingFollowsTheFormAndTheLanguage) {
+    click({"60", "60", "60", "", "", ""});
+    choose("actProcedimiento");
+    auto* text = form_->findChild<QPlainTextEdit*>(QStringLiteral("txtProcedimiento"));
+    ASSERT_NE(text, nullptr);
+    const auto says = [text](const QString& part) {
+        return text->toPlainText().contains(part);
+    };
+    for (const char* form : {"actGradosMinutosSegundos", "actGradosMinutosDecimales", "actRadianes",
+                             "actGradosDecimales"}) {
+        choose(form);
+        const QString mark = QLatin1String(form) == "actGradosDecimales" ? "°" : "";
+        EXPECT_TRUE(says("→ A = " + outcome(3)->text() + mark)) << form << '\n'
+                                                                << qPrintable(text->toPlainText());
+    }
+    choose("actEnglish");
+    EXPECT_TRUE(text->toPlainText().startsWith("Working\nCase: three sides."));
+    EXPECT_EQ(spanishIn(text->toPlainText().toStdString()), "");
 }
 
 } // namespace

@@ -24,6 +24,19 @@ Calculation click(const std::array<const char*, kElements>& inputs) {
 
 const WorkingStyle kLabels{Language::Spanish, 2, ","};
 
+// The styles of the working beside results in `format`: the labels, with a comma; the table.
+WorkingStyle inLabels(AngleFormat format) {
+    Units units;
+    units.format = format;
+    units.decimalSeparator = ",";
+    return workingStyle(Language::Spanish, units, ResultsShown::Labels);
+}
+WorkingStyle inTable(AngleFormat format) {
+    Units units;
+    units.format = format;
+    return workingStyle(Language::Spanish, units, ResultsShown::Table);
+}
+
 TEST(Working, EachCaseShowsItsWorkingDownToTheResultsAsShown) {
     struct Row {
         const char* name;
@@ -268,6 +281,19 @@ TEST(Working, NumbersAreWrittenAsTheStyleAsks) {
         {{2.3e-17, Quantity::Residual}, kLabels, "2,3·10⁻¹⁷"},
         {{0, Quantity::Residual}, kLabels, "0"},
         {{std::nan(""), Quantity::Angle}, kLabels, "no se puede calcular"},
+        // The other forms of an angle, as the labels and the table show them; areas and ratios
+        // as in decimal degrees.
+        {{59.99999, Quantity::Angle}, inLabels(AngleFormat::DegreesMinutesSeconds), "60° 0′ 0″"},
+        {{-12.349261219882, Quantity::Intermediate},
+         inLabels(AngleFormat::DegreesMinutesSeconds),
+         "-12° 20′ 57″"},
+        {{1e-5, Quantity::Intermediate}, inLabels(AngleFormat::DegreesMinutesSeconds), "1·10⁻⁵°"},
+        {{42.349261219882, Quantity::Angle},
+         inTable(AngleFormat::DegreesDecimalMinutes),
+         "42° 20.955673′"},
+        {{42.349261219882, Quantity::Angle}, inLabels(AngleFormat::Radians), "0,7391 rad"},
+        {{0.3721462750, Quantity::Area}, inTable(AngleFormat::Radians), "0.3721462750 sr"},
+        {{0.6736481776669, Quantity::Ratio}, inLabels(AngleFormat::Radians), "0,6736"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(workingNumber(row.value, row.style), row.text);

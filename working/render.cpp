@@ -60,9 +60,10 @@ public:
 
 private:
     // {0}, {1}, ... replaced by `words`.
-    // In a formula (`operands`), a negative number after an operator or before a square, and a
-    // power of ten before a square, are put in parentheses: "73,07° + (-25,93°)", "(-0,1574)²",
-    // "(1,675·10⁻⁷)²".
+    // In a formula (`operands`), a negative number after an operator or before a square, a power
+    // of ten before a square, and an angle of several parts next to an operator or a function,
+    // are put in parentheses: "73,07° + (-25,93°)", "(-0,1574)²", "(1,675·10⁻⁷)²",
+    // "sen (60° 0′ 0″)", "(21° 19′ 21″)·π/180°".
     static std::string fill(const std::string& pattern, const std::vector<std::string>& words,
                             bool operands = false) {
         std::string text;
@@ -76,9 +77,15 @@ private:
                 const bool squared = pattern.compare(close + 1, 2, "²") == 0;
                 const bool afterOperator = text.ends_with("+ ") || text.ends_with("− ") ||
                                            text.ends_with("·") || text.ends_with("/");
+                const std::string_view next = std::string_view(pattern).substr(close + 1);
+                const bool nextToOperator = afterOperator || squared || isFunction(text) ||
+                                            next.starts_with(" +") || next.starts_with(" −") ||
+                                            next.starts_with("·") || next.starts_with("/");
+                const bool parts = word.find(' ') != std::string::npos;
                 const bool operand =
                     operands && ((negative && (afterOperator || squared)) ||
-                                 (squared && word.find("·10") != std::string::npos));
+                                 (squared && word.find("·10") != std::string::npos) ||
+                                 (parts && nextToOperator));
                 text += operand ? "(" + word + ")" : word;
                 i = close;
             } else {
@@ -86,6 +93,14 @@ private:
             }
         }
         return text;
+    }
+
+    // Whether `text` ends with the name of a function and the blank before its argument.
+    static bool isFunction(std::string_view text) {
+        for (const std::string_view name : {"sin ", "sen ", "cos ", "tan ", "cot "})
+            if (text.ends_with(name))
+                return true;
+        return false;
     }
 
     // The formulas' function names as Spanish writes them: sen for sin.

@@ -7,10 +7,12 @@
 #include "present/format.h"
 #include "present/view.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 namespace esferica {
@@ -223,7 +225,7 @@ std::string fixed(double x, int decimals, std::string_view separator) {
 }
 
 // Degrees as the results show them: the labels' two decimals, the table's ten, or any other
-// number of decimals with the trailing zeros dropped.
+// number of decimals with the trailing zeros dropped. Without the degree sign.
 std::string degrees(double x, const WorkingStyle& style) {
     if (style.decimals == 2)
         return degreesText(x, style.separator);
@@ -242,7 +244,40 @@ std::string degrees(double x, const WorkingStyle& style) {
     return text;
 }
 
+// An angle as the results show it, in decimal degrees or in the style's other form.
+std::string angle(double x, const WorkingStyle& style) {
+    if (style.format == AngleFormat::Decimal)
+        return degrees(x, style) + "°";
+    return angleText(x, style.format, std::max(style.formatDecimals, 0), style.separator);
+}
+
+// The degrees of one unit in the last decimal that `angle` shows.
+double resolution(const WorkingStyle& style) {
+    const double unit = std::pow(10.0, -std::max(style.formatDecimals, 0));
+    switch (style.format) {
+    case AngleFormat::Decimal:
+        break;
+    case AngleFormat::DegreesMinutesSeconds:
+        return unit / 3600;
+    case AngleFormat::DegreesDecimalMinutes:
+        return unit / 60;
+    case AngleFormat::Radians:
+        return unit * 180 / std::numbers::pi;
+    }
+    return std::pow(10.0, -std::max(style.decimals, 0));
+}
+
 } // namespace
+
+WorkingStyle workingStyle(Language language, const Units& units, ResultsShown shown) {
+    WorkingStyle style{language, 2, units.decimalSeparator, units.format, units.labelDecimals()};
+    if (shown == ResultsShown::Table) {
+        // As the table writes areas: in the decimals of its degrees, or ten beside another form.
+        style.decimals = units.format == AngleFormat::Decimal ? units.preciseDecimals() : 10;
+        style.formatDecimals = units.preciseDecimals();
+    }
+    return style;
+}
 
 std::string_view sentenceText(Sentence s, Language language) {
     for (const auto& [id, text] : language == Language::Spanish ? kSpanish : kEnglish)
@@ -264,11 +299,11 @@ std::string workingNumber(const Value& value, const WorkingStyle& style) {
     const int decimals = std::max(style.decimals, 0);
     switch (value.kind) {
     case Quantity::Intermediate:
-        if (x != 0 && std::fabs(x) < 0.5 * std::pow(10.0, -decimals))
+        if (x != 0 && std::fabs(x) < 0.5 * resolution(style))
             return trimmed(scientific(x, decimals + 1, style.separator)) + "°";
-        return degrees(x, style) + "°";
+        return angle(x, style);
     case Quantity::Angle:
-        return degrees(x, style) + "°";
+        return angle(x, style);
     case Quantity::Area:
         return degrees(x, style) + " sr";
     case Quantity::Ratio:

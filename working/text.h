@@ -3,6 +3,7 @@
 #pragma once
 
 #include "present/catalogue.h"
+#include "present/units.h"
 #include "working/working.h"
 
 #include <string>
@@ -10,14 +11,24 @@
 
 namespace esferica {
 
-// How the working is written: its language, and its angles in decimal degrees with `decimals`
-// decimals and `separator` (2 decimals, as the result labels show them; 10, as the table of
-// results). Ratios take two decimals more.
+// How the working is written: its language; its angles in decimal degrees with `decimals`
+// decimals (2, as the result labels show them; 10, as the table of results), or in another
+// `format` with `formatDecimals` decimals in its last unit; its areas with `decimals` decimals
+// and its ratios with two more; and `separator` in every number.
 struct WorkingStyle {
     Language language = Language::Spanish;
     int decimals = 2;
     std::string separator = ",";
+    AngleFormat format = AngleFormat::Decimal;
+    int formatDecimals = 0;
 };
+
+// Which results the working's final values are written as: the result labels of the window and
+// the page, or the table of the command line and of the copied results.
+enum class ResultsShown { Labels, Table };
+
+// The style whose final values are the results exactly as `units` shows them in `shown`.
+WorkingStyle workingStyle(Language language, const Units& units, ResultsShown shown);
 
 // The text of a sentence, with {0}, {1}, ... standing for its words.
 std::string_view sentenceText(Sentence s, Language language);

@@ -309,7 +309,7 @@ const esferica::Catalogue& frmTrianguloEsf::words() const {
 }
 
 esferica::WorkingStyle frmTrianguloEsf::workingStyle() const {
-    return {.language = words().language(), .decimals = 2, .separator = decimalSeparator()};
+    return esferica::workingStyle(words().language(), units(), esferica::ResultsShown::Labels);
 }
 
 esferica::View frmTrianguloEsf::bindView(const esferica::Calculation& calc, bool marks) {
@@ -334,6 +334,8 @@ void frmTrianguloEsf::rebind() {
     const esferica::View view = bindView(command_.last(), current_);
     exporter_->refresh(view);
     measures_->setCurrent(current_);
+    if (esferica::WorkingWindow* working = esferica::workingWindow(*this))
+        working->showWorking(command_.last(), workingStyle());
     showStatus(lastDrawing_);
 }
 
