@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             args.push_back(first.substr(at, end - at));
         at = end + 1;
     }
-    if (args.size() == 2 && args[1] == "-")
+    if (std::find(args.begin(), args.end(), "-") != args.end())
         return 0; // that asks for standard input, checked above
     const Run words = run(args, {});
     const bool solved = words.status == 0 || words.status == 3;
