@@ -27,12 +27,15 @@
 //   - the picture received only finite coordinates, radii and directions, only black and red in
 //     the classic picture (which sets no width or style and writes no name), only black, light
 //     grey, red and blue in the readable one, and nothing drawn after "Error en datos de dibujo"
-//     cleared it.
+//     cleared it;
+//   - the working of the click has one part a triangle shown, each ending with the triangle's
+//     elements exactly as the labels show them.
 // The window is the recording view of the tests, its surface keeping counters only.
 #include "command/calculate.h"
 #include "command/numbers.h"
 #include "numeric/angles.h"
 #include "tests/support/fake_view.h"
+#include "working/text.h"
 
 #include <algorithm>
 #include <array>
@@ -235,6 +238,22 @@ void checkClick(const testing::FakeView& view, const Calculation& calc, long sur
         broken("a run that ended before the drawing stage left a drawing on the picture");
 }
 
+void checkWorking(const testing::FakeView& view, const Calculation& calc) {
+    const Working working = workingOf(calc);
+    const std::string text = renderWorking(working, {Language::Spanish, 2, view.separator});
+    const std::size_t triangles = !calc.hasTriangles() ? 0 : calc.additional ? 2 : 1;
+    if (working.triangles.size() != triangles)
+        broken("the working does not show the triangles that the labels show", text);
+    for (std::size_t t = 0; t < triangles; ++t) {
+        std::string results = "  Resultados: ";
+        for (const Element e : kAllElements)
+            results += (e == Element::a ? "" : ", ") + std::string(elementLetter(e)) + " = " +
+                       view.results[t * kElements + index(e)] + "°";
+        if (text.find(results + "\n") == std::string::npos)
+            broken("the working's results are not the labels", results);
+    }
+}
+
 } // namespace
 } // namespace esferica
 
@@ -266,6 +285,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const long surfaceCallsBefore = surface.callCount;
         const Calculation& calc = view.click(form);
         checkClick(view, calc, surfaceCallsBefore, surface);
+        checkWorking(view, calc);
     }
     return 0;
 }

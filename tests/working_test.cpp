@@ -90,6 +90,11 @@ TEST(Working, EachCaseShowsItsWorkingDownToTheResultsAsShown) {
          1,
          {"Triángulo rectilátero (a = 90°)", "A′ = 180° − 90° = 90°",
           "Triángulo rectángulo (A′ = 90°)", "B = 180° − b′ = "}},
+        // Napier's rule for C divides by tan 90°: infinite, never a trap.
+        {"a right angle and a side of 90 degrees found",
+         {"6", "", "90", "6", "", ""},
+         1,
+         {"cot C = sen 6° / tan 90° = 0,0000 → C = 90°"}},
         // Two right angles and a side of 90 degrees between them: legs in both quadrants.
         {"two right angles",
          {"", "", "90", "", "30", "90"},

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <string_view>
 
 namespace esferica {
@@ -27,6 +28,17 @@ constexpr double kSmallSide = 1;
 constexpr double kUnseen = 1e-11;
 // An element this close to 90 degrees is taken as a right one, for Napier's rules.
 constexpr double kRightTolerance = 1e-9;
+
+// x / y, a division by zero giving the infinity it stands for (tan 90° = ∞), or for 0/0 a value
+// that is not computed: the working shows them in words, never as a trap.
+double quotient(double x, double y) {
+    if (y != 0)
+        return x / y;
+    if (x == 0 || std::isnan(x))
+        return std::numeric_limits<double>::quiet_NaN();
+    return std::signbit(x) == std::signbit(y) ? std::numeric_limits<double>::infinity()
+                                              : -std::numeric_limits<double>::infinity();
+}
 
 // An angle on the way, and an element or measure found, as the results show it.
 Value angle(double degrees) {
@@ -171,7 +183,7 @@ void briggs(std::vector<Step>& steps, const SolverTrace& trace, const Named& t) 
         const Element side = kAllElements[i], found = dual(side);
         angles.substituted.push_back(
             math(fill("tan($1/2) = k/q($2) = {0}/{1} = {2} → $1 = {3}", {t(found), t(side)}),
-                 {ratio(trace.k), ratio(q[i]), ratio(trace.k / q[i]), result(t[found])}));
+                 {ratio(trace.k), ratio(q[i]), ratio(quotient(trace.k, q[i])), result(t[found])}));
     }
     steps.push_back(angles);
 }
@@ -351,7 +363,7 @@ void napierAnalogies(std::vector<Step>& steps, const SolverTrace::Closure& c,
                              : "tan($5/2) = sin(($1 − $2)/2)·sin(($3 + $4)/2) / "
                                "(cos(($1 − $2)/2)·sin(($3 − $4)/2))"),
              {math(f("tan($5/2) = {0} / {1} = {2} → $5 = {3}"),
-                   {ratio(c.n), ratio(c.d), ratio(c.n / c.d), result(t[r.thirdSide])})}));
+                   {ratio(c.n), ratio(c.d), ratio(quotient(c.n, c.d)), result(t[r.thirdSide])})}));
     steps.push_back(
         step(Sentence::NapierAnalogyAngle, {t(r.thirdAngle)},
              f(c.angleByFirst ? "tan($6/2) = cos(($1 − $2)/2)·cos(($3 + $4)/2) / "
@@ -359,7 +371,7 @@ void napierAnalogies(std::vector<Step>& steps, const SolverTrace::Closure& c,
                               : "tan($6/2) = sin(($1 − $2)/2)·cos(($3 − $4)/2) / "
                                 "(sin(($1 + $2)/2)·sin(($3 − $4)/2))"),
              {math(f("tan($6/2) = {0} / {1} = {2} → $6 = {3}"),
-                   {ratio(c.y), ratio(c.x), ratio(c.y / c.x), result(t[r.thirdAngle])})}));
+                   {ratio(c.y), ratio(c.x), ratio(quotient(c.y, c.x)), result(t[r.thirdAngle])})}));
 }
 
 // ---- Right and quadrantal triangles: Napier's rules with the quadrant laws. -------------------
@@ -388,8 +400,8 @@ double evaluate(std::string_view f, double degrees) {
     if (f == "cos")
         return x.c.hi;
     if (f == "tan")
-        return x.s.hi / x.c.hi;
-    return x.c.hi / x.s.hi;
+        return quotient(x.s.hi, x.c.hi);
+    return quotient(x.c.hi, x.s.hi);
 }
 
 // The sides other than the one opposite `right`, and the angles opposite them.
@@ -469,7 +481,7 @@ void napierRules(TriangleWorking& w, const Named& t, Element right,
             solved = term(pairF, o1) + " = " + std::string(function("sin", m.complement)) +
                      " {0} / " + std::string(function(pairF, other.complement)) + " {1}";
             numbers = {angle(t[m.e]), angle(t[other.e])};
-            value = valueOf("sin", m) / valueOf(pairF, other);
+            value = quotient(valueOf("sin", m), valueOf(pairF, other));
         }
         numbers.push_back(ratio(value));
         numbers.push_back(result(t[u]));
