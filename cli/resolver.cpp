@@ -387,7 +387,8 @@ ExitStatus drawPicture(const Answer& a, const PictureOptions& picture, const Pic
             << '\n';
         return kImageNotWritten;
     }
-    PictureRequest request{*picture.path, *calc.scene, calc.view, picture.pixels};
+    PictureRequest request{*picture.path, *calc.scene, calc.view, picture.pixels,
+                           p.words->language()};
     request.scene.style = picture.classic ? PictureStyle::Classic : PictureStyle::Readable;
     if (const std::string failure = writer(request); !failure.empty()) {
         err << failure << '\n';

@@ -29,6 +29,7 @@
 #pragma once
 
 #include "command/calculate.h"
+#include "present/catalogue.h"
 
 #include <functional>
 #include <iosfwd>
@@ -71,10 +72,11 @@ struct PictureRequest {
     std::string path; // UTF-8; SVG when it ends in ".svg", PDF in ".pdf" (any case), else PNG
     Scene scene;      // what to draw, in the picture asked for
     ViewAngles view;  // the scene's view in degrees, as the picture's description says it
-    int pixels = kDefaultPicturePixels; // the side of the square picture
+    int pixels = kDefaultPicturePixels;    // the side of the square picture
+    Language language = Language::Spanish; // of the picture's texts and of why it was not written
 };
 // Writes the picture that `request` asks for, whole or not at all. Returns why it could not be
-// written (a Spanish sentence), or an empty text once it was.
+// written (a sentence in the request's language), or an empty text once it was.
 using PictureWriter = std::function<std::string(const PictureRequest& request)>;
 
 // Runs the command line that `args` (the program's arguments, without its name) ask for and

@@ -588,15 +588,18 @@ TEST(CommandLinePicture, EachFormatIsWrittenWithoutADisplay) {
             break;
         }
     }
-    // A file that cannot be written is said, with its own status, and the table still printed.
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(ESFERICA_PROGRAM),
-                  {"--resolver", "a=60", "b=60", "c=60", "--imagen",
-                   folder.filePath(QStringLiteral("no/existe.png"))});
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitCode(), 3);
-    EXPECT_TRUE(program.readAllStandardError().contains("No se pudo guardar la imagen"));
+    // A file that cannot be written is said, in the language asked for, with its own status.
+    for (const auto& [language, said] : {std::pair{"es", "No se pudo guardar la imagen"},
+                                         std::pair{"en", "The picture could not be saved"}}) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ESFERICA_PROGRAM),
+                      {"--idioma", language, "--resolver", "a=60", "b=60", "c=60", "--imagen",
+                       folder.filePath(QStringLiteral("no/existe.png"))});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 3);
+        EXPECT_TRUE(program.readAllStandardError().contains(said)) << language;
+    }
 }
 
 // What a screen reader hears of each control, through the accessibility interfaces.

@@ -166,11 +166,12 @@ std::string writeScenePicture(const PictureRequest& request) {
     clearScene(run, picture);
     const SceneDrawing drawing = drawScene(run, picture, request.scene, fitting);
     picture.flush();
-    const Catalogue& words = Catalogue::spanish();
+    const Catalogue& words = Catalogue::of(request.language);
     describePicture(picture, drawing, request.view, ".", words);
     const QString title = fromStd(words.text(Text::AccessibleSphere));
     return writePicture(QString::fromStdString(request.path), picture.strokes(), frame,
-                        request.pixels / frame.width(), {title, picture.accessibleDescription()})
+                        request.pixels / frame.width(), {title, picture.accessibleDescription()},
+                        words)
         .toStdString();
 }
 

@@ -40,7 +40,7 @@ struct PictureFileInfo {
 // Writes the picture of `strokes` to `path` in the format of its name: PNG at `ratio` device
 // pixels per pixel of `frame`, or SVG or PDF of `frame` times `ratio` pixels on a side. The file is
 // written whole or not at all, an existing one staying as it was. Returns why it could not be
-// written, in Spanish, or an empty text when it was.
+// written, in the language of `words`, or an empty text when it was.
 QString writePicture(const QString& path, const StrokeRecord& strokes, QSizeF frame, qreal ratio,
                      const PictureFileInfo& info, const Catalogue& words = Catalogue::spanish());
 
@@ -49,8 +49,8 @@ QString pictureWriteFailure(const QString& path, QFileDevice::FileError error,
                             const Catalogue& words = Catalogue::spanish());
 
 // The command line's PictureWriter: draws the request's scene on a picture of the window's designed
-// size that is never shown, and writes it at the size asked for. Starts Qt on its offscreen
-// platform when no application runs yet.
+// size that is never shown, and writes it at the size asked for, its texts in the request's
+// language. Starts Qt on its offscreen platform when no application runs yet.
 std::string writeScenePicture(const PictureRequest& request);
 
 } // namespace esferica
