@@ -277,17 +277,22 @@ Answer sightAnswer(std::string_view text, const Words& w) {
     return {kSolved, sightLines(*reading.sight, w.catalogue)};
 }
 
-// One problem a line of `in`, answered as --resolver - answers: blocks one blank line apart, the
-// block "# Datos mal escritos: ..." for a line that cannot be read, and the highest status.
+// One problem a line of `in`, answered as --resolver - answers: blocks one blank line apart, an
+// empty line or a comment copied as its block, the block "# Datos mal escritos: ..." for a line
+// that cannot be read, and the highest status.
 template <class AnswerOf>
 int eachLine(std::istream& in, std::ostream& out, const Words& w, AnswerOf answerOf) {
     int status = kSolved;
     std::string text;
     for (bool first = true; std::getline(in, text); first = false) {
-        const Answer a = answerOf(std::string_view(text));
-        status = std::max<int>(status, a.status);
         if (!first)
             out << '\n';
+        if (const std::optional<std::string_view> copied = copiedLine(text)) {
+            out << *copied << '\n';
+            continue;
+        }
+        const Answer a = answerOf(std::string_view(text));
+        status = std::max<int>(status, a.status);
         if (a.status == kSolved)
             out << a.text;
         else

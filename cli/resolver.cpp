@@ -405,14 +405,15 @@ std::string workingText(const Calculation& calc, const Presentation& p) {
            "\n";
 }
 
-// A line that is no problem but is copied to the output as it is: an empty one, one of blanks
-// only and a comment, which begins with #.
-bool isCopied(std::string_view line) {
-    const auto first = std::find_if_not(line.begin(), line.end(), isBlank);
-    return first == line.end() || *first == '#';
-}
-
 } // namespace
+
+std::optional<std::string_view> copiedLine(std::string_view line) {
+    const auto first = std::find_if_not(line.begin(), line.end(), isBlank);
+    if (first != line.end() && *first != '#')
+        return std::nullopt;
+    const auto last = std::find_if_not(line.rbegin(), line.rend(), isBlank);
+    return line.substr(0, static_cast<std::size_t>(last.base() - line.begin()));
+}
 
 std::vector<std::string_view> wordsOf(std::string_view line) {
     std::vector<std::string_view> words;
@@ -446,10 +447,8 @@ int solveLines(std::istream& in, std::ostream& out, const Presentation& p) {
         // Tab-separated lines need no blank line between them.
         if (!std::exchange(first, false) && !p.tsv)
             block += '\n';
-        if (isCopied(line)) {
-            const auto last = std::find_if_not(line.rbegin(), line.rend(), isBlank);
-            block.append(line.begin(), last.base());
-            block += '\n';
+        if (const std::optional<std::string_view> copied = copiedLine(line)) {
+            (block += *copied) += '\n';
             out << block;
             continue;
         }

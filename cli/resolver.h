@@ -59,6 +59,11 @@ std::string printable(std::string_view word, std::size_t length = kQuotedLength)
 // return).
 std::vector<std::string_view> wordsOf(std::string_view line);
 
+// A line of standard input that is no problem but is copied to the output as it is, without its
+// trailing blanks: an empty one, one of blanks only, or a comment, which begins with #. None for
+// any other line.
+std::optional<std::string_view> copiedLine(std::string_view line);
+
 // The side of the picture that --imagen draws when --tamano does not say: the window's picture at
 // its designed size. A picture of another size is that one enlarged or reduced, lines and names
 // alike; --tamano accepts kMinPicturePixels to kMaxPicturePixels (a picture of 4096 pixels on a

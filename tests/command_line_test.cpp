@@ -240,9 +240,10 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
          ""},
         {"sailing problems a line, the radius for all",
          {"--ortodromica", "--radio", "1", "-"},
-         "0 0 0 90\n0 0 95 0\n",
+         "# along the equator\n0 0 0 90\n0 0 95 0\n",
          2,
-         "distancia (millas)\t5400.0000000000\ndistancia (km)\t1.5707963268\n"
+         "# along the equator\n\ndistancia (millas)\t5400.0000000000\ndistancia "
+         "(km)\t1.5707963268\n"
          "rumbo inicial\t90.0000000000\nrumbo final\t90.0000000000\n"
          "latitud del vértice\tno definido\nlongitud del vértice\tno definido\n"
          "rumbo loxodrómico\t90.0000000000\ndistancia loxodrómica (millas)\t5400.0000000000\n"
@@ -252,11 +253,11 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
         {"sights a line, a body at the zenith",
          {"--altura", "-"},
          "latitud=43°00,0'N declinacion=20°06,0'N horario=339 observada=61°10,0'\n"
-         "latitud=20 declinacion=20 horario=0\nlatitud=20\n",
+         "latitud=20 declinacion=20 horario=0\n\nlatitud=20\n",
          2,
          kSight + kIntercept +
              "\naltura estimada\t90.0000000000\nazimut\tindeterminado\n"
-             "\n# Datos mal escritos: Falta la declinación.\n",
+             "\n\n\n# Datos mal escritos: Falta la declinación.\n",
          ""},
         // An empty line was a problem of no elements.
         {"comments and empty lines are copied, a value not read whole is refused",
