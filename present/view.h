@@ -33,11 +33,6 @@ std::optional<double> measureValue(const Measures& measures, Measure m);
 std::string measureCell(const Measures& measures, Measure m, const Units& units,
                         const Catalogue& words);
 
-// A measure as a column of the table of results shows it: in the units' form, the area in
-// steradians without its unit; what stands in its place when it could not be computed.
-std::string measureCell(const Measures& measures, Measure m, const Units& units,
-                        const Catalogue& words);
-
 // One shown value: its text, and its full precision for a tooltip. Both empty where there is
 // nothing to show.
 struct Shown {
