@@ -125,8 +125,8 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     setMinimumSize(kDesignedSize);
     resize(kDesignedSize);
 
-    // Created in the order of the design, the keyboard focus order, which setTabOrder below also
-    // states.
+    // Created in the order of the design, which is their stacking order; setTabOrder below states
+    // the keyboard focus order.
     constexpr auto inputCaptions = design::members<kInputFields>("lblInput");
     constexpr auto inputFields = design::members<kInputFields>("txtInput");
     for (int i = 0; i < kInputFields; ++i) {
