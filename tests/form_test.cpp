@@ -3,6 +3,8 @@
 // keys and clicks go through QTest, and message boxes are read and closed as they open.
 
 #include "qt/picture/drawingsurface.h"
+#include "qt/window/controls.h"
+#include "qt/window/design.h"
 #include "qt/window/frmTrianguloEsf.h"
 #include "qt/window/spanish.h"
 #include "tests/support/messages.h"
@@ -24,6 +26,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTranslator>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
@@ -33,6 +36,8 @@
 
 namespace {
 
+namespace design = esferica::design;
+using esferica::fromStd;
 using esferica::testing::answerMessages;
 using esferica::testing::QtTest;
 using esferica::testing::SeenMessage;
@@ -73,71 +78,37 @@ protected:
 
 // The window opens at its designed size, which is also the smallest it can be made; it can grow.
 TEST_F(FormTest, WindowHasItsCaptionAndOpensAtItsDesignedSize) {
+    const QSize designed = design::pixels(design::kWindow).size();
     EXPECT_EQ(form_->windowTitle(), kTitle);
-    EXPECT_EQ(form_->size(), QSize(736, 451));
-    EXPECT_EQ(form_->minimumSize(), QSize(736, 451));
+    EXPECT_EQ(form_->size(), designed);
+    EXPECT_EQ(form_->minimumSize(), designed);
     EXPECT_EQ(form_->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
-// Every control by name, with its kind, its place in pixels and its caption or initial text.
+// Every control of the design, by name, with its kind, its place and its caption or initial text,
+// made in the order of the design, which is the order they are stacked in and a screen reader
+// finds them in.
 TEST_F(FormTest, EveryControlHasItsKindPlaceAndCaption) {
-    enum Kind { Label, TextBox, Button, Picture, Surface };
-    struct Row {
-        QString name;
-        Kind kind;
-        QRect geometry;
-        QString caption;
-    };
-    std::vector<Row> rows = {
-        {"cmdCalcular", Button, {32, 16, 97, 25}, "&Calcular"},
-        {"Label1", Label, {16, 64, 145, 25}, "Ingrese los datos conocidos:"},
-        {"Picture1", Picture, {136, 112, 57, 105}, ""},
-        {"Label2", Label, {216, 176, 97, 17}, "Solución"},
-        {"lbladicional", Label, {216, 360, 97, 41}, "Solución adicional (si existe)"},
-        {"Label3", Label, {16, 280, 145, 17}, "Opciones de gráfico:"},
-        {"Grafico", Surface, {352, 24, 353, 353}, ""},
-        {"Resolvergraf", Label, {360, 384, 305, 25}, ""},
-        {"cmdProcedimiento", Button, {360, 416, 113, 25}, "&Procedimiento"},
-        {"cmdNavegacion", Button, {480, 416, 113, 25}, "&Navegación…"},
-    };
-    const char* inputCaptions[] = {"lado a",   "lado b",   "lado c",
-                                   "ángulo A", "ángulo B", "ángulo C"};
-    for (int i = 0; i < 6; ++i) {
-        rows.push_back({esferica::arrayName("lblInput", i),
-                        Label,
-                        {16, 96 + 24 * i, 57, 25},
-                        QString::fromUtf8(inputCaptions[i])});
-        rows.push_back(
-            {esferica::arrayName("txtInput", i), TextBox, {72, 96 + 24 * i, 49, 19}, ""});
-    }
-    const char* elements[] = {"a", "b", "c", "A", "B", "C"};
-    for (int i = 0; i < 12; ++i) {
-        const int top = i < 6 ? 32 + 24 * i : 216 + 24 * (i - 6);
-        rows.push_back(
-            {esferica::arrayName("lblout", i), Label, {224, top, 17, 25}, elements[i % 6]});
-        rows.push_back({esferica::arrayName("lblOutcome", i), Label, {248, top, 57, 17}, ""});
-    }
-    const char* gridCaptions[] = {"º red lat.", "º red long", "Inclinación", "Rotación"};
-    const char* gridTexts[] = {"15", "20", "30", "10"};
-    for (int i = 0; i < 4; ++i) {
-        rows.push_back({esferica::arrayName("lblgrid", i),
-                        Label,
-                        {24, 304 + 24 * i, i < 2 ? 49 : 57, 17},
-                        QString::fromUtf8(gridCaptions[i])});
-        rows.push_back(
-            {esferica::arrayName("txtGrid", i), TextBox, {88, 304 + 24 * i, 49, 19}, gridTexts[i]});
-    }
+    QStringList made;
+    for (const QObject* child : form_->children())
+        if (child->isWidgetType() && made.size() < static_cast<qsizetype>(design::kControls.size()))
+            made << child->objectName();
+    QStringList designed;
+    for (const design::Control& row : design::kControls)
+        designed << fromStd(row.name);
+    EXPECT_EQ(made, designed);
 
-    for (const Row& row : rows) {
-        SCOPED_TRACE(qPrintable(row.name));
-        QWidget* widget = control<QWidget>(row.name);
+    for (const design::Control& row : design::kControls) {
+        SCOPED_TRACE(row.name);
+        QWidget* widget = control<QWidget>(fromStd(row.name));
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), row.geometry);
+        EXPECT_EQ(widget->geometry(), design::pixels(row.place));
+        const QString caption = fromStd(row.caption);
         switch (row.kind) {
-        case Label: {
+        case design::Kind::Label: {
             auto* label = qobject_cast<QLabel*>(widget);
             ASSERT_NE(label, nullptr);
-            EXPECT_EQ(label->text(), row.caption);
+            EXPECT_EQ(label->text(), caption);
             EXPECT_EQ(label->textFormat(), Qt::PlainText);
             EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
             EXPECT_EQ(label->frameShape(), QFrame::NoFrame);
@@ -148,20 +119,20 @@ TEST_F(FormTest, EveryControlHasItsKindPlaceAndCaption) {
             }
             break;
         }
-        case TextBox: {
+        case design::Kind::TextBox: {
             auto* field = qobject_cast<QLineEdit*>(widget);
             ASSERT_NE(field, nullptr);
-            EXPECT_EQ(field->text(), row.caption);
+            EXPECT_EQ(field->text(), caption);
             EXPECT_TRUE(field->hasFrame());
             break;
         }
-        case Button: {
+        case design::Kind::Button: {
             auto* button = qobject_cast<QPushButton*>(widget);
             ASSERT_NE(button, nullptr);
-            EXPECT_EQ(button->text(), row.caption);
+            EXPECT_EQ(button->text(), caption);
             break;
         }
-        case Picture: {
+        case design::Kind::Picture: {
             auto* picture = qobject_cast<QLabel*>(widget);
             ASSERT_NE(picture, nullptr);
             const QPixmap image = picture->pixmap();
@@ -169,9 +140,32 @@ TEST_F(FormTest, EveryControlHasItsKindPlaceAndCaption) {
             EXPECT_GT(countPixels(image.toImage(), isDark), 100) << "the diagram is drawn";
             break;
         }
-        case Surface:
+        case design::Kind::Surface:
             EXPECT_NE(dynamic_cast<esferica::Surface*>(widget), nullptr);
             break;
+        }
+    }
+}
+
+// The design itself: every control lies inside the window at its designed size, and no two
+// overlap but where a caption's box runs a pixel into its neighbour's.
+TEST(FormDesign, EveryControlLiesInsideTheWindowAndNoneCoversAnother) {
+    const QRect window = design::pixels(design::kWindow);
+    const auto isCaption = [](const design::Control& row) {
+        return row.kind == design::Kind::Label && !row.caption.empty();
+    };
+    for (std::size_t i = 0; i < design::kControls.size(); ++i) {
+        const design::Control& one = design::kControls[i];
+        SCOPED_TRACE(one.name);
+        EXPECT_TRUE(window.contains(design::pixels(one.place)));
+        for (std::size_t j = i + 1; j < design::kControls.size(); ++j) {
+            const design::Control& other = design::kControls[j];
+            const QRect shared = design::pixels(one.place) & design::pixels(other.place);
+            if (shared.isEmpty())
+                continue;
+            SCOPED_TRACE(other.name);
+            EXPECT_TRUE(isCaption(one) || isCaption(other));
+            EXPECT_EQ(std::min(shared.width(), shared.height()), 1);
         }
     }
 }

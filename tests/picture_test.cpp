@@ -11,6 +11,7 @@
 // (ctest runs them at 1, 1.5 and 2).
 #include "command/calculate.h"
 #include "qt/picture/drawingsurface.h"
+#include "qt/window/design.h"
 #include "qt/window/frmTrianguloEsf.h"
 #include "tests/support/messages.h"
 #include "tests/support/qt_test.h"
@@ -40,6 +41,11 @@
 #include <vector>
 
 namespace {
+
+// The window and its picture at their designed sizes.
+constexpr QSize kDesignedSize = esferica::design::pixels(esferica::design::kWindow).size();
+constexpr QRect kDesignedPicture =
+    esferica::design::pixels(esferica::design::control("Grafico").place);
 
 using esferica::PictureStyle;
 using esferica::testing::answerMessages;
@@ -577,7 +583,7 @@ protected:
 
 // The window grown by `growth` pixels both ways, once its events have been handled.
 void resizeBy(QWidget& form, int growth) {
-    form.resize(QSize(736, 451) + QSize(growth, growth));
+    form.resize(kDesignedSize + QSize(growth, growth));
     QApplication::processEvents();
 }
 
@@ -892,12 +898,12 @@ TEST_F(ExploreTest, ThePictureGrowsWithTheWindowAndIsDrawnAgainAtItsSize) {
         if (!child->objectName().isEmpty())
             places[child->objectName()] = child->geometry();
     calculate({"60", "60", "60", "", "", ""}, {"1", "1", "30", "10"});
-    EXPECT_EQ(redrawsOf([this] { form_->resize(736 + 200, 451 + 90); }), 1);
+    EXPECT_EQ(redrawsOf([this] { form_->resize(kDesignedSize + QSize(200, 90)); }), 1);
     for (const auto& [name, place] : places) {
         SCOPED_TRACE(qPrintable(name));
         const QRect now = form_->findChild<QWidget*>(name)->geometry();
         if (name == QLatin1String("Grafico"))
-            EXPECT_EQ(now, QRect(352, 24, 353 + 90, 353 + 90));
+            EXPECT_EQ(now, kDesignedPicture.adjusted(0, 0, 90, 90));
         else if (name == QLatin1String("Resolvergraf") ||
                  name == QLatin1String("cmdProcedimiento") ||
                  name == QLatin1String("cmdNavegacion"))
@@ -912,8 +918,8 @@ TEST_F(ExploreTest, ThePictureGrowsWithTheWindowAndIsDrawnAgainAtItsSize) {
 
     form_->resize(500, 300);
     QApplication::processEvents();
-    EXPECT_EQ(form_->size(), QSize(736, 451));
-    EXPECT_EQ(grafico_->geometry(), QRect(352, 24, 353, 353));
+    EXPECT_EQ(form_->size(), kDesignedSize);
+    EXPECT_EQ(grafico_->geometry(), kDesignedPicture);
 }
 
 // The picture shows a frame while it has the keyboard focus; the drawing itself (what is copied

@@ -42,23 +42,25 @@ private:
     QColor colour_;
 };
 
+// The two headings, in the order the window hands them.
 struct Heading {
-    const char* name;
     std::int32_t colour;
     const char* cue;  // the object name of its cue
     Text description; // what a screen reader hears of the heading beside its text
 };
 constexpr std::array<Heading, 2> kHeadings{{
-    {"Label2", kSolutionColor, "colorSolucion", Text::CueRed},
-    {"lbladicional", kAdditionalColor, "colorAdicional", Text::CueBlue},
+    {kSolutionColor, "colorSolucion", Text::CueRed},
+    {kAdditionalColor, "colorAdicional", Text::CueBlue},
 }};
 
 } // namespace
 
-PictureStyleChoice::PictureStyleChoice(QWidget& form) : QObject(&form), form_(form) {
+PictureStyleChoice::PictureStyleChoice(QWidget& form, QWidget& picture,
+                                       const std::array<QLabel*, 2>& headings)
+    : QObject(&form), headings_(headings) {
     for (std::size_t i = 0; i < kHeadings.size(); ++i) {
         const Heading& heading = kHeadings[i];
-        const auto* label = control<QLabel>(form, QString::fromLatin1(heading.name));
+        const QLabel* label = headings_[i];
         auto* cue = new ColourCue(fromForeColor(heading.colour), &form);
         cue->setObjectName(QString::fromLatin1(heading.cue));
         const int line = label->fontMetrics().height();
@@ -78,8 +80,7 @@ PictureStyleChoice::PictureStyleChoice(QWidget& form) : QObject(&form), form_(fo
     sideNames_->setChecked(QSettings().value(kSideNamesKey, true).toBool());
     auto* separator = new QAction(&form);
     separator->setSeparator(true);
-    control<QWidget>(form, QStringLiteral("Grafico"))
-        ->addActions({separator, sideNames_, classic_});
+    picture.addActions({separator, sideNames_, classic_});
     connect(classic_, &QAction::toggled, this, &PictureStyleChoice::choose);
     connect(sideNames_, &QAction::toggled, this, &PictureStyleChoice::nameSides);
     showCues(!classic_->isChecked());
@@ -116,9 +117,8 @@ void PictureStyleChoice::choose(bool classic) {
 void PictureStyleChoice::showCues(bool shown) {
     for (std::size_t i = 0; i < kHeadings.size(); ++i) {
         cues_[i]->setVisible(shown);
-        control<QWidget>(form_, QString::fromLatin1(kHeadings[i].name))
-            ->setAccessibleDescription(shown ? fromStd(words_->text(kHeadings[i].description))
-                                             : QString());
+        headings_[i]->setAccessibleDescription(
+            shown ? fromStd(words_->text(kHeadings[i].description)) : QString());
     }
 }
 

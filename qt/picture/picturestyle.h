@@ -16,6 +16,7 @@
 #include <array>
 
 class QAction;
+class QLabel;
 class QWidget;
 
 namespace esferica {
@@ -24,9 +25,9 @@ class PictureStyleChoice : public QObject {
     Q_OBJECT
 
 public:
-    // Finds the picture and the two headings in `form` by their object names, adds the entry to
-    // the picture's menu and the cues beside the headings, and reads the choice last made.
-    explicit PictureStyleChoice(QWidget& form);
+    // Adds the entries to the menu of `picture`, the picture of `form`, and the cues beside
+    // `headings`, "Solución" and "Solución adicional (si existe)", and reads the choices last made.
+    PictureStyleChoice(QWidget& form, QWidget& picture, const std::array<QLabel*, 2>& headings);
 
     PictureStyle style() const;
     // Names the entries and the cues in `words`.
@@ -44,7 +45,7 @@ private:
     void nameSides(bool named);
     void showCues(bool shown);
 
-    QWidget& form_;
+    std::array<QLabel*, 2> headings_{};
     const Catalogue* words_ = &Catalogue::spanish();
     QAction* classic_ = nullptr;
     QAction* sideNames_ = nullptr;

@@ -2,46 +2,47 @@
 #include "qt/window/accessibility.h"
 
 #include "present/view.h"
+#include "qt/picture/drawingsurface.h"
 #include "qt/window/controls.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
+#include <array>
+#include <cstddef>
 
 namespace esferica {
 
 namespace {
 
-// The caption `caption(i)` names the field `field(i)` and takes it as its buddy.
-void nameFields(QWidget& form, const char* caption, const char* field, int count) {
-    for (int i = 0; i < count; ++i) {
-        auto* label = control<QLabel>(form, arrayName(caption, i));
-        auto* widget = control<QWidget>(form, arrayName(field, i));
-        label->setBuddy(widget);
-        widget->setAccessibleName(label->text());
+// Each caption names the field beside it and takes it as its buddy.
+template <std::size_t N>
+void nameFields(const std::array<QLabel*, N>& captions, const std::array<QLineEdit*, N>& fields) {
+    for (std::size_t i = 0; i < N; ++i) {
+        captions[i]->setBuddy(fields[i]);
+        fields[i]->setAccessibleName(captions[i]->text());
     }
 }
 
 } // namespace
 
-void nameForScreenReaders(QWidget& form, const Catalogue& words) {
-    nameFields(form, "lblInput", "txtInput", kElements);
-    nameFields(form, "lblgrid", "txtGrid", kOptionFields);
+void nameForScreenReaders(const WindowControls& controls, const Catalogue& words) {
+    nameFields(controls.lblInput, controls.txtInput);
+    nameFields(controls.lblgrid, controls.txtGrid);
 
-    for (int i = 0; i < kResultLabels; ++i) {
-        const QString element = control<QLabel>(form, arrayName("lblInput", i % kElements))->text();
+    for (std::size_t i = 0; i < controls.lblOutcome.size(); ++i) {
+        const QString element = controls.lblInput[i % kElements]->text();
         const Text block = i < kElements ? Text::SolutionHeading : Text::AdditionalHeading;
-        control<QWidget>(form, arrayName("lblOutcome", i))
-            ->setAccessibleName(fromStd(
-                words.fill(Text::AccessibleNamed, {{"block", std::string(words.text(block))},
-                                                   {"name", element.toStdString()}})));
+        controls.lblOutcome[i]->setAccessibleName(
+            fromStd(words.fill(Text::AccessibleNamed, {{"block", std::string(words.text(block))},
+                                                       {"name", element.toStdString()}})));
     }
-    control<QWidget>(form, QStringLiteral("Resolvergraf"))
-        ->setAccessibleName(fromStd(words.text(Text::AccessibleStatus)));
+    controls.Resolvergraf->setAccessibleName(fromStd(words.text(Text::AccessibleStatus)));
 
-    auto* sphere = control<QWidget>(form, QStringLiteral("Grafico"));
+    QWidget* sphere = controls.Grafico;
     sphere->setAccessibleName(fromStd(words.text(Text::AccessibleSphere)));
     describePicture(*sphere, {}, {}, ".", words);
-    auto* diagram = control<QWidget>(form, QStringLiteral("Picture1"));
+    QLabel* diagram = controls.Picture1;
     diagram->setAccessibleName(fromStd(words.text(Text::AccessibleDiagram)));
     diagram->setAccessibleDescription(fromStd(words.text(Text::DiagramDescription)));
 }

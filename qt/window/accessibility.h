@@ -15,8 +15,11 @@ class QWidget;
 
 namespace esferica {
 
-// Names the controls of the window `form`, found by their object names, in `words`.
-void nameForScreenReaders(QWidget& form, const Catalogue& words = Catalogue::spanish());
+struct WindowControls;
+
+// Names the controls of the window in `words`.
+void nameForScreenReaders(const WindowControls& controls,
+                          const Catalogue& words = Catalogue::spanish());
 
 // Describes in `picture`'s accessible description what a drawing put there: nothing, or one or two
 // triangles with the names of their vertices, their colours and the sides c left out, under the

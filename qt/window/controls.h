@@ -1,29 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's controls by their object names, for the parts of the window that dress it after it
-// is built (accessibility, export): every control carries its name, array members with their index.
-// And what every part of the window makes its labels and texts with.
+// The window's controls, for the parts of the window that dress them after it is built
+// (accessibility, export, the choice of picture), and what every part of the window makes its
+// labels and texts with.
 #pragma once
+
+#include "command/calculate.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <string_view>
 
+class QLineEdit;
+class QPushButton;
+
 namespace esferica {
+
+class DrawingSurface;
 
 // The object name of member `index` of a control array: "txtInput(0)", "lblOutcome(11)", ...
 inline QString arrayName(const char* control, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
 }
 
-// The control of `form` with this object name; the window always has it.
-template <class T> T* control(const QWidget& form, const QString& name) {
-    T* found = form.findChild<T*>(name);
-    Q_ASSERT(found);
-    return found;
-}
+// The controls of the window as it made them from its design (qt/window/design.h), each named as
+// its object is, members of an array by their index.
+struct WindowControls {
+    std::array<QLabel*, kElements> lblInput{};
+    std::array<QLineEdit*, kElements> txtInput{};
+    QPushButton* cmdCalcular = nullptr;
+    DrawingSurface* Grafico = nullptr; // the picture
+    std::array<QLabel*, kOptionFields> lblgrid{};
+    std::array<QLineEdit*, kOptionFields> txtGrid{};
+    QPushButton* cmdNavegacion = nullptr;
+    QLabel* Picture1 = nullptr; // the diagram of the names
+    std::array<QLabel*, kResultLabels> lblout{};
+    std::array<QLabel*, kResultLabels> lblOutcome{};
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;       // "Solución"
+    QLabel* lbladicional = nullptr; // "Solución adicional (si existe)"
+    QLabel* Label3 = nullptr;
+    QLabel* Resolvergraf = nullptr; // the status under the picture
+    QPushButton* cmdProcedimiento = nullptr;
+};
 
 // A text of the core (UTF-8) as Qt holds it.
 inline QString fromStd(std::string_view text) {

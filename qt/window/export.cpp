@@ -21,13 +21,9 @@
 
 namespace esferica {
 
-namespace {} // namespace
-
-Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
-    picture_ = control<DrawingSurface>(form, QStringLiteral("Grafico"));
-    for (int i = 0; i < kResultLabels; ++i) {
-        QLabel* label = control<QLabel>(form, arrayName("lblOutcome", i));
-        outcomes_[static_cast<std::size_t>(i)] = label;
+Exporter::Exporter(QWidget& form, const WindowControls& controls)
+    : QObject(&form), form_(form), picture_(controls.Grafico), outcomes_(controls.lblOutcome) {
+    for (QLabel* label : outcomes_) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         label->installEventFilter(this);
         label->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -35,10 +31,9 @@ Exporter::Exporter(QWidget& form) : QObject(&form), form_(form) {
                 [this, label](const QPoint& at) { showResultsMenu(label, at); });
     }
     // The captions of the results open the same menu.
-    QList<QLabel*> captions = {control<QLabel>(form, QStringLiteral("Label2")),
-                               control<QLabel>(form, QStringLiteral("lbladicional"))};
-    for (int i = 0; i < kResultLabels; ++i)
-        captions << control<QLabel>(form, arrayName("lblout", i));
+    QList<QLabel*> captions = {controls.Label2, controls.lbladicional};
+    for (QLabel* letter : controls.lblout)
+        captions << letter;
     for (QLabel* caption : captions) {
         caption->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(caption, &QWidget::customContextMenuRequested, this,

@@ -34,14 +34,15 @@ class QWidget;
 namespace esferica {
 
 class DrawingSurface;
+struct WindowControls;
 
 class Exporter : public QObject {
     Q_OBJECT
 
 public:
-    // Finds the result labels and the picture in `form` by their object names, makes the labels
-    // selectable and gives `form` the three actions.
-    explicit Exporter(QWidget& form);
+    // Makes the result labels of `form` selectable, opens the results' menu on them and on their
+    // captions, and gives `form` and its picture the actions.
+    Exporter(QWidget& form, const WindowControls& controls);
 
     // After every click, with the decimal separator of its labels: keeps the table of the click's
     // results, sets the tooltips of the labels that show a value to its full precision, and lets

@@ -9,6 +9,7 @@
 #include "qt/picture/picturestyle.h"
 #include "qt/window/accessibility.h"
 #include "qt/window/controls.h"
+#include "qt/window/design.h"
 #include "qt/window/export.h"
 #include "qt/window/fields.h"
 #include "qt/window/help.h"
@@ -34,31 +35,22 @@
 #include <cmath>
 #include <utility>
 
-using esferica::arrayName;
 using esferica::fromStd;
+namespace design = esferica::design;
 
 namespace {
 
-// The layout is measured in twips, 15 to a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
-
-// The designed size of the window, the smallest it can be made, and the places of the picture
-// and of the status label under it, which move as the window grows.
-constexpr QSize kDesignedSize(11040 / kTwipsPerPixel, 6765 / kTwipsPerPixel);
-constexpr QRect kPictureGeometry = twips(5280, 360, 5295, 5295);
-constexpr QRect kStatusGeometry = twips(5400, 5760, 4575, 375);
-// The button that opens the navigation window, under the picture at its right.
-constexpr QRect kNavigationGeometry = twips(7200, 6240, 1695, 375);
+// The designed size of the window, the smallest it can be made, and the places of the picture, of
+// the status label under it and of the buttons that open the working and the navigation window,
+// which move as the window grows.
+constexpr QSize kDesignedSize = design::pixels(design::kWindow).size();
+constexpr QRect kPictureGeometry = design::pixels(design::control("Grafico").place);
+constexpr QRect kStatusGeometry = design::pixels(design::control("Resolvergraf").place);
+constexpr QRect kNavigationGeometry = design::pixels(design::control("cmdNavegacion").place);
+constexpr QRect kWorkingGeometry = design::pixels(design::control("cmdProcedimiento").place);
 
 // The gap between this window's frame and the navigation window's, in pixels.
 constexpr int kNavigationOffset = 8;
-// The button that opens the working, under the status label, moving with it.
-constexpr QRect kWorkingGeometry = twips(5400, 6240, 1695, 375);
 
 // How much of a picture drawn for other data than the fields hold shows through.
 constexpr qreal kStaleOpacity = 0.35;
@@ -84,15 +76,15 @@ QStringList statusTexts(const esferica::Catalogue& words) {
 }
 
 // How much `font` must shrink for every caption to fit its label: the smallest ratio of the room a
-// label has to the room its text takes, 1 or more when all fit. The status label is measured with
-// every text it shows.
-qreal fitRatio(const QWidget& form, const QFont& font, const esferica::Catalogue& words) {
+// label has to the room its text takes, 1 or more when all fit. The status label `status` is
+// measured with every text it shows.
+qreal fitRatio(const QWidget& form, const QLabel& status, const QFont& font,
+               const esferica::Catalogue& words) {
     const QFontMetricsF metrics(font);
     qreal ratio = 1;
     for (const QLabel* label : form.findChildren<QLabel*>()) {
-        const QStringList texts = label->objectName() == QLatin1String("Resolvergraf")
-                                      ? statusTexts(words)
-                                      : QStringList{label->text()};
+        const QStringList texts =
+            label == &status ? statusTexts(words) : QStringList{label->text()};
         for (const QString& text : texts) {
             if (text.isEmpty())
                 continue;
@@ -113,15 +105,15 @@ qreal fitRatio(const QWidget& form, const QFont& font, const esferica::Catalogue
 // label. Text does not scale exactly with the size, so the size that the first measurement
 // suggests is checked, and lowered while it does not fit; each size tried costs a font engine,
 // which is why the search does not start from the default.
-void shrinkFontToFit(QWidget& form, const esferica::Catalogue& words) {
+void shrinkFontToFit(QWidget& form, const QLabel& status, const esferica::Catalogue& words) {
     QFont font = form.font();
     if (font.pointSizeF() <= 0)
         return; // a pixel-sized default: left as the platform chose it
-    const qreal ratio = fitRatio(form, font, words);
+    const qreal ratio = fitRatio(form, status, font, words);
     if (ratio >= 1)
         return;
     font.setPointSizeF(std::max(kSmallestPointSize, std::floor(font.pointSizeF() * ratio * 2) / 2));
-    while (fitRatio(form, font, words) < 1 && font.pointSizeF() - 0.5 >= kSmallestPointSize)
+    while (fitRatio(form, status, font, words) < 1 && font.pointSizeF() - 0.5 >= kSmallestPointSize)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     form.setFont(font);
 }
@@ -133,113 +125,102 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     setMinimumSize(kDesignedSize);
     resize(kDesignedSize);
 
-    // Created in the keyboard focus order, which setTabOrder below also states.
+    // Created in the order of the design, which is their stacking order; setTabOrder below states
+    // the keyboard focus order.
+    constexpr auto inputCaptions = design::members<kInputFields>("lblInput");
+    constexpr auto inputFields = design::members<kInputFields>("txtInput");
     for (int i = 0; i < kInputFields; ++i) {
-        const auto element = esferica::kAllElements[static_cast<std::size_t>(i)];
-        lblInput_[i] =
-            addLabel(arrayName("lblInput", i), twips(240, 1440 + 360 * i, 855, 375),
-                     fromStd(esferica::elementCaption(element, esferica::Catalogue::spanish())));
-        txtInput_[i] =
-            addTextBox(arrayName("txtInput", i), twips(1080, 1440 + 360 * i, 735, 285), QString());
+        ui_.lblInput[i] = addLabel(inputCaptions[i]);
+        ui_.txtInput[i] = addTextBox(inputFields[i]);
     }
 
-    cmdCalcular_ = new QPushButton(QStringLiteral("&Calcular"), this);
-    cmdCalcular_->setObjectName(QStringLiteral("cmdCalcular"));
-    cmdCalcular_->setGeometry(twips(480, 240, 1455, 375));
+    ui_.cmdCalcular = addButton(design::control("cmdCalcular"));
     // Return and Enter click it when it has the focus, as Space does.
-    cmdCalcular_->setAutoDefault(true);
-    connect(cmdCalcular_, &QPushButton::clicked, this, &frmTrianguloEsf::cmdCalcular_Click);
+    ui_.cmdCalcular->setAutoDefault(true);
+    connect(ui_.cmdCalcular, &QPushButton::clicked, this, &frmTrianguloEsf::cmdCalcular_Click);
 
-    Grafico_ = new esferica::DrawingSurface(this);
-    Grafico_->setObjectName(QStringLiteral("Grafico"));
-    Grafico_->setGeometry(kPictureGeometry);
-    Grafico_->setFocusPolicy(Qt::StrongFocus);
-    connect(Grafico_, &esferica::DrawingSurface::turnRequested, this,
+    ui_.Grafico = new esferica::DrawingSurface(this);
+    ui_.Grafico->setObjectName(fromStd(design::control("Grafico").name));
+    ui_.Grafico->setGeometry(kPictureGeometry);
+    ui_.Grafico->setFocusPolicy(Qt::StrongFocus);
+    connect(ui_.Grafico, &esferica::DrawingSurface::turnRequested, this,
             &frmTrianguloEsf::Grafico_Turn);
-    connect(Grafico_, &esferica::DrawingSurface::turnEnded, this,
+    connect(ui_.Grafico, &esferica::DrawingSurface::turnEnded, this,
             &frmTrianguloEsf::Grafico_TurnEnded);
     settle_ = new QTimer(this);
     settle_->setSingleShot(true);
     settle_->setInterval(kSettleMs);
     connect(settle_, &QTimer::timeout, this, &frmTrianguloEsf::Grafico_TurnEnded);
 
+    constexpr auto optionCaptions = design::members<kOptionFields>("lblgrid");
+    constexpr auto optionFields = design::members<kOptionFields>("txtGrid");
     for (int i = 0; i < kOptionFields; ++i) {
-        const auto field = static_cast<esferica::OptionField>(i);
-        lblgrid_[i] =
-            addLabel(arrayName("lblgrid", i), twips(360, 4560 + 360 * i, i < 2 ? 735 : 855, 255),
-                     fromStd(esferica::optionCaption(field, esferica::Catalogue::spanish())));
-        txtGrid_[i] = addTextBox(arrayName("txtGrid", i), twips(1320, 4560 + 360 * i, 735, 285),
-                                 QString::fromLatin1(esferica::kDefaultOptionTexts[i]));
+        ui_.lblgrid[i] = addLabel(optionCaptions[i]);
+        ui_.txtGrid[i] = addTextBox(optionFields[i]);
     }
 
-    cmdNavegacion_ = new QPushButton(QStringLiteral("&Navegación…"), this);
-    cmdNavegacion_->setObjectName(QStringLiteral("cmdNavegacion"));
-    cmdNavegacion_->setGeometry(kNavigationGeometry);
-    cmdNavegacion_->setAutoDefault(true);
-    connect(cmdNavegacion_, &QPushButton::clicked, this, &frmTrianguloEsf::cmdNavegacion_Click);
+    ui_.cmdNavegacion = addButton(design::control("cmdNavegacion"));
+    ui_.cmdNavegacion->setAutoDefault(true);
+    connect(ui_.cmdNavegacion, &QPushButton::clicked, this, &frmTrianguloEsf::cmdNavegacion_Click);
 
-    Picture1_ = new QLabel(this);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->setGeometry(twips(2040, 1680, 855, 1575));
-    Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1_->setLineWidth(2);
-    Picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1_->setFocusPolicy(Qt::StrongFocus);
+    constexpr design::Control diagram = design::control("Picture1");
+    ui_.Picture1 = new QLabel(this);
+    ui_.Picture1->setObjectName(fromStd(diagram.name));
+    ui_.Picture1->setGeometry(design::pixels(diagram.place));
+    ui_.Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui_.Picture1->setLineWidth(2);
+    ui_.Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui_.Picture1->setFocusPolicy(Qt::StrongFocus);
 
+    constexpr auto resultLetters = design::members<kResultLabels>("lblout");
+    constexpr auto results = design::members<kResultLabels>("lblOutcome");
     for (int i = 0; i < kResultLabels; ++i) {
-        const int top = i <= 5 ? 480 + 360 * i : 3240 + 360 * (i - 6);
-        const auto element = esferica::kAllElements[static_cast<std::size_t>(i % kInputFields)];
-        lblout_[i] = addLabel(arrayName("lblout", i), twips(3360, top, 255, 375),
-                              fromStd(esferica::elementLetter(element)));
-        lblOutcome_[i] = addLabel(arrayName("lblOutcome", i), twips(3720, top, 855, 255), {});
+        ui_.lblout[i] = addLabel(resultLetters[i]);
+        ui_.lblOutcome[i] = addLabel(results[i]);
     }
 
-    addLabel(QStringLiteral("Label1"), twips(240, 960, 2175, 375),
-             QStringLiteral("Ingrese los datos conocidos:"));
-    addLabel(QStringLiteral("Label2"), twips(3240, 2640, 1455, 255), QStringLiteral("Solución"));
-    addLabel(QStringLiteral("lbladicional"), twips(3240, 5400, 1455, 615),
-             QStringLiteral("Solución adicional (si existe)"))
-        ->setWordWrap(true);
-    addLabel(QStringLiteral("Label3"), twips(240, 4200, 2175, 255),
-             QStringLiteral("Opciones de gráfico:"));
-    Resolvergraf_ = addLabel(QStringLiteral("Resolvergraf"), kStatusGeometry, {});
+    ui_.Label1 = addLabel(design::control("Label1"));
+    ui_.Label2 = addLabel(design::control("Label2"));
+    ui_.lbladicional = addLabel(design::control("lbladicional"));
+    ui_.lbladicional->setWordWrap(true);
+    ui_.Label3 = addLabel(design::control("Label3"));
+    ui_.Resolvergraf = addLabel(design::control("Resolvergraf"));
     // Naming the triangle of a missing side c takes two lines.
-    Resolvergraf_->setWordWrap(true);
-    cmdProcedimiento_ = new QPushButton(QStringLiteral("&Procedimiento"), this);
-    cmdProcedimiento_->setObjectName(QStringLiteral("cmdProcedimiento"));
-    cmdProcedimiento_->setGeometry(kWorkingGeometry);
-    connect(cmdProcedimiento_, &QPushButton::clicked, this,
+    ui_.Resolvergraf->setWordWrap(true);
+    ui_.cmdProcedimiento = addButton(design::control("cmdProcedimiento"));
+    connect(ui_.cmdProcedimiento, &QPushButton::clicked, this,
             &frmTrianguloEsf::cmdProcedimiento_Click);
     // What a screen reader announces after a click; it takes no room on the screen.
-    lblAnuncio_ = addLabel(QStringLiteral("lblAnuncio"), QRect(0, 0, 0, 0), {});
-    shrinkFontToFit(*this, esferica::Catalogue::spanish());
+    lblAnuncio_ =
+        esferica::addPlainLabel(*this, QStringLiteral("lblAnuncio"), QRect(0, 0, 0, 0), {});
+    shrinkFontToFit(*this, *ui_.Resolvergraf, esferica::Catalogue::spanish());
     // Drawn in the window's own font, whose engine is already loaded.
-    Picture1_->setPixmap(esferica::triangleDiagram(devicePixelRatioF(), font()));
+    ui_.Picture1->setPixmap(esferica::triangleDiagram(devicePixelRatioF(), font()));
 
-    QWidget* previous = txtInput_[0];
+    QWidget* previous = ui_.txtInput[0];
     const auto follow = [&previous](QWidget* next) {
         setTabOrder(previous, next);
         previous = next;
     };
     for (int i = 1; i < kInputFields; ++i)
-        follow(txtInput_[i]);
-    follow(cmdCalcular_);
-    follow(Grafico_);
-    for (QLineEdit* field : txtGrid_)
+        follow(ui_.txtInput[i]);
+    follow(ui_.cmdCalcular);
+    follow(ui_.Grafico);
+    for (QLineEdit* field : ui_.txtGrid)
         follow(field);
-    follow(Picture1_);
-    follow(cmdProcedimiento_);
-    follow(cmdNavegacion_);
-    follow(txtInput_[0]);
+    follow(ui_.Picture1);
+    follow(ui_.cmdProcedimiento);
+    follow(ui_.cmdNavegacion);
+    follow(ui_.txtInput[0]);
 
-    exporter_ = new esferica::Exporter(*this);
+    exporter_ = new esferica::Exporter(*this, ui_);
     connect(exporter_, &esferica::Exporter::imageWanted, this, &frmTrianguloEsf::drawWholeNow);
     exporter_->setViewSource([this] { return command_.sceneView(); });
-    marks_ = new esferica::FieldMarks(txtInput_, txtGrid_, this);
+    marks_ = new esferica::FieldMarks(ui_.txtInput, ui_.txtGrid, this);
     measures_ = new esferica::MeasureLabels(*this);
     // Results and a picture shown for other data than the fields now hold are greyed, and cannot
     // be copied or saved, until the next click.
-    for (QLineEdit* field : txtInput_)
+    for (QLineEdit* field : ui_.txtInput)
         connect(field, &QLineEdit::textChanged, this, [this] { showCurrent(false); });
     help_ = new QAction(QStringLiteral("Ayuda"), this);
     help_->setObjectName(QStringLiteral("actAyuda"));
@@ -263,17 +244,18 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     addAction(navigation_);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    Grafico_->addActions({separator, face_, navigation_});
-    pictureStyle_ = new esferica::PictureStyleChoice(*this);
+    ui_.Grafico->addActions({separator, face_, navigation_});
+    pictureStyle_ =
+        new esferica::PictureStyleChoice(*this, *ui_.Grafico, {ui_.Label2, ui_.lbladicional});
     command_.setPictureStyle(pictureStyle_->style());
     command_.setSideNames(pictureStyle_->sideNames());
     connect(pictureStyle_, &esferica::PictureStyleChoice::changed, this,
             &frmTrianguloEsf::setPictureStyle);
     connect(pictureStyle_, &esferica::PictureStyleChoice::sideNamesChanged, this,
             &frmTrianguloEsf::setSideNames);
-    esferica::nameForScreenReaders(*this);
+    esferica::nameForScreenReaders(ui_);
     // The language and the form of the angles, last in the picture's menu.
-    choice_ = new esferica::PresentationChoice(*this);
+    choice_ = new esferica::PresentationChoice(*this, *ui_.Grafico);
     exporter_->setResultsMenuActions(choice_->formatActions());
     connect(choice_, &esferica::PresentationChoice::languageChanged, this, [this] {
         retranslate();
@@ -282,7 +264,7 @@ frmTrianguloEsf::frmTrianguloEsf(QWidget* parent) : QWidget(parent) {
     connect(choice_, &esferica::PresentationChoice::formatChanged, this, &frmTrianguloEsf::rebind);
     if (choice_->language() != esferica::Language::Spanish)
         retranslate();
-    txtInput_[0]->setFocus();
+    ui_.txtInput[0]->setFocus();
 }
 
 frmTrianguloEsf::~frmTrianguloEsf() = default;
@@ -315,7 +297,7 @@ esferica::WorkingStyle frmTrianguloEsf::workingStyle() const {
 esferica::View frmTrianguloEsf::bindView(const esferica::Calculation& calc, bool marks) {
     esferica::View view = esferica::present(calc, units(), words());
     for (int i = 0; i < kResultLabels; ++i) {
-        QLabel* label = lblOutcome_[i];
+        QLabel* label = ui_.lblOutcome[i];
         label->setText(fromStd(view.results[static_cast<std::size_t>(i)].text));
         // The given elements in bold, the solved ones plain; a value longer than the label, in
         // the longer forms of an angle, in a smaller type until it fits.
@@ -348,21 +330,18 @@ void frmTrianguloEsf::retranslate() {
     using esferica::Text;
     setWindowTitle(fromStd(w.text(Text::WinTitle)));
     for (int i = 0; i < kInputFields; ++i)
-        lblInput_[i]->setText(fromStd(
+        ui_.lblInput[i]->setText(fromStd(
             esferica::elementCaption(esferica::kAllElements[static_cast<std::size_t>(i)], w)));
     for (int i = 0; i < kOptionFields; ++i)
-        lblgrid_[i]->setText(
+        ui_.lblgrid[i]->setText(
             fromStd(esferica::optionCaption(static_cast<esferica::OptionField>(i), w)));
-    cmdCalcular_->setText(fromStd(w.text(Text::WinCalculate)));
-    const auto caption = [this, &w](const char* name, Text text) {
-        esferica::control<QLabel>(*this, QString::fromLatin1(name))->setText(fromStd(w.text(text)));
-    };
-    caption("Label1", Text::WinEnterData);
-    caption("Label2", Text::SolutionHeading);
-    caption("lbladicional", Text::WinAdditional);
-    caption("Label3", Text::WinDrawingOptions);
-    cmdProcedimiento_->setText(fromStd(w.text(Text::WinWorking)));
-    cmdNavegacion_->setText(fromStd(w.text(Text::WinNavigation)));
+    ui_.cmdCalcular->setText(fromStd(w.text(Text::WinCalculate)));
+    ui_.Label1->setText(fromStd(w.text(Text::WinEnterData)));
+    ui_.Label2->setText(fromStd(w.text(Text::SolutionHeading)));
+    ui_.lbladicional->setText(fromStd(w.text(Text::WinAdditional)));
+    ui_.Label3->setText(fromStd(w.text(Text::WinDrawingOptions)));
+    ui_.cmdProcedimiento->setText(fromStd(w.text(Text::WinWorking)));
+    ui_.cmdNavegacion->setText(fromStd(w.text(Text::WinNavigation)));
     help_->setText(fromStd(w.text(Text::ActHelp)));
     working_->setText(fromStd(w.text(Text::ActWorking)));
     face_->setText(fromStd(w.text(Text::ActFace)));
@@ -372,7 +351,7 @@ void frmTrianguloEsf::retranslate() {
     marks_->retranslate(w);
     pictureStyle_->retranslate(w);
     esferica::translateHelp(*this, w.language());
-    esferica::nameForScreenReaders(*this, w);
+    esferica::nameForScreenReaders(ui_, w);
     if (navegacion_)
         navegacion_->retranslate(w);
     showStatus(lastDrawing_);
@@ -385,9 +364,9 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
     if (esferica::WorkingWindow* working = esferica::workingWindow(*this))
         working->showWorking(calc, workingStyle());
     showCurrent(true);
-    showStatus(command_.drawPicture(*Grafico_));
+    showStatus(command_.drawPicture(*ui_.Grafico));
     // The box runs an event loop that repaints the window: the picture must be final by then.
-    Grafico_->flush();
+    ui_.Grafico->flush();
     announce(fromStd(view.announcement));
     if (!view.message.empty()) {
         QMessageBox box(QMessageBox::NoIcon, windowTitle(), fromStd(view.message), QMessageBox::Ok,
@@ -407,7 +386,7 @@ void frmTrianguloEsf::present(const esferica::Calculation& calc) {
 
 void frmTrianguloEsf::calculateWith(const std::array<std::string, esferica::kElements>& inputs) {
     for (int i = 0; i < kInputFields; ++i)
-        txtInput_[i]->setText(fromStd(inputs[static_cast<std::size_t>(i)]));
+        ui_.txtInput[i]->setText(fromStd(inputs[static_cast<std::size_t>(i)]));
     show();
     raise();
     activateWindow();
@@ -435,19 +414,19 @@ void frmTrianguloEsf::cmdProcedimiento_Click() {
 
 void frmTrianguloEsf::showCurrent(bool current) {
     current_ = current;
-    for (QLabel* label : lblOutcome_)
+    for (QLabel* label : ui_.lblOutcome)
         label->setEnabled(current);
     measures_->setCurrent(current);
     if (current) {
-        Grafico_->setGraphicsEffect(nullptr);
+        ui_.Grafico->setGraphicsEffect(nullptr);
         return;
     }
     exporter_->outdate();
-    if (!Grafico_->graphicsEffect()) {
+    if (!ui_.Grafico->graphicsEffect()) {
         // Faded towards the window's background, as the greyed results are.
-        auto* faded = new QGraphicsOpacityEffect(Grafico_);
+        auto* faded = new QGraphicsOpacityEffect(ui_.Grafico);
         faded->setOpacity(kStaleOpacity);
-        Grafico_->setGraphicsEffect(faded);
+        ui_.Grafico->setGraphicsEffect(faded);
     }
 }
 
@@ -503,8 +482,8 @@ void frmTrianguloEsf::setSideNames(bool named) {
 void frmTrianguloEsf::redrawChoice() {
     if (!command_.hasScene())
         return;
-    showStatus(command_.drawPicture(*Grafico_));
-    Grafico_->flush();
+    showStatus(command_.drawPicture(*ui_.Grafico));
+    ui_.Grafico->flush();
     emit pictureRedrawn();
 }
 
@@ -536,25 +515,25 @@ void frmTrianguloEsf::redrawPicture() {
         const std::string separator = decimalSeparator();
         const std::string inclination = esferica::degreesText(view->inclination, separator);
         const std::string rotation = esferica::degreesText(view->rotation, separator);
-        txtGrid_[index(OptionField::Inclination)]->setText(fromStd(inclination));
-        txtGrid_[index(OptionField::Rotation)]->setText(fromStd(rotation));
+        ui_.txtGrid[index(OptionField::Inclination)]->setText(fromStd(inclination));
+        ui_.txtGrid[index(OptionField::Rotation)]->setText(fromStd(rotation));
         if (!command_.turnTo(inclination, rotation))
             return;
     } else if (!asIs) {
         return;
     }
     const esferica::SceneDrawing drawing = command_.drawPicture(
-        *Grafico_, moving_ ? esferica::GridThinning{static_cast<double>(Grafico_->width())}
-                           : esferica::GridThinning{});
+        *ui_.Grafico, moving_ ? esferica::GridThinning{static_cast<double>(ui_.Grafico->width())}
+                              : esferica::GridThinning{});
     thinned_ = drawing.gridThinned;
     showStatus(drawing);
-    Grafico_->flush();
+    ui_.Grafico->flush();
     emit pictureRedrawn();
 }
 
 void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!Grafico_)
+    if (!ui_.Grafico)
         return; // not yet built
     // The picture takes the growth as a square from its designed top-left corner; the status label
     // keeps to its bottom edge.
@@ -562,12 +541,12 @@ void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
         std::max(0, std::min(width() - kDesignedSize.width(), height() - kDesignedSize.height()));
     const QRect picture(kPictureGeometry.topLeft(),
                         kPictureGeometry.size() + QSize(growth, growth));
-    if (picture == Grafico_->geometry())
+    if (picture == ui_.Grafico->geometry())
         return;
-    Grafico_->setGeometry(picture);
-    Resolvergraf_->move(kStatusGeometry.topLeft() + QPoint(0, growth));
-    cmdNavegacion_->move(kNavigationGeometry.topLeft() + QPoint(0, growth));
-    cmdProcedimiento_->move(kWorkingGeometry.topLeft() + QPoint(0, growth));
+    ui_.Grafico->setGeometry(picture);
+    ui_.Resolvergraf->move(kStatusGeometry.topLeft() + QPoint(0, growth));
+    ui_.cmdNavegacion->move(kNavigationGeometry.topLeft() + QPoint(0, growth));
+    ui_.cmdProcedimiento->move(kWorkingGeometry.topLeft() + QPoint(0, growth));
     if (command_.hasScene()) {
         redrawAsIs_ = true;
         queueRedraw();
@@ -575,11 +554,11 @@ void frmTrianguloEsf::resizeEvent(QResizeEvent* event) {
 }
 
 void frmTrianguloEsf::txtInput_GotFocus(int index) {
-    txtInput_.at(index)->selectAll();
+    ui_.txtInput.at(index)->selectAll();
 }
 
 void frmTrianguloEsf::txtGrid_GotFocus(int index) {
-    txtGrid_.at(index)->selectAll();
+    ui_.txtGrid.at(index)->selectAll();
 }
 
 bool frmTrianguloEsf::eventFilter(QObject* watched, QEvent* event) {
@@ -617,12 +596,12 @@ bool frmTrianguloEsf::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmTrianguloEsf::fieldGotFocus(QObject* field) {
     for (int i = 0; i < kInputFields; ++i)
-        if (field == txtInput_[i]) {
+        if (field == ui_.txtInput[i]) {
             txtInput_GotFocus(i);
             return true;
         }
     for (int i = 0; i < kOptionFields; ++i)
-        if (field == txtGrid_[i]) {
+        if (field == ui_.txtGrid[i]) {
             txtGrid_GotFocus(i);
             return true;
         }
@@ -632,17 +611,17 @@ bool frmTrianguloEsf::fieldGotFocus(QObject* field) {
 esferica::FieldTexts frmTrianguloEsf::fieldTexts() const {
     esferica::FieldTexts fields;
     for (int i = 0; i < kInputFields; ++i)
-        fields.inputs[static_cast<std::size_t>(i)] = txtInput_[i]->text().toStdString();
+        fields.inputs[static_cast<std::size_t>(i)] = ui_.txtInput[i]->text().toStdString();
     for (int i = 0; i < kOptionFields; ++i)
-        fields.options[static_cast<std::size_t>(i)] = txtGrid_[i]->text().toStdString();
+        fields.options[static_cast<std::size_t>(i)] = ui_.txtGrid[i]->text().toStdString();
     return fields;
 }
 
 void frmTrianguloEsf::showStatus(const esferica::SceneDrawing& drawing) {
     lastDrawing_ = drawing;
-    Resolvergraf_->setText(fromStd(esferica::statusText(drawing, words())));
-    Resolvergraf_->setAccessibleDescription(Resolvergraf_->text());
-    esferica::describePicture(*Grafico_, drawing, command_.sceneView(), decimalSeparator(),
+    ui_.Resolvergraf->setText(fromStd(esferica::statusText(drawing, words())));
+    ui_.Resolvergraf->setAccessibleDescription(ui_.Resolvergraf->text());
+    esferica::describePicture(*ui_.Grafico, drawing, command_.sceneView(), decimalSeparator(),
                               words());
 }
 
@@ -650,16 +629,22 @@ std::string frmTrianguloEsf::decimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
 }
 
-QLabel* frmTrianguloEsf::addLabel(const QString& name, const QRect& geometry,
-                                  const QString& caption) {
-    return esferica::addPlainLabel(*this, name, geometry, caption);
+QLabel* frmTrianguloEsf::addLabel(const design::Control& row) {
+    return esferica::addPlainLabel(*this, fromStd(row.name), design::pixels(row.place),
+                                   fromStd(row.caption));
 }
 
-QLineEdit* frmTrianguloEsf::addTextBox(const QString& name, const QRect& geometry,
-                                       const QString& text) {
-    auto* field = new QLineEdit(text, this);
-    field->setObjectName(name);
-    field->setGeometry(geometry);
+QPushButton* frmTrianguloEsf::addButton(const design::Control& row) {
+    auto* button = new QPushButton(fromStd(row.caption), this);
+    button->setObjectName(fromStd(row.name));
+    button->setGeometry(design::pixels(row.place));
+    return button;
+}
+
+QLineEdit* frmTrianguloEsf::addTextBox(const design::Control& row) {
+    auto* field = new QLineEdit(fromStd(row.caption), this);
+    field->setObjectName(fromStd(row.name));
+    field->setGeometry(design::pixels(row.place));
     field->installEventFilter(this);
     // Enter in a field calculates, as it does on the button.
     connect(field, &QLineEdit::returnPressed, this, &frmTrianguloEsf::cmdCalcular_Click);

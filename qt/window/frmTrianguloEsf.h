@@ -6,7 +6,9 @@
 // value in one pass: the result labels with their tooltips, the exporter's table, the picture
 // (through Calculator::drawPicture), the status label and, last, the message box. The window
 // itself adds the layout and the focus behaviour of its fields. Every control carries its name as
-// its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ...
+// its objectName, array members with their index: "txtInput(0)", "lblOutcome(11)", ..., and takes
+// its place and caption from the design (qt/window/design.h); the window keeps them all in ui_,
+// which it hands to the parts that dress them.
 //
 // The picture is a view the user can explore: dragging on it or the arrow keys turn the last drawn
 // scene (Calculator::turnTo), and a larger window gives it a larger square, drawn anew
@@ -23,6 +25,7 @@
 #include "present/catalogue.h"
 #include "present/units.h"
 #include "present/view.h"
+#include "qt/window/controls.h"
 #include "working/text.h"
 
 #include <QWidget>
@@ -39,6 +42,9 @@ class QTimer;
 class frmNavegacion;
 
 namespace esferica {
+namespace design {
+struct Control;
+}
 class DrawingSurface;
 class Exporter;
 class FieldMarks;
@@ -131,8 +137,10 @@ private:
     // Tells a screen reader `text` at once, as an alert.
     void announce(const QString& text);
 
-    QLabel* addLabel(const QString& name, const QRect& geometry, const QString& caption);
-    QLineEdit* addTextBox(const QString& name, const QRect& geometry, const QString& text);
+    // The control of the design's row `row`, with its name, place and caption.
+    QLabel* addLabel(const esferica::design::Control& row);
+    QLineEdit* addTextBox(const esferica::design::Control& row);
+    QPushButton* addButton(const esferica::design::Control& row);
     // Runs the GotFocus handler of a text field; false when `field` is none of them.
     bool fieldGotFocus(QObject* field);
     // Runs redrawPicture from the event loop, unless it is already waiting to run.
@@ -143,19 +151,8 @@ private:
 
     esferica::Calculator command_;
 
-    std::array<QLabel*, kInputFields> lblInput_{};
-    std::array<QLineEdit*, kInputFields> txtInput_{};
-    std::array<QLabel*, kResultLabels> lblout_{};
-    std::array<QLabel*, kResultLabels> lblOutcome_{};
-    std::array<QLabel*, kOptionFields> lblgrid_{};
-    std::array<QLineEdit*, kOptionFields> txtGrid_{};
-    QPushButton* cmdCalcular_ = nullptr;
-    QPushButton* cmdNavegacion_ = nullptr;
-    std::unique_ptr<frmNavegacion> navegacion_; // made the first time it is opened
-    QPushButton* cmdProcedimiento_ = nullptr;
-    QLabel* Picture1_ = nullptr;
-    esferica::DrawingSurface* Grafico_ = nullptr;
-    QLabel* Resolvergraf_ = nullptr;
+    esferica::WindowControls ui_;                 // as the design places them
+    std::unique_ptr<frmNavegacion> navegacion_;   // made the first time it is opened
     esferica::Exporter* exporter_ = nullptr;      // copying and saving results and the picture
     esferica::FieldMarks* marks_ = nullptr;       // the fields' help, and what a click did not read
     esferica::MeasureLabels* measures_ = nullptr; // the measures of the triangles shown

@@ -43,7 +43,7 @@ Language savedLanguage() {
         .value_or(Language::Spanish);
 }
 
-PresentationChoice::PresentationChoice(QWidget& form)
+PresentationChoice::PresentationChoice(QWidget& form, QWidget& picture)
     : QObject(&form), language_(savedLanguage()), format_(savedFormat()) {
     auto* languages = new QActionGroup(this);
     auto* menu = new QMenu(&form);
@@ -61,7 +61,7 @@ PresentationChoice::PresentationChoice(QWidget& form)
     languageMenu_ = menu->menuAction();
     auto* separator = new QAction(&form);
     separator->setSeparator(true);
-    control<QWidget>(form, QStringLiteral("Grafico"))->addActions({separator, languageMenu_});
+    picture.addActions({separator, languageMenu_});
 
     auto* formats = new QActionGroup(this);
     for (std::size_t i = 0; i < formats_.size(); ++i) {

@@ -30,9 +30,9 @@ class PresentationChoice : public QObject {
     Q_OBJECT
 
 public:
-    // Finds the picture in `form` by its object name and adds the language's submenu to its menu;
-    // reads the choices last made.
-    explicit PresentationChoice(QWidget& form);
+    // Adds the language's submenu to the menu of `picture`, the picture of `form`; reads the
+    // choices last made.
+    PresentationChoice(QWidget& form, QWidget& picture);
 
     Language language() const { return language_; }
     const Catalogue& words() const { return Catalogue::of(language_); }
