@@ -15,6 +15,10 @@
 //                                  page shows
 //   present(language, format)      the last click shown again in another language or form of an
 //                                  angle, without calculating it again
+//   working(language, format)      the working of the last click ("Procedimiento") as text, in
+//                                  the language and the form of an angle, with the decimal
+//                                  separator of that click: its final values are the labels that
+//                                  present shows
 //   turn(inclination, rotation)    a turn by hand of the given degrees, as the window's drag and
 //                                  arrow keys ask for: the texts that the fields "Inclinación" and
 //                                  "Rotación" then show, or null while the turn is too small for
@@ -35,6 +39,8 @@
 #include "present/format.h"
 #include "present/units.h"
 #include "present/view.h"
+#include "working/text.h"
+#include "working/working.h"
 
 #include <algorithm>
 #include <emscripten/bind.h>
@@ -138,16 +144,25 @@ val fields(const std::string& language) {
     result.set("copyResults", unmarked(said.text(Text::ActCopyResults)));
     result.set("classic", unmarked(said.text(Text::ActClassic)));
     result.set("sphere", unmarked(said.text(Text::AccessibleSphere)));
+    result.set("working", unmarked(said.text(Text::WinWorking)));
+    result.set("workingTitle", unmarked(said.text(Text::WorkingTitle)));
+    result.set("copy", unmarked(said.text(Text::ActCopy)));
+    result.set("close", unmarked(said.text(Text::WorkingClose)));
     result.set("formats", formats);
     return result;
 }
 
-val shownView(const std::string& language, const std::string& format) {
-    const Calculation& calc = calculator().last();
+// The units of the page's results: the form of an angle chosen, the last click's separator.
+Units shownUnits(const std::string& format) {
     Units units;
     units.format = angleFormatNamed(format).value_or(AngleFormat::Decimal);
     units.decimalSeparator = lastSeparator();
-    const View shown = present(calc, units, words(language));
+    return units;
+}
+
+val shownView(const std::string& language, const std::string& format) {
+    const Calculation& calc = calculator().last();
+    const View shown = present(calc, shownUnits(format), words(language));
 
     val labels = val::array(), precise = val::array();
     for (const Shown& result : shown.results) {
@@ -184,6 +199,12 @@ val calculate(const val& texts, const std::string& separator, const std::string&
     lastSeparator() = separator;
     calculator().calculate(typed);
     return shownView(language, format);
+}
+
+std::string working(const std::string& language, const std::string& format) {
+    const Language said = languageNamed(language).value_or(Language::Spanish);
+    return renderWorking(workingOf(calculator().last()),
+                         workingStyle(said, shownUnits(format), ResultsShown::Labels));
 }
 
 val turn(double inclinationDeg, double rotationDeg) {
@@ -227,6 +248,7 @@ EMSCRIPTEN_BINDINGS(esferica) {
     emscripten::function("fields", &fields);
     emscripten::function("calculate", &calculate);
     emscripten::function("present", &shownView);
+    emscripten::function("working", &working);
     emscripten::function("turn", &turn);
     emscripten::function("draw", &draw);
 }

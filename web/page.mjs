@@ -71,6 +71,11 @@ const pictureStatus = document.getElementById("lblEstado");
 const classic = document.getElementById("actDibujoClasico");
 const copyButton = document.getElementById("copiarResultados");
 const saveButtons = [document.getElementById("guardarSvg"), document.getElementById("guardarPng")];
+const workingButton = document.getElementById("cmdProcedimiento");
+const workingPanel = document.getElementById("frmProcedimiento");
+const workingText = document.getElementById("txtProcedimiento");
+const workingCopy = document.getElementById("copiarProcedimiento");
+const workingClose = document.getElementById("cerrarProcedimiento");
 const inclinationField = fields[ELEMENTS + 2].input;
 const rotationField = fields[ELEMENTS + 3].input;
 
@@ -192,7 +197,7 @@ new ResizeObserver(() => {
 // Editing an element after a click leaves the results and the picture of other data: greyed, and
 // neither copied nor saved until the next click. Turning changes only the option fields.
 function outdate() {
-  for (const shown of [picture, document.getElementById("resultados")])
+  for (const shown of [picture, document.getElementById("resultados"), workingText])
     shown.classList.add("anticuado");
   copyButton.disabled = true;
   for (const button of saveButtons)
@@ -217,19 +222,21 @@ function stillSvg() {
   return drawing.svg;
 }
 
-copyButton.addEventListener("click", async () => {
+// Puts `text` on the clipboard from `button`.
+async function copy(text, button) {
   try {
-    await navigator.clipboard.writeText(table);
+    await navigator.clipboard.writeText(text);
   } catch {
     // Where the page may not write the clipboard (some browsers from the disk), the old way.
-    const area = Object.assign(document.createElement("textarea"), { value: table });
+    const area = Object.assign(document.createElement("textarea"), { value: text });
     document.body.append(area);
     area.select();
     document.execCommand("copy");
     area.remove();
-    copyButton.focus();
+    button.focus();
   }
-});
+}
+copyButton.addEventListener("click", () => copy(table, copyButton));
 saveButtons[0].addEventListener("click", () => {
   offer(new Blob([stillSvg()], { type: "image/svg+xml" }), "triangulo.svg");
 });
@@ -249,6 +256,44 @@ saveButtons[1].addEventListener("click", () => {
   };
   image.src = url;
 });
+
+// The working of the last click, "Procedimiento": opened under the results by its button or F2,
+// beside which the page stays usable, it follows every click and every change of language or of
+// form while it is open.
+function showWorking() {
+  if (workingPanel.open)
+    workingText.textContent = core.working(language, format);
+}
+function openWorking() {
+  if (!workingPanel.open) {
+    workingPanel.show();
+    workingButton.setAttribute("aria-expanded", "true");
+    showWorking();
+  }
+  workingText.focus();
+}
+workingButton.addEventListener("click", openWorking);
+document.addEventListener("keydown", (event) => {
+  if (event.key === "F2" && !(event.ctrlKey || event.altKey || event.metaKey || event.shiftKey)) {
+    event.preventDefault();
+    openWorking();
+  }
+});
+// Closed by its button or Escape, the focus back on the button that opened it.
+function closeWorking() {
+  workingPanel.close();
+  workingButton.setAttribute("aria-expanded", "false");
+  workingButton.focus();
+}
+workingCopy.addEventListener("click", () => copy(workingText.textContent, workingCopy));
+workingClose.addEventListener("click", closeWorking);
+workingPanel.addEventListener("keydown", (event) => {
+  if (event.key === "Escape") {
+    event.preventDefault();
+    closeWorking();
+  }
+});
+
 const announcement = document.getElementById("anuncio");
 let calculated = false; // whether there is a click to show again in another language or form
 
@@ -276,8 +321,9 @@ function show(view) {
   calculated = true;
   fill(view);
   announcement.textContent = view.announcement;
-  for (const shown of [picture, document.getElementById("resultados")])
+  for (const shown of [picture, document.getElementById("resultados"), workingText])
     shown.classList.remove("anticuado");
+  showWorking();
   copyButton.disabled = table === "";
   moving = false;
   clearTimeout(settle);
@@ -311,6 +357,10 @@ const ENGLISH_HELP = `
       everything in thin lines.</p>
     <p><b>Copy results</b> copies the table of results with ten decimals, ready to paste into a
       spreadsheet. <b>Save SVG</b> and <b>Save PNG</b> save the drawing.</p>
+    <p><b>Working</b> (or F2) shows under the results how the triangle was solved: the case, the
+      conditions of existence, the formulas with their numbers and the check, with the final
+      values of the results. While it is open it follows every calculation and every change of
+      language or of the form of the angles; <b>Copy</b> copies it as text.</p>
   `;
 const CHROME = [
   ["#elementos > legend", "textContent", "Data (three elements, in degrees)"],
@@ -350,6 +400,10 @@ function translate() {
   document.querySelector("#resultados thead th:nth-child(3)").textContent = words.additionalIfAny;
   pictureStatus.setAttribute("aria-label", words.status);
   copyButton.textContent = words.copyResults;
+  workingButton.textContent = words.working;
+  document.getElementById("procedimiento-titulo").textContent = words.workingTitle;
+  workingCopy.textContent = words.copy;
+  workingClose.textContent = words.close;
   classic.nextSibling.textContent = ` ${words.classic}`;
   picture.setAttribute("aria-label", words.sphere);
   formatChoice.replaceChildren(...words.formats.map(({ code, name }) =>
@@ -376,10 +430,12 @@ languageChoice.addEventListener("change", () => {
   words = core.fields(language);
   translate();
   presentAgain();
+  showWorking();
 });
 formatChoice.addEventListener("change", () => {
   format = formatChoice.value;
   presentAgain();
+  showWorking();
 });
 translate();
 

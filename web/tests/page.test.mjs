@@ -81,6 +81,11 @@ const rows = [
     type: { "lado a": "40", "ángulo A": "50", "ángulo B": "70" }, submit: "click", hand: "save" },
   { name: "the page's picture looks like the desktop's picture of the same view",
     type: { "lado a": "40", "ángulo A": "50", "ángulo B": "70" }, submit: "click", hand: "desktop" },
+  { name: "Procedimiento shows the working beside the results, following the form and each click",
+    type: { "lado a": "40", "lado b": "60", "ángulo A": "30" }, submit: "click", hand: "working" },
+  { name: "in English, F2 opens the working under its English heading, and Escape closes it",
+    choose: { language: "English" }, type: { "side a": "40", "side b": "60", "angle A": "30" },
+    submit: "click", expect: { lang: "en", button: "Calculate" }, hand: "workingByKeys" },
   { name: "on a phone 360 px wide: nothing wider than the screen, the picture whole",
     type: sides60, submit: "click", hand: "phone" },
 ];
@@ -127,6 +132,25 @@ async function pictureDifference(context, a, b, side) {
   }, { a, b, side });
   await page.close();
   return share;
+}
+
+// The working that the page shows, and the values of side c that its two triangles end with.
+async function shownWorking(page, name) {
+  const panel = page.getByRole("dialog", { name });
+  assert.ok(await panel.isVisible(), name);
+  const text = await panel.locator("pre").textContent();
+  return { text, sidesC: [...text.matchAll(/→ c = (.*)$/gm)].map((m) => m[1]) };
+}
+// The working ends with the labels of the page's results: decimal degrees carry their mark.
+async function assertWorkingEndsWithLabels(page) {
+  const { sidesC } = await shownWorking(page, "Procedimiento");
+  const labels = [];
+  for (const name of ["Solución, lado c", "Solución adicional, lado c"]) {
+    const label = await page.getByRole("cell", { name, exact: true }).textContent();
+    if (label !== "")
+      labels.push(label);
+  }
+  assert.deepEqual(sidesC.map((c) => c.replace(/°$/, "")), labels);
 }
 
 const hands = {
@@ -195,6 +219,33 @@ const hands = {
       `data:image/svg+xml;base64,${shown}`, 353);
     assert.ok(difference < 0.01, `${(100 * difference).toFixed(2)} % of the pixels differ`);
   },
+  async working(page) {
+    await page.getByRole("button", { name: "Procedimiento" }).click();
+    const { text } = await shownWorking(page, "Procedimiento");
+    assert.ok(text.includes("B₁ = 42,35°, B₂ = 180° − B₁ = 137,65°"), text);
+    await assertWorkingEndsWithLabels(page);
+    // Open beside the page, it follows a change of form and the next click.
+    await page.locator("#formato").selectOption({ label: "Grados, minutos y segundos" });
+    await assertWorkingEndsWithLabels(page);
+    await page.getByRole("textbox", { name: "lado a", exact: true }).fill("50");
+    await page.getByRole("button", { name: "Calcular" }).click();
+    await assertWorkingEndsWithLabels(page);
+    await page.getByRole("button", { name: "Copiar", exact: true }).click();
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
+      (await shownWorking(page, "Procedimiento")).text);
+    await page.getByRole("button", { name: "Cerrar" }).click();
+    assert.ok(!(await page.getByRole("dialog").isVisible()));
+  },
+  async workingByKeys(page) {
+    await page.keyboard.press("F2");
+    const panel = page.getByRole("dialog", { name: "Working" });
+    assert.equal(await panel.getByRole("heading").textContent(), "Working");
+    assert.ok(await panel.locator("pre").evaluate((e) => e === document.activeElement));
+    await page.keyboard.press("Escape");
+    assert.ok(!(await panel.isVisible()));
+    assert.ok(await page.getByRole("button", { name: "Working" })
+      .evaluate((e) => e === document.activeElement));
+  },
   async phone(page) {
     await page.setViewportSize({ width: 360, height: 740 });
     // Drawn again at the page's width, below the window's 353 pixels.
@@ -203,6 +254,9 @@ const hands = {
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
     const box = await picture(page).boundingBox();
     assert.ok(box.x >= 0 && box.x + box.width <= 360 && box.width > 300, JSON.stringify(box));
+    // The working's lines wrap within the screen.
+    await page.getByRole("button", { name: "Procedimiento" }).click();
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
   },
 };
 
