@@ -178,8 +178,9 @@ const hands = {
     assert.ok((await svgOf(page)).length > moving.length, "the whole grid after the release");
   },
   async keys(page) {
-    // Keyboard alone: from Calcular, Tab reaches the picture.
+    // Keyboard alone: from Calcular, Tab reaches the picture past Procedimiento.
     await page.getByRole("button", { name: "Calcular" }).focus();
+    await page.keyboard.press("Tab");
     await page.keyboard.press("Tab");
     assert.ok(await picture(page).evaluate((e) => e === document.activeElement));
     for (const key of ["ArrowLeft", "ArrowUp", "Shift+ArrowDown"])
