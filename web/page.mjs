@@ -361,6 +361,10 @@ const ENGLISH_HELP = `
       conditions of existence, the formulas with their numbers and the check, with the final
       values of the results. While it is open it follows every calculation and every change of
       language or of the form of the angles; <b>Copy</b> copies it as text.</p>
+    <p><b>Navigation</b> solves great-circle sailing between two positions (latitude and
+      longitude, as <code>36°32′ N 6°18′ W</code>) and the position triangle of a sight (latitude,
+      declination and hour angle; with the observed altitude, the intercept). It gives the values as
+      lines of a name and a value, with ten decimals.</p>
   `;
 const CHROME = [
   ["#elementos > legend", "textContent", "Data (three elements, in degrees)"],
@@ -375,6 +379,55 @@ const CHROME = [
   const spanish = property.includes("-") ? element.getAttribute(property) : element[property];
   return { element, property, texts: { es: spanish, en: english } };
 });
+
+// The navigation problems, folded under the picture: great-circle sailing and the position
+// triangle of a sight, read and solved by the core as the navigation window does, their answers
+// the command line's lines. The fields take the window's names, in the order of the core's texts.
+const problems = [
+  { form: "ortodromica", texts: "sailing", solve: (typed) => core.sailing(...typed, language),
+    ids: ["txtSalida", "txtLlegada", "txtRadio"] },
+  { form: "posicion", texts: "sight", solve: (typed) => core.sight(...typed, language),
+    ids: ["txtLatitud", "txtDeclinacion", "txtHorario", "txtHorarioGreenwich", "txtLongitud",
+      "txtObservada"] },
+].map(({ form: id, texts: named, solve, ids }) => {
+  const form = document.getElementById(id);
+  const fieldset = form.querySelector("fieldset");
+  const inputs = ids.map((inputId) => {
+    const label = Object.assign(document.createElement("label"), { htmlFor: inputId });
+    const input = Object.assign(document.createElement("input"),
+      { id: inputId, type: "text", autocomplete: "off", spellcheck: false });
+    fieldset.append(label, input);
+    return { label, input };
+  });
+  const problem = { form, named, solve, inputs, solved: false, reason: form.querySelector(".razon"),
+    lines: form.querySelector(".lineas") };
+  form.addEventListener("submit", (event) => {
+    event.preventDefault();
+    solveProblem(problem, true);
+  });
+  return problem;
+});
+
+// A problem's answer: its lines, or why not with its field marked (and focused, after a click).
+function solveProblem(problem, focus) {
+  const answer = problem.solve(problem.inputs.map(({ input }) => input.value));
+  problem.solved = true;
+  problem.reason.hidden = answer.reason === "";
+  problem.reason.textContent = answer.reason;
+  problem.inputs.forEach(({ input }, i) => {
+    input.classList.toggle("marcado", i === answer.fault);
+    input.toggleAttribute("aria-invalid", i === answer.fault);
+  });
+  problem.lines.hidden = answer.lines.length === 0;
+  problem.lines.tBodies[0].replaceChildren(...answer.lines.map(([name, value]) => {
+    const row = document.createElement("tr");
+    const head = Object.assign(document.createElement("th"), { scope: "row", textContent: name });
+    row.append(head, Object.assign(document.createElement("td"), { textContent: value }));
+    return row;
+  }));
+  if (focus && answer.fault >= 0)
+    problem.inputs[answer.fault].input.focus();
+}
 
 const languageChoice = document.getElementById("idioma");
 const formatChoice = document.getElementById("formato");
@@ -409,6 +462,16 @@ function translate() {
   formatChoice.replaceChildren(...words.formats.map(({ code, name }) =>
     Object.assign(document.createElement("option"), { value: code, textContent: name })));
   formatChoice.value = format;
+  const navigation = words.navigation;
+  document.querySelector("#navegacion > summary").textContent = navigation.title;
+  for (const problem of problems) {
+    problem.form.querySelector("legend").textContent = navigation[problem.named];
+    problem.form.querySelector("button").textContent = navigation.calculate;
+    navigation[`${problem.named}Fields`].forEach(({ caption, tip, example }, i) => {
+      problem.inputs[i].label.textContent = caption;
+      Object.assign(problem.inputs[i].input, { title: tip, placeholder: example });
+    });
+  }
 }
 
 // The last click shown again in the language and the form chosen, the picture's words with it.
@@ -431,6 +494,8 @@ languageChoice.addEventListener("change", () => {
   translate();
   presentAgain();
   showWorking();
+  for (const problem of problems.filter((p) => p.solved))
+    solveProblem(problem, false);
 });
 formatChoice.addEventListener("change", () => {
   format = formatChoice.value;

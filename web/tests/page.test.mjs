@@ -8,7 +8,7 @@ import { spawn } from "node:child_process";
 import { once } from "node:events";
 import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
-import { execFileSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import { mkdtempSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { pathToFileURL } from "node:url";
@@ -86,6 +86,10 @@ const rows = [
   { name: "in English, F2 opens the working under its English heading, and Escape closes it",
     choose: { language: "English" }, type: { "side a": "40", "side b": "60", "angle A": "30" },
     submit: "click", expect: { lang: "en", button: "Calculate" }, hand: "workingByKeys" },
+  { name: "Navegación answers the published sight and Cádiz to New York as the command line does",
+    type: {}, hand: "navigation" },
+  { name: "Navegación in English: the command line's English answers",
+    choose: { language: "English" }, type: {}, expect: { lang: "en" }, hand: "navigation" },
   { name: "on a phone 360 px wide: nothing wider than the screen, the picture whole",
     type: sides60, submit: "click", hand: "phone" },
 ];
@@ -153,7 +157,47 @@ async function assertWorkingEndsWithLabels(page) {
   assert.deepEqual(sidesC.map((c) => c.replace(/°$/, "")), labels);
 }
 
+// The problems of Navegación: the fields typed in a form, and the same problem for the desktop
+// program's command line; a problem that cannot be read names the field at fault.
+const NAVIGATION = [
+  { form: "#posicion", typed: { txtLatitud: "43°00,0′ N", txtDeclinacion: "20°06,0′ N", txtHorario: "339" },
+    args: ["--altura", "latitud=43°00,0′ N", "declinacion=20°06,0′ N", "horario=339"],
+    // The published answer: 61°06,7′ and 135,8°.
+    published: [(altitude) => (altitude % 1 * 60).toFixed(1), "6.7", (azimuth) => azimuth.toFixed(1), "135.8"] },
+  { form: "#ortodromica", typed: { txtSalida: "36°32′ N 6°18′ W", txtLlegada: "40°28′ N 73°50′ W" },
+    args: ["--ortodromica", "36°32′ N 6°18′ W", "40°28′ N 73°50′ W"],
+    published: [(miles) => miles.toFixed(1), "3101.2"] },
+  { form: "#posicion", typed: { txtLatitud: "95 N" }, fault: "txtLatitud",
+    args: ["--altura", "latitud=95 N", "declinacion=20°06,0′ N", "horario=339"] },
+];
+
+async function solveNavigation(page, { form, typed }) {
+  for (const [id, text] of Object.entries(typed))
+    await page.locator(`#${id}`).fill(text);
+  await page.locator(`${form} button`).click();
+}
+
 const hands = {
+  async navigation(page) {
+    const language = await page.locator("html").getAttribute("lang");
+    await page.locator("#navegacion > summary").click();
+    for (const { form, typed, args, published = [], fault } of NAVIGATION) {
+      await solveNavigation(page, { form, typed });
+      const native = spawnSync(paths.desktop, ["--idioma", language, ...args], { encoding: "utf8" });
+      const lines = await page.locator(`${form} .lineas tr`).evaluateAll((rows) =>
+        rows.map((row) => [...row.cells].map((cell) => cell.textContent).join("\t")));
+      assert.equal(lines.map((line) => `${line}\n`).join(""), native.stdout);
+      for (let i = 0; i < published.length; i += 2)
+        assert.equal(published[i](Number(lines[i / 2].split("\t")[1])), published[i + 1]);
+      const reason = await page.locator(`${form} .razon`);
+      assert.equal(await reason.isVisible(), fault !== undefined);
+      if (fault) {
+        assert.ok(native.stderr.split("\n")[0].endsWith(`: ${await reason.textContent()}`), native.stderr);
+        assert.ok(await page.locator(`#${fault}`).evaluate((e) => e === document.activeElement));
+      }
+    }
+  },
+
   async drag(page) {
     const before = await svgOf(page);
     await picture(page).scrollIntoViewIfNeeded();
@@ -255,8 +299,10 @@ const hands = {
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
     const box = await picture(page).boundingBox();
     assert.ok(box.x >= 0 && box.x + box.width <= 360 && box.width > 300, JSON.stringify(box));
-    // The working's lines wrap within the screen.
+    // The working's lines, and the navigation's, wrap within the screen.
     await page.getByRole("button", { name: "Procedimiento" }).click();
+    await page.locator("#navegacion > summary").click();
+    await solveNavigation(page, NAVIGATION[1]);
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
   },
 };
@@ -295,7 +341,7 @@ async function visit(context, url, row) {
     picture: named } = row.expect ?? {};
   if (row.submit === "Enter")
     await last.press("Enter");
-  else
+  else if (row.submit === "click")
     await page.getByRole("button", { name: button }).click();
   if (row.choose?.then)
     await choose(row.choose.then);
