@@ -56,10 +56,12 @@
 #include "working/working.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <string_view>
 

@@ -384,12 +384,12 @@ const CHROME = [
 // triangle of a sight, read and solved by the core as the navigation window does, their answers
 // the command line's lines. The fields take the window's names, in the order of the core's texts.
 const problems = [
-  { form: "ortodromica", texts: "sailing", solve: (typed) => core.sailing(...typed, language),
+  { form: "ortodromica", named: "sailing", solve: (typed) => core.sailing(...typed, language),
     ids: ["txtSalida", "txtLlegada", "txtRadio"] },
-  { form: "posicion", texts: "sight", solve: (typed) => core.sight(...typed, language),
+  { form: "posicion", named: "sight", solve: (typed) => core.sight(...typed, language),
     ids: ["txtLatitud", "txtDeclinacion", "txtHorario", "txtHorarioGreenwich", "txtLongitud",
       "txtObservada"] },
-].map(({ form: id, texts: named, solve, ids }) => {
+].map(({ form: id, named, solve, ids }) => {
   const form = document.getElementById(id);
   const fieldset = form.querySelector("fieldset");
   const inputs = ids.map((inputId) => {
