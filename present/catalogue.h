@@ -182,6 +182,7 @@ enum class Text {
     WorkingSearch,
     WorkingFindNext,
     WorkingPrint,
+    WorkingClose,
     ActCopyResults,
     ActCopyImage,
     ActSaveImage,

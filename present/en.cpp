@@ -378,6 +378,8 @@ std::string_view englishText(Text id) {
         return "Find &next";
     case Text::WorkingPrint:
         return "&Print…";
+    case Text::WorkingClose:
+        return "Close";
     case Text::ActFace:
         return "Face the triangle";
     case Text::ActCopyResults:

@@ -379,6 +379,8 @@ std::string_view spanishText(Text id) {
         return "Buscar &siguiente";
     case Text::WorkingPrint:
         return "&Imprimir…";
+    case Text::WorkingClose:
+        return "Cerrar";
     case Text::ActFace:
         return "Mirar al triángulo";
     case Text::ActCopyResults:

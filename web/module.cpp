@@ -15,6 +15,10 @@
 //                                  page shows
 //   present(language, format)      the last click shown again in another language or form of an
 //                                  angle, without calculating it again
+//   working(language, format)      the working of the last click ("Procedimiento") as text, in
+//                                  the language and the form of an angle, with the decimal
+//                                  separator of that click: its final values are the labels that
+//                                  present shows
 //   turn(inclination, rotation)    a turn by hand of the given degrees, as the window's drag and
 //                                  arrow keys ask for: the texts that the fields "Inclinación" and
 //                                  "Rotación" then show, or null while the turn is too small for
@@ -25,7 +29,20 @@
 //                                  pixels in the readable or the classic style, its grid thinned
 //                                  while `moving`: the picture's SVG document, as the window saves
 //                                  it, and what the window says about it in the language
-// A language or a form not known is taken as Spanish or decimal degrees.
+//   sailing(departure, arrival, radius, language)
+//                                  great-circle sailing between two positions as printed, on a
+//                                  sphere of the radius in kilometres (blank: the Earth's mean
+//                                  radius), as the navigation window and `esferica --ortodromica`
+//                                  solve it: the command line's lines, each a name and a value,
+//                                  or why not and the field at fault (0 the departure, 1 the
+//                                  arrival, 2 the radius)
+//   sight(latitude, declination, hourAngle, greenwichHourAngle, longitude, observed, language)
+//                                  the position triangle of a sight, a blank text being a datum
+//                                  not given, as `esferica --altura` solves it: its lines, or why
+//                                  not and the datum at fault, in the order of the arguments
+// The reasons quote a value with the decimal separator of the last click. A language or a form
+// not known is taken as Spanish or decimal degrees.
+#include "cli/navigation.h"
 #include "command/calculate.h"
 #include "command/numbers.h"
 #include "drawing/record.h"
@@ -35,11 +52,18 @@
 #include "present/format.h"
 #include "present/units.h"
 #include "present/view.h"
+#include "working/text.h"
+#include "working/working.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
+#include <numbers>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace esferica {
 
@@ -111,6 +135,52 @@ val captions(const Catalogue& words) {
     return list;
 }
 
+// A field's texts in the navigation problems: caption, tooltip and the example it shows while
+// empty (none where the catalogue has none).
+struct NavigationField {
+    Text caption;
+    Text tip;
+    std::optional<Text> example;
+};
+constexpr std::array kSailingFields{
+    NavigationField{Text::NavCaptionDeparture, Text::NavTipPosition, {}},
+    NavigationField{Text::NavCaptionArrival, Text::NavTipPosition, {}},
+    NavigationField{Text::NavCaptionRadius, Text::NavTipRadius, {}},
+};
+// In the order of SightDatum.
+constexpr std::array<NavigationField, kSightData> kSightFields{{
+    {Text::NavCaptionLatitude, Text::NavTipLatitude, Text::NavExampleLatitude},
+    {Text::NavCaptionDeclination, Text::NavTipDeclination, Text::NavExampleDeclination},
+    {Text::NavCaptionHourAngle, Text::NavTipHourAngle, {}},
+    {Text::NavCaptionGreenwich, Text::NavTipGreenwich, {}},
+    {Text::NavCaptionLongitude, Text::NavTipLongitude, {}},
+    {Text::NavCaptionObserved, Text::NavTipObserved, Text::NavExampleObserved},
+}};
+
+template <std::size_t N>
+val navigationFields(const std::array<NavigationField, N>& fields, const Catalogue& said) {
+    val list = val::array();
+    for (const NavigationField& f : fields) {
+        val field = val::object();
+        field.set("caption", unmarked(said.text(f.caption)));
+        field.set("tip", std::string(said.text(f.tip)));
+        field.set("example", f.example ? std::string(said.text(*f.example)) : std::string());
+        list.call<void>("push", field);
+    }
+    return list;
+}
+
+val navigationTexts(const Catalogue& said) {
+    val texts = val::object();
+    texts.set("title", std::string(said.text(Text::NavWindowTitle)));
+    texts.set("sailing", unmarked(said.text(Text::NavTabSailing)));
+    texts.set("sight", unmarked(said.text(Text::NavTabSight)));
+    texts.set("calculate", unmarked(said.text(Text::NavCaptionCalculate)));
+    texts.set("sailingFields", navigationFields(kSailingFields, said));
+    texts.set("sightFields", navigationFields(kSightFields, said));
+    return texts;
+}
+
 val fields(const std::string& language) {
     const Catalogue& said = words(language);
     val defaults = val::array();
@@ -138,16 +208,26 @@ val fields(const std::string& language) {
     result.set("copyResults", unmarked(said.text(Text::ActCopyResults)));
     result.set("classic", unmarked(said.text(Text::ActClassic)));
     result.set("sphere", unmarked(said.text(Text::AccessibleSphere)));
+    result.set("working", unmarked(said.text(Text::WinWorking)));
+    result.set("workingTitle", unmarked(said.text(Text::WorkingTitle)));
+    result.set("copy", unmarked(said.text(Text::ActCopy)));
+    result.set("close", unmarked(said.text(Text::WorkingClose)));
+    result.set("navigation", navigationTexts(said));
     result.set("formats", formats);
     return result;
 }
 
-val shownView(const std::string& language, const std::string& format) {
-    const Calculation& calc = calculator().last();
+// The units of the page's results: the form of an angle chosen, the last click's separator.
+Units shownUnits(const std::string& format) {
     Units units;
     units.format = angleFormatNamed(format).value_or(AngleFormat::Decimal);
     units.decimalSeparator = lastSeparator();
-    const View shown = present(calc, units, words(language));
+    return units;
+}
+
+val shownView(const std::string& language, const std::string& format) {
+    const Calculation& calc = calculator().last();
+    const View shown = present(calc, shownUnits(format), words(language));
 
     val labels = val::array(), precise = val::array();
     for (const Shown& result : shown.results) {
@@ -184,6 +264,93 @@ val calculate(const val& texts, const std::string& separator, const std::string&
     lastSeparator() = separator;
     calculator().calculate(typed);
     return shownView(language, format);
+}
+
+std::string working(const std::string& language, const std::string& format) {
+    const Language said = languageNamed(language).value_or(Language::Spanish);
+    return renderWorking(workingOf(calculator().last()),
+                         workingStyle(said, shownUnits(format), ResultsShown::Labels));
+}
+
+// `text` without the blanks around it.
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// A solved problem as the page shows it: the command line's lines, each split into its name and
+// its value at the tab.
+val answered(const std::string& lines) {
+    val shown = val::array();
+    std::string_view rest = lines;
+    while (!rest.empty()) {
+        const std::string_view line = rest.substr(0, rest.find('\n'));
+        rest.remove_prefix(std::min(rest.size(), line.size() + 1));
+        const std::size_t tab = line.find('\t');
+        val pair = val::array();
+        pair.call<void>("push", std::string(line.substr(0, tab)));
+        pair.call<void>("push", tab == std::string_view::npos ? std::string()
+                                                              : std::string(line.substr(tab + 1)));
+        shown.call<void>("push", pair);
+    }
+    val result = val::object();
+    result.set("lines", shown);
+    result.set("reason", std::string());
+    result.set("fault", -1);
+    return result;
+}
+
+val refused(const std::string& reason, std::size_t fault) {
+    val result = val::object();
+    result.set("lines", val::array());
+    result.set("reason", reason);
+    result.set("fault", static_cast<int>(fault));
+    return result;
+}
+
+val sailing(const std::string& departure, const std::string& arrival, const std::string& radius,
+            const std::string& language) {
+    const Catalogue& said = words(language);
+    // As the navigation window reads the radius: first, but told after a position not read,
+    // as the fields stand.
+    constexpr std::size_t kRadiusField = 2;
+    const std::string_view typed = trimmed(radius);
+    double radiusKm = kMeanEarthRadiusKm;
+    bool radiusRead = true;
+    if (!typed.empty()) {
+        const NumberReading r = readNumber(typed);
+        // Half a great circle in kilometres must be a number too.
+        radiusRead = r.read == typed.size() && r.value && r.value->value() > 0 &&
+                     std::isfinite(r.value->value() * std::numbers::pi);
+        if (radiusRead)
+            radiusKm = r.value->value();
+    }
+    const RouteReading route = readRoute(departure, arrival, radiusKm, lastSeparator(), said);
+    if (!route.sailing)
+        return refused(route.reason, route.fault);
+    if (!radiusRead)
+        return refused(said.fill(Text::NavRadiusReason, {{"radius", said.quoted(radius)}}),
+                       kRadiusField);
+    return answered(sailingLines(*route.sailing, said));
+}
+
+val sight(const std::string& latitude, const std::string& declination, const std::string& hourAngle,
+          const std::string& greenwichHourAngle, const std::string& longitude,
+          const std::string& observed, const std::string& language) {
+    const Catalogue& said = words(language);
+    const std::array<const std::string*, kSightData> typed{
+        &latitude, &declination, &hourAngle, &greenwichHourAngle, &longitude, &observed};
+    SightTexts texts;
+    for (std::size_t d = 0; d < kSightData; ++d)
+        if (!trimmed(*typed[d]).empty())
+            texts[d] = *typed[d];
+    const SightReading reading = readSight(texts, lastSeparator(), said);
+    if (!reading.sight)
+        return refused(reading.reason, static_cast<std::size_t>(reading.fault));
+    return answered(sightLines(*reading.sight, said));
 }
 
 val turn(double inclinationDeg, double rotationDeg) {
@@ -227,8 +394,11 @@ EMSCRIPTEN_BINDINGS(esferica) {
     emscripten::function("fields", &fields);
     emscripten::function("calculate", &calculate);
     emscripten::function("present", &shownView);
+    emscripten::function("working", &working);
     emscripten::function("turn", &turn);
     emscripten::function("draw", &draw);
+    emscripten::function("sailing", &sailing);
+    emscripten::function("sight", &sight);
 }
 
 } // namespace esferica

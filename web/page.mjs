@@ -71,6 +71,11 @@ const pictureStatus = document.getElementById("lblEstado");
 const classic = document.getElementById("actDibujoClasico");
 const copyButton = document.getElementById("copiarResultados");
 const saveButtons = [document.getElementById("guardarSvg"), document.getElementById("guardarPng")];
+const workingButton = document.getElementById("cmdProcedimiento");
+const workingPanel = document.getElementById("frmProcedimiento");
+const workingText = document.getElementById("txtProcedimiento");
+const workingCopy = document.getElementById("copiarProcedimiento");
+const workingClose = document.getElementById("cerrarProcedimiento");
 const inclinationField = fields[ELEMENTS + 2].input;
 const rotationField = fields[ELEMENTS + 3].input;
 
@@ -192,7 +197,7 @@ new ResizeObserver(() => {
 // Editing an element after a click leaves the results and the picture of other data: greyed, and
 // neither copied nor saved until the next click. Turning changes only the option fields.
 function outdate() {
-  for (const shown of [picture, document.getElementById("resultados")])
+  for (const shown of [picture, document.getElementById("resultados"), workingText])
     shown.classList.add("anticuado");
   copyButton.disabled = true;
   for (const button of saveButtons)
@@ -217,19 +222,21 @@ function stillSvg() {
   return drawing.svg;
 }
 
-copyButton.addEventListener("click", async () => {
+// Puts `text` on the clipboard from `button`.
+async function copy(text, button) {
   try {
-    await navigator.clipboard.writeText(table);
+    await navigator.clipboard.writeText(text);
   } catch {
     // Where the page may not write the clipboard (some browsers from the disk), the old way.
-    const area = Object.assign(document.createElement("textarea"), { value: table });
+    const area = Object.assign(document.createElement("textarea"), { value: text });
     document.body.append(area);
     area.select();
     document.execCommand("copy");
     area.remove();
-    copyButton.focus();
+    button.focus();
   }
-});
+}
+copyButton.addEventListener("click", () => copy(table, copyButton));
 saveButtons[0].addEventListener("click", () => {
   offer(new Blob([stillSvg()], { type: "image/svg+xml" }), "triangulo.svg");
 });
@@ -249,6 +256,44 @@ saveButtons[1].addEventListener("click", () => {
   };
   image.src = url;
 });
+
+// The working of the last click, "Procedimiento": opened under the results by its button or F2,
+// beside which the page stays usable, it follows every click and every change of language or of
+// form while it is open.
+function showWorking() {
+  if (workingPanel.open)
+    workingText.textContent = core.working(language, format);
+}
+function openWorking() {
+  if (!workingPanel.open) {
+    workingPanel.show();
+    workingButton.setAttribute("aria-expanded", "true");
+    showWorking();
+  }
+  workingText.focus();
+}
+workingButton.addEventListener("click", openWorking);
+document.addEventListener("keydown", (event) => {
+  if (event.key === "F2" && !(event.ctrlKey || event.altKey || event.metaKey || event.shiftKey)) {
+    event.preventDefault();
+    openWorking();
+  }
+});
+// Closed by its button or Escape, the focus back on the button that opened it.
+function closeWorking() {
+  workingPanel.close();
+  workingButton.setAttribute("aria-expanded", "false");
+  workingButton.focus();
+}
+workingCopy.addEventListener("click", () => copy(workingText.textContent, workingCopy));
+workingClose.addEventListener("click", closeWorking);
+workingPanel.addEventListener("keydown", (event) => {
+  if (event.key === "Escape") {
+    event.preventDefault();
+    closeWorking();
+  }
+});
+
 const announcement = document.getElementById("anuncio");
 let calculated = false; // whether there is a click to show again in another language or form
 
@@ -276,8 +321,9 @@ function show(view) {
   calculated = true;
   fill(view);
   announcement.textContent = view.announcement;
-  for (const shown of [picture, document.getElementById("resultados")])
+  for (const shown of [picture, document.getElementById("resultados"), workingText])
     shown.classList.remove("anticuado");
+  showWorking();
   copyButton.disabled = table === "";
   moving = false;
   clearTimeout(settle);
@@ -311,6 +357,14 @@ const ENGLISH_HELP = `
       everything in thin lines.</p>
     <p><b>Copy results</b> copies the table of results with ten decimals, ready to paste into a
       spreadsheet. <b>Save SVG</b> and <b>Save PNG</b> save the drawing.</p>
+    <p><b>Working</b> (or F2) shows under the results how the triangle was solved: the case, the
+      conditions of existence, the formulas with their numbers and the check, with the final
+      values of the results. While it is open it follows every calculation and every change of
+      language or of the form of the angles; <b>Copy</b> copies it as text.</p>
+    <p><b>Navigation</b> solves great-circle sailing between two positions (latitude and
+      longitude, as <code>36°32′ N 6°18′ W</code>) and the position triangle of a sight (latitude,
+      declination and hour angle; with the observed altitude, the intercept). It gives the values as
+      lines of a name and a value, with ten decimals.</p>
   `;
 const CHROME = [
   ["#elementos > legend", "textContent", "Data (three elements, in degrees)"],
@@ -325,6 +379,55 @@ const CHROME = [
   const spanish = property.includes("-") ? element.getAttribute(property) : element[property];
   return { element, property, texts: { es: spanish, en: english } };
 });
+
+// The navigation problems, folded under the picture: great-circle sailing and the position
+// triangle of a sight, read and solved by the core as the navigation window does, their answers
+// the command line's lines. The fields take the window's names, in the order of the core's texts.
+const problems = [
+  { form: "ortodromica", named: "sailing", solve: (typed) => core.sailing(...typed, language),
+    ids: ["txtSalida", "txtLlegada", "txtRadio"] },
+  { form: "posicion", named: "sight", solve: (typed) => core.sight(...typed, language),
+    ids: ["txtLatitud", "txtDeclinacion", "txtHorario", "txtHorarioGreenwich", "txtLongitud",
+      "txtObservada"] },
+].map(({ form: id, named, solve, ids }) => {
+  const form = document.getElementById(id);
+  const fieldset = form.querySelector("fieldset");
+  const inputs = ids.map((inputId) => {
+    const label = Object.assign(document.createElement("label"), { htmlFor: inputId });
+    const input = Object.assign(document.createElement("input"),
+      { id: inputId, type: "text", autocomplete: "off", spellcheck: false });
+    fieldset.append(label, input);
+    return { label, input };
+  });
+  const problem = { form, named, solve, inputs, solved: false, reason: form.querySelector(".razon"),
+    lines: form.querySelector(".lineas") };
+  form.addEventListener("submit", (event) => {
+    event.preventDefault();
+    solveProblem(problem, true);
+  });
+  return problem;
+});
+
+// A problem's answer: its lines, or why not with its field marked (and focused, after a click).
+function solveProblem(problem, focus) {
+  const answer = problem.solve(problem.inputs.map(({ input }) => input.value));
+  problem.solved = true;
+  problem.reason.hidden = answer.reason === "";
+  problem.reason.textContent = answer.reason;
+  problem.inputs.forEach(({ input }, i) => {
+    input.classList.toggle("marcado", i === answer.fault);
+    input.toggleAttribute("aria-invalid", i === answer.fault);
+  });
+  problem.lines.hidden = answer.lines.length === 0;
+  problem.lines.tBodies[0].replaceChildren(...answer.lines.map(([name, value]) => {
+    const row = document.createElement("tr");
+    const head = Object.assign(document.createElement("th"), { scope: "row", textContent: name });
+    row.append(head, Object.assign(document.createElement("td"), { textContent: value }));
+    return row;
+  }));
+  if (focus && answer.fault >= 0)
+    problem.inputs[answer.fault].input.focus();
+}
 
 const languageChoice = document.getElementById("idioma");
 const formatChoice = document.getElementById("formato");
@@ -350,11 +453,25 @@ function translate() {
   document.querySelector("#resultados thead th:nth-child(3)").textContent = words.additionalIfAny;
   pictureStatus.setAttribute("aria-label", words.status);
   copyButton.textContent = words.copyResults;
+  workingButton.textContent = words.working;
+  document.getElementById("procedimiento-titulo").textContent = words.workingTitle;
+  workingCopy.textContent = words.copy;
+  workingClose.textContent = words.close;
   classic.nextSibling.textContent = ` ${words.classic}`;
   picture.setAttribute("aria-label", words.sphere);
   formatChoice.replaceChildren(...words.formats.map(({ code, name }) =>
     Object.assign(document.createElement("option"), { value: code, textContent: name })));
   formatChoice.value = format;
+  const navigation = words.navigation;
+  document.querySelector("#navegacion > summary").textContent = navigation.title;
+  for (const problem of problems) {
+    problem.form.querySelector("legend").textContent = navigation[problem.named];
+    problem.form.querySelector("button").textContent = navigation.calculate;
+    navigation[`${problem.named}Fields`].forEach(({ caption, tip, example }, i) => {
+      problem.inputs[i].label.textContent = caption;
+      Object.assign(problem.inputs[i].input, { title: tip, placeholder: example });
+    });
+  }
 }
 
 // The last click shown again in the language and the form chosen, the picture's words with it.
@@ -376,10 +493,14 @@ languageChoice.addEventListener("change", () => {
   words = core.fields(language);
   translate();
   presentAgain();
+  showWorking();
+  for (const problem of problems.filter((p) => p.solved))
+    solveProblem(problem, false);
 });
 formatChoice.addEventListener("change", () => {
   format = formatChoice.value;
   presentAgain();
+  showWorking();
 });
 translate();
 

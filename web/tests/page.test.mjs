@@ -8,7 +8,7 @@ import { spawn } from "node:child_process";
 import { once } from "node:events";
 import { join } from "node:path";
 import { after, before, describe, test } from "node:test";
-import { execFileSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import { mkdtempSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { pathToFileURL } from "node:url";
@@ -81,6 +81,15 @@ const rows = [
     type: { "lado a": "40", "ángulo A": "50", "ángulo B": "70" }, submit: "click", hand: "save" },
   { name: "the page's picture looks like the desktop's picture of the same view",
     type: { "lado a": "40", "ángulo A": "50", "ángulo B": "70" }, submit: "click", hand: "desktop" },
+  { name: "Procedimiento shows the working beside the results, following the form and each click",
+    type: { "lado a": "40", "lado b": "60", "ángulo A": "30" }, submit: "click", hand: "working" },
+  { name: "in English, F2 opens the working under its English heading, and Escape closes it",
+    choose: { language: "English" }, type: { "side a": "40", "side b": "60", "angle A": "30" },
+    submit: "click", expect: { lang: "en", button: "Calculate" }, hand: "workingByKeys" },
+  { name: "Navegación answers the published sight and Cádiz to New York as the command line does",
+    type: {}, hand: "navigation" },
+  { name: "Navegación in English: the command line's English answers",
+    choose: { language: "English" }, type: {}, expect: { lang: "en" }, hand: "navigation" },
   { name: "on a phone 360 px wide: nothing wider than the screen, the picture whole",
     type: sides60, submit: "click", hand: "phone" },
 ];
@@ -129,7 +138,66 @@ async function pictureDifference(context, a, b, side) {
   return share;
 }
 
+// The working that the page shows, and the values of side c that its two triangles end with.
+async function shownWorking(page, name) {
+  const panel = page.getByRole("dialog", { name });
+  assert.ok(await panel.isVisible(), name);
+  const text = await panel.locator("pre").textContent();
+  return { text, sidesC: [...text.matchAll(/→ c = (.*)$/gm)].map((m) => m[1]) };
+}
+// The working ends with the labels of the page's results: decimal degrees carry their mark.
+async function assertWorkingEndsWithLabels(page) {
+  const { sidesC } = await shownWorking(page, "Procedimiento");
+  const labels = [];
+  for (const name of ["Solución, lado c", "Solución adicional, lado c"]) {
+    const label = await page.getByRole("cell", { name, exact: true }).textContent();
+    if (label !== "")
+      labels.push(label);
+  }
+  assert.deepEqual(sidesC.map((c) => c.replace(/°$/, "")), labels);
+}
+
+// The problems of Navegación: the fields typed in a form, and the same problem for the desktop
+// program's command line; a problem that cannot be read names the field at fault.
+const NAVIGATION = [
+  { form: "#posicion", typed: { txtLatitud: "43°00,0′ N", txtDeclinacion: "20°06,0′ N", txtHorario: "339" },
+    args: ["--altura", "latitud=43°00,0′ N", "declinacion=20°06,0′ N", "horario=339"],
+    // The published answer: 61°06,7′ and 135,8°.
+    published: [(altitude) => (altitude % 1 * 60).toFixed(1), "6.7", (azimuth) => azimuth.toFixed(1), "135.8"] },
+  { form: "#ortodromica", typed: { txtSalida: "36°32′ N 6°18′ W", txtLlegada: "40°28′ N 73°50′ W" },
+    args: ["--ortodromica", "36°32′ N 6°18′ W", "40°28′ N 73°50′ W"],
+    published: [(miles) => miles.toFixed(1), "3101.2"] },
+  { form: "#posicion", typed: { txtLatitud: "95 N" }, fault: "txtLatitud",
+    args: ["--altura", "latitud=95 N", "declinacion=20°06,0′ N", "horario=339"] },
+];
+
+async function solveNavigation(page, { form, typed }) {
+  for (const [id, text] of Object.entries(typed))
+    await page.locator(`#${id}`).fill(text);
+  await page.locator(`${form} button`).click();
+}
+
 const hands = {
+  async navigation(page) {
+    const language = await page.locator("html").getAttribute("lang");
+    await page.locator("#navegacion > summary").click();
+    for (const { form, typed, args, published = [], fault } of NAVIGATION) {
+      await solveNavigation(page, { form, typed });
+      const native = spawnSync(paths.desktop, ["--idioma", language, ...args], { encoding: "utf8" });
+      const lines = await page.locator(`${form} .lineas tr`).evaluateAll((rows) =>
+        rows.map((row) => [...row.cells].map((cell) => cell.textContent).join("\t")));
+      assert.equal(lines.map((line) => `${line}\n`).join(""), native.stdout);
+      for (let i = 0; i < published.length; i += 2)
+        assert.equal(published[i](Number(lines[i / 2].split("\t")[1])), published[i + 1]);
+      const reason = await page.locator(`${form} .razon`);
+      assert.equal(await reason.isVisible(), fault !== undefined);
+      if (fault) {
+        assert.ok(native.stderr.split("\n")[0].endsWith(`: ${await reason.textContent()}`), native.stderr);
+        assert.ok(await page.locator(`#${fault}`).evaluate((e) => e === document.activeElement));
+      }
+    }
+  },
+
   async drag(page) {
     const before = await svgOf(page);
     await picture(page).scrollIntoViewIfNeeded();
@@ -154,8 +222,9 @@ const hands = {
     assert.ok((await svgOf(page)).length > moving.length, "the whole grid after the release");
   },
   async keys(page) {
-    // Keyboard alone: from Calcular, Tab reaches the picture.
+    // Keyboard alone: from Calcular, Tab reaches the picture past Procedimiento.
     await page.getByRole("button", { name: "Calcular" }).focus();
+    await page.keyboard.press("Tab");
     await page.keyboard.press("Tab");
     assert.ok(await picture(page).evaluate((e) => e === document.activeElement));
     for (const key of ["ArrowLeft", "ArrowUp", "Shift+ArrowDown"])
@@ -195,6 +264,33 @@ const hands = {
       `data:image/svg+xml;base64,${shown}`, 353);
     assert.ok(difference < 0.01, `${(100 * difference).toFixed(2)} % of the pixels differ`);
   },
+  async working(page) {
+    await page.getByRole("button", { name: "Procedimiento" }).click();
+    const { text } = await shownWorking(page, "Procedimiento");
+    assert.ok(text.includes("B₁ = 42,35°, B₂ = 180° − B₁ = 137,65°"), text);
+    await assertWorkingEndsWithLabels(page);
+    // Open beside the page, it follows a change of form and the next click.
+    await page.locator("#formato").selectOption({ label: "Grados, minutos y segundos" });
+    await assertWorkingEndsWithLabels(page);
+    await page.getByRole("textbox", { name: "lado a", exact: true }).fill("50");
+    await page.getByRole("button", { name: "Calcular" }).click();
+    await assertWorkingEndsWithLabels(page);
+    await page.getByRole("button", { name: "Copiar", exact: true }).click();
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
+      (await shownWorking(page, "Procedimiento")).text);
+    await page.getByRole("button", { name: "Cerrar" }).click();
+    assert.ok(!(await page.getByRole("dialog").isVisible()));
+  },
+  async workingByKeys(page) {
+    await page.keyboard.press("F2");
+    const panel = page.getByRole("dialog", { name: "Working" });
+    assert.equal(await panel.getByRole("heading").textContent(), "Working");
+    assert.ok(await panel.locator("pre").evaluate((e) => e === document.activeElement));
+    await page.keyboard.press("Escape");
+    assert.ok(!(await panel.isVisible()));
+    assert.ok(await page.getByRole("button", { name: "Working" })
+      .evaluate((e) => e === document.activeElement));
+  },
   async phone(page) {
     await page.setViewportSize({ width: 360, height: 740 });
     // Drawn again at the page's width, below the window's 353 pixels.
@@ -203,6 +299,11 @@ const hands = {
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
     const box = await picture(page).boundingBox();
     assert.ok(box.x >= 0 && box.x + box.width <= 360 && box.width > 300, JSON.stringify(box));
+    // The working's lines, and the navigation's, wrap within the screen.
+    await page.getByRole("button", { name: "Procedimiento" }).click();
+    await page.locator("#navegacion > summary").click();
+    await solveNavigation(page, NAVIGATION[1]);
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 360));
   },
 };
 
@@ -240,7 +341,7 @@ async function visit(context, url, row) {
     picture: named } = row.expect ?? {};
   if (row.submit === "Enter")
     await last.press("Enter");
-  else
+  else if (row.submit === "click")
     await page.getByRole("button", { name: button }).click();
   if (row.choose?.then)
     await choose(row.choose.then);
