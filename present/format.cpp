@@ -150,6 +150,10 @@ std::string sexagesimal(double degrees, bool seconds, int decimals,
 } // namespace
 
 std::string exponentText(double value, int decimals, std::string_view decimalSeparator) {
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "∞" : "-∞";
     char buf[64];
     const auto [end, ec] =
         toChars(buf, buf + sizeof buf, value, std::chars_format::scientific, decimals);
@@ -161,6 +165,8 @@ std::string exponentText(double value, int decimals, std::string_view decimalSep
 }
 
 std::string degreesText(double d, std::string_view decimalSeparator) {
+    if (!std::isfinite(d))
+        return exponentText(d, 0, decimalSeparator);
     if (std::fabs(d) >= kExponentFrom) {
         // Fourteen decimals, the trailing zeros of the mantissa dropped.
         std::string text = exponentText(d, 14, ".");
@@ -200,7 +206,7 @@ std::string degreesWithSign(double degrees, std::string_view decimalSeparator) {
 
 std::string decimalText(double value, int decimals, std::string_view decimalSeparator) {
     decimals = clampedDecimals(decimals);
-    if (std::fabs(value) >= kExponentFrom)
+    if (!(std::fabs(value) < kExponentFrom))
         return exponentText(value, decimals, decimalSeparator);
     const std::string digits = fixed(value, decimals);
     std::string text(value < 0 && showsNonZeroDigit(digits) ? 1 : 0, '-');

@@ -33,7 +33,9 @@ void appendHundredths(std::string& text, std::uint64_t hundredths,
 std::string degreesWithSign(double degrees, std::string_view decimalSeparator);
 
 // `value` in scientific notation with `decimals` digits after the separator and an upper-case E
-// followed by the exponent's sign and at least two digits ("1.2345000000E+20").
+// followed by the exponent's sign and at least two digits ("1.2345000000E+20"). A value no number
+// of the program should be, but a text is written for, as every text of a number here: "∞",
+// "-∞", "NaN".
 std::string exponentText(double value, int decimals, std::string_view decimalSeparator);
 
 // `value` with `decimals` decimals (0 to kMaxDecimals), rounded from the exact value of the

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <numbers>
 #include <set>
 #include <string>
@@ -63,6 +64,10 @@ TEST(DegreesText, HugeValuesUseAnExponent) {
     EXPECT_EQ(degreesText(1e15, "."), "1E+15");
     EXPECT_EQ(degreesText(-1.5e20, ","), "-1,5E+20");
     EXPECT_EQ(degreesText(1.7976931348623157e308, "."), "1.79769313486232E+308");
+    // Beyond the doubles: a text all the same, never a crash.
+    EXPECT_EQ(degreesText(std::numeric_limits<double>::infinity(), "."), "∞");
+    EXPECT_EQ(decimalText(-std::numeric_limits<double>::infinity(), 10, "."), "-∞");
+    EXPECT_EQ(decimalText(std::nan(""), 10, "."), "NaN");
 }
 
 // A result is held in radians and labelled in degrees.
