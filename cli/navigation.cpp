@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <istream>
+#include <numbers>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -152,12 +153,12 @@ SailingWords sailingWords(std::span<const std::string_view> words, double radius
             request.malformed = w.text(Text::NavRadiusMissing);
             return request;
         }
-        const NumberReading radius = readNumber(words[i]);
-        if (radius.read != words[i].size() || !radius.value || !(*radius.value > 0)) {
+        const std::optional<double> radius = readRadius(words[i]);
+        if (!radius) {
             request.malformed = w.fill(Text::NavRadiusBad, {{"radius", w.quoted(words[i])}});
             return request;
         }
-        request.radiusKm = radius.value->value();
+        request.radiusKm = *radius;
     }
     return request;
 }
@@ -310,6 +311,14 @@ int answerWords(const Answer& a, Text usage, std::ostream& out, std::ostream& er
 }
 
 } // namespace
+
+std::optional<double> readRadius(std::string_view typed) {
+    const NumberReading r = readNumber(typed);
+    if (r.read != typed.size() || !r.value || !(r.value->value() > 0) ||
+        !std::isfinite(r.value->value() * std::numbers::pi))
+        return std::nullopt;
+    return r.value->value();
+}
 
 RouteReading readRoute(std::string_view departure, std::string_view arrival, double radiusKm,
                        std::string_view decimalSeparator, const Catalogue& words) {

@@ -54,6 +54,10 @@ RouteReading readRoute(std::string_view departure, std::string_view arrival,
                        std::string_view decimalSeparator = ".",
                        const Catalogue& words = Catalogue::spanish());
 
+// A sphere's radius in kilometres from its text, which must be read whole as a number over 0 whose
+// half great circle is a number too (the longest distance); none otherwise.
+std::optional<double> readRadius(std::string_view typed);
+
 // The data of a sight, as --altura names them: latitud, declinacion, horario, horario_greenwich,
 // longitud, observada.
 enum class SightDatum { Latitude, Declination, HourAngle, GreenwichHourAngle, Longitude, Observed };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt/navigation/navigationtexts.h"
+#include "present/navigationtexts.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texts of the navigation window (qt/navigation/frmNavegacion.h), without Qt, in the language
-// of the catalogue given: its captions by object name, the names and values of its results as a
-// navigator writes them, and what it says about a problem without a triangle or with data not
-// read whole. The reasons for an angle not read and the copied lines are the command line's
-// (cli/navigation.h).
+// The texts of the navigation problems as the navigation window (qt/navigation/frmNavegacion.h)
+// and the page show them, in the language of the catalogue given: its captions by object name, the
+// names and values of its results as a navigator writes them, and what it says about a problem
+// without a triangle or with data not read whole. The reasons for an angle not read and the copied
+// lines are the command line's (cli/navigation.h).
 //
 // Values are written with the user's decimal separator: positions and altitudes in degrees and
 // minutes to 0.1′ with their hemisphere letter (43°00,0′ N, 52°07,1′ W), courses and azimuths as
@@ -11,7 +11,8 @@
 // The letters of the hemispheres and the quadrants are the same in every language.
 #pragma once
 
-#include "cli/navigation.h"
+#include "navigation/sailing.h"
+#include "navigation/sight.h"
 #include "present/catalogue.h"
 
 #include <array>

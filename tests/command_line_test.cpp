@@ -224,6 +224,14 @@ TEST(CommandLine, AnswersEachRequestOnItsStreamWithItsStatus) {
          2,
          "",
          "Datos mal escritos: El radio «0» no es un número de kilómetros mayor que 0."},
+        // Half a great circle of that radius is beyond the doubles: the distance could not be
+        // written.
+        {"a radius too large for the longest distance",
+         {"--ortodromica", "0 0", "0 179", "--radio", "1e308"},
+         "",
+         2,
+         "",
+         "Datos mal escritos: El radio «1e308» no es un número de kilómetros mayor que 0."},
         {"a sight and its intercept",
          {"--altura", "latitud=43°00,0'N", "declinacion=20°06,0'N", "horario=339",
           "observada=61°10,0'"},

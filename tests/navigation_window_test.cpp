@@ -4,7 +4,7 @@
 // triangle shown in the main window.
 
 #include "cli/navigation.h"
-#include "qt/navigation/navigationtexts.h"
+#include "present/navigationtexts.h"
 #include "tests/support/messages.h"
 #include "tests/support/spanish_words.h"
 #include "tests/support/window_test.h"

@@ -29,19 +29,21 @@
 //                                  pixels in the readable or the classic style, its grid thinned
 //                                  while `moving`: the picture's SVG document, as the window saves
 //                                  it, and what the window says about it in the language
-//   sailing(departure, arrival, radius, language)
+//   sailing(departure, arrival, radius, separator, language)
 //                                  great-circle sailing between two positions as printed, on a
 //                                  sphere of the radius in kilometres (blank: the Earth's mean
-//                                  radius), as the navigation window and `esferica --ortodromica`
-//                                  solve it: the command line's lines, each a name and a value,
-//                                  or why not and the field at fault (0 the departure, 1 the
-//                                  arrival, 2 the radius)
-//   sight(latitude, declination, hourAngle, greenwichHourAngle, longitude, observed, language)
+//                                  radius), as the navigation window solves it: its results as it
+//                                  shows them ("3101,2 millas (5747,4 km)"), each a name and a
+//                                  value, and its note; or why not and the field at fault (0 the
+//                                  departure, 1 the arrival, 2 the radius)
+//   sight(latitude, declination, hourAngle, greenwichHourAngle, longitude, observed, separator,
+//         language)
 //                                  the position triangle of a sight, a blank text being a datum
-//                                  not given, as `esferica --altura` solves it: its lines, or why
-//                                  not and the datum at fault, in the order of the arguments
-// The reasons quote a value with the decimal separator of the last click. A language or a form
-// not known is taken as Spanish or decimal degrees.
+//                                  not given, as the navigation window solves it: its results
+//                                  ("61°06,7′") and its note, or why not and the datum at fault,
+//                                  in the order of the arguments
+// The reasons of a click write numbers with its decimal separator; the navigation problems with
+// the one they are given. A language or a form not known is taken as Spanish or decimal degrees.
 #include "cli/navigation.h"
 #include "command/calculate.h"
 #include "command/numbers.h"
@@ -50,6 +52,7 @@
 #include "numeric/angles.h"
 #include "present/catalogue.h"
 #include "present/format.h"
+#include "present/navigationtexts.h"
 #include "present/units.h"
 #include "present/view.h"
 #include "working/text.h"
@@ -135,47 +138,36 @@ val captions(const Catalogue& words) {
     return list;
 }
 
-// A field's texts in the navigation problems: caption, tooltip and the example it shows while
-// empty (none where the catalogue has none).
-struct NavigationField {
-    Text caption;
-    Text tip;
-    std::optional<Text> example;
-};
-constexpr std::array kSailingFields{
-    NavigationField{Text::NavCaptionDeparture, Text::NavTipPosition, {}},
-    NavigationField{Text::NavCaptionArrival, Text::NavTipPosition, {}},
-    NavigationField{Text::NavCaptionRadius, Text::NavTipRadius, {}},
-};
-// In the order of SightDatum.
-constexpr std::array<NavigationField, kSightData> kSightFields{{
-    {Text::NavCaptionLatitude, Text::NavTipLatitude, Text::NavExampleLatitude},
-    {Text::NavCaptionDeclination, Text::NavTipDeclination, Text::NavExampleDeclination},
-    {Text::NavCaptionHourAngle, Text::NavTipHourAngle, {}},
-    {Text::NavCaptionGreenwich, Text::NavTipGreenwich, {}},
-    {Text::NavCaptionLongitude, Text::NavTipLongitude, {}},
-    {Text::NavCaptionObserved, Text::NavTipObserved, Text::NavExampleObserved},
-}};
+// The navigation problems' fields by the window's names, without their prefixes: the caption is
+// the label's, the tooltip and the example the field's.
+constexpr std::array<std::string_view, 3> kSailingFields{"Salida", "Llegada", "Radio"};
+constexpr std::array<std::string_view, kSightData> kSightFields{
+    "Latitud", "Declinacion", "Horario", "HorarioGreenwich", "Longitud", "Observada"};
 
 template <std::size_t N>
-val navigationFields(const std::array<NavigationField, N>& fields, const Catalogue& said) {
+val navigationFields(const std::array<std::string_view, N>& names, const Catalogue& said) {
     val list = val::array();
-    for (const NavigationField& f : fields) {
-        val field = val::object();
-        field.set("caption", unmarked(said.text(f.caption)));
-        field.set("tip", std::string(said.text(f.tip)));
-        field.set("example", f.example ? std::string(said.text(*f.example)) : std::string());
-        list.call<void>("push", field);
+    for (const std::string_view name : names) {
+        const NavigationCaption label = esferica::navigationTexts("lbl" + std::string(name), said);
+        const NavigationCaption field = esferica::navigationTexts("txt" + std::string(name), said);
+        val texts = val::object();
+        texts.set("caption", unmarked(label.caption));
+        texts.set("tip", std::string(field.tip));
+        texts.set("example", std::string(field.example));
+        list.call<void>("push", texts);
     }
     return list;
 }
 
 val navigationTexts(const Catalogue& said) {
+    const auto caption = [&said](std::string_view name) {
+        return unmarked(esferica::navigationTexts(name, said).caption);
+    };
     val texts = val::object();
-    texts.set("title", std::string(said.text(Text::NavWindowTitle)));
-    texts.set("sailing", unmarked(said.text(Text::NavTabSailing)));
-    texts.set("sight", unmarked(said.text(Text::NavTabSight)));
-    texts.set("calculate", unmarked(said.text(Text::NavCaptionCalculate)));
+    texts.set("title", caption("frmNavegacion"));
+    texts.set("sailing", caption("tabOrtodromica"));
+    texts.set("sight", caption("tabPosicion"));
+    texts.set("calculate", caption("cmdCalcular"));
     texts.set("sailingFields", navigationFields(kSailingFields, said));
     texts.set("sightFields", navigationFields(kSightFields, said));
     return texts;
@@ -281,23 +273,23 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-// A solved problem as the page shows it: the command line's lines, each split into its name and
-// its value at the tab.
-val answered(const std::string& lines) {
-    val shown = val::array();
-    std::string_view rest = lines;
-    while (!rest.empty()) {
-        const std::string_view line = rest.substr(0, rest.find('\n'));
-        rest.remove_prefix(std::min(rest.size(), line.size() + 1));
-        const std::size_t tab = line.find('\t');
-        val pair = val::array();
-        pair.call<void>("push", std::string(line.substr(0, tab)));
-        pair.call<void>("push", tab == std::string_view::npos ? std::string()
-                                                              : std::string(line.substr(tab + 1)));
-        shown.call<void>("push", pair);
+// A solved problem as the navigation window shows it: each result's name and value (those with a
+// value), and the note under them.
+template <std::size_t N>
+val answered(const std::array<ResultName, N>& names, const std::array<std::string, N>& values,
+             const std::string& note, const Catalogue& said) {
+    val lines = val::array();
+    for (std::size_t i = 0; i < N; ++i) {
+        if (values[i].empty())
+            continue;
+        val line = val::array();
+        line.call<void>("push", std::string(said.text(names[i].caption)));
+        line.call<void>("push", values[i]);
+        lines.call<void>("push", line);
     }
     val result = val::object();
-    result.set("lines", shown);
+    result.set("lines", lines);
+    result.set("note", note);
     result.set("reason", std::string());
     result.set("fault", -1);
     return result;
@@ -306,40 +298,33 @@ val answered(const std::string& lines) {
 val refused(const std::string& reason, std::size_t fault) {
     val result = val::object();
     result.set("lines", val::array());
+    result.set("note", std::string());
     result.set("reason", reason);
     result.set("fault", static_cast<int>(fault));
     return result;
 }
 
 val sailing(const std::string& departure, const std::string& arrival, const std::string& radius,
-            const std::string& language) {
+            const std::string& separator, const std::string& language) {
     const Catalogue& said = words(language);
-    // As the navigation window reads the radius: first, but told after a position not read,
-    // as the fields stand.
+    // As the navigation window reads them: a position not read is told before the radius.
     constexpr std::size_t kRadiusField = 2;
     const std::string_view typed = trimmed(radius);
-    double radiusKm = kMeanEarthRadiusKm;
-    bool radiusRead = true;
-    if (!typed.empty()) {
-        const NumberReading r = readNumber(typed);
-        // Half a great circle in kilometres must be a number too.
-        radiusRead = r.read == typed.size() && r.value && r.value->value() > 0 &&
-                     std::isfinite(r.value->value() * std::numbers::pi);
-        if (radiusRead)
-            radiusKm = r.value->value();
-    }
-    const RouteReading route = readRoute(departure, arrival, radiusKm, lastSeparator(), said);
+    const std::optional<double> radiusKm = typed.empty() ? kMeanEarthRadiusKm : readRadius(typed);
+    const RouteReading route =
+        readRoute(departure, arrival, radiusKm.value_or(kMeanEarthRadiusKm), separator, said);
     if (!route.sailing)
         return refused(route.reason, route.fault);
-    if (!radiusRead)
-        return refused(said.fill(Text::NavRadiusReason, {{"radius", said.quoted(radius)}}),
-                       kRadiusField);
-    return answered(sailingLines(*route.sailing, said));
+    if (!radiusKm)
+        return refused(radiusReason(radius, said), kRadiusField);
+    const Sailing& s = *route.sailing;
+    return answered(kSailingResultNames, sailingResultTexts(s, separator, said),
+                    sailingNote(s, separator, said), said);
 }
 
 val sight(const std::string& latitude, const std::string& declination, const std::string& hourAngle,
           const std::string& greenwichHourAngle, const std::string& longitude,
-          const std::string& observed, const std::string& language) {
+          const std::string& observed, const std::string& separator, const std::string& language) {
     const Catalogue& said = words(language);
     const std::array<const std::string*, kSightData> typed{
         &latitude, &declination, &hourAngle, &greenwichHourAngle, &longitude, &observed};
@@ -347,10 +332,12 @@ val sight(const std::string& latitude, const std::string& declination, const std
     for (std::size_t d = 0; d < kSightData; ++d)
         if (!trimmed(*typed[d]).empty())
             texts[d] = *typed[d];
-    const SightReading reading = readSight(texts, lastSeparator(), said);
+    const SightReading reading = readSight(texts, separator, said);
     if (!reading.sight)
         return refused(reading.reason, static_cast<std::size_t>(reading.fault));
-    return answered(sightLines(*reading.sight, said));
+    const Sight& s = *reading.sight;
+    return answered(kSightResultNames, sightResultTexts(s, separator, said), sightNote(s, said),
+                    said);
 }
 
 val turn(double inclinationDeg, double rotationDeg) {

@@ -384,9 +384,9 @@ const CHROME = [
 // triangle of a sight, read and solved by the core as the navigation window does, their answers
 // the command line's lines. The fields take the window's names, in the order of the core's texts.
 const problems = [
-  { form: "ortodromica", named: "sailing", solve: (typed) => core.sailing(...typed, language),
+  { form: "ortodromica", named: "sailing", solve: (typed) => core.sailing(...typed, separator, language),
     ids: ["txtSalida", "txtLlegada", "txtRadio"] },
-  { form: "posicion", named: "sight", solve: (typed) => core.sight(...typed, language),
+  { form: "posicion", named: "sight", solve: (typed) => core.sight(...typed, separator, language),
     ids: ["txtLatitud", "txtDeclinacion", "txtHorario", "txtHorarioGreenwich", "txtLongitud",
       "txtObservada"] },
 ].map(({ form: id, named, solve, ids }) => {
@@ -400,7 +400,7 @@ const problems = [
     return { label, input };
   });
   const problem = { form, named, solve, inputs, solved: false, reason: form.querySelector(".razon"),
-    lines: form.querySelector(".lineas") };
+    lines: form.querySelector(".lineas"), note: form.querySelector(".nota") };
   form.addEventListener("submit", (event) => {
     event.preventDefault();
     solveProblem(problem, true);
@@ -408,7 +408,8 @@ const problems = [
   return problem;
 });
 
-// A problem's answer: its lines, or why not with its field marked (and focused, after a click).
+// A problem's answer: its lines and its note, or why not with its field marked (and focused,
+// after a click).
 function solveProblem(problem, focus) {
   const answer = problem.solve(problem.inputs.map(({ input }) => input.value));
   problem.solved = true;
@@ -418,6 +419,8 @@ function solveProblem(problem, focus) {
     input.classList.toggle("marcado", i === answer.fault);
     input.toggleAttribute("aria-invalid", i === answer.fault);
   });
+  problem.note.hidden = answer.note === "";
+  problem.note.textContent = answer.note;
   problem.lines.hidden = answer.lines.length === 0;
   problem.lines.tBodies[0].replaceChildren(...answer.lines.map(([name, value]) => {
     const row = document.createElement("tr");

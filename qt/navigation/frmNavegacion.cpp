@@ -3,8 +3,8 @@
 
 #include "command/numbers.h"
 #include "navigation/picture.h"
+#include "present/navigationtexts.h"
 #include "present/view.h"
-#include "qt/navigation/navigationtexts.h"
 #include "qt/picture/drawingsurface.h"
 #include "qt/window/controls.h"
 #include "qt/window/frmTrianguloEsf.h"
@@ -273,23 +273,15 @@ void frmNavegacion::calculateSailing() {
     // The radius is read first, for the distance, but a position not read is told first, as the
     // fields stand.
     const QString radiusText = txtRadio_->text().trimmed();
-    double radiusKm = esferica::kMeanEarthRadiusKm;
-    bool radiusRead = true;
-    if (!radiusText.isEmpty()) {
-        const std::string text = radiusText.toStdString();
-        const esferica::NumberReading r = esferica::readNumber(text);
-        // Half a great circle in kilometres must be a number too.
-        radiusRead = r.read == text.size() && r.value && r.value->value() > 0 &&
-                     std::isfinite(r.value->value() * std::numbers::pi);
-        if (radiusRead)
-            radiusKm = r.value->value();
-    }
+    const std::optional<double> radiusKm = radiusText.isEmpty()
+                                               ? esferica::kMeanEarthRadiusKm
+                                               : esferica::readRadius(radiusText.toStdString());
     const esferica::RouteReading route =
         esferica::readRoute(txtSalida_->text().toStdString(), txtLlegada_->text().toStdString(),
-                            radiusKm, separator, *words_);
+                            radiusKm.value_or(esferica::kMeanEarthRadiusKm), separator, *words_);
     if (!route.sailing)
         return refuse(Problem::Sailing, route.fault == 0 ? txtSalida_ : txtLlegada_, route.reason);
-    if (!radiusRead)
+    if (!radiusKm)
         return refuse(Problem::Sailing, txtRadio_,
                       esferica::radiusReason(txtRadio_->text().toStdString(), *words_));
 

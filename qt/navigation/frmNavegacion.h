@@ -5,7 +5,7 @@
 // the tab shown, strictly: a field not read whole stops it with "Datos mal escritos" and the
 // reason naming the angle, the results and the picture cleared, and the focus back in that field
 // with its text selected. A solved problem shows its results as a navigator writes them
-// (qt/navigation/navigationtexts.h), selectable, and draws the problem on the globe as a chart
+// (present/navigationtexts.h), selectable, and draws the problem on the globe as a chart
 // shows it, north up and east to the right. "Ver en el triángulo" puts the triangle behind the
 // problem into the main window's six fields and solves it there; "Copiar" copies the command line's
 // lines. Results shown for other data than the fields hold are greyed, and can be neither copied

@@ -157,16 +157,17 @@ async function assertWorkingEndsWithLabels(page) {
   assert.deepEqual(sidesC.map((c) => c.replace(/°$/, "")), labels);
 }
 
-// The problems of Navegación: the fields typed in a form, and the same problem for the desktop
-// program's command line; a problem that cannot be read names the field at fault.
+// The problems of Navegación: the fields typed in a form, and what the results show, as the
+// navigation window writes them in a Spanish locale (a comma, minutes to 0,1′), the published
+// answers among them; a problem that cannot be read names the field at fault, in the command
+// line's words (which the window's may follow with what to do).
 const NAVIGATION = [
   { form: "#posicion", typed: { txtLatitud: "43°00,0′ N", txtDeclinacion: "20°06,0′ N", txtHorario: "339" },
-    args: ["--altura", "latitud=43°00,0′ N", "declinacion=20°06,0′ N", "horario=339"],
-    // The published answer: 61°06,7′ and 135,8°.
-    published: [(altitude) => (altitude % 1 * 60).toFixed(1), "6.7", (azimuth) => azimuth.toFixed(1), "135.8"] },
+    shows: ["61°06,7′", "135,8° (S 44,2° E)"] },
   { form: "#ortodromica", typed: { txtSalida: "36°32′ N 6°18′ W", txtLlegada: "40°28′ N 73°50′ W" },
-    args: ["--ortodromica", "36°32′ N 6°18′ W", "40°28′ N 73°50′ W"],
-    published: [(miles) => miles.toFixed(1), "3101.2"] },
+    shows: ["3101,2", "(5747,4 km)", "296,4° (N 63,6° W)"] },
+  { form: "#ortodromica", typed: { txtSalida: "0 0", txtLlegada: "0 179", txtRadio: "1e308" },
+    fault: "txtRadio", args: ["--ortodromica", "0 0", "0 179", "--radio", "1e308"] },
   { form: "#posicion", typed: { txtLatitud: "95 N" }, fault: "txtLatitud",
     args: ["--altura", "latitud=95 N", "declinacion=20°06,0′ N", "horario=339"] },
 ];
@@ -181,18 +182,18 @@ const hands = {
   async navigation(page) {
     const language = await page.locator("html").getAttribute("lang");
     await page.locator("#navegacion > summary").click();
-    for (const { form, typed, args, published = [], fault } of NAVIGATION) {
+    for (const { form, typed, args, shows = [], fault } of NAVIGATION) {
       await solveNavigation(page, { form, typed });
-      const native = spawnSync(paths.desktop, ["--idioma", language, ...args], { encoding: "utf8" });
-      const lines = await page.locator(`${form} .lineas tr`).evaluateAll((rows) =>
-        rows.map((row) => [...row.cells].map((cell) => cell.textContent).join("\t")));
-      assert.equal(lines.map((line) => `${line}\n`).join(""), native.stdout);
-      for (let i = 0; i < published.length; i += 2)
-        assert.equal(published[i](Number(lines[i / 2].split("\t")[1])), published[i + 1]);
+      const values = await page.locator(`${form} .lineas td`).allTextContents();
+      for (const value of shows)
+        assert.ok(values.some((v) => v.includes(value)), `${value} in ${values}`);
       const reason = await page.locator(`${form} .razon`);
       assert.equal(await reason.isVisible(), fault !== undefined);
       if (fault) {
-        assert.ok(native.stderr.split("\n")[0].endsWith(`: ${await reason.textContent()}`), native.stderr);
+        const native = spawnSync(paths.desktop, ["--idioma", language, ...args], { encoding: "utf8" });
+        // The window's reason may go on with what to do.
+        const said = native.stderr.split("\n")[0].replace(/^[^:]*: /, "").replace(/\.$/, "");
+        assert.ok((await reason.textContent()).startsWith(said), native.stderr);
         assert.ok(await page.locator(`#${fault}`).evaluate((e) => e === document.activeElement));
       }
     }
