@@ -16,10 +16,12 @@ const STEPS = 61;
 const median = (values) => values.sort((x, y) => x - y)[Math.floor(values.length / 2)];
 const kb = (bytes) => `${(bytes / 1024).toFixed(0)} KB`;
 
-for (const [what, file] of [["module (esferica-core.mjs, WebAssembly inside)", paths.core],
-  ["page (index.html, everything inside)", paths.page]]) {
-  const raw = readFileSync(file);
-  console.log(`${what}: ${kb(statSync(file).size)}, ${kb(gzipSync(raw, { level: 9 }).length)} compressed (gzip -9)`);
+for (const [what, files] of [
+  ["module (esferica-core.mjs and its esferica-core.wasm)", [paths.core, paths.core.replace(/\.mjs$/, ".wasm")]],
+  ["page (index.html, everything inside, the WebAssembly as base64)", [paths.page]]]) {
+  const sizes = files.map((file) => [statSync(file).size, gzipSync(readFileSync(file), { level: 9 }).length]);
+  const [raw, compressed] = [0, 1].map((i) => sizes.reduce((sum, size) => sum + size[i], 0));
+  console.log(`${what}: ${kb(raw)}, ${kb(compressed)} compressed (gzip -9)`);
 }
 
 // Wall time, and the CPU time of the process (user and system, from the shell's `times`), which a

@@ -4,7 +4,14 @@
 // every line of the picture comes from the core (esferica-core.mjs): this file only places them.
 import createEsferica from "./esferica-core.mjs";
 
-const core = await createEsferica();
+// The core's WebAssembly, compiled while the page was read (web/bundle.mjs), instantiated here.
+const core = await createEsferica({
+  instantiateWasm(imports, receive) {
+    globalThis.esfericaCompiled.then((module) => WebAssembly.instantiate(module, imports))
+      .then((instance) => receive(instance));
+    return {};
+  },
+});
 const ELEMENTS = 6;
 
 // The language of the page, Spanish unless another was chosen here before, and the form of an

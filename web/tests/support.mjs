@@ -28,12 +28,13 @@ export async function launchChromium() {
 }
 
 
-// The page's core in node, as the page loads it. Its glue looks for node's CommonJS names, which
-// an ES module lacks.
+// The page's core in node, its WebAssembly read from beside it (the glue would fetch it, which
+// node cannot from a path). The glue looks for node's CommonJS names, which an ES module lacks.
 export async function loadCore() {
   const { createRequire } = await import("node:module");
+  const { readFileSync } = await import("node:fs");
   globalThis.__dirname ??= dirname(paths.core);
   globalThis.require ??= createRequire(import.meta.url);
   const { default: createEsferica } = await import(paths.core);
-  return createEsferica();
+  return createEsferica({ wasmBinary: readFileSync(paths.core.replace(/\.mjs$/, ".wasm")) });
 }
