@@ -371,7 +371,8 @@ const ENGLISH_HELP = `
     <p><b>Navigation</b> solves great-circle sailing between two positions (latitude and
       longitude, as <code>36°32′ N 6°18′ W</code>) and the position triangle of a sight (latitude,
       declination and hour angle; with the observed altitude, the intercept). It gives the values as
-      lines of a name and a value, with ten decimals.</p>
+      a navigator writes them: distances in miles and kilometres, courses from 000.0° to 360.0° and
+      quadrantal, altitudes in degrees and minutes to 0.1′.</p>
   `;
 const CHROME = [
   ["#elementos > legend", "textContent", "Data (three elements, in degrees)"],
