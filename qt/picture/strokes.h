@@ -24,13 +24,8 @@ namespace esferica {
 
 class StrokeRecord {
 public:
-    enum class Kind {
-        Lines,     // thin solid segments, one pixel wide: the grid and the classic picture
-        Polylines, // wide or dashed lines, each polyline stroked as one: the readable triangles
-        Circle,    // a thin solid outline
-        Text,      // a name
-        Halo,      // the white halo that clears the lines under a name, drawn before the triangles
-    };
+    // The kinds of the toolkit-free record, which the picture's files are written from.
+    using Kind = RecordedStroke::Kind;
     struct Stroke {
         Kind kind = Kind::Lines;
         QColor color;

@@ -25,7 +25,7 @@ PictureRecord pictureRecord(const StrokeRecord& strokes, QSizeF frame) {
     record.strokes.reserve(strokes.strokes().size());
     for (const StrokeRecord::Stroke& s : strokes.strokes()) {
         RecordedStroke& r = record.strokes.emplace_back();
-        r.kind = static_cast<RecordedStroke::Kind>(s.kind);
+        r.kind = s.kind;
         r.color = foreColorOf(s.color);
         r.width = s.width;
         r.dashed = s.dashed;
