@@ -215,6 +215,17 @@ std::string decimalText(double value, int decimals, std::string_view decimalSepa
     return text;
 }
 
+std::string trimmedDecimalText(double value, int decimals, std::string_view decimalSeparator) {
+    std::string text = decimalText(value, decimals, ".");
+    if (text.find('E') == std::string::npos && text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    replacePoint(text, decimalSeparator);
+    return text;
+}
+
 std::string preciseDegreesText(double degrees, std::string_view decimalSeparator) {
     return decimalText(degrees, kPreciseDecimals, decimalSeparator);
 }
@@ -254,15 +265,7 @@ std::string preciseResultText(double degrees, std::string_view decimalSeparator)
 std::string quotedNumber(double degrees, std::string_view decimalSeparator) {
     if (std::fabs(degrees) >= kExponentFrom)
         return exponentText(degrees, 6, decimalSeparator);
-    std::string text = preciseDegreesText(degrees, ".");
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    if (text == "-0")
-        text = "0";
-    replacePoint(text, decimalSeparator);
-    return text;
+    return trimmedDecimalText(degrees, kPreciseDecimals, decimalSeparator);
 }
 
 std::string quotedDegrees(double degrees, std::string_view decimalSeparator) {

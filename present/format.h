@@ -44,6 +44,10 @@ std::string exponentText(double value, int decimals, std::string_view decimalSep
 // and `decimals` decimals in the mantissa: "1.0000000000E+20".
 std::string decimalText(double value, int decimals, std::string_view decimalSeparator);
 
+// decimalText without the zeros that end its decimals, nor a separator left bare: "49,5", "60".
+// From kExponentFrom on, decimalText as it is.
+std::string trimmedDecimalText(double value, int decimals, std::string_view decimalSeparator);
+
 // decimalText to ten decimals: the copied table's form of a value in degrees.
 std::string preciseDegreesText(double degrees, std::string_view decimalSeparator);
 

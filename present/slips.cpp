@@ -268,18 +268,7 @@ std::string typedSexagesimal(double degrees, std::string_view decimalSeparator) 
 }
 
 std::string typedDecimal(double degrees, std::string_view decimalSeparator) {
-    std::string text = preciseDegreesText(degrees, ".");
-    if (text.find('E') == std::string::npos && text.find('.') != std::string::npos) {
-        while (text.back() == '0')
-            text.pop_back();
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    if (text == "-0")
-        text = "0";
-    if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, decimalSeparator);
-    return text;
+    return trimmedDecimalText(degrees, 10, decimalSeparator); // the copied table's decimals
 }
 
 } // namespace esferica

@@ -231,17 +231,7 @@ std::string degrees(double x, const WorkingStyle& style) {
         return degreesText(x, style.separator);
     if (style.decimals == 10)
         return preciseDegreesText(x, style.separator);
-    std::string text = fixed(x, style.decimals, ".");
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    if (text == "-0")
-        text = "0";
-    if (const std::size_t dot = text.find('.'); dot != std::string::npos)
-        text.replace(dot, 1, style.separator);
-    return text;
+    return trimmedDecimalText(x, style.decimals, style.separator);
 }
 
 // An angle as the results show it, in decimal degrees or in the style's other form.
